@@ -1,0 +1,25 @@
+#include "core/model/Clock.h"
+
+#include <ctime>
+
+namespace kelvane {
+
+double SystemClock::SecondsSinceMidnight()
+{
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    const std::int64_t utc = now.tv_sec;
+    if (utc >= m_offsetValidUntil) {
+        const std::time_t t = utc;
+        std::tm local{};
+        localtime_r(&t, &local);
+        m_offsetSeconds = local.tm_gmtoff;
+        m_offsetValidUntil = utc + 3600 - utc % 3600;
+    }
+    std::int64_t seconds = (utc + m_offsetSeconds) % 86400;
+    if (seconds < 0)
+        seconds += 86400;
+    return static_cast<double>(seconds) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+} // namespace kelvane

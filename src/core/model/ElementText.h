@@ -1,0 +1,56 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace kelvane {
+
+// The elements available in an orbit: always exactly 26 characters, position i
+// (1 to 26) holding the i-th capital letter or a space. Every assignment pads a
+// shorter text with spaces on the right and cuts a longer one to 26.
+class ElementText {
+public:
+    static constexpr std::size_t Length = 26;
+
+    ElementText() { m_chars.fill(' '); }
+    ElementText(std::string_view text) { Assign(text); } // NOLINT: implicit on purpose
+
+    ElementText& operator=(std::string_view text)
+    {
+        Assign(text);
+        return *this;
+    }
+
+    void Assign(std::string_view text)
+    {
+        const std::size_t n = text.size() < Length ? text.size() : Length;
+        for (std::size_t i = 0; i < n; ++i)
+            m_chars[i] = text[i];
+        for (std::size_t i = n; i < Length; ++i)
+            m_chars[i] = ' ';
+    }
+
+    // Position 1 to 26.
+    char At(int position) const { return m_chars[static_cast<std::size_t>(position - 1)]; }
+    void Set(int position, char c) { m_chars[static_cast<std::size_t>(position - 1)] = c; }
+
+    // An element text counts as empty when it is exactly 26 spaces.
+    bool IsEmpty() const
+    {
+        for (char c : m_chars)
+            if (c != ' ')
+                return false;
+        return true;
+    }
+
+    std::string_view View() const { return {m_chars.data(), Length}; }
+    std::string Str() const { return std::string(View()); }
+
+    bool operator==(const ElementText&) const = default;
+
+private:
+    std::array<char, Length> m_chars;
+};
+
+} // namespace kelvane

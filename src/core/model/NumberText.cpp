@@ -1,0 +1,32 @@
+#include "core/model/NumberText.h"
+
+namespace kelvane {
+
+std::string ShortNumberText(Distance d)
+{
+    std::string out(1, d.Units() < 0 ? '-' : ' ');
+    const std::string magnitude = (d.Units() < 0 ? -d : d).Format('.');
+    // Between -1 and 1 the text starts "0." and the 0 is dropped; a plain 0
+    // stays as it is.
+    if (magnitude.size() > 1 && magnitude[0] == '0')
+        out.append(magnitude, 1);
+    else
+        out += magnitude;
+    return out;
+}
+
+std::string OneDecimalText(Distance d, char separator)
+{
+    const bool negative = d.Units() < 0;
+    std::uint64_t magnitude =
+        negative ? 0 - static_cast<std::uint64_t>(d.Units()) : static_cast<std::uint64_t>(d.Units());
+    // Tenths, with the dropped 0.05 AU rounding away from zero.
+    const std::uint64_t tenths = (magnitude + 500) / 1000;
+    std::string out = negative && tenths != 0 ? "-" : "";
+    out += std::to_string(tenths / 10);
+    out += separator;
+    out += static_cast<char>('0' + tenths % 10);
+    return out;
+}
+
+} // namespace kelvane

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "core/model/Distance.h"
+#include "core/model/ElementText.h"
+#include "core/model/Random.h"
+#include "core/model/StarSystem.h"
+
+namespace kelvane {
+
+struct AppState;
+
+// Generation of a whole system and of its orbits. Every roll takes a fresh
+// draw from the shared source in the order the steps name them; the source
+// is reseeded at the start of RollStar, of the distance step and of every
+// orbit's contents roll, and nowhere else in this module.
+
+// Where an orbit at distance d lies, tested in this order: below the inner
+// limit, inside the inner zone, beyond the outer edge, else in the habitable
+// zone (both edges belong to the zone).
+enum class OrbitZone { BelowInnerLimit, Inner, Outer, Habitable };
+OrbitZone ZoneOf(const StarSystem& system, Distance d);
+
+// True when BiozoneMin <= d <= BiozoneMax.
+bool WithinBiozone(const StarSystem& system, Distance d);
+
+// What a contents roll gives an orbit.
+struct RolledOrbit {
+    std::int32_t Type = 0;
+    std::int16_t Radius = 0;
+    std::int16_t Moons = 0;
+    ElementText Elements;
+};
+
+// Full-circle and arc positions of a planet, in drawing units from the star.
+struct OrbitPositions {
+    std::int32_t X = 0;
+    std::int32_t Y = 0;
+    std::int32_t XArc = 0;
+    std::int32_t YArc = 0;
+};
+
+// Replaces the whole current system: back colour, name, file name, caption,
+// system type, star, zones and the ten orbits.
+void GenerateSystem(AppState& app);
+
+// New orbits around the current star; the star, zones and name stay.
+void GenerateOrbitsOnly(AppState& app);
+
+void SetSystemType(StarSystem& system);
+
+// Rolls class and type of the star, then calls ComputeZones.
+void RollStar(StarSystem& system, Random& random, std::int16_t biozoneOption);
+
+// Zones and inner limit from the star table, widened by the Biozone option
+// (1 Normal, 2 Double, 3 Triple). A pair the table lacks changes nothing.
+void ComputeZones(StarSystem& system, std::int16_t biozoneOption);
+
+// The orbit pass: ten distances, then per orbit its contents and, for a
+// planet, its positions.
+void RunOrbitPass(StarSystem& system, Random& random, std::int16_t lifeSupport);
+
+std::array<Distance, StarSystem::OrbitCount> ComputeOrbitDistances(const StarSystem& system, Random& random);
+
+// Orbit n (1 to 10) at distance d: nothing, an asteroid belt or a planet,
+// with the white-dwarf rule applied.
+RolledOrbit RollOrbitContents(const StarSystem& system, Random& random, std::int16_t lifeSupport, int n,
+                              Distance d);
+
+// Overwrites type (environment), radius, moons and elements with a new planet
+// for orbit n at distance d.
+void MakePlanet(const StarSystem& system, Random& random, std::int16_t lifeSupport, int n, Distance d,
+                std::int32_t& type, std::int16_t& radius, std::int16_t& moons, ElementText& elements);
+
+void MakeAsteroidBelt(ElementText& elements, Random& random);
+
+// Writes every position: the i-th capital letter when a roll of 1 to 3 * i
+// is 5 or less, else a space.
+void RollElements(ElementText& elements, Random& random);
+
+// A random point on orbit n's full circle and on its visible arc; one draw.
+OrbitPositions ComputeOrbitPositions(int n, Random& random);
+
+// Stores positions in the orbit's four position fields.
+void StorePositions(OrbitRecord& orbit, const OrbitPositions& positions);
+
+// Drawing radius of orbit slot n: 45 * (n + 1) - 20.
+constexpr int OrbitSlotRadius(int n)
+{
+    return 45 * (n + 1) - 20;
+}
+
+} // namespace kelvane
