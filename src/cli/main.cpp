@@ -1,4 +1,6 @@
-int main()
+#include "cli/Cli.h"
+
+int main(int argc, char** argv)
 {
-    return 0;
+    return kelvane::RunCli(argc, argv);
 }

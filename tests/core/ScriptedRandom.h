@@ -1,5 +1,8 @@
 #pragma once
 
+#include <bit>
+#include <cmath>
+#include <cstdint>
 #include <initializer_list>
 #include <stdexcept>
 #include <string>
@@ -42,6 +45,36 @@ private:
 inline float ForRoll(int k, int n)
 {
     return static_cast<float>((k - 0.5) / n);
+}
+
+// The smallest draw u in [0, 1) for which holds(u) is true, where holds is
+// false below some draw and true from it on. Draws are searched by their bit
+// patterns, which order non-negative floats.
+template <typename Predicate> float FirstDrawWhere(Predicate holds)
+{
+    std::uint32_t low = 0;                                   // bits of 0.0f
+    std::uint32_t high = std::bit_cast<std::uint32_t>(1.0f); // one past the last draw
+    while (low < high) {
+        const std::uint32_t mid = low + (high - low) / 2;
+        if (holds(std::bit_cast<float>(mid)))
+            high = mid;
+        else
+            low = mid + 1;
+    }
+    return std::bit_cast<float>(low);
+}
+
+// The first draw for which a roll of 1 to n gives k or more, computed the way
+// the generator rolls.
+inline float FirstDrawOfRoll(int k, int n)
+{
+    return FirstDrawWhere([&](float u) { return static_cast<int>(n * static_cast<double>(u) + 1.0) >= k; });
+}
+
+// The draw just below u.
+inline float Before(float u)
+{
+    return std::nextafter(u, 0.0f);
 }
 
 } // namespace kelvane::test

@@ -10,62 +10,47 @@
 
 namespace kelvane {
 
-namespace {
-
-std::string Reason(int error)
+AtomicFileWriter::~AtomicFileWriter()
 {
-    return std::strerror(error);
+    if (m_fd >= 0)
+        ::close(m_fd);
+    if (!m_temporary.empty())
+        ::unlink(m_temporary.c_str());
 }
 
-// Writes all of bytes to fd; returns 0 or the errno of the failure.
-int WriteAll(int fd, std::string_view bytes)
+std::string AtomicFileWriter::Fail(int error)
 {
-    const char* p = bytes.data();
-    std::size_t left = bytes.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, p, left);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return errno;
-        }
-        p += n;
-        left -= static_cast<std::size_t>(n);
-    }
-    return 0;
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+    if (!m_temporary.empty())
+        ::unlink(m_temporary.c_str());
+    m_temporary.clear();
+    m_error = std::strerror(error);
+    return m_error;
 }
 
-std::string WriteInPlace(const std::string& path, std::string_view bytes)
+std::string AtomicFileWriter::Open(const std::string& path)
 {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-    if (fd < 0)
-        return Reason(errno);
-    int error = WriteAll(fd, bytes);
-    if (::close(fd) != 0 && error == 0)
-        error = errno;
-    return error == 0 ? std::string() : Reason(error);
-}
-
-} // namespace
-
-std::string ReplaceFileContents(const std::string& path, std::string_view bytes)
-{
-    std::string target = path;
+    m_target = path;
     struct stat info {};
     const bool exists = ::stat(path.c_str(), &info) == 0;
-    if (exists && !S_ISREG(info.st_mode))
-        return WriteInPlace(path, bytes);
+    if (exists && !S_ISREG(info.st_mode)) {
+        m_fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+        return m_fd < 0 ? Fail(errno) : std::string();
+    }
     if (exists) {
         // Follow a symbolic link so that the link stays and its file changes.
         char resolved[PATH_MAX];
         if (::realpath(path.c_str(), resolved) != nullptr)
-            target = resolved;
+            m_target = resolved;
     }
 
-    std::string temporary = target + ".XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0)
-        return Reason(errno);
+    std::string temporary = m_target + ".XXXXXX";
+    m_fd = ::mkstemp(temporary.data());
+    if (m_fd < 0)
+        return Fail(errno);
+    m_temporary = temporary;
 
     // mkstemp makes the file private; give it the old file's mode, or the
     // mode a newly created file would get.
@@ -77,21 +62,57 @@ std::string ReplaceFileContents(const std::string& path, std::string_view bytes)
         ::umask(mask);
         mode = 0666 & ~mask;
     }
+    if (::fchmod(m_fd, mode) != 0)
+        return Fail(errno);
+    return {};
+}
 
-    int error = ::fchmod(fd, mode) == 0 ? 0 : errno;
-    if (error == 0)
-        error = WriteAll(fd, bytes);
-    if (error == 0 && ::fsync(fd) != 0)
-        error = errno;
-    if (::close(fd) != 0 && error == 0)
-        error = errno;
-    if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0)
-        error = errno;
-    if (error != 0) {
-        ::unlink(temporary.c_str());
-        return Reason(error);
+std::string AtomicFileWriter::Write(std::string_view bytes)
+{
+    if (m_fd < 0)
+        return m_error.empty() ? std::string("file is not open") : m_error;
+    const char* p = bytes.data();
+    std::size_t left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(m_fd, p, left);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return Fail(errno);
+        }
+        p += n;
+        left -= static_cast<std::size_t>(n);
     }
     return {};
+}
+
+std::string AtomicFileWriter::Commit()
+{
+    if (m_fd < 0)
+        return m_error.empty() ? std::string("file is not open") : m_error;
+    if (!m_temporary.empty() && ::fsync(m_fd) != 0)
+        return Fail(errno);
+    const int fd = m_fd;
+    m_fd = -1;
+    if (::close(fd) != 0)
+        return Fail(errno);
+    if (!m_temporary.empty()) {
+        if (::rename(m_temporary.c_str(), m_target.c_str()) != 0)
+            return Fail(errno);
+        m_temporary.clear();
+    }
+    return {};
+}
+
+std::string ReplaceFileContents(const std::string& path, std::string_view bytes)
+{
+    AtomicFileWriter writer;
+    std::string error = writer.Open(path);
+    if (error.empty())
+        error = writer.Write(bytes);
+    if (error.empty())
+        error = writer.Commit();
+    return error;
 }
 
 } // namespace kelvane

@@ -1,0 +1,299 @@
+#include "cli/SystemWriters.h"
+
+#include <charconv>
+
+#include "core/model/Codes.h"
+#include "core/model/NumberText.h"
+
+namespace kelvane {
+
+namespace {
+
+template <typename Int> void AppendInt(std::string& out, Int value)
+{
+    char buffer[24];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out.append(buffer, result.ptr);
+}
+
+bool NeedsCsvQuotes(std::string_view field)
+{
+    return field.find_first_of(",\"\r\n") != std::string_view::npos;
+}
+
+void AppendCsvField(std::string& out, std::string_view field)
+{
+    if (!NeedsCsvQuotes(field)) {
+        out += field;
+        return;
+    }
+    out += '"';
+    for (char c : field) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
+// Length of the valid UTF-8 sequence starting at text[i], or 0 if none.
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t i)
+{
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned char lead = byte(i);
+    std::size_t length = 0;
+    unsigned char low = 0x80, high = 0xBF; // range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0)
+            low = 0xA0;
+        if (lead == 0xED)
+            high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0)
+            low = 0x90;
+        if (lead == 0xF4)
+            high = 0x8F;
+    } else {
+        return 0;
+    }
+    if (i + length > text.size() || byte(i + 1) < low || byte(i + 1) > high)
+        return 0;
+    for (std::size_t k = 2; k < length; ++k)
+        if (byte(i + k) < 0x80 || byte(i + k) > 0xBF)
+            return 0;
+    return length;
+}
+
+// A JSON string. Names come from files of any age: bytes that are not valid
+// UTF-8 are taken as Latin-1, so every name prints as valid JSON.
+void AppendJsonString(std::string& out, std::string_view text)
+{
+    static constexpr char hex[] = "0123456789abcdef";
+    out += '"';
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else if (c < 0x20 || c == 0x7F) {
+            out += "\\u00";
+            out += hex[c >> 4];
+            out += hex[c & 15];
+        } else if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (const std::size_t length = Utf8SequenceLength(text, i); length != 0) {
+            out.append(text, i, length);
+            i += length - 1;
+        } else {
+            out += "\\u00";
+            out += hex[c >> 4];
+            out += hex[c & 15];
+        }
+    }
+    out += '"';
+}
+
+void AppendPadded(std::string& out, std::string_view text, std::size_t width, bool right)
+{
+    const std::size_t pad = text.size() < width ? width - text.size() : 0;
+    if (right)
+        out.append(pad, ' ');
+    out += text;
+    if (!right)
+        out.append(pad, ' ');
+}
+
+} // namespace
+
+const char* ContentsKeyword(std::int32_t type)
+{
+    if (type == TypeNothing)
+        return "nothing";
+    if (type == TypeAsteroids)
+        return "asteroids";
+    if (IsEnvironment(type))
+        return "planet";
+    return "unknown";
+}
+
+void AppendCsvHeader(std::string& out)
+{
+    out += "system,name,star_class,star_type,biozone_min,biozone_max,inner_limit,orbit,type,radius,"
+           "moons,elements,au,pos_x,pos_y,pos_x_arc,pos_y_arc\n";
+}
+
+void AppendCsvRows(std::string& out, const StarSystem& system, std::uint64_t systemNumber)
+{
+    // The star's columns are the same on all ten rows: build them once.
+    std::string star;
+    AppendInt(star, systemNumber);
+    star += ',';
+    AppendCsvField(star, system.SystemName);
+    star += ',';
+    AppendInt(star, system.StarClass);
+    star += ',';
+    AppendInt(star, system.StarType);
+    star += ',';
+    system.BiozoneMin.AppendTo(star);
+    star += ',';
+    system.BiozoneMax.AppendTo(star);
+    star += ',';
+    system.InnerLimit.AppendTo(star);
+    star += ',';
+
+    for (int n = 1; n <= StarSystem::OrbitCount; ++n) {
+        const OrbitRecord& orbit = system.Orbit(n);
+        out += star;
+        AppendInt(out, n);
+        out += ',';
+        AppendInt(out, orbit.Type);
+        out += ',';
+        AppendInt(out, orbit.Radius);
+        out += ',';
+        AppendInt(out, orbit.Moons);
+        out += ',';
+        AppendCsvField(out, orbit.Elements.View());
+        out += ',';
+        orbit.AU.AppendTo(out);
+        out += ',';
+        AppendInt(out, orbit.PosX);
+        out += ',';
+        AppendInt(out, orbit.PosY);
+        out += ',';
+        AppendInt(out, orbit.PosXArc);
+        out += ',';
+        AppendInt(out, orbit.PosYArc);
+        out += '\n';
+    }
+}
+
+void AppendJson(std::string& out, const StarSystem& system, int indent)
+{
+    const std::string pad(static_cast<std::size_t>(indent), ' ');
+    const std::string field = pad + "  ";
+    const auto key = [&](const char* name) {
+        out += field;
+        out += '"';
+        out += name;
+        out += "\": ";
+    };
+
+    out += pad;
+    out += "{\n";
+    key("name");
+    AppendJsonString(out, system.SystemName);
+    out += ",\n";
+    key("systemType");
+    AppendInt(out, system.SystemType);
+    out += ",\n";
+    key("starClass");
+    AppendInt(out, system.StarClass);
+    out += ",\n";
+    key("starClassName");
+    AppendJsonString(out, StarClassName(system.StarClass));
+    out += ",\n";
+    key("starType");
+    AppendInt(out, system.StarType);
+    out += ",\n";
+    key("starTypeName");
+    AppendJsonString(out, StarTypeName(system.StarType, system.StarClass));
+    out += ",\n";
+    key("biozoneMin");
+    system.BiozoneMin.AppendTo(out);
+    out += ",\n";
+    key("biozoneMax");
+    system.BiozoneMax.AppendTo(out);
+    out += ",\n";
+    key("innerLimit");
+    system.InnerLimit.AppendTo(out);
+    out += ",\n";
+    key("orbits");
+    out += "[\n";
+    for (int n = 1; n <= StarSystem::OrbitCount; ++n) {
+        const OrbitRecord& orbit = system.Orbit(n);
+        out += field;
+        out += "  {\"orbit\": ";
+        AppendInt(out, n);
+        out += ", \"contents\": \"";
+        out += ContentsKeyword(orbit.Type);
+        out += "\", \"environment\": ";
+        if (IsEnvironment(orbit.Type))
+            AppendJsonString(out, EnvironmentName(orbit.Type));
+        else
+            out += "null";
+        out += ", \"type\": ";
+        AppendInt(out, orbit.Type);
+        out += ", \"radius\": ";
+        AppendInt(out, orbit.Radius);
+        out += ", \"moons\": ";
+        AppendInt(out, orbit.Moons);
+        out += ", \"elements\": ";
+        AppendJsonString(out, orbit.Elements.View());
+        out += ", \"au\": ";
+        orbit.AU.AppendTo(out);
+        out += ", \"posX\": ";
+        AppendInt(out, orbit.PosX);
+        out += ", \"posY\": ";
+        AppendInt(out, orbit.PosY);
+        out += ", \"posXArc\": ";
+        AppendInt(out, orbit.PosXArc);
+        out += ", \"posYArc\": ";
+        AppendInt(out, orbit.PosYArc);
+        out += n < StarSystem::OrbitCount ? "},\n" : "}\n";
+    }
+    out += field;
+    out += "]\n";
+    out += pad;
+    out += '}';
+}
+
+void AppendText(std::string& out, const StarSystem& system, char decimalSeparator)
+{
+    const auto line = [&](std::string_view caption, std::string_view value) {
+        AppendPadded(out, caption, 16, false);
+        out += value;
+        out += '\n';
+    };
+    line("System Name", system.SystemName);
+    line("Star Type", StarTypeName(system.StarType, system.StarClass));
+    line("Star Class", StarClassName(system.StarClass));
+    line("Habitable Zone",
+         ShortNumberText(system.BiozoneMin) + " to " + ShortNumberText(system.BiozoneMax) + " AUs");
+    out += '\n';
+    out += "Orbit  Contains   Environment  Moons      AUs  Elements\n";
+    for (int n = 1; n <= StarSystem::OrbitCount; ++n) {
+        const OrbitRecord& orbit = system.Orbit(n);
+        std::string_view contents;
+        std::string moons;
+        if (orbit.Type == TypeAsteroids) {
+            contents = "Asteroids";
+        } else if (IsEnvironment(orbit.Type)) {
+            contents = "Planet";
+            AppendInt(moons, orbit.Moons);
+        }
+        AppendPadded(out, std::to_string(n), 5, true);
+        out += "  ";
+        AppendPadded(out, contents, 11, false);
+        AppendPadded(out, EnvironmentName(orbit.Type), 11, false);
+        AppendPadded(out, moons, 7, true);
+        AppendPadded(out, OneDecimalText(orbit.AU, decimalSeparator), 9, true);
+        out += "  ";
+        out += orbit.Elements.View();
+        // No trailing spaces on a line of a table meant for reading.
+        while (!out.empty() && out.back() == ' ')
+            out.pop_back();
+        out += '\n';
+    }
+}
+
+} // namespace kelvane

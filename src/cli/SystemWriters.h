@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/model/StarSystem.h"
+
+namespace kelvane {
+
+// The command line's three ways of printing a system. Each appends to out, so
+// a caller can stream many systems through one buffer. JSON and CSV always
+// write distances in their shortest exact form with "."; the text table shows
+// them as the Information window does, with the given decimal separator.
+
+// The CSV header line, ending in "\n".
+void AppendCsvHeader(std::string& out);
+// Ten CSV rows, one per orbit; systemNumber fills the first column.
+void AppendCsvRows(std::string& out, const StarSystem& system, std::uint64_t systemNumber);
+
+// One JSON object; indent is the indentation of its opening brace's line, and
+// the text ends without a newline so that the caller can place separators.
+void AppendJson(std::string& out, const StarSystem& system, int indent);
+
+// A readable table: the star and zone, then one row per orbit with its
+// contents, environment, moons, distance and elements.
+void AppendText(std::string& out, const StarSystem& system, char decimalSeparator);
+
+// What an orbit's Type holds, for the JSON "contents" field: "nothing",
+// "asteroids", "planet" or "unknown".
+const char* ContentsKeyword(std::int32_t type);
+
+} // namespace kelvane

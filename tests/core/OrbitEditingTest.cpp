@@ -1,0 +1,164 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ScriptedRandom.h"
+#include "core/model/Codes.h"
+#include "core/model/OrbitEditing.h"
+#include "core/model/modGenerate.h"
+
+namespace kelvane {
+namespace {
+
+using test::Before;
+using test::ForRoll;
+using test::ScriptedRandom;
+
+// A yellow main-sequence star whose orbit 4 is empty, 5 a Hostile planet
+// and 6 an asteroid belt.
+StarSystem Sample()
+{
+    StarSystem s;
+    s.StarClass = ClassMainSequence;
+    s.StarType = StarYellow;
+    ComputeZones(s, 1);
+    for (int n = 1; n <= 10; ++n)
+        s.Orbit(n).AU = Distance::FromTenths(n * 3);
+    OrbitRecord& planet = s.Orbit(5);
+    planet.Type = TypeEnvHostile;
+    planet.Radius = 9;
+    planet.Moons = 3;
+    planet.Elements = "AB  E";
+    planet.PosX = 11;
+    planet.PosY = 12;
+    planet.PosXArc = 13;
+    planet.PosYArc = 14;
+    OrbitRecord& belt = s.Orbit(6);
+    belt.Type = TypeAsteroids;
+    belt.Elements = "A C";
+    belt.Radius = 7; // left over from an earlier planet
+    belt.Moons = 2;
+    return s;
+}
+
+TEST(ApplyForceOrbit, PlanetOntoAnEmptyOrbitIsMadeAfresh)
+{
+    StarSystem s = Sample();
+    ScriptedRandom random{Before(1.0f), 0.0f}; // moons 5, radius 5
+    for (int i = 0; i < 26; ++i)
+        random.Push(0.0f);
+    random.Push(static_cast<float>(180.0 / 361.0)); // 0 degrees
+    ApplyForceOrbit(s, random, 4, {ContentsPlanet, TypeEnvGood});
+
+    const OrbitRecord& orbit = s.Orbit(4);
+    EXPECT_EQ(random.Log(), "R" + std::string(29, 'D'));
+    EXPECT_EQ(orbit.Type, TypeEnvGood);
+    EXPECT_EQ(orbit.Moons, 5); // up to 5 whatever the radius
+    EXPECT_EQ(orbit.Radius, 5);
+    EXPECT_EQ(orbit.Elements.View(), "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    EXPECT_EQ(orbit.PosX, 205);
+    EXPECT_EQ(orbit.PosYArc, 0);
+}
+
+TEST(ApplyForceOrbit, PlanetFromABeltKeepsItsElements)
+{
+    StarSystem s = Sample();
+    ScriptedRandom random{0.0f, Before(1.0f), 0.0f};
+    ApplyForceOrbit(s, random, 6, {ContentsPlanet, TypeEnvExcellent});
+    const OrbitRecord& orbit = s.Orbit(6);
+    EXPECT_EQ(orbit.Type, TypeEnvExcellent);
+    EXPECT_EQ(orbit.Moons, 0);
+    EXPECT_EQ(orbit.Radius, 6 + 8); // the whole part of 10u + 5, u just below 1
+    EXPECT_EQ(orbit.Elements.View(), "A C" + std::string(23, ' '));
+    EXPECT_EQ(random.Remaining(), 0u);
+}
+
+TEST(ApplyForceOrbit, AnExistingPlanetOnlyChangesEnvironment)
+{
+    StarSystem s = Sample();
+    const OrbitRecord before = s.Orbit(5);
+    ScriptedRandom random;
+    ApplyForceOrbit(s, random, 5, {ContentsPlanet, TypeEnvExcellent});
+    EXPECT_EQ(random.Log(), "R");
+    OrbitRecord expected = before;
+    expected.Type = TypeEnvExcellent;
+    EXPECT_EQ(s.Orbit(5), expected);
+
+    // No zone rule: None stands even inside the habitable zone, and anything
+    // that is not one of the five better environments means None.
+    for (std::int32_t chosen :
+         {std::int32_t{TypeEnvNone}, std::int32_t{TypeAsteroids}, std::int32_t{12345}}) {
+        ApplyForceOrbit(s, random, 5, {ContentsPlanet, chosen});
+        EXPECT_EQ(s.Orbit(5).Type, TypeEnvNone) << chosen;
+    }
+}
+
+TEST(ApplyForceOrbit, AsteroidsAndNothingKeepTheBodyInTheRecord)
+{
+    StarSystem s = Sample();
+    const OrbitRecord planet = s.Orbit(5);
+    ScriptedRandom random;
+    ApplyForceOrbit(s, random, 5, {ContentsAsteroids, TypeEnvGood});
+    OrbitRecord expected = planet;
+    expected.Type = TypeAsteroids;
+    EXPECT_EQ(s.Orbit(5), expected);
+
+    ApplyForceOrbit(s, random, 5, {ContentsNothing, TypeEnvGood});
+    expected.Type = TypeNothing;
+    expected.Elements = "";
+    EXPECT_EQ(s.Orbit(5), expected);
+    EXPECT_EQ(random.Log(), "RR");
+
+    // A belt on an orbit without elements rolls them.
+    for (int i = 0; i < 26; ++i)
+        random.Push(0.0f);
+    ApplyForceOrbit(s, random, 5, {ContentsAsteroids, TypeEnvGood});
+    EXPECT_EQ(s.Orbit(5).Elements.View(), "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+}
+
+TEST(SetOrbitContents, PlanetIsMadeAsGenerationMakesItWithoutReseed)
+{
+    StarSystem s = Sample();
+    s.StarClass = ClassWhiteDwarf; // the white-dwarf rule does not apply here
+    s.StarType = StarWhite;
+    ComputeZones(s, 1);
+    // Orbit 4 at 1.2 AU lies beyond the dwarf's zone: 12 is Hostile there.
+    ScriptedRandom random{ForRoll(12, 20), 0.0f, 0.0f};
+    for (int i = 0; i < 26; ++i)
+        random.Push(Before(1.0f));
+    random.Push(static_cast<float>(180.0 / 361.0));
+    SetOrbitContents(s, random, 2, 4, ContentsPlanet);
+    const OrbitRecord& orbit = s.Orbit(4);
+    EXPECT_EQ(random.Log(), std::string(30, 'D'));
+    EXPECT_EQ(orbit.Type, TypeEnvHostile);
+    EXPECT_EQ(orbit.Radius, 5);
+    EXPECT_EQ(orbit.Elements.View(), "A" + std::string(25, ' '));
+    EXPECT_EQ(orbit.PosX, 205);
+}
+
+TEST(SetOrbitContents, BeltAndNothing)
+{
+    StarSystem s = Sample();
+    ScriptedRandom random;
+    SetOrbitContents(s, random, 2, 5, ContentsAsteroids);
+    EXPECT_EQ(s.Orbit(5).Type, TypeAsteroids);
+    EXPECT_EQ(s.Orbit(5).Elements.View(), "AB  E" + std::string(21, ' '));
+    EXPECT_EQ(s.Orbit(5).Radius, 9);
+    SetOrbitContents(s, random, 2, 5, ContentsNothing);
+    EXPECT_EQ(s.Orbit(5).Type, TypeNothing);
+    EXPECT_TRUE(s.Orbit(5).Elements.IsEmpty());
+    EXPECT_EQ(s.Orbit(5).Moons, 3);
+    EXPECT_EQ(random.Log(), "");
+}
+
+TEST(SetOrbitEnvironment, ChangesOnlyTheType)
+{
+    StarSystem s = Sample();
+    OrbitRecord expected = s.Orbit(5);
+    SetOrbitEnvironment(s, 5, TypeEnvAverage);
+    expected.Type = TypeEnvAverage;
+    EXPECT_EQ(s.Orbit(5), expected);
+}
+
+} // namespace
+} // namespace kelvane

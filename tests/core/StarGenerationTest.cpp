@@ -1,0 +1,230 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "RollBands.h"
+#include "ScriptedRandom.h"
+#include "core/AppState.h"
+#include "core/model/Codes.h"
+#include "core/model/modGenerate.h"
+
+namespace kelvane {
+namespace {
+
+using test::ExpectBands;
+using test::ForRoll;
+using test::ScriptedRandom;
+
+StarSystem RollStarWith(std::initializer_list<float> draws, std::int16_t biozone = 1)
+{
+    ScriptedRandom random(draws);
+    StarSystem system;
+    RollStar(system, random, biozone);
+    return system;
+}
+
+std::string Zones(const StarSystem& s)
+{
+    return s.BiozoneMin.Format() + " / " + s.BiozoneMax.Format() + " / " + s.InnerLimit.Format();
+}
+
+TEST(RollStar, ClassRollBands)
+{
+    // After the class roll: a giant roll of 5 (class 45) and an orange type
+    // for giants; a yellow for main sequence, orange for subdwarfs.
+    const auto starClass = [](float u) {
+        return RollStarWith({u, ForRoll(5, 15), ForRoll(5, 12)}).StarClass;
+    };
+    ExpectBands<std::int16_t>(15, {{3, 15}, {4, 10}, {14, 25}, {15, 45}}, starClass);
+}
+
+TEST(RollStar, GiantRollBands)
+{
+    const float giant = test::FirstDrawOfRoll(15, 15);
+    const auto starClass = [&](float u) { return RollStarWith({giant, u, ForRoll(6, 12)}).StarClass; };
+    ExpectBands<std::int16_t>(15, {{1, 80}, {2, 55}, {10, 45}, {15, 35}}, starClass);
+}
+
+TEST(RollStar, TypeRollBandsByClass)
+{
+    const float subdwarf = ForRoll(4, 15);
+    ExpectBands<std::int32_t>(6, {{1, StarYellow}, {2, StarOrange}, {6, StarRed}}, [&](float u) {
+        return RollStarWith({subdwarf, u}).StarType;
+    });
+
+    const float mainSequence = ForRoll(9, 15);
+    ExpectBands<std::int32_t>(15,
+                              {{1, StarBlue},
+                               {2, StarBlueWhite},
+                               {3, StarWhite},
+                               {4, StarYellowWhite},
+                               {5, StarYellow},
+                               {6, StarOrange},
+                               {15, StarRed}},
+                              [&](float u) {
+                                  return RollStarWith({mainSequence, u}).StarType;
+                              });
+
+    // A super giant keeps its class whatever its type.
+    const float giant = ForRoll(15, 15);
+    const float superGiant = ForRoll(1, 15);
+    ExpectBands<std::int32_t>(
+        12, {{1, StarBlue}, {2, StarRed}, {4, StarBlueWhite}, {8, StarOrange}, {12, StarWhite}},
+        [&](float u) {
+            return RollStarWith({giant, superGiant, u}).StarType;
+        });
+}
+
+TEST(RollStar, WhiteDwarfTakesOneDrawAndIsWhite)
+{
+    ScriptedRandom random{test::Before(test::FirstDrawOfRoll(4, 15))};
+    StarSystem system;
+    RollStar(system, random, 3);
+    EXPECT_EQ(system.StarClass, ClassWhiteDwarf);
+    EXPECT_EQ(system.StarType, StarWhite);
+    // Its zone has no width, so even Triple leaves it as it is.
+    EXPECT_EQ(Zones(system), "0.03 / 0.03 / 0");
+    EXPECT_EQ(random.Log(), "RD");
+}
+
+TEST(RollStar, BlueGiantsBecomeSuperGiantsAndRedSubgiantsBecomeGiants)
+{
+    const float giant = ForRoll(15, 15);
+    const float blue = ForRoll(1, 12);
+    const float red = ForRoll(2, 12);
+    for (const auto& [giantRoll, expected] :
+         std::vector<std::pair<int, std::int16_t>>{{2, 80}, {5, 80}, {12, 80}, {1, 80}}) {
+        const StarSystem s = RollStarWith({giant, ForRoll(giantRoll, 15), blue});
+        EXPECT_EQ(s.StarClass, expected) << giantRoll;
+        EXPECT_EQ(Zones(s), "630 / 950 / 13");
+    }
+    const StarSystem redSubgiant = RollStarWith({giant, ForRoll(12, 15), red});
+    EXPECT_EQ(redSubgiant.StarClass, ClassGiant);
+    EXPECT_EQ(Zones(redSubgiant), "5 / 7.5 / 0.1");
+    // A red large giant is not corrected.
+    EXPECT_EQ(RollStarWith({giant, ForRoll(2, 15), red}).StarClass, ClassLargeGiant);
+}
+
+TEST(ComputeZones, StarTable)
+{
+    struct Row {
+        std::int32_t type;
+        const char* byClass[7]; // classes 10, 15, 25, 35, 45, 55, 80; "" where the table has none
+    };
+    const Row rows[] = {
+        {StarBlue, {"", "", "500 / 750 / 10", "", "", "", "630 / 950 / 13"}},
+        {StarBlueWhite,
+         {"", "", "30 / 45 / 0.6", "180 / 270 / 3.8", "200 / 300 / 4", "250 / 375 / 5", "320 / 480 / 6.3"}},
+        {StarWhite,
+         {"", "0.03 / 0.03 / 0", "3.1 / 4.7 / 0", "4 / 6 / 0", "5 / 7.5 / 0", "20 / 30 / 0.4",
+          "50 / 75 / 1"}},
+        {StarYellowWhite,
+         {"", "", "1.6 / 2.4 / 0", "2 / 3 / 0", "2.5 / 3.7 / 0.1", "13 / 19 / 0.3", "50 / 75 / 1"}},
+        {StarYellow,
+         {"0.5 / 0.8 / 0", "", "0.8 / 1.2 / 0", "1 / 1.5 / 0", "3.1 / 4.7 / 0.1", "13 / 19 / 0.3",
+          "50 / 75 / 1"}},
+        {StarOrange,
+         {"0.2 / 0.3 / 0", "", "0.5 / 0.6 / 0", "1 / 1.5 / 0", "4 / 5.9 / 0.1", "13 / 19 / 0.3",
+          "50 / 75 / 1"}},
+        {StarRed,
+         {"0.1 / 0.1 / 0", "", "0.1 / 0.2 / 0", "", "5 / 7.5 / 0.1", "16 / 24 / 0.3", "50 / 76 / 1"}},
+    };
+    const std::int16_t classes[7] = {10, 15, 25, 35, 45, 55, 80};
+    for (const Row& row : rows) {
+        for (int c = 0; c < 7; ++c) {
+            StarSystem s;
+            s.StarType = row.type;
+            s.StarClass = classes[c];
+            // A pair the table lacks leaves the old values.
+            s.BiozoneMin = Distance::FromUnits(1);
+            s.BiozoneMax = Distance::FromUnits(2);
+            s.InnerLimit = Distance::FromUnits(3);
+            ComputeZones(s, 1);
+            const std::string expected = *row.byClass[c] ? row.byClass[c] : "0.0001 / 0.0002 / 0.0003";
+            EXPECT_EQ(Zones(s), expected) << "type " << row.type << " class " << classes[c];
+        }
+    }
+}
+
+TEST(ComputeZones, DoubleAndTripleWidenAroundTheSameCentre)
+{
+    StarSystem s;
+    s.StarType = StarYellow;
+    s.StarClass = ClassMainSequence;
+    ComputeZones(s, 2);
+    EXPECT_EQ(Zones(s), "0.6 / 1.4 / 0");
+    ComputeZones(s, 3);
+    EXPECT_EQ(Zones(s), "0.4 / 1.6 / 0");
+    // Any other option value acts as Double: only 1 stops early.
+    ComputeZones(s, 7);
+    EXPECT_EQ(Zones(s), "0.6 / 1.4 / 0");
+
+    // Red main sequence, Triple: 0.1 - 0.1 reaches the inner limit exactly.
+    s.StarType = StarRed;
+    ComputeZones(s, 3);
+    EXPECT_EQ(Zones(s), "0 / 0.3 / 0");
+
+    // Orange main sequence, Double: 0.5 / 0.6 widened by 0.05 on each side.
+    s.StarType = StarOrange;
+    ComputeZones(s, 2);
+    EXPECT_EQ(Zones(s), "0.45 / 0.65 / 0");
+
+    // Red super giant: its outer edge is 76.
+    s.StarType = StarRed;
+    s.StarClass = ClassSuperGiant;
+    ComputeZones(s, 3);
+    EXPECT_EQ(Zones(s), "24 / 102 / 1");
+}
+
+TEST(GenerateSystem, ResetsTheSystemAndReseedsWhereItShould)
+{
+    AppState app;
+    auto scripted = std::make_unique<ScriptedRandom>();
+    ScriptedRandom& random = *scripted;
+    app.random = std::move(scripted);
+    app.DisplayBackColor = 0xFFFFFF;
+    app.CurrentFileName = "/tmp/old.KVN";
+    app.system.SystemName = "Old";
+    app.system.SystemType = 2;
+    std::string captionSawName;
+    int captionCalls = 0;
+    app.UpdateDisplayCaption = [&] {
+        ++captionCalls;
+        captionSawName = app.system.SystemName;
+    };
+
+    // A white dwarf (one draw), base 0.1 and step 0.3, and ten empty orbits
+    // (all lie beyond its zone of 0.03 AU, where 11 to 18 is nothing).
+    random.Push({0.0f, ForRoll(1, 5), ForRoll(1, 3)});
+    for (int n = 0; n < 10; ++n)
+        random.Push(ForRoll(11, 20));
+    GenerateSystem(app);
+
+    EXPECT_EQ(random.Log(), "RD"
+                            "RDD"
+                            "RDRDRDRDRDRDRDRDRDRD");
+    EXPECT_EQ(random.Remaining(), 0u);
+    EXPECT_EQ(app.DisplayBackColor, 0);
+    EXPECT_EQ(app.CurrentFileName, "");
+    EXPECT_EQ(app.system.SystemName, "Unnamed System");
+    EXPECT_EQ(captionCalls, 1);
+    EXPECT_EQ(captionSawName, "Unnamed System");
+    EXPECT_EQ(app.system.SystemType, 1);
+    EXPECT_EQ(app.system.StarClass, ClassWhiteDwarf);
+    EXPECT_EQ(app.system.Orbit(10).AU.Format(), "76.9");
+}
+
+TEST(GenerateSystem, SameSeedSameSystems)
+{
+    AppState a, b;
+    a.random = std::make_unique<RandomSource>(RandomSource::Deterministic(42));
+    b.random = std::make_unique<RandomSource>(RandomSource::Deterministic(42));
+    for (int i = 0; i < 50; ++i) {
+        GenerateSystem(a);
+        GenerateSystem(b);
+        ASSERT_EQ(a.system, b.system) << i;
+    }
+}
+
+} // namespace
+} // namespace kelvane
