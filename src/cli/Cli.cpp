@@ -5,6 +5,7 @@
 #include <clocale>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -101,9 +102,15 @@ template <typename Int> Int ParseNumber(std::string_view option, std::string_vie
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || result.ec == std::errc::invalid_argument || result.ptr != text.data() + text.size())
         throw UsageError{std::string(option) + ": '" + std::string(text) + "' is not a whole number"};
-    if (result.ec == std::errc::result_out_of_range || value < min || value > max)
-        throw UsageError{std::string(option) + ": " + std::string(text) + " is not between " +
-                         std::to_string(min) + " and " + std::to_string(max)};
+    const std::string prefix = std::string(option) + ": " + std::string(text);
+    if (result.ec == std::errc::result_out_of_range && max == std::numeric_limits<Int>::max())
+        throw UsageError{prefix + " is too large"};
+    if (result.ec == std::errc::result_out_of_range || value < min || value > max) {
+        const std::string range = max == std::numeric_limits<Int>::max()
+                                      ? "at least " + std::to_string(min)
+                                      : "between " + std::to_string(min) + " and " + std::to_string(max);
+        throw UsageError{prefix + " is not " + range};
+    }
     return value;
 }
 

@@ -1,5 +1,6 @@
 #include "cli/SystemWriters.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "core/model/Codes.h"
@@ -18,7 +19,10 @@ template <typename Int> void AppendInt(std::string& out, Int value)
 
 bool NeedsCsvQuotes(std::string_view field)
 {
-    return field.find_first_of(",\"\r\n") != std::string_view::npos;
+    for (char c : field)
+        if (c == ',' || c == '"' || c == '\r' || c == '\n')
+            return true;
+    return false;
 }
 
 void AppendCsvField(std::string& out, std::string_view field)
@@ -151,29 +155,39 @@ void AppendCsvRows(std::string& out, const StarSystem& system, std::uint64_t sys
     system.InnerLimit.AppendTo(star);
     star += ',';
 
+    // The orbit's columns go into a buffer that holds the longest possible
+    // row part: numbers of at most 11 characters, elements quoted at most to
+    // 54, a distance of at most 21.
     for (int n = 1; n <= StarSystem::OrbitCount; ++n) {
         const OrbitRecord& orbit = system.Orbit(n);
+        char row[192];
+        char* p = row;
+        const auto number = [&p](auto value) {
+            p = std::to_chars(p, p + 12, value).ptr;
+            *p++ = ',';
+        };
+        number(n);
+        number(orbit.Type);
+        number(orbit.Radius);
+        number(orbit.Moons);
+        const std::string_view elements = orbit.Elements.View();
+        if (NeedsCsvQuotes(elements)) {
+            std::string quoted;
+            AppendCsvField(quoted, elements);
+            p = std::copy(quoted.begin(), quoted.end(), p);
+        } else {
+            p = std::copy(elements.begin(), elements.end(), p);
+        }
+        *p++ = ',';
+        p = orbit.AU.FormatTo(p);
+        *p++ = ',';
+        number(orbit.PosX);
+        number(orbit.PosY);
+        number(orbit.PosXArc);
+        p = std::to_chars(p, p + 12, orbit.PosYArc).ptr;
+        *p++ = '\n';
         out += star;
-        AppendInt(out, n);
-        out += ',';
-        AppendInt(out, orbit.Type);
-        out += ',';
-        AppendInt(out, orbit.Radius);
-        out += ',';
-        AppendInt(out, orbit.Moons);
-        out += ',';
-        AppendCsvField(out, orbit.Elements.View());
-        out += ',';
-        orbit.AU.AppendTo(out);
-        out += ',';
-        AppendInt(out, orbit.PosX);
-        out += ',';
-        AppendInt(out, orbit.PosY);
-        out += ',';
-        AppendInt(out, orbit.PosXArc);
-        out += ',';
-        AppendInt(out, orbit.PosYArc);
-        out += '\n';
+        out.append(row, p);
     }
 }
 

@@ -6,8 +6,11 @@ namespace kelvane {
 
 double SystemClock::SecondsSinceMidnight()
 {
+    // The coarse clock is read without a system call. Its resolution of a few
+    // milliseconds is plenty: reseeding mixes the reading into the current
+    // state, so reseeds within one tick still lead apart.
     timespec now{};
-    clock_gettime(CLOCK_REALTIME, &now);
+    clock_gettime(CLOCK_REALTIME_COARSE, &now);
     const std::int64_t utc = now.tv_sec;
     if (utc >= m_offsetValidUntil) {
         const std::time_t t = utc;

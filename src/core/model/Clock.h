@@ -12,8 +12,8 @@ public:
     virtual double SecondsSinceMidnight() = 0;
 };
 
-// The real clock. Reading it costs a system call; the local offset from UTC is
-// looked up once an hour, not at every read, so generation stays fast.
+// The real clock. The local offset from UTC is looked up once an hour, not
+// at every read, so that the dozen reseeds of a generation stay cheap.
 class SystemClock final : public Clock {
 public:
     double SecondsSinceMidnight() override;

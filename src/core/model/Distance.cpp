@@ -66,41 +66,45 @@ std::optional<Distance> Distance::Parse(std::string_view text, char separator)
     return Distance(-negated);
 }
 
-std::string& Distance::AppendTo(std::string& out, char separator) const
+char* Distance::FormatTo(char* p, char separator) const
 {
     // Work on the magnitude as unsigned so that the most negative value is fine.
-    std::uint64_t magnitude =
+    const std::uint64_t magnitude =
         m_units < 0 ? 0 - static_cast<std::uint64_t>(m_units) : static_cast<std::uint64_t>(m_units);
     if (m_units < 0)
-        out += '-';
-    const std::uint64_t whole = magnitude / UnitsPerAU;
+        *p++ = '-';
+    std::uint64_t whole = magnitude / UnitsPerAU;
     std::uint64_t fraction = magnitude % UnitsPerAU;
 
-    char digits[24];
+    char digits[20];
     int count = 0;
-    std::uint64_t w = whole;
     do {
-        digits[count++] = static_cast<char>('0' + w % 10);
-        w /= 10;
-    } while (w != 0);
+        digits[count++] = static_cast<char>('0' + whole % 10);
+        whole /= 10;
+    } while (whole != 0);
     while (count > 0)
-        out += digits[--count];
+        *p++ = digits[--count];
 
     if (fraction != 0) {
-        out += separator;
+        *p++ = separator;
         int width = 4;
         while (fraction % 10 == 0) {
             fraction /= 10;
             --width;
         }
-        char decimals[4];
         for (int k = width - 1; k >= 0; --k) {
-            decimals[k] = static_cast<char>('0' + fraction % 10);
+            p[k] = static_cast<char>('0' + fraction % 10);
             fraction /= 10;
         }
-        out.append(decimals, static_cast<std::size_t>(width));
+        p += width;
     }
-    return out;
+    return p;
+}
+
+std::string& Distance::AppendTo(std::string& out, char separator) const
+{
+    char text[MaxTextLength];
+    return out.append(text, FormatTo(text, separator));
 }
 
 std::string Distance::Format(char separator) const

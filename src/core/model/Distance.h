@@ -42,6 +42,10 @@ public:
     std::string Format(char separator = '.') const;
     // Appends Format's text to out without a temporary; returns out.
     std::string& AppendTo(std::string& out, char separator = '.') const;
+    // Writes Format's text at p, at most MaxTextLength characters; returns
+    // the end of what it wrote.
+    static constexpr std::size_t MaxTextLength = 21;
+    char* FormatTo(char* p, char separator = '.') const;
 
     constexpr Distance operator+(Distance other) const { return Distance(m_units + other.m_units); }
     constexpr Distance operator-(Distance other) const { return Distance(m_units - other.m_units); }

@@ -6,19 +6,6 @@
 
 namespace kelvane {
 
-namespace {
-
-constexpr std::uint64_t Golden = 0x9E3779B97F4A7C15ull;
-
-constexpr std::uint64_t Mix(std::uint64_t z)
-{
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
-}
-
-} // namespace
-
 RandomSource::RandomSource(std::uint64_t seed, std::unique_ptr<Clock> clock)
     : m_state(seed), m_clock(std::move(clock))
 {}
@@ -37,11 +24,20 @@ RandomSource RandomSource::Deterministic(std::uint64_t seed)
     return RandomSource(seed, std::make_unique<CounterClock>());
 }
 
-float RandomSource::Draw()
+void RandomSource::DrawMany(float* out, std::size_t count)
 {
-    m_state += Golden;
-    // 24 bits fill a float's significand exactly: the result is k / 2^24, < 1.
-    return static_cast<float>(Mix(m_state) >> 40) * 0x1.0p-24f;
+    std::size_t i = 0;
+    if (count > 0 && m_hasSpare)
+        out[i++] = Next();
+    // Whole outputs, two draws each, without the bookkeeping of Next.
+    for (; i + 1 < count; i += 2) {
+        m_state += Golden;
+        const std::uint64_t z = Mix(m_state);
+        out[i] = ToDraw(z >> 40);
+        out[i + 1] = ToDraw(z >> 16);
+    }
+    if (i < count)
+        out[i] = Next();
 }
 
 void RandomSource::Reseed()
@@ -50,6 +46,7 @@ void RandomSource::Reseed()
     // Mixing (not xoring in place) means reseeding twice with the same reading
     // moves the state on instead of undoing the first reseed.
     m_state = Mix(m_state ^ Mix(reading + Golden));
+    m_hasSpare = false;
 }
 
 } // namespace kelvane

@@ -8,9 +8,11 @@
 
 namespace kelvane {
 
-// The program's random source: a splitmix64 sequence whose top 24 bits make
-// each single-precision draw. Reseeding folds the clock's reading into the
-// current state, so two reseeds at the same instant still lead apart.
+// The program's random source: a splitmix64 sequence, each 64-bit output
+// making two single-precision draws of 24 bits (the top bits first, then the
+// next 24). Reseeding folds the clock's reading into the current state, so
+// two reseeds at the same instant still lead apart, and drops a draw kept
+// from the last output.
 class RandomSource final : public Random {
 public:
     RandomSource(std::uint64_t seed, std::unique_ptr<Clock> clock);
@@ -21,13 +23,41 @@ public:
     // clock: the same seed gives the same draws everywhere.
     static RandomSource Deterministic(std::uint64_t seed);
 
-    float Draw() override;
+    float Draw() override { return Next(); }
+    void DrawMany(float* out, std::size_t count) override;
     void Reseed() override;
 
     std::uint64_t State() const { return m_state; }
 
 private:
+    static constexpr std::uint64_t Golden = 0x9E3779B97F4A7C15ull;
+
+    static constexpr std::uint64_t Mix(std::uint64_t z)
+    {
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        return z ^ (z >> 31);
+    }
+
+    // 24 bits fill a float's significand exactly: the result is k / 2^24, < 1.
+    static float ToDraw(std::uint64_t bits) { return static_cast<float>(bits & 0xFFFFFF) * 0x1.0p-24f; }
+
+    float Next()
+    {
+        if (m_hasSpare) {
+            m_hasSpare = false;
+            return ToDraw(m_spare);
+        }
+        m_state += Golden;
+        const std::uint64_t z = Mix(m_state);
+        m_spare = z >> 16;
+        m_hasSpare = true;
+        return ToDraw(z >> 40);
+    }
+
     std::uint64_t m_state;
+    std::uint64_t m_spare = 0;
+    bool m_hasSpare = false;
     std::unique_ptr<Clock> m_clock;
 };
 
