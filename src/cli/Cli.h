@@ -2,14 +2,8 @@
 
 namespace kelvane {
 
-// Exit codes of kelvane-cli.
-enum CliExit : int {
-    ExitOk = 0,
-    ExitFailure = 1, // a file could not be read or written
-    ExitUsage = 2,   // the command line was wrong
-};
-
-// Runs kelvane-cli with the process's arguments; returns the exit code.
+// Runs kelvane-cli with the process's arguments; returns the exit code
+// (0 success, 1 a file could not be read, loaded or written, 2 bad usage).
 int RunCli(int argc, char** argv);
 
 } // namespace kelvane

@@ -1,0 +1,73 @@
+#include "cli/CliSupport.h"
+
+#include <cerrno>
+#include <clocale>
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
+
+namespace kelvane {
+
+namespace {
+
+std::string WriteToStdout(std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(STDOUT_FILENO, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return std::strerror(errno);
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return {};
+}
+
+} // namespace
+
+Arguments::Arguments(int argc, char** argv, int first)
+{
+    for (int i = first; i < argc; ++i)
+        m_items.emplace_back(argv[i]);
+}
+
+bool Output::Open()
+{
+    if (!m_path.empty())
+        m_error = m_file.Open(m_path);
+    return m_error.empty();
+}
+
+bool Output::Flush()
+{
+    if (!m_error.empty())
+        return false;
+    m_error = m_path.empty() ? WriteToStdout(m_buffer) : m_file.Write(m_buffer);
+    m_buffer.clear();
+    return m_error.empty();
+}
+
+bool Output::Close()
+{
+    if (!Flush())
+        return false;
+    if (!m_path.empty())
+        m_error = m_file.Commit();
+    return m_error.empty();
+}
+
+int ReportFailure(const std::string& name, const std::string& reason)
+{
+    std::fprintf(stderr, "kelvane-cli: %s: %s\n", name.c_str(), reason.c_str());
+    return ExitFailure;
+}
+
+char UserDecimalSeparator()
+{
+    const lconv* conventions = std::localeconv();
+    const char* point = conventions != nullptr ? conventions->decimal_point : nullptr;
+    return point != nullptr && point[0] != '\0' && point[1] == '\0' ? point[0] : '.';
+}
+
+} // namespace kelvane

@@ -1,0 +1,121 @@
+#pragma once
+
+#include <charconv>
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/files/AtomicFile.h"
+
+namespace kelvane {
+
+// Exit codes of kelvane-cli.
+enum CliExit : int {
+    ExitOk = 0,
+    ExitFailure = 1, // a file could not be read, loaded or written
+    ExitUsage = 2,   // the command line was wrong
+};
+
+// A wrong command line: the reason goes to stderr with the usage.
+struct UsageError {
+    std::string reason;
+};
+
+// The arguments after the command. Options take a value, as "--name value"
+// or "--name=value"; anything else is a positional argument.
+class Arguments {
+public:
+    Arguments(int argc, char** argv, int first);
+
+    // Calls option(name, value) for every option and positional(text) for
+    // every other argument, in order. Throws UsageError for an option
+    // without its value.
+    template <typename OnOption, typename OnPositional>
+    void ForEach(OnOption option, OnPositional positional) const;
+
+private:
+    std::vector<std::string_view> m_items;
+};
+
+// A whole number between min and max, or a UsageError naming the option.
+template <typename Int> Int ParseNumber(std::string_view option, std::string_view text, Int min, Int max);
+
+// Where a command's output goes: standard output, or a file that appears only
+// when it has been written completely, through AtomicFileWriter. Output is
+// buffered and written in large pieces, so a long run streams in constant
+// memory.
+class Output {
+public:
+    explicit Output(std::string path) : m_path(std::move(path)) {}
+
+    std::string& Buffer() { return m_buffer; }
+
+    // Opens the file; false when it cannot be, with the reason in Error().
+    bool Open();
+    // Writes the buffer out once it has grown past a threshold.
+    bool FlushIfFull() { return m_buffer.size() < (1u << 20) || Flush(); }
+    bool Flush();
+    // Writes what is left and puts the file in place.
+    bool Close();
+
+    const std::string& Error() const { return m_error; }
+    std::string Name() const { return m_path.empty() ? "standard output" : m_path; }
+
+private:
+    std::string m_path;
+    std::string m_buffer;
+    std::string m_error;
+    AtomicFileWriter m_file;
+};
+
+// Prints "kelvane-cli: NAME: reason" on stderr and returns ExitFailure.
+int ReportFailure(const std::string& name, const std::string& reason);
+
+// The user's decimal separator, from their number settings (LC_NUMERIC).
+char UserDecimalSeparator();
+
+// ---- templates ----
+
+template <typename OnOption, typename OnPositional>
+void Arguments::ForEach(OnOption option, OnPositional positional) const
+{
+    for (std::size_t i = 0; i < m_items.size(); ++i) {
+        std::string_view item = m_items[i];
+        if (item.size() < 2 || item[0] != '-') {
+            positional(item);
+            continue;
+        }
+        std::string_view value;
+        if (const auto eq = item.find('='); eq != std::string_view::npos && item.starts_with("--")) {
+            value = item.substr(eq + 1);
+            item = item.substr(0, eq);
+        } else {
+            if (i + 1 >= m_items.size())
+                throw UsageError{std::string(item) + " needs a value"};
+            value = m_items[++i];
+        }
+        option(item, value);
+    }
+}
+
+template <typename Int> Int ParseNumber(std::string_view option, std::string_view text, Int min, Int max)
+{
+    Int value{};
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || result.ec == std::errc::invalid_argument || result.ptr != text.data() + text.size())
+        throw UsageError{std::string(option) + ": '" + std::string(text) + "' is not a whole number"};
+    const std::string prefix = std::string(option) + ": " + std::string(text);
+    if (result.ec == std::errc::result_out_of_range && max == std::numeric_limits<Int>::max())
+        throw UsageError{prefix + " is too large"};
+    if (result.ec == std::errc::result_out_of_range || value < min || value > max) {
+        const std::string range = max == std::numeric_limits<Int>::max()
+                                      ? "at least " + std::to_string(min)
+                                      : "between " + std::to_string(min) + " and " + std::to_string(max);
+        throw UsageError{prefix + " is not " + range};
+    }
+    return value;
+}
+
+} // namespace kelvane
