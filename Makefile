@@ -6,7 +6,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build test run bench format format-check clean
+.PHONY: all deps configure build test run bench fuzz sanitize format format-check clean
 
 all: build
 
@@ -25,10 +25,19 @@ test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 run: build
-	$(BUILD_DIR)/src/cli/kelvane-cli new --format text
+	$(BUILD_DIR)/src/app/kelvane
+
+# The readers of outside input under libFuzzer, FUZZ_SECONDS each.
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	bash scripts/fuzz.sh $(FUZZ_SECONDS)
+
+# The core tests built with AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize: deps
+	bash scripts/sanitize-tests.sh
 
 bench: build
-	@for b in $(BUILD_DIR)/bench/bench_*; do "$$b"; done
+	@for b in $(BUILD_DIR)/bench/bench_*; do echo "== $$b"; "$$b"; done
 
 format:
 	git ls-files '*.h' '*.cpp' | xargs clang-format -i

@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
   clang-format
+  clang libclang-rt-14-dev
 )
 
 missing=()
