@@ -12,7 +12,11 @@ namespace {
 
 constexpr const char* Usage =
     "usage: kelvane-cli new [--count N] [--seed S] [--life-support 1-4] [--biozone 1-3]\n"
-    "                       [--format text|json|csv] [-o FILE]\n";
+    "                       [--format text|json|csv|kvn] [-o FILE|DIR]\n"
+    "       kelvane-cli show FILE [--format text|json|csv|kvn]\n"
+    "       kelvane-cli convert IN OUT\n"
+    "       kelvane-cli render FILE -o OUT.png|OUT.svg [--style arced|complete|flat] [--size PX]\n"
+    "                          [--orbit-lines on|off] [--white-orbits on|off] [--thick-orbits on|off]\n";
 
 } // namespace
 
@@ -32,6 +36,12 @@ int RunCli(int argc, char** argv)
         const Arguments arguments(argc, argv, 2);
         if (command == "new")
             return NewCommand(arguments);
+        if (command == "show")
+            return ShowCommand(arguments);
+        if (command == "convert")
+            return ConvertCommand(arguments);
+        if (command == "render")
+            return RenderCommand(arguments);
         throw UsageError{"unknown command '" + command + "'"};
     } catch (const UsageError& error) {
         std::fprintf(stderr, "kelvane-cli: %s\n%s", error.reason.c_str(), Usage);

@@ -1,6 +1,11 @@
 #pragma once
 
+#include <cstdint>
+#include <string>
+#include <string_view>
+
 #include "cli/CliSupport.h"
+#include "cli/RenderCommand.h"
 
 namespace kelvane {
 
@@ -8,7 +13,25 @@ namespace kelvane {
 // returns the exit code; a wrong command line throws UsageError.
 
 // new [--count N] [--seed S] [--life-support 1-4] [--biozone 1-3]
-//     [--format text|json|csv] [-o FILE]
+//     [--format text|json|csv|kvn] [-o FILE|DIR]
 int NewCommand(const Arguments& arguments);
+
+// show FILE [--format text|json|csv|kvn]: FILE loaded into an empty system
+// as the program's Load does, printed on standard output.
+int ShowCommand(const Arguments& arguments);
+
+// convert IN OUT: IN (either file format) loaded into an empty system and
+// written to OUT as the program's Save As writes it.
+int ConvertCommand(const Arguments& arguments);
+
+// The ways a system is printed; Kvn is the system file's tagged text.
+enum class SystemFormat { Text, Json, Csv, Kvn };
+SystemFormat ParseSystemFormat(std::string_view text, bool withKvn);
+
+// DIR/system-0001.KVN and so on: at least four digits.
+std::string NumberedSystemFile(const std::string& folder, std::uint64_t number);
+// Makes sure folder is a folder (creating it when missing); ExitOk, or the
+// failure reported.
+int PrepareFolder(const std::string& folder);
 
 } // namespace kelvane

@@ -4,26 +4,10 @@
 #include "cli/Commands.h"
 #include "cli/SystemWriters.h"
 #include "core/AppState.h"
+#include "core/files/SystemFile.h"
 #include "core/model/modGenerate.h"
 
 namespace kelvane {
-
-namespace {
-
-enum class Format { Text, Json, Csv };
-
-Format ParseFormat(std::string_view text)
-{
-    if (text == "text")
-        return Format::Text;
-    if (text == "json")
-        return Format::Json;
-    if (text == "csv")
-        return Format::Csv;
-    throw UsageError{"--format: unknown format '" + std::string(text) + "'"};
-}
-
-} // namespace
 
 int NewCommand(const Arguments& arguments)
 {
@@ -31,7 +15,7 @@ int NewCommand(const Arguments& arguments)
     std::optional<std::uint64_t> seed;
     std::int16_t lifeSupport = 2;
     std::int16_t biozone = 1;
-    Format format = Format::Text;
+    SystemFormat format = SystemFormat::Text;
     std::string outputPath;
 
     arguments.ForEach(
@@ -45,7 +29,7 @@ int NewCommand(const Arguments& arguments)
             else if (name == "--biozone")
                 biozone = ParseNumber<std::int16_t>(name, value, 1, 3);
             else if (name == "--format")
-                format = ParseFormat(value);
+                format = ParseSystemFormat(value, true);
             else if (name == "-o" || name == "--output")
                 outputPath = std::string(value);
             else
@@ -61,33 +45,48 @@ int NewCommand(const Arguments& arguments)
         app.random = std::make_unique<RandomSource>(RandomSource::Deterministic(*seed));
     const char separator = UserDecimalSeparator();
 
+    // Several systems as system files: one file each in the folder -o names.
+    if (format == SystemFormat::Kvn && count > 1 && !outputPath.empty()) {
+        if (const int prepared = PrepareFolder(outputPath); prepared != ExitOk)
+            return prepared;
+        for (std::uint64_t i = 1; i <= count; ++i) {
+            GenerateSystem(app);
+            const std::string path = NumberedSystemFile(outputPath, i);
+            const FileResult saved = SaveSystemFile(app.system, path, separator);
+            if (!saved.Ok())
+                return ReportFailure(path, saved.message);
+        }
+        return ExitOk;
+    }
+
     Output output(outputPath);
     if (!output.Open())
         return ReportFailure(output.Name(), output.Error());
     std::string& out = output.Buffer();
-    if (format == Format::Csv)
+    if (format == SystemFormat::Csv)
         AppendCsvHeader(out);
-    if (format == Format::Json && count > 1)
+    if (format == SystemFormat::Json && count > 1)
         out += "[\n";
 
     for (std::uint64_t i = 1; i <= count; ++i) {
         GenerateSystem(app);
         switch (format) {
-        case Format::Csv: AppendCsvRows(out, app.system, i); break;
-        case Format::Json:
+        case SystemFormat::Csv: AppendCsvRows(out, app.system, i); break;
+        case SystemFormat::Json:
             AppendJson(out, app.system, count > 1 ? 2 : 0);
             out += count > 1 && i < count ? ",\n" : "\n";
             break;
-        case Format::Text:
+        case SystemFormat::Text:
             if (i > 1)
                 out += '\n';
             AppendText(out, app.system, separator);
             break;
+        case SystemFormat::Kvn: out += SystemFileText(app.system, separator); break;
         }
         if (!output.FlushIfFull())
             return ReportFailure(output.Name(), output.Error());
     }
-    if (format == Format::Json && count > 1)
+    if (format == SystemFormat::Json && count > 1)
         out += "]\n";
     if (!output.Close())
         return ReportFailure(output.Name(), output.Error());

@@ -8,6 +8,7 @@
 #include <string>
 #include <sys/wait.h>
 
+#include "CliRunner.h"
 #include "cli/SystemWriters.h"
 #include "core/AppState.h"
 #include "core/model/modGenerate.h"
@@ -17,43 +18,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-    int exit = -1;
-    std::string out;
-    std::string err;
-};
+using test::CliRun;
+using test::ReadAll;
 
-std::string ReadAll(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-class Cli : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        m_dir = fs::temp_directory_path() / ("kelvane-cli-test-" + std::to_string(::getpid()) + "-" +
-                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
-    // Runs kelvane-cli with arguments (shell words) in the C locale.
-    CliRun Invoke(const std::string& arguments)
-    {
-        const fs::path out = m_dir / "stdout", err = m_dir / "stderr";
-        const std::string command = "LC_ALL=C " + std::string(KELVANE_CLI_PATH) + " " + arguments + " >" +
-                                    out.string() + " 2>" + err.string();
-        const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadAll(out), ReadAll(err)};
-    }
-
-    fs::path m_dir;
-};
+class Cli : public test::CliRunner {};
 
 TEST_F(Cli, SeededRunsPrintTheSameBytes)
 {
@@ -112,7 +80,7 @@ TEST_F(Cli, CsvHasTenRowsOfSeventeenFieldsPerSystem)
 
 TEST_F(Cli, FileOutputMatchesStandardOutput)
 {
-    const fs::path file = m_dir / "systems.json";
+    const fs::path file = Dir() / "systems.json";
     const CliRun toFile = Invoke("new --seed 9 --count 2 --format json -o " + file.string());
     ASSERT_EQ(toFile.exit, 0) << toFile.err;
     EXPECT_EQ(toFile.out, "");
@@ -121,9 +89,9 @@ TEST_F(Cli, FileOutputMatchesStandardOutput)
     EXPECT_EQ(Invoke("new --seed=9 --count=2 --format=json").out, ReadAll(file));
     // Nothing else is left in the folder: no temporary file.
     int entries = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(m_dir))
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(Dir()))
         ++entries;
-    EXPECT_EQ(entries, 3); // systems.json, stdout, stderr
+    EXPECT_EQ(entries, 1); // systems.json alone
 }
 
 TEST_F(Cli, BadUsageExitsTwoWithAReasonAndTheUsage)
@@ -155,7 +123,7 @@ TEST_F(Cli, BadUsageExitsTwoWithAReasonAndTheUsage)
 
 TEST_F(Cli, UnwritableOutputExitsOneAndKeepsTheOldFile)
 {
-    const std::string missing = (m_dir / "no-such-folder" / "out.csv").string();
+    const std::string missing = (Dir() / "no-such-folder" / "out.csv").string();
     CliRun run = Invoke("new --format csv -o " + missing);
     EXPECT_EQ(run.exit, 1);
     EXPECT_EQ(run.out, "");
@@ -166,7 +134,7 @@ TEST_F(Cli, UnwritableOutputExitsOneAndKeepsTheOldFile)
     EXPECT_EQ(run.err, "kelvane-cli: /dev/full: No space left on device\n");
 
     // A folder in the way of the file: the rename fails, the folder stays.
-    const fs::path folder = m_dir / "taken";
+    const fs::path folder = Dir() / "taken";
     fs::create_directories(folder / "inside");
     run = Invoke("new -o " + folder.string());
     EXPECT_EQ(run.exit, 1);

@@ -1,0 +1,129 @@
+#include "cli/RenderCommand.h"
+
+#include <QByteArray>
+#include <algorithm>
+#include <cctype>
+#include <memory>
+
+#include "core/AppState.h"
+#include "core/drawing/OrbitalDisplay.h"
+#include "core/drawing/SurfaceSvg.h"
+#include "core/files/SystemFile.h"
+#include "core/model/RandomSource.h"
+#include "render/SurfacePainter.h"
+
+namespace kelvane {
+
+namespace {
+
+constexpr int DefaultSize = 800;
+constexpr int MinSize = 16;
+constexpr int MaxSize = 8192;
+
+enum class ImageFormat { Png, Svg };
+
+std::int16_t ParseStyle(std::string_view text)
+{
+    if (text == "arced")
+        return OrbitDisplayArced;
+    if (text == "complete")
+        return OrbitDisplayComplete;
+    if (text == "flat")
+        return OrbitDisplayFlat;
+    throw UsageError{"--style: unknown style '" + std::string(text) + "'"};
+}
+
+bool ParseSwitch(std::string_view option, std::string_view text)
+{
+    if (text == "on")
+        return true;
+    if (text == "off")
+        return false;
+    throw UsageError{std::string(option) + ": '" + std::string(text) + "' is neither on nor off"};
+}
+
+ImageFormat FormatOf(const std::string& path)
+{
+    std::string extension;
+    if (const auto dot = path.rfind('.');
+        dot != std::string::npos && path.find('/', dot) == std::string::npos)
+        extension = path.substr(dot);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (extension == ".png")
+        return ImageFormat::Png;
+    if (extension == ".svg")
+        return ImageFormat::Svg;
+    throw UsageError{"-o: '" + path + "' does not end in .png or .svg"};
+}
+
+} // namespace
+
+int RenderCommand(const Arguments& arguments)
+{
+    std::string inputPath;
+    std::string outputPath;
+    int size = DefaultSize;
+    AppSettings settings;
+    bool orbitLines = true;
+    bool whiteOrbits = false;
+    bool thickOrbits = false;
+
+    arguments.ForEach(
+        [&](std::string_view name, std::string_view value) {
+            if (name == "-o" || name == "--output")
+                outputPath = std::string(value);
+            else if (name == "--style")
+                settings.OrbitDisplay = ParseStyle(value);
+            else if (name == "--size")
+                size = ParseNumber<int>(name, value, MinSize, MaxSize);
+            else if (name == "--orbit-lines")
+                orbitLines = ParseSwitch(name, value);
+            else if (name == "--white-orbits")
+                whiteOrbits = ParseSwitch(name, value);
+            else if (name == "--thick-orbits")
+                thickOrbits = ParseSwitch(name, value);
+            else
+                throw UsageError{"unknown option '" + std::string(name) + "'"};
+        },
+        [&](std::string_view text) {
+            if (!inputPath.empty())
+                throw UsageError{"unexpected argument '" + std::string(text) + "'"};
+            inputPath = std::string(text);
+        });
+    if (inputPath.empty())
+        throw UsageError{"render: no system file given"};
+    if (outputPath.empty())
+        throw UsageError{"render: no output given (-o OUT.png or -o OUT.svg)"};
+    const ImageFormat format = FormatOf(outputPath);
+    settings.VisibleOrbits = orbitLines ? -1 : 0;
+    settings.WhiteOrbits = whiteOrbits ? -1 : 0;
+    settings.OrbitPenWidth = thickOrbits ? 2 : 1;
+
+    AppState app;
+    // The asteroid dots are random. A fixed seed makes the same file render
+    // to the same bytes on every run, which scripts and tests rely on.
+    app.random = std::make_unique<RandomSource>(RandomSource::Deterministic(0));
+    const FileResult loaded = LoadSystemFile(app, inputPath, UserDecimalSeparator());
+    if (!loaded.Ok())
+        return ReportFailure(inputPath, loaded.message);
+
+    DrawingSurface surface;
+    DrawOrbitalDisplay(surface, app.system, settings, 0, *app.random);
+
+    Output output(outputPath);
+    if (format == ImageFormat::Png) {
+        // Encoded whole in memory first: a failure leaves no file behind.
+        const QByteArray png = SurfacePng(surface, size, size);
+        if (png.isEmpty())
+            return ReportFailure(outputPath, "the image could not be made");
+        output.Buffer().assign(png.constData(), static_cast<std::size_t>(png.size()));
+    } else {
+        output.Buffer() = SurfaceSvg(surface, size, size);
+    }
+    if (!output.Open() || !output.Close())
+        return ReportFailure(output.Name(), output.Error());
+    return ExitOk;
+}
+
+} // namespace kelvane

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+#include "core/drawing/DrawingSurface.h"
+
+namespace kelvane {
+
+// The surface as an SVG image of width by height pixels, placed as the
+// screen places it (SurfaceMapping): one rect of the background colour over
+// the whole image, then one circle or line element per shape, in drawing
+// order, clipped to the logical area. Colours are "#rrggbb"; stroke widths
+// are the pen widths in pixels, the thinnest line being one pixel wide; an
+// unfilled circle has fill "none". Numbers use "." whatever the locale.
+std::string SurfaceSvg(const DrawingSurface& surface, int width, int height);
+
+// "#rrggbb" for a colour value 0x00BBGGRR.
+std::string SvgColour(Colour colour);
+
+} // namespace kelvane

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+#include <QRectF>
+
+#include "core/drawing/DrawingSurface.h"
+
+namespace kelvane {
+
+// The QColor of a colour value 0x00BBGGRR.
+QColor ToQColor(Colour colour);
+
+// Paints the shapes of surface into target on painter, as SurfaceMapping
+// places them: the logical area keeps its proportions and is centred, the
+// letterbox and everything not drawn show the background colour, and the
+// shapes are clipped to the logical area. Antialiased. Pens are cosmetic:
+// a pen width is in device pixels of the screen, multiplied by penScale on a
+// device whose pixels are finer (a printer). The painter's state is restored
+// afterwards.
+void PaintSurface(QPainter& painter, const DrawingSurface& surface, const QRectF& target,
+                  double penScale = 1.0);
+
+// The surface painted into a whole image of width by height pixels, with a
+// pen scale of 1. A null image when it cannot be made (no memory).
+QImage SurfaceImage(const DrawingSurface& surface, int width, int height);
+
+// SurfaceImage encoded as PNG; empty when it cannot be made or encoded. The
+// same surface and size give the same bytes. No QGuiApplication is needed.
+QByteArray SurfacePng(const DrawingSurface& surface, int width, int height);
+
+} // namespace kelvane
