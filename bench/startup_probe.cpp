@@ -23,8 +23,8 @@ public:
             // After this paint has been done.
             QTimer::singleShot(0, [] {
                 const auto now = std::chrono::system_clock::now().time_since_epoch();
-                std::printf("%lld\n",
-                            static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+                std::printf("%lld\n", static_cast<long long>(
+                                          std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
                 QApplication::exit(0);
             });
         }

@@ -65,28 +65,29 @@ TEST(MainWindow, MenuTree)
                                                               "Print &Grey for Black\n"
                                                               "-\n"
                                                               "E&xit|Ctrl+X\n");
-    EXPECT_EQ(test::MenuOutline(program.Menu("mnuOptionsMenu")), "&Life Support>\n"
-                                                                 "  &Poor\n"
-                                                                 "  &Average\n"
-                                                                 "  &Good\n"
-                                                                 "  &Excellent\n"
-                                                                 "&Bio Zone>\n"
-                                                                 "  &Normal\n"
-                                                                 "  &Double\n"
-                                                                 "  &Triple\n"
-                                                                 "&Orbit Display>\n"
-                                                                 "  &Arced|Ctrl+A\n"
-                                                                 "  &Complete|Ctrl+C\n"
-                                                                 "  &Flat|Ctrl+F\n"
-                                                                 "-\n"
-                                                                 "&Force Orbit>\n"
-                                                                 "  &1\n  &2\n  &3\n  &4\n  &5\n  &6\n  &7\n  &8\n  &9\n"
-                                                                 "  1&0\n"
-                                                                 "-\n"
-                                                                 "&Visible Orbit Lines|Ctrl+V\n"
-                                                                 "&White Orbit Lines\n"
-                                                                 "&Thicker Orbit Lines\n"
-                                                                 "&Colored Text\n");
+    EXPECT_EQ(test::MenuOutline(program.Menu("mnuOptionsMenu")),
+              "&Life Support>\n"
+              "  &Poor\n"
+              "  &Average\n"
+              "  &Good\n"
+              "  &Excellent\n"
+              "&Bio Zone>\n"
+              "  &Normal\n"
+              "  &Double\n"
+              "  &Triple\n"
+              "&Orbit Display>\n"
+              "  &Arced|Ctrl+A\n"
+              "  &Complete|Ctrl+C\n"
+              "  &Flat|Ctrl+F\n"
+              "-\n"
+              "&Force Orbit>\n"
+              "  &1\n  &2\n  &3\n  &4\n  &5\n  &6\n  &7\n  &8\n  &9\n"
+              "  1&0\n"
+              "-\n"
+              "&Visible Orbit Lines|Ctrl+V\n"
+              "&White Orbit Lines\n"
+              "&Thicker Orbit Lines\n"
+              "&Colored Text\n");
     EXPECT_EQ(test::MenuOutline(program.Menu("mnuHelpMenu")), "&About Kelvane...\n");
     EXPECT_EQ(program.Item("mnuHelpQuick")->text(), "Show Quick Tips Window");
     EXPECT_EQ(test::MenuOutline(program.main->ContainsPopup()), "&Planet\n&Asteroids\n&Nothing\n");
@@ -286,11 +287,12 @@ TEST(Settings, SurviveARealRoundTrip)
     }
     const std::string text = test::ReadFile(ini);
     // Both sections with every key, in writing order.
-    const char* keys[] = {"[Windows]",      "MainState=2",     "MainCorner1",   "MainCorner2",   "MainCorner3",
-                          "MainCorner4",    "InfoState",       "InfoCorner1",   "InfoCorner4",   "ElementsState",
-                          "ElementsCorner4", "OrbitState=0",   "OrbitCorner1",  "OrbitCorner4",  "QuickState",
-                          "QuickCorner4",   "[Options]",       "LifeSupport=4", "Biozone=1",     "OrbitDisplay=2",
-                          "VisibleOrbits=-1", "ColorText=-1",  "SwapBW=-1",     "WhiteOrbits=0", "OrbitPenWidth=1"};
+    const char* keys[] = {
+        "[Windows]",        "MainState=2",  "MainCorner1",   "MainCorner2",   "MainCorner3",
+        "MainCorner4",      "InfoState",    "InfoCorner1",   "InfoCorner4",   "ElementsState",
+        "ElementsCorner4",  "OrbitState=0", "OrbitCorner1",  "OrbitCorner4",  "QuickState",
+        "QuickCorner4",     "[Options]",    "LifeSupport=4", "Biozone=1",     "OrbitDisplay=2",
+        "VisibleOrbits=-1", "ColorText=-1", "SwapBW=-1",     "WhiteOrbits=0", "OrbitPenWidth=1"};
     std::size_t at = 0;
     for (const char* key : keys) {
         const std::size_t found = text.find(key, at);

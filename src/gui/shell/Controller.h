@@ -16,8 +16,13 @@ class QWidget;
 
 namespace kelvane {
 
+class FileDialogs;
 class mdiMain;
+class frmElements;
+class frmForceOrbit;
+class frmInfo;
 class frmOrbitalDisplay;
+class frmQuickOpts;
 
 // Carries out what the user asks for: the commands of the menus, toolbar and
 // windows, start-up and shutdown, and the one refresh that ends every change.
@@ -67,12 +72,27 @@ public:
     const AppSettings& Settings() const { return m_app.settings; }
     MousePointer& Mouse() { return m_mouse; }
     mdiMain* MainWindow() const { return m_main.get(); }
-    frmOrbitalDisplay* OrbitalDisplay();
     const std::string& SettingsPath() const { return m_settingsPath; }
 
+    // The long-lived windows, each created (and placed) on first use. The
+    // frames are the child windows of the main window's client area.
+    frmOrbitalDisplay* OrbitalDisplay();
+    frmElements* Elements();
+    frmInfo* Info();
+    frmQuickOpts* QuickTips();
+    QMdiSubWindow* FrameOf(const QWidget* content) const;
+    // The file dialogs and questions of Load and Save As; Qt's unless a test
+    // put others in their place.
+    FileDialogs& Dialogs();
+    void SetDialogs(std::unique_ptr<FileDialogs> dialogs);
+
+    // The Force Orbit dialog, once it has been opened; else null.
+    frmForceOrbit* ForceOrbitDialog() const;
+
 private:
-    // The Orbital Display's frame in the client area, created on first use.
-    QMdiSubWindow* DisplayWindow();
+    // One child window: its content, its frame and its placement.
+    template <class Form>
+    Form* Child(Form*& form, WindowPlacement& placement, QPoint firstPlace, bool withSize);
     QMdiSubWindow* AddChild(QWidget* content);
 
     AppState m_app;
@@ -80,8 +100,12 @@ private:
     MousePointer m_mouse;
     std::string m_settingsPath;
     std::unique_ptr<mdiMain> m_main;
-    QPointer<QMdiSubWindow> m_displayWindow;
     frmOrbitalDisplay* m_display = nullptr;
+    frmElements* m_elements = nullptr;
+    frmInfo* m_info = nullptr;
+    frmQuickOpts* m_quickTips = nullptr;
+    QPointer<frmForceOrbit> m_forceOrbit;
+    std::unique_ptr<FileDialogs> m_dialogs;
 };
 
 } // namespace kelvane

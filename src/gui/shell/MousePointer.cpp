@@ -16,7 +16,8 @@ void ApplyOverrideCursor(std::int16_t from, std::int16_t to)
     if (from != MousePointer::Default)
         QGuiApplication::restoreOverrideCursor();
     if (to != MousePointer::Default)
-        QGuiApplication::setOverrideCursor(QCursor(to == MousePointer::Hourglass ? Qt::WaitCursor : Qt::ArrowCursor));
+        QGuiApplication::setOverrideCursor(
+            QCursor(to == MousePointer::Hourglass ? Qt::WaitCursor : Qt::ArrowCursor));
 }
 
 } // namespace

@@ -39,7 +39,10 @@ public:
     QIconEngine* clone() const override { return new PictureEngine(m_picture); }
 
 private:
-    static QPen Outline() { return QPen(QColor(40, 40, 40), 0.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
+    static QPen Outline()
+    {
+        return QPen(QColor(40, 40, 40), 0.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    }
 
     // A sheet of paper with a folded corner.
     static void Page(QPainter& p, QRectF r)

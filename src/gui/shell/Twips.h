@@ -15,7 +15,8 @@ constexpr int TwipsPerPixel = 15;
 // Twips to pixels, to the nearest pixel.
 constexpr int Px(int twips)
 {
-    return twips >= 0 ? (twips + TwipsPerPixel / 2) / TwipsPerPixel : -((-twips + TwipsPerPixel / 2) / TwipsPerPixel);
+    return twips >= 0 ? (twips + TwipsPerPixel / 2) / TwipsPerPixel
+                      : -((-twips + TwipsPerPixel / 2) / TwipsPerPixel);
 }
 
 constexpr int Twips(int pixels)

@@ -123,7 +123,8 @@ void mdiMain::CreateToolbar()
 
     m_cmbOrbitDisplay = new QComboBox(strip);
     m_cmbOrbitDisplay->setObjectName(QStringLiteral("cmbOrbitDisplay"));
-    m_cmbOrbitDisplay->addItems({QStringLiteral("Arced"), QStringLiteral("Complete"), QStringLiteral("Flat")});
+    m_cmbOrbitDisplay->addItems(
+        {QStringLiteral("Arced"), QStringLiteral("Complete"), QStringLiteral("Flat")});
     const int comboHeight = m_cmbOrbitDisplay->sizeHint().height();
     m_cmbOrbitDisplay->setGeometry(Px(2340), 0, Px(1215), comboHeight);
     strip->setFixedHeight(qMax(Px(315), comboHeight));
@@ -143,13 +144,15 @@ void mdiMain::CreateFileMenu()
     AddSeparator(file, "mnuFileSpace3");
     connect(AddItem(file, "mnuFileLoad", QStringLiteral("&Load..."), QKeySequence(QStringLiteral("Ctrl+L"))),
             &QAction::triggered, this, [this] { m_controller.OpenSystemCommand(); });
-    connect(AddItem(file, "mnuFileSave", QStringLiteral("&Save As..."), QKeySequence(QStringLiteral("Ctrl+S"))),
-            &QAction::triggered, this, [this] { m_controller.SaveSystemAsCommand(); });
+    connect(
+        AddItem(file, "mnuFileSave", QStringLiteral("&Save As..."), QKeySequence(QStringLiteral("Ctrl+S"))),
+        &QAction::triggered, this, [this] { m_controller.SaveSystemAsCommand(); });
     AddSeparator(file, "mnuFileSpace");
-    connect(AddItem(file, "mnuFilePrint", QStringLiteral("&Print..."), QKeySequence(QStringLiteral("Ctrl+P"))),
-            &QAction::triggered, this, [this] { m_controller.PrintReport(false); });
-    connect(AddItem(file, "mnuFilePrintPreview", QStringLiteral("Print Pre&view...")), &QAction::triggered, this,
-            [this] { m_controller.PrintReport(true); });
+    connect(
+        AddItem(file, "mnuFilePrint", QStringLiteral("&Print..."), QKeySequence(QStringLiteral("Ctrl+P"))),
+        &QAction::triggered, this, [this] { m_controller.PrintReport(false); });
+    connect(AddItem(file, "mnuFilePrintPreview", QStringLiteral("Print Pre&view...")), &QAction::triggered,
+            this, [this] { m_controller.PrintReport(true); });
     m_swap = Checkable(AddItem(file, "mnuFileSwap", QStringLiteral("Print &Grey for Black")));
     connect(m_swap, &QAction::triggered, this, [this] {
         m_controller.ToggleSwapBW();
@@ -179,7 +182,8 @@ void mdiMain::CreateOptionsMenu()
     }
 
     QMenu* biozone = AddMenu(this, nullptr, options, "mnuOptionsBiozone", QStringLiteral("&Bio Zone"));
-    const char* zoneNames[3] = {"mnuOptionsBiozoneNormal", "mnuOptionsBiozoneDouble", "mnuOptionsBiozoneTriple"};
+    const char* zoneNames[3] = {"mnuOptionsBiozoneNormal", "mnuOptionsBiozoneDouble",
+                                "mnuOptionsBiozoneTriple"};
     const char* zoneCaptions[3] = {"&Normal", "&Double", "&Triple"};
     for (int i = 0; i < 3; ++i) {
         m_biozone[i] = Checkable(AddItem(biozone, zoneNames[i], QLatin1String(zoneCaptions[i])));
@@ -188,12 +192,12 @@ void mdiMain::CreateOptionsMenu()
     }
 
     QMenu* orbit = AddMenu(this, nullptr, options, "mnuOptionsOrbit", QStringLiteral("&Orbit Display"));
-    m_orbitArced = Checkable(
-        AddItem(orbit, "mnuOptionsOrbitArced", QStringLiteral("&Arced"), QKeySequence(QStringLiteral("Ctrl+A"))));
+    m_orbitArced = Checkable(AddItem(orbit, "mnuOptionsOrbitArced", QStringLiteral("&Arced"),
+                                     QKeySequence(QStringLiteral("Ctrl+A"))));
     m_orbitComplete = Checkable(AddItem(orbit, "mnuOptionsOrbitComplete", QStringLiteral("&Complete"),
                                         QKeySequence(QStringLiteral("Ctrl+C"))));
-    m_orbitFlat = Checkable(
-        AddItem(orbit, "mnuOptionsOrbitFlat", QStringLiteral("&Flat"), QKeySequence(QStringLiteral("Ctrl+F"))));
+    m_orbitFlat = Checkable(AddItem(orbit, "mnuOptionsOrbitFlat", QStringLiteral("&Flat"),
+                                    QKeySequence(QStringLiteral("Ctrl+F"))));
     connect(m_orbitArced, &QAction::triggered, this, [this] { m_controller.SetOrbitDisplay(1); });
     connect(m_orbitComplete, &QAction::triggered, this, [this] { m_controller.SetOrbitDisplay(3); });
     connect(m_orbitFlat, &QAction::triggered, this, [this] { m_controller.SetOrbitDisplay(2); });
@@ -270,9 +274,10 @@ void mdiMain::CreatePopupMenus()
         const char* name;
         const char* caption;
         std::int32_t type;
-    } environments[] = {{"popEnvNone", "&None", TypeEnvNone},          {"popEnvHostile", "&Hostile", TypeEnvHostile},
-                        {"popEnvPoor", "&Poor", TypeEnvPoor},          {"popEnvAverage", "&Average", TypeEnvAverage},
-                        {"popEnvGood", "&Good", TypeEnvGood},          {"popEnvExcellent", "&Excellent", TypeEnvExcellent}};
+    } environments[] = {
+        {"popEnvNone", "&None", TypeEnvNone}, {"popEnvHostile", "&Hostile", TypeEnvHostile},
+        {"popEnvPoor", "&Poor", TypeEnvPoor}, {"popEnvAverage", "&Average", TypeEnvAverage},
+        {"popEnvGood", "&Good", TypeEnvGood}, {"popEnvExcellent", "&Excellent", TypeEnvExcellent}};
     for (const auto& item : environments)
         connect(AddItem(m_popEnv, item.name, QLatin1String(item.caption)), &QAction::triggered, this,
                 [this, t = item.type] { m_controller.PopupSetEnvironment(t); });
@@ -312,7 +317,10 @@ void mdiMain::UpdateOptionsChecks()
     m_orbitArced->setChecked(false);
     m_orbitComplete->setChecked(false);
     m_orbitFlat->setChecked(false);
-    (s.OrbitDisplay == 2 ? m_orbitFlat : s.OrbitDisplay == 3 ? m_orbitComplete : m_orbitArced)->setChecked(true);
+    (s.OrbitDisplay == 2   ? m_orbitFlat
+     : s.OrbitDisplay == 3 ? m_orbitComplete
+                           : m_orbitArced)
+        ->setChecked(true);
     m_visible->setChecked(IsOn(s.VisibleOrbits));
     m_color->setChecked(IsOn(s.ColorText));
 }
@@ -332,7 +340,8 @@ void mdiMain::UpdateWindowMenu()
         if (first)
             m_windowMenu->addSeparator();
         first = false;
-        QAction* item = m_windowMenu->addAction(QStringLiteral("&%1 %2").arg(++number).arg(window->windowTitle()));
+        QAction* item =
+            m_windowMenu->addAction(QStringLiteral("&%1 %2").arg(++number).arg(window->windowTitle()));
         item->setCheckable(true);
         item->setChecked(window == m_mdiArea->activeSubWindow());
         connect(item, &QAction::triggered, this, [this, window] { m_mdiArea->setActiveSubWindow(window); });

@@ -1,0 +1,101 @@
+#include "gui/files/FileCommands.h"
+
+#include <QFileDialog>
+#include <sys/stat.h>
+
+#include "core/files/SystemFile.h"
+#include "gui/shell/Controller.h"
+#include "gui/shell/QtText.h"
+
+namespace kelvane {
+
+QString SystemFileFilter()
+{
+    return QStringLiteral("Kelvane files,*.KVN (*.KVN)");
+}
+
+std::optional<QString> QtFileDialogs::ChooseOpen(const QString& filter, const QString& proposed)
+{
+    QFileDialog dialog(m_parent, QString(), QString(), filter);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.selectFile(proposed);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().front();
+}
+
+std::optional<QString> QtFileDialogs::ChooseSave(const QString& filter, const QString& proposed)
+{
+    QFileDialog dialog(m_parent, QString(), QString(), filter);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // The command asks before overwriting, after it has added the extension.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.selectFile(proposed);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().front();
+}
+
+QMessageBox::StandardButton QtFileDialogs::AskOverwrite(const QString& text)
+{
+    return QMessageBox::warning(m_parent, QStringLiteral("Kelvane"), text,
+                                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+}
+
+void QtFileDialogs::ShowLoadError(const QString& text)
+{
+    QMessageBox::critical(m_parent, QString::fromUtf8(LoadErrorTitle.data(), LoadErrorTitle.size()), text);
+}
+
+bool FileExists(const std::string& path)
+{
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+std::string WithSystemFileExtension(const std::string& path)
+{
+    return path.find('.') == std::string::npos ? path + ".KVN" : path;
+}
+
+void OpenSystemCommand(Controller& controller)
+{
+    AppState& app = controller.State();
+    const std::optional<QString> chosen =
+        controller.Dialogs().ChooseOpen(SystemFileFilter(), ToQt(app.CurrentFileName));
+    if (!chosen)
+        return;
+    const FileResult result = LoadSystemFile(app, FromQt(*chosen), QtDecimalSeparator());
+    if (result.outcome == FileOutcome::NotKelvaneFile) {
+        // The 2.0 reader's own box and refresh; the command refreshes again.
+        controller.Dialogs().ShowLoadError(QString::fromStdString(result.message));
+        controller.RefreshAll();
+    } else if (!result.Ok()) {
+        return;
+    }
+    controller.RefreshAll();
+}
+
+void SaveSystemAsCommand(Controller& controller)
+{
+    AppState& app = controller.State();
+    const std::string& proposed = app.CurrentFileName.empty() ? app.system.SystemName : app.CurrentFileName;
+    const std::optional<QString> chosen = controller.Dialogs().ChooseSave(SystemFileFilter(), ToQt(proposed));
+    if (!chosen)
+        return;
+    const std::string path = WithSystemFileExtension(FromQt(*chosen));
+    if (FileExists(path) &&
+        controller.Dialogs().AskOverwrite(ToQt(path) + QLatin1Char('\n') +
+                                          QStringLiteral("This file already exists. "
+                                                         "Overwrite it?")) != QMessageBox::Yes)
+        return;
+    if (!SaveSystemFile(app.system, path, QtDecimalSeparator()).Ok())
+        return;
+    app.CurrentFileName = path;
+    controller.UpdateDisplayCaption();
+}
+
+} // namespace kelvane

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+#include <optional>
+#include <string>
+
+class QWidget;
+
+namespace kelvane {
+
+class Controller;
+
+// The dialogs the file commands ask through. The program uses Qt's; a test
+// answers them itself.
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+    // The chosen path, or nothing when the user cancelled.
+    virtual std::optional<QString> ChooseOpen(const QString& filter, const QString& proposed) = 0;
+    virtual std::optional<QString> ChooseSave(const QString& filter, const QString& proposed) = 0;
+    // The overwrite question: Yes, No or Cancel.
+    virtual QMessageBox::StandardButton AskOverwrite(const QString& text) = 0;
+    // The "Load Error" box with its text.
+    virtual void ShowLoadError(const QString& text) = 0;
+};
+
+// FileDialogs through QFileDialog and QMessageBox, over parent.
+class QtFileDialogs final : public FileDialogs {
+public:
+    explicit QtFileDialogs(QWidget* parent) : m_parent(parent) {}
+    std::optional<QString> ChooseOpen(const QString& filter, const QString& proposed) override;
+    std::optional<QString> ChooseSave(const QString& filter, const QString& proposed) override;
+    QMessageBox::StandardButton AskOverwrite(const QString& text) override;
+    void ShowLoadError(const QString& text) override;
+
+private:
+    QWidget* m_parent;
+};
+
+// The one filter of both file dialogs.
+QString SystemFileFilter();
+
+// True when a regular file exists at path; false otherwise and when the test
+// itself fails.
+bool FileExists(const std::string& path);
+
+// The path with ".KVN" appended when it holds no "." anywhere, folders
+// included; otherwise unchanged.
+std::string WithSystemFileExtension(const std::string& path);
+
+// Load: asks for a file and loads it; every view is refreshed after a load.
+// Cancelling, and a file that cannot be read or holds a fault, end the
+// command without a word and without a refresh.
+void OpenSystemCommand(Controller& controller);
+
+// Save As: proposes the current file name (or the system's name), adds the
+// extension, asks before overwriting, and writes the file. Only a completed
+// save changes the current file name; every failure is silent.
+void SaveSystemAsCommand(Controller& controller);
+
+} // namespace kelvane

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <string>
+
+namespace kelvane {
+
+// Texts passing between the core (bytes) and Qt (QString).
+
+// A system name or element text as the core holds it. Files written here
+// hold UTF-8; a name that is not valid UTF-8 came from an older file in a
+// single-byte code page and is read as Latin-1.
+QString ToQt(const std::string& bytes);
+
+// A text typed by the user, as UTF-8 bytes for the core.
+std::string FromQt(const QString& text);
+
+// The decimal separator of the user's number settings, as one character
+// for the core; "." when the locale's separator is not a single ASCII
+// character.
+char QtDecimalSeparator();
+
+} // namespace kelvane

@@ -1,0 +1,86 @@
+#include "gui/shell/frmQuickOpts.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <cmath>
+
+#include "gui/shell/Controller.h"
+#include "gui/shell/Twips.h"
+
+namespace kelvane {
+
+frmQuickOpts::frmQuickOpts(Controller& controller)
+    : m_command1(new QPushButton(QStringLiteral("&Generate System"), this)),
+      m_command2(new QPushButton(QStringLiteral("Re-Generate Orbits"), this)),
+      m_text1(new QPlainTextEdit(this))
+{
+    setObjectName(QStringLiteral("frmQuickOpts"));
+    setWindowTitle(QStringLiteral("Quick Tips"));
+    m_command1->setObjectName(QStringLiteral("Command1"));
+    m_command2->setObjectName(QStringLiteral("Command2"));
+    m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->setReadOnly(true);
+    m_text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_text1->setPlainText(TipsText());
+    connect(m_command1, &QPushButton::clicked, this, [&controller] { controller.NewSystemCommand(); });
+    connect(m_command2, &QPushButton::clicked, this, [&controller] { controller.NewOrbitsOnlyCommand(); });
+    ApplyLayout();
+}
+
+QSize frmQuickOpts::LoadSize()
+{
+    return PxSize(3210, 3330);
+}
+
+int frmQuickOpts::MinimumOuterSide()
+{
+    return Px(1440);
+}
+
+QString frmQuickOpts::TipsText()
+{
+    const QString breaks = QStringLiteral("\r\n\r\n");
+    return QStringLiteral("You can generate a new system at ") +
+           QStringLiteral("any time by clicking the button above, ") +
+           QStringLiteral("or by selecting New from either the ") +
+           QStringLiteral("toolbar or the File menu.") + breaks +
+           QStringLiteral("You can force an orbit to a contain a ") +
+           QStringLiteral("particular feature by using the Force ") +
+           QStringLiteral("Orbit options from the Options menu, or ") +
+           QStringLiteral("by right-clicking on the orbit in the Orbital Display.") + breaks +
+           QStringLiteral("You can also right-click on the items in the Contains ") +
+           QStringLiteral("or Environment columns of the Information window ") +
+           QStringLiteral("to change values there.");
+}
+
+frmQuickOpts::Layout frmQuickOpts::LayoutFor(int clientWidthTwips, int clientHeightTwips)
+{
+    const double w = clientWidthTwips - 120;
+    const double buttonWidth = w / 2;
+    const double textTop = 60 + 555 + 60;
+    // A client too low for the text box gives it no height.
+    const double textHeight = std::max(0.0, clientHeightTwips - textTop - 60);
+    return {QRectF(60, 60, buttonWidth, 555), QRectF(60 + buttonWidth, 60, buttonWidth, 555),
+            QRectF(60, textTop, w, textHeight)};
+}
+
+void frmQuickOpts::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    ApplyLayout();
+}
+
+void frmQuickOpts::ApplyLayout()
+{
+    const Layout layout = LayoutFor(Twips(width()), Twips(height()));
+    const auto place = [](QWidget* widget, const QRectF& twips) {
+        const auto px = [](double t) { return static_cast<int>(std::lround(t / TwipsPerPixel)); };
+        const int left = px(twips.left()), top = px(twips.top());
+        widget->setGeometry(left, top, px(twips.right()) - left, px(twips.bottom()) - top);
+    };
+    place(m_command1, layout.command1);
+    place(m_command2, layout.command2);
+    place(m_text1, layout.text1);
+}
+
+} // namespace kelvane
