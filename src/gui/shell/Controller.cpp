@@ -1,5 +1,7 @@
 #include "gui/shell/Controller.h"
 
+#include <QApplication>
+#include <QFont>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
@@ -13,6 +15,7 @@
 #include "gui/report/PrintReport.h"
 #include "gui/shell/Placement.h"
 #include "gui/shell/QtText.h"
+#include "gui/shell/ToolbarIcons.h"
 #include "gui/shell/Twips.h"
 #include "gui/shell/frmQuickOpts.h"
 #include "gui/shell/frmSplash.h"
@@ -58,6 +61,13 @@ Controller::~Controller() = default;
 
 void Controller::Main()
 {
+    // The windows are laid out for the standard dialog font, MS Sans Serif
+    // at 8 points; where it is missing, the Arial-compatible font stands in.
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"));
+    QApplication::setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    QApplication::setWindowIcon(ToolbarIcon(ToolbarPicture::Program));
+
     SetDefaultSettings(m_app.settings);
     LoadSettings(m_app.settings, m_ini, m_settingsPath);
 
