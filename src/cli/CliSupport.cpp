@@ -1,5 +1,7 @@
 #include "cli/CliSupport.h"
 
+#include "core/files/SystemFile.h"
+
 #include <cerrno>
 #include <clocale>
 #include <cstdio>
@@ -68,6 +70,14 @@ char UserDecimalSeparator()
     const lconv* conventions = std::localeconv();
     const char* point = conventions != nullptr ? conventions->decimal_point : nullptr;
     return point != nullptr && point[0] != '\0' && point[1] == '\0' ? point[0] : '.';
+}
+
+bool LoadSystemArgument(AppState& app, const std::string& path)
+{
+    const FileResult result = LoadSystemFile(app, path, UserDecimalSeparator());
+    if (!result.Ok())
+        ReportFailure(path, result.message);
+    return result.Ok();
 }
 
 } // namespace kelvane

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/AppState.h"
 #include "core/files/AtomicFile.h"
 
 namespace kelvane {
@@ -75,6 +76,11 @@ int ReportFailure(const std::string& name, const std::string& reason);
 
 // The user's decimal separator, from their number settings (LC_NUMERIC).
 char UserDecimalSeparator();
+
+// Loads the system file at path into app as the program's Load does, with
+// the user's decimal separator. On failure prints "kelvane-cli: PATH: reason"
+// and gives false.
+bool LoadSystemArgument(AppState& app, const std::string& path);
 
 // ---- templates ----
 

@@ -8,22 +8,6 @@
 
 namespace kelvane {
 
-namespace {
-
-// Loads path into an empty system as the program's Load does; on failure
-// prints "kelvane-cli: PATH: reason" and gives false.
-bool LoadInto(AppState& app, const std::string& path, char separator)
-{
-    const FileResult result = LoadSystemFile(app, path, separator);
-    if (!result.Ok()) {
-        ReportFailure(path, result.message);
-        return false;
-    }
-    return true;
-}
-
-} // namespace
-
 SystemFormat ParseSystemFormat(std::string_view text, bool withKvn)
 {
     if (text == "text")
@@ -58,7 +42,7 @@ int ShowCommand(const Arguments& arguments)
 
     const char separator = UserDecimalSeparator();
     AppState app;
-    if (!LoadInto(app, path, separator))
+    if (!LoadSystemArgument(app, path))
         return ExitFailure;
 
     Output output("");
@@ -93,7 +77,7 @@ int ConvertCommand(const Arguments& arguments)
 
     const char separator = UserDecimalSeparator();
     AppState app;
-    if (!LoadInto(app, paths[0], separator))
+    if (!LoadSystemArgument(app, paths[0]))
         return ExitFailure;
     const FileResult saved = SaveSystemFile(app.system, paths[1], separator);
     if (!saved.Ok())

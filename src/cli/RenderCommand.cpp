@@ -104,9 +104,8 @@ int RenderCommand(const Arguments& arguments)
     // The asteroid dots are random. A fixed seed makes the same file render
     // to the same bytes on every run, which scripts and tests rely on.
     app.random = std::make_unique<RandomSource>(RandomSource::Deterministic(0));
-    const FileResult loaded = LoadSystemFile(app, inputPath, UserDecimalSeparator());
-    if (!loaded.Ok())
-        return ReportFailure(inputPath, loaded.message);
+    if (!LoadSystemArgument(app, inputPath))
+        return ExitFailure;
 
     DrawingSurface surface;
     DrawOrbitalDisplay(surface, app.system, settings, 0, *app.random);
