@@ -397,9 +397,12 @@ OrbitPositions ComputeOrbitPositions(int n, Random& random)
     }
     // The program turns degrees into radians with 6.28318532 as written.
     const double thetaRad = theta * 6.28318532 / 360.0;
+    const OrbitPositions full{RoundHalfEven(r * std::cos(thetaRad)), RoundHalfEven(r * std::sin(thetaRad)), 0,
+                              0};
+    if (alpha == theta) // within the limit: the arc point is the full-circle point
+        return {full.X, full.Y, full.X, full.Y};
     const double alphaRad = alpha * 6.28318532 / 360.0;
-    return {RoundHalfEven(r * std::cos(thetaRad)), RoundHalfEven(r * std::sin(thetaRad)),
-            RoundHalfEven(r * std::cos(alphaRad)), RoundHalfEven(r * std::sin(alphaRad))};
+    return {full.X, full.Y, RoundHalfEven(r * std::cos(alphaRad)), RoundHalfEven(r * std::sin(alphaRad))};
 }
 
 void StorePositions(OrbitRecord& orbit, const OrbitPositions& positions)
