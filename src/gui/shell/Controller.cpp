@@ -116,7 +116,8 @@ QMdiSubWindow* Controller::AddChild(QWidget* content)
     if (content->minimumSize() == content->maximumSize() && !content->minimumSize().isEmpty()) {
         // A window of fixed size: the user cannot drag its border.
         frame->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint);
         frame->adjustSize();
         frame->setFixedSize(frame->size());
     }
@@ -170,7 +171,7 @@ frmQuickOpts* Controller::QuickTips()
         // A tool window: no minimise or maximise button, never smaller than
         // its minimum on either side.
         frame->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                              Qt::WindowCloseButtonHint);
+                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
         frame->setMinimumSize(frmQuickOpts::MinimumOuterSide(), frmQuickOpts::MinimumOuterSide());
         frame->setGeometry(QRect(QuickTipsFirstPlace, frmQuickOpts::LoadSize()));
         ApplyOrCapturePlacement(*frame, m_app.settings.Quick);

@@ -1,6 +1,11 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
+
+#include "core/model/StarSystem.h"
+
+class QLabel;
 
 namespace kelvane {
 
@@ -18,6 +23,7 @@ public:
 
 private:
     Controller& m_controller;
+    std::array<QLabel*, StarSystem::OrbitCount> m_elementsLabel{};
 };
 
 } // namespace kelvane

@@ -1,6 +1,13 @@
 #pragma once
 
 #include <QDialog>
+#include <array>
+#include <cstdint>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
 
 namespace kelvane {
 
@@ -18,7 +25,28 @@ public:
     void ForceOrbit(int n);
 
 private:
+    // An environment option and the Type code it stands for.
+    struct EnvironmentOption {
+        QRadioButton* button;
+        std::int32_t type;
+    };
+
+    void CreateControls();
+    void CentreOnScreen();
+    void OnPlanetToggled(bool planet);
+    void OnOkay();
+    // The orbit named at the end of the caption; 0 when there is none.
+    int CaptionOrbit() const;
+
     Controller& m_controller;
+    QRadioButton* m_fillOrbitPlanet = nullptr;
+    QRadioButton* m_fillOrbitAsteroids = nullptr;
+    QRadioButton* m_fillOrbitNothing = nullptr;
+    QLabel* m_orbitAUs = nullptr;
+    QLabel* m_withinBiozone = nullptr;
+    std::array<EnvironmentOption, 6> m_environments{};
+    QPushButton* m_okay = nullptr;
+    QPushButton* m_cancel = nullptr;
 };
 
 } // namespace kelvane

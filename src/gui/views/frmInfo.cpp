@@ -1,15 +1,213 @@
 #include "gui/views/frmInfo.h"
 
+#include <QCursor>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+
+#include "core/model/NumberText.h"
+#include "core/model/modGenerate.h"
 #include "gui/shell/Controller.h"
+#include "gui/shell/QtText.h"
+#include "gui/shell/Twips.h"
+#include "gui/shell/mdiMain.h"
+#include "gui/views/ViewLabels.h"
 
 namespace kelvane {
+
+namespace {
+
+constexpr Colour White = 0xFFFFFF;
+constexpr Colour Blue = 0xFF0000;
+
+// The table: a heading row, then ten rows 240 twips apart and 255 high, so
+// that the borders of neighbouring rows meet.
+constexpr int HeadingTop = 1260;
+constexpr int FirstRowTop = 1500;
+constexpr int RowPitch = 240;
+constexpr int RowHeight = 255;
+
+struct ColumnLayout {
+    const char* heading;
+    const char* caption;
+    const char* cells;
+    int left;
+    int width;
+};
+
+constexpr ColumnLayout OrbitColumn{"Label3", "Orbit", "OrbitNumberLabel", 0, 435};
+constexpr ColumnLayout ContainsColumn{"Label4", "Contains", "ContainsLabel", 540, 855};
+constexpr ColumnLayout EnvironmentColumn{"Label5", "Environment", "EnvironmentLabel", 1500, 975};
+constexpr ColumnLayout MoonsColumn{"Label9", "Moons", "MoonsLabel", 2580, 555};
+constexpr ColumnLayout AUColumn{"Label6", "AUs", "AULabel", 3240, 615};
+
+QString Text(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString CellName(const char* array, int row)
+{
+    return QLatin1String(array) + QLatin1Char('_') + QString::number(row);
+}
+
+} // namespace
 
 frmInfo::frmInfo(Controller& controller) : m_controller(controller)
 {
     setObjectName(QStringLiteral("frmInfo"));
     setWindowTitle(QStringLiteral("Information"));
+    setFixedSize(PxSize(3870, 3975));
+    CreateUpperBlock();
+    CreateTable();
 }
 
-void frmInfo::RefreshForm() {}
+void frmInfo::CreateUpperBlock()
+{
+    const auto caption = [this](const char* name, const char* text, int top) {
+        AddViewLabel(this, QLatin1String(name), QLatin1String(text), PxRect(120, top, 1455, 255),
+                     LabelKind::Caption, Qt::AlignLeft);
+    };
+    const auto value = [this](const char* name, int top) {
+        return AddViewLabel(this, QLatin1String(name), QString(), PxRect(1680, top, 2175, 255),
+                            LabelKind::Cell, Qt::AlignLeft);
+    };
+
+    caption("Label8", "System Name", 120);
+    m_txtInput = new QLineEdit(this);
+    m_txtInput->setObjectName(QStringLiteral("txtInput"));
+    m_txtInput->setGeometry(PxRect(1680, 60, 2175, 285));
+    connect(m_txtInput, &QLineEdit::textChanged, this, &frmInfo::OnNameChanged);
+
+    caption("Label2", "Star Type", 480);
+    m_starTypeLabel = value("StarTypeLabel", 480);
+    caption("Label1", "Star Class", 720);
+    m_starClassLabel = value("StarClassLabel", 720);
+    caption("Label7", "Habitable Zone", 960);
+    m_biozoneLabel = value("BiozoneLabel", 960);
+}
+
+void frmInfo::CreateTable()
+{
+    const auto column = [this](const ColumnLayout& layout, Column* cells) {
+        AddViewLabel(this, QLatin1String(layout.heading), QLatin1String(layout.caption),
+                     PxRect(layout.left, HeadingTop, layout.width, RowHeight), LabelKind::Heading,
+                     Qt::AlignHCenter);
+        for (int r = 0; r < StarSystem::OrbitCount; ++r) {
+            // The orbit numbers are fixed; every other cell is written by
+            // RefreshForm.
+            const QString text = cells == nullptr ? QString::number(r + 1) : QString();
+            QLabel* cell =
+                AddViewLabel(this, CellName(layout.cells, r), text,
+                             PxRect(layout.left, FirstRowTop + RowPitch * r, layout.width, RowHeight),
+                             LabelKind::Cell, Qt::AlignHCenter);
+            if (cells != nullptr)
+                (*cells)[static_cast<std::size_t>(r)] = cell;
+        }
+    };
+    column(OrbitColumn, nullptr);
+    column(ContainsColumn, &m_containsLabel);
+    column(EnvironmentColumn, &m_environmentLabel);
+    column(MoonsColumn, &m_moonsLabel);
+    column(AUColumn, &m_auLabel);
+    for (QLabel* cell : m_containsLabel)
+        cell->installEventFilter(this);
+    for (QLabel* cell : m_environmentLabel)
+        cell->installEventFilter(this);
+}
+
+void frmInfo::RefreshForm()
+{
+    const AppState& app = m_controller.State();
+    const StarSystem& system = app.system;
+
+    // Assigning the name the box already shows would be no change at all.
+    const QString name = ToQt(system.SystemName);
+    if (m_txtInput->text() != name)
+        m_txtInput->setText(name);
+
+    m_starClassLabel->clear();
+    m_starTypeLabel->clear();
+    m_starTypeLabel->setText(Text(StarTypeName(system.StarType, system.StarClass)));
+    m_starClassLabel->setText(Text(StarClassName(system.StarClass)));
+
+    m_biozoneLabel->setText(QString::fromStdString(ShortNumberText(system.BiozoneMin) + " to " +
+                                                   ShortNumberText(system.BiozoneMax) + " AUs"));
+
+    // SwapBW counts as on for any non-zero value; ColorText only for -1.
+    const bool printBackground = app.settings.SwapBW != 0 && app.DisplayBackColor == White;
+    const bool colorText = app.settings.ColorText == -1;
+    const char separator = QtDecimalSeparator();
+
+    for (int n = 1; n <= StarSystem::OrbitCount; ++n) {
+        const auto r = static_cast<std::size_t>(n - 1);
+        const OrbitRecord& orbit = system.Orbit(n);
+
+        Colour environmentBack = White;
+        if (IsEnvironment(orbit.Type)) {
+            m_containsLabel[r]->setText(QStringLiteral("Planet"));
+            m_environmentLabel[r]->setText(Text(EnvironmentName(orbit.Type)));
+            environmentBack = orbit.Type;
+            m_moonsLabel[r]->setText(QString::number(orbit.Moons));
+        } else {
+            m_containsLabel[r]->setText(orbit.Type == TypeAsteroids ? QStringLiteral("Asteroids")
+                                                                    : QString());
+            m_environmentLabel[r]->clear();
+            m_moonsLabel[r]->clear();
+        }
+
+        m_auLabel[r]->setText(QString::fromStdString(OneDecimalText(orbit.AU, separator)));
+        Colour auBack = WithinBiozone(system, orbit.AU) ? Blue : White;
+
+        if (printBackground)
+            environmentBack = auBack = app.DisplayBackColor;
+        if (!colorText)
+            environmentBack = auBack = White;
+        SetCellBackground(m_environmentLabel[r], environmentBack);
+        SetCellBackground(m_auLabel[r], auBack);
+    }
+}
+
+void frmInfo::OnNameChanged(const QString& text)
+{
+    m_controller.State().system.SystemName = FromQt(text);
+    m_controller.UpdateDisplayCaption();
+}
+
+bool frmInfo::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+        for (int r = 0; r < StarSystem::OrbitCount; ++r) {
+            const auto i = static_cast<std::size_t>(r);
+            if (watched == m_containsLabel[i]) {
+                OnContainsReleased(r);
+                return true;
+            }
+            if (watched == m_environmentLabel[i]) {
+                OnEnvironmentReleased(r);
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmInfo::OnContainsReleased(int row)
+{
+    m_controller.State().PopupOrbit = static_cast<std::int16_t>(row + 1);
+    m_controller.MainWindow()->ContainsPopup()->popup(QCursor::pos());
+}
+
+void frmInfo::OnEnvironmentReleased(int row)
+{
+    AppState& app = m_controller.State();
+    app.PopupOrbit = static_cast<std::int16_t>(row + 1);
+    // Only a planet has an environment to change; a value outside the
+    // table shows as an empty row and is offered nothing either.
+    if (IsEnvironment(app.system.Orbit(row + 1).Type))
+        m_controller.MainWindow()->EnvironmentPopup()->popup(QCursor::pos());
+}
 
 } // namespace kelvane
