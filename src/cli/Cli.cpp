@@ -16,7 +16,9 @@ constexpr const char* Usage =
     "       kelvane-cli show FILE [--format text|json|csv|kvn]\n"
     "       kelvane-cli convert IN OUT\n"
     "       kelvane-cli render FILE -o OUT.png|OUT.svg [--style arced|complete|flat] [--size PX]\n"
-    "                          [--orbit-lines on|off] [--white-orbits on|off] [--thick-orbits on|off]\n";
+    "                          [--orbit-lines on|off] [--white-orbits on|off] [--thick-orbits on|off]\n"
+    "       kelvane-cli report FILE -o OUT.pdf [--style arced|complete|flat] [--grey-for-black on|off]\n"
+    "                          [--colored-text on|off]\n";
 
 } // namespace
 
@@ -42,6 +44,8 @@ int RunCli(int argc, char** argv)
             return ConvertCommand(arguments);
         if (command == "render")
             return RenderCommand(arguments);
+        if (command == "report")
+            return ReportCommand(arguments);
         throw UsageError{"unknown command '" + command + "'"};
     } catch (const UsageError& error) {
         std::fprintf(stderr, "kelvane-cli: %s\n%s", error.reason.c_str(), Usage);

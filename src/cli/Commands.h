@@ -6,6 +6,7 @@
 
 #include "cli/CliSupport.h"
 #include "cli/RenderCommand.h"
+#include "cli/ReportCommand.h"
 
 namespace kelvane {
 

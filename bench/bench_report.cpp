@@ -1,0 +1,85 @@
+#include <benchmark/benchmark.h>
+
+#include <QByteArray>
+#include <QGuiApplication>
+#include <QImage>
+#include <cstdlib>
+
+#include "core/AppState.h"
+#include "core/drawing/OrbitalDisplay.h"
+#include "core/model/modGenerate.h"
+#include "render/ReportOutput.h"
+#include "render/SystemReport.h"
+
+namespace kelvane {
+namespace {
+
+// A generated system whose orbits hold planets and belts, and the heaviest
+// picture the report can have: the complete style, its belts drawn with the
+// most dots.
+struct Subject {
+    Subject()
+    {
+        app.random = std::make_unique<RandomSource>(RandomSource::Deterministic(11));
+        GenerateSystem(app);
+        for (int n : {3, 6, 9})
+            app.system.Orbit(n).Type = TypeAsteroids;
+        app.settings.OrbitDisplay = OrbitDisplayComplete;
+    }
+    ReportDocument Build()
+    {
+        return BuildSystemReport(app.system, app.settings, ReportPictureBackColor(app.settings), *app.random,
+                                 '.');
+    }
+    AppState app;
+};
+
+void BM_BuildSystemReport(benchmark::State& state)
+{
+    Subject subject;
+    for (auto _ : state) {
+        ReportDocument document = subject.Build();
+        benchmark::DoNotOptimize(document);
+    }
+}
+BENCHMARK(BM_BuildSystemReport)->Unit(benchmark::kMicrosecond);
+
+void BM_PaintReportPage96Dpi(benchmark::State& state)
+{
+    Subject subject;
+    const ReportDocument document = subject.Build();
+    for (auto _ : state) {
+        QImage page = ReportPageImage(document, 96);
+        benchmark::DoNotOptimize(page);
+    }
+}
+BENCHMARK(BM_PaintReportPage96Dpi)->Unit(benchmark::kMillisecond);
+
+void BM_ReportPdf(benchmark::State& state)
+{
+    Subject subject;
+    const ReportDocument document = subject.Build();
+    for (auto _ : state) {
+        QByteArray pdf = ReportPdf(document, QStringLiteral("Bench"));
+        benchmark::DoNotOptimize(pdf);
+    }
+}
+BENCHMARK(BM_ReportPdf)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace kelvane
+
+// Text needs a QGuiApplication; without a screen, on the offscreen platform.
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform == nullptr || *platform == '\0')
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QGuiApplication app(argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

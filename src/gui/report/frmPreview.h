@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QDialog>
+#include <memory>
+
+#include "render/ReportDocument.h"
+
+class QPrinter;
+class QPrintPreviewWidget;
+
+namespace kelvane {
+
+class SurfaceWidget;
+
+// The print preview window: it holds the report document and shows it in
+// the printing control vp, which fills the window (zoom in and out, fit the
+// page or its width from the control's context menu or the usual keys).
+// VSDraw1 is a second drawing surface that is never shown: the report's
+// picture is drawn on it. The same window, hidden, prints the document.
+class frmPreview final : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit frmPreview(QWidget* parent = nullptr);
+    ~frmPreview() override;
+
+    QPrintPreviewWidget* vp() const { return m_vp; }
+    SurfaceWidget* VSDraw1() const { return m_draw; }
+
+    // The document that the preview shows and the printout prints.
+    const ReportDocument& Document() const { return m_document; }
+    void SetDocument(ReportDocument document);
+
+    // The one routine that puts the document on paper, for the preview and
+    // the printout alike: the page's corner at the printer's paper corner,
+    // at the printer's resolution. False when the printer cannot be painted
+    // on (no printer, a file that cannot be written).
+    bool PaintDocument(QPrinter* printer) const;
+
+    // US Letter portrait, the whole paper addressable, the report's name.
+    static void PreparePrinter(QPrinter& printer);
+
+    // The window's size each time it opens.
+    static QSize DesignedSize();
+
+private:
+    std::unique_ptr<QPrinter> m_previewPrinter;
+    QPrintPreviewWidget* m_vp;
+    SurfaceWidget* m_draw;
+    ReportDocument m_document;
+};
+
+} // namespace kelvane
