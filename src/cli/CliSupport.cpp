@@ -1,5 +1,6 @@
 #include "cli/CliSupport.h"
 
+#include "core/drawing/OrbitalDisplay.h"
 #include "core/files/SystemFile.h"
 
 #include <cerrno>
@@ -57,6 +58,26 @@ bool Output::Close()
     if (!m_path.empty())
         m_error = m_file.Commit();
     return m_error.empty();
+}
+
+std::int16_t ParseStyle(std::string_view text)
+{
+    if (text == "arced")
+        return OrbitDisplayArced;
+    if (text == "complete")
+        return OrbitDisplayComplete;
+    if (text == "flat")
+        return OrbitDisplayFlat;
+    throw UsageError{"--style: unknown style '" + std::string(text) + "'"};
+}
+
+std::int16_t ParseSwitch(std::string_view option, std::string_view text)
+{
+    if (text == "on")
+        return -1;
+    if (text == "off")
+        return 0;
+    throw UsageError{std::string(option) + ": '" + std::string(text) + "' is neither on nor off"};
 }
 
 int ReportFailure(const std::string& name, const std::string& reason)

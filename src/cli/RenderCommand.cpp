@@ -22,26 +22,6 @@ constexpr int MaxSize = 8192;
 
 enum class ImageFormat { Png, Svg };
 
-std::int16_t ParseStyle(std::string_view text)
-{
-    if (text == "arced")
-        return OrbitDisplayArced;
-    if (text == "complete")
-        return OrbitDisplayComplete;
-    if (text == "flat")
-        return OrbitDisplayFlat;
-    throw UsageError{"--style: unknown style '" + std::string(text) + "'"};
-}
-
-bool ParseSwitch(std::string_view option, std::string_view text)
-{
-    if (text == "on")
-        return true;
-    if (text == "off")
-        return false;
-    throw UsageError{std::string(option) + ": '" + std::string(text) + "' is neither on nor off"};
-}
-
 ImageFormat FormatOf(const std::string& path)
 {
     std::string extension;
@@ -78,11 +58,11 @@ int RenderCommand(const Arguments& arguments)
             else if (name == "--size")
                 size = ParseNumber<int>(name, value, MinSize, MaxSize);
             else if (name == "--orbit-lines")
-                orbitLines = ParseSwitch(name, value);
+                orbitLines = ParseSwitch(name, value) != 0;
             else if (name == "--white-orbits")
-                whiteOrbits = ParseSwitch(name, value);
+                whiteOrbits = ParseSwitch(name, value) != 0;
             else if (name == "--thick-orbits")
-                thickOrbits = ParseSwitch(name, value);
+                thickOrbits = ParseSwitch(name, value) != 0;
             else
                 throw UsageError{"unknown option '" + std::string(name) + "'"};
         },

@@ -16,27 +16,6 @@ namespace kelvane {
 
 namespace {
 
-std::int16_t ParseStyle(std::string_view text)
-{
-    if (text == "arced")
-        return OrbitDisplayArced;
-    if (text == "complete")
-        return OrbitDisplayComplete;
-    if (text == "flat")
-        return OrbitDisplayFlat;
-    throw UsageError{"--style: unknown style '" + std::string(text) + "'"};
-}
-
-// An option switched on or off, as the settings hold it: -1 or 0.
-std::int16_t ParseSwitch(std::string_view option, std::string_view text)
-{
-    if (text == "on")
-        return -1;
-    if (text == "off")
-        return 0;
-    throw UsageError{std::string(option) + ": '" + std::string(text) + "' is neither on nor off"};
-}
-
 bool EndsInPdf(const std::string& path)
 {
     constexpr std::string_view extension = ".pdf";

@@ -1,5 +1,7 @@
 #include "render/SystemReport.h"
 
+#include "render/QtText.h"
+
 #include <QFontMetricsF>
 #include <QStringDecoder>
 #include <string>
@@ -29,16 +31,6 @@ constexpr double BelowPicture = 9180;
 // Alignment 7, of the orbit tables' middle columns and of the side title:
 // centred across and down.
 constexpr Qt::Alignment Alignment7 = Qt::AlignCenter;
-
-// A name as the core holds it: UTF-8, or Latin-1 from an older file.
-QString FromBytes(std::string_view bytes)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    if (!utf8.hasError())
-        return text;
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
 
 // The page holds one line of title: a name too long for width twips in font
 // ends in an ellipsis, so that the picture and the tables stay on the page.
@@ -150,7 +142,7 @@ Colour AfterReportBackColor(const AppSettings& settings)
 
 QString ReportTitle(const StarSystem& system)
 {
-    return system.SystemName.empty() ? QStringLiteral("Unnamed System") : FromBytes(system.SystemName);
+    return system.SystemName.empty() ? QStringLiteral("Unnamed System") : ToQt(system.SystemName);
 }
 
 QString HabitableZoneText(const StarSystem& system)

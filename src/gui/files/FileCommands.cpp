@@ -5,7 +5,7 @@
 
 #include "core/files/SystemFile.h"
 #include "gui/shell/Controller.h"
-#include "gui/shell/QtText.h"
+#include "render/QtText.h"
 
 namespace kelvane {
 

@@ -8,7 +8,7 @@
 #include "gui/display/SurfaceWidget.h"
 #include "gui/report/frmPreview.h"
 #include "gui/shell/Controller.h"
-#include "gui/shell/QtText.h"
+#include "render/QtText.h"
 #include "gui/shell/mdiMain.h"
 #include "render/SystemReport.h"
 

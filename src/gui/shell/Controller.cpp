@@ -14,7 +14,7 @@
 #include "gui/files/FileCommands.h"
 #include "gui/report/PrintReport.h"
 #include "gui/shell/Placement.h"
-#include "gui/shell/QtText.h"
+#include "render/QtText.h"
 #include "gui/shell/ToolbarIcons.h"
 #include "gui/shell/Twips.h"
 #include "gui/shell/frmQuickOpts.h"

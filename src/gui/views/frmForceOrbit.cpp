@@ -11,7 +11,7 @@
 #include "core/model/OrbitEditing.h"
 #include "core/model/modGenerate.h"
 #include "gui/shell/Controller.h"
-#include "gui/shell/QtText.h"
+#include "render/QtText.h"
 #include "gui/shell/Twips.h"
 #include "gui/views/ViewLabels.h"
 

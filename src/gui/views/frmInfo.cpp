@@ -9,7 +9,7 @@
 #include "core/model/NumberText.h"
 #include "core/model/modGenerate.h"
 #include "gui/shell/Controller.h"
-#include "gui/shell/QtText.h"
+#include "render/QtText.h"
 #include "gui/shell/Twips.h"
 #include "gui/shell/mdiMain.h"
 #include "gui/views/ViewLabels.h"

@@ -1,4 +1,4 @@
-#include "gui/shell/QtText.h"
+#include "render/QtText.h"
 
 #include <QLocale>
 #include <QStringDecoder>

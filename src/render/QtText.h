@@ -5,7 +5,8 @@
 
 namespace kelvane {
 
-// Texts passing between the core (bytes) and Qt (QString).
+// Texts passing between the core (bytes) and Qt (QString), for the windows,
+// the report and the command line alike.
 
 // A system name or element text as the core holds it. Files written here
 // hold UTF-8; a name that is not valid UTF-8 came from an older file in a
