@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -9,78 +10,69 @@
 namespace kelvane {
 namespace {
 
-TEST(Distance, FormatsInShortestExactForm)
+Distance U(std::int64_t units)
 {
-    EXPECT_EQ(Distance::FromUnits(7500).Format(), "0.75");
-    EXPECT_EQ(Distance::FromUnits(20000).Format(), "2");
-    EXPECT_EQ(Distance::FromUnits(125).Format(), "0.0125");
-    EXPECT_EQ(Distance::FromUnits(-15000).Format(), "-1.5");
-    EXPECT_EQ(Distance::FromUnits(0).Format(), "0");
-    EXPECT_EQ(Distance::FromUnits(1029000).Format(','), "102,9");
-    EXPECT_EQ(Distance::FromUnits(INT64_MIN).Format(), "-922337203685477.5808");
-    EXPECT_EQ(Distance::FromUnits(INT64_MAX).Format(), "922337203685477.5807");
+    return Distance::FromUnits(units);
 }
 
-TEST(Distance, ParsesWhatItFormatsAndRejectsTheRest)
+TEST(Distance, FormatAndParseAreExactAndShortest)
 {
-    for (std::int64_t units :
-         std::initializer_list<std::int64_t>{0, 1, -1, 7500, 125, 1029000, -15000, INT64_MAX, INT64_MIN}) {
-        const Distance d = Distance::FromUnits(units);
-        EXPECT_EQ(Distance::Parse(d.Format()), d) << units;
-        EXPECT_EQ(Distance::Parse(d.Format(','), ','), d) << units;
+    const struct {
+        std::int64_t units;
+        const char* text;
+    } cases[] = {{7500, "0.75"},
+                 {20000, "2"},
+                 {125, "0.0125"},
+                 {-15000, "-1.5"},
+                 {0, "0"},
+                 {1, "0.0001"},
+                 {1029000, "102.9"},
+                 {INT64_MIN, "-922337203685477.5808"},
+                 {INT64_MAX, "922337203685477.5807"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(U(c.units).Format(), c.text);
+        EXPECT_EQ(Distance::Parse(c.text), U(c.units)) << c.text;
+        std::string comma = c.text;
+        std::replace(comma.begin(), comma.end(), '.', ',');
+        EXPECT_EQ(Distance::Parse(comma, ','), U(c.units)) << comma;
     }
-    EXPECT_EQ(Distance::Parse(".75"), Distance::FromUnits(7500));
-    EXPECT_EQ(Distance::Parse("2."), Distance::FromUnits(20000));
-    EXPECT_EQ(Distance::Parse("-0.0001"), Distance::FromUnits(-1));
-    for (const char* bad : {"", "-", ".", "1.23456", "1e3", " 1", "1 ", "+1", "1,5", "abc", "1.2.3",
+    EXPECT_EQ(Distance::Parse(".75"), U(7500));
+    EXPECT_EQ(Distance::Parse("2."), U(20000));
+    for (const char* bad : {"", "-", ".", "1.23456", "1e3", " 1", "1 ", "+1", "1,5", "1.2.3",
                             "922337203685477.5808", "-922337203685477.5809", "99999999999999999999"})
         EXPECT_FALSE(Distance::Parse(bad).has_value()) << bad;
+    EXPECT_EQ((Distance::FromTenths(1) + Distance::FromHundredths(35) * 256).Format(), "89.7");
 }
 
 TEST(Distance, FromDoubleRoundsToNearestWithHalvesToEven)
 {
-    EXPECT_EQ(Distance::FromDouble(0.2).Units(), 2000);
-    // Exact halves of a ten-thousandth go to the even neighbour...
-    EXPECT_EQ(Distance::FromDouble(0.03125).Units(), 312);
-    EXPECT_EQ(Distance::FromDouble(0.09375).Units(), 938);
-    EXPECT_EQ(Distance::FromDouble(-0.03125).Units(), -312);
-    // ...and anything off the half to its nearest one.
-    EXPECT_EQ(Distance::FromDouble(0.031251).Units(), 313);
-    EXPECT_EQ(Distance::FromDouble(0.000049).Units(), 0);
-    EXPECT_EQ(Distance::FromDouble(1.23456789).Units(), 12346);
-    EXPECT_EQ(Distance::FromDouble(std::nan("")).Units(), 0);
-    EXPECT_EQ(Distance::FromDouble(1e300).Units(), INT64_MAX);
-    EXPECT_EQ(Distance::FromDouble(-1e300).Units(), INT64_MIN);
+    // Exact halves of a ten-thousandth go to the even neighbour, anything
+    // else to the nearest one; NaN is 0 and the range is clamped.
+    const struct {
+        double value;
+        std::int64_t units;
+    } cases[] = {{0.2, 2000},   {0.03125, 312},    {0.09375, 938},     {-0.03125, -312},   {0.031251, 313},
+                 {0.000049, 0}, {std::nan(""), 0}, {1e300, INT64_MAX}, {-1e300, INT64_MIN}};
+    for (const auto& c : cases)
+        EXPECT_EQ(Distance::FromDouble(c.value).Units(), c.units) << c.value;
 }
 
-TEST(Distance, ArithmeticIsExact)
+TEST(NumberText, ShortTextAndOneDecimal)
 {
-    const Distance b = Distance::FromTenths(1);
-    const Distance s = Distance::FromHundredths(35);
-    EXPECT_EQ((b + s * 256).Format(), "89.7");
-    EXPECT_EQ((Distance::FromTenths(3) - Distance::FromTenths(1) - Distance::FromTenths(2)).Units(), 0);
-}
+    EXPECT_EQ(ShortNumberText(U(7500)), " .75");
+    EXPECT_EQ(ShortNumberText(U(12000)), " 1.2");
+    EXPECT_EQ(ShortNumberText(U(20000)), " 2");
+    EXPECT_EQ(ShortNumberText(U(0)), " 0");
+    EXPECT_EQ(ShortNumberText(U(-5000)), "-.5");
+    EXPECT_EQ(ShortNumberText(U(-15000)), "-1.5");
 
-TEST(NumberText, ShortTextOfTheHabitableZone)
-{
-    EXPECT_EQ(ShortNumberText(Distance::FromUnits(7500)), " .75");
-    EXPECT_EQ(ShortNumberText(Distance::FromUnits(12000)), " 1.2");
-    EXPECT_EQ(ShortNumberText(Distance::FromUnits(20000)), " 2");
-    EXPECT_EQ(ShortNumberText(Distance::FromUnits(0)), " 0");
-    EXPECT_EQ(ShortNumberText(Distance::FromUnits(300)), " .03");
-    EXPECT_EQ(ShortNumberText(Distance::FromUnits(-5000)), "-.5");
-    EXPECT_EQ(ShortNumberText(Distance::FromUnits(-15000)), "-1.5");
-}
-
-TEST(NumberText, OneDecimalRoundsHalvesAwayFromZero)
-{
-    EXPECT_EQ(OneDecimalText(Distance::FromUnits(3500), '.'), "0.4");
-    EXPECT_EQ(OneDecimalText(Distance::FromUnits(3499), '.'), "0.3");
-    EXPECT_EQ(OneDecimalText(Distance::FromUnits(120000), '.'), "12.0");
-    EXPECT_EQ(OneDecimalText(Distance::FromUnits(12345600), '.'), "1234.6");
-    EXPECT_EQ(OneDecimalText(Distance::FromUnits(-3500), ','), "-0,4");
-    EXPECT_EQ(OneDecimalText(Distance::FromUnits(250), ','), "0,0");
-    EXPECT_EQ(OneDecimalText(Distance::FromUnits(1029000), ','), "102,9");
+    // Halves away from zero, at least one digit before the separator.
+    EXPECT_EQ(OneDecimalText(U(3500), '.'), "0.4");
+    EXPECT_EQ(OneDecimalText(U(3499), '.'), "0.3");
+    EXPECT_EQ(OneDecimalText(U(120000), '.'), "12.0");
+    EXPECT_EQ(OneDecimalText(U(12345600), '.'), "1234.6");
+    EXPECT_EQ(OneDecimalText(U(-3500), ','), "-0,4");
+    EXPECT_EQ(OneDecimalText(U(250), ','), "0,0");
 }
 
 } // namespace

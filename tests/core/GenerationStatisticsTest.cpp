@@ -25,9 +25,6 @@ protected:
             GenerateSystem(app);
             const StarSystem& s = app.system;
             ++s_classes[s.StarClass];
-            if (s.StarClass == ClassMainSequence)
-                ++s_mainSequenceTypes[s.StarType];
-            ++s_bases[s.Orbit(1).AU.Units()];
             for (const OrbitRecord& orbit : s.Orbits) {
                 if (!IsPlanetType(orbit.Type) && orbit.Type != TypeAsteroids)
                     continue;
@@ -49,7 +46,7 @@ protected:
         return it == counts.end() ? 0.0 : static_cast<double>(it->second) / total;
     }
 
-    static inline std::map<std::int64_t, int> s_classes, s_mainSequenceTypes, s_bases, s_outerEnvironments;
+    static inline std::map<std::int64_t, int> s_classes, s_outerEnvironments;
     static inline int s_letters[27] = {};
     static inline int s_bodies = 0, s_outerPlanets = 0;
 };
@@ -68,20 +65,6 @@ TEST_F(GenerationStatistics, StarClasses)
     // Subgiants lose their red ones to the giants.
     EXPECT_NEAR(Share(s_classes, 35, Systems), giants * (5.0 / 15) * (1 - 2 * blue), 0.002);
     EXPECT_NEAR(Share(s_classes, 45, Systems), giants * ((8.0 / 15) * (1 - blue) + (5.0 / 15) * blue), 0.002);
-}
-
-TEST_F(GenerationStatistics, MainSequenceTypes)
-{
-    const int total = s_classes[25];
-    EXPECT_NEAR(Share(s_mainSequenceTypes, StarRed, total), 9.0 / 15, 0.01);
-    for (std::int32_t type : {StarBlue, StarBlueWhite, StarWhite, StarYellowWhite, StarYellow, StarOrange})
-        EXPECT_NEAR(Share(s_mainSequenceTypes, type, total), 1.0 / 15, 0.005) << type;
-}
-
-TEST_F(GenerationStatistics, OrbitBaseDistances)
-{
-    for (std::int64_t tenths = 1; tenths <= 5; ++tenths)
-        EXPECT_NEAR(Share(s_bases, tenths * 1000, Systems), 0.2, 0.01) << tenths;
 }
 
 TEST_F(GenerationStatistics, ElementLetters)

