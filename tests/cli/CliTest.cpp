@@ -1,144 +1,329 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
-#include <string>
+#include <regex>
+#include <set>
 #include <sys/wait.h>
+#include <unistd.h>
 
-#include "CliRunner.h"
 #include "cli/SystemWriters.h"
 #include "core/AppState.h"
+#include "core/files/SystemFile.h"
+#include "core/model/Codes.h"
 #include "core/model/modGenerate.h"
 
 namespace kelvane {
 namespace {
 
 namespace fs = std::filesystem;
+using Names = std::set<std::string>;
+const std::string Example = KELVANE_TEST_DATA "/example.KVN";
 
-using test::CliRun;
-using test::ReadAll;
-
-class Cli : public test::CliRunner {};
-
-TEST_F(Cli, SeededRunsPrintTheSameBytes)
+// How often pattern matches in text.
+long Count(const std::string& text, const std::string& pattern)
 {
-    const CliRun first = Invoke("new --seed 7 --count 3 --format json");
-    const CliRun second = Invoke("new --seed 7 --count 3 --format json");
-    ASSERT_EQ(first.exit, 0) << first.err;
-    EXPECT_EQ(first.out, second.out);
-    EXPECT_EQ(first.out.substr(0, 4), "[\n  ");
-    EXPECT_EQ(first.out.substr(first.out.size() - 4), "}\n]\n");
-    EXPECT_NE(first.out, Invoke("new --seed 8 --count 3 --format json").out);
-    // Without a seed the clock decides.
-    EXPECT_NE(Invoke("new --count 3 --format csv").out, Invoke("new --count 3 --format csv").out);
+    const std::regex regex(pattern);
+    return std::distance(std::sregex_iterator(text.begin(), text.end(), regex), {});
 }
 
-TEST_F(Cli, OutputIsWhatRepeatedNewGives)
+struct CliRun {
+    int exit = -1;
+    std::string out, err;
+};
+
+// Runs of the built kelvane-cli in the C locale and without a display, as on
+// a server, each test in a fresh working folder of its own.
+class Cli : public ::testing::Test {
+protected:
+    const fs::path dir =
+        fs::temp_directory_path() / ("kelvane-cli-test-" + std::to_string(::getpid()) + "-" +
+                                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
+
+    void SetUp() override
+    {
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    // A relative name is in the test's folder.
+    std::string Read(const fs::path& name) const
+    {
+        return {std::istreambuf_iterator<char>(std::ifstream(dir / name).rdbuf()), {}};
+    }
+    void Write(const fs::path& name, const std::string& text) const { std::ofstream(dir / name) << text; }
+
+    Names Files(const std::string& folder = "") const
+    {
+        Names names;
+        for (const auto& entry : fs::directory_iterator(dir / folder))
+            names.insert(entry.path().filename().string());
+        return names;
+    }
+
+    CliRun Invoke(const std::string& arguments) const
+    {
+        const std::string command = "cd " + dir.string() +
+                                    " && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=C " +
+                                    KELVANE_CLI_PATH + " " + arguments + " >.out 2>.err";
+        const int status = std::system(command.c_str());
+        CliRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, Read(".out"), Read(".err")};
+        fs::remove(dir / ".out");
+        fs::remove(dir / ".err");
+        return run;
+    }
+};
+
+TEST_F(Cli, NewGivesWhatRepeatedNewInProcessGives)
 {
-    // The same seed in-process, with the same options, through the same writer.
     AppState app;
     app.random = std::make_unique<RandomSource>(RandomSource::Deterministic(123));
     app.settings.LifeSupport = 4;
     app.settings.Biozone = 3;
-    std::string expected;
-    AppendCsvHeader(expected);
-    for (int i = 1; i <= 5; ++i) {
+    std::string csv;
+    AppendCsvHeader(csv);
+    for (std::uint64_t i = 1; i <= 5; ++i) {
         GenerateSystem(app);
-        AppendCsvRows(expected, app.system, static_cast<std::uint64_t>(i));
+        AppendCsvRows(csv, app.system, i);
     }
-    const CliRun run = Invoke("new --seed 123 --count 5 --life-support 4 --biozone 3 --format csv");
+    const CliRun run = Invoke("new --seed 123 --count 5 --life-support 4 --biozone 3 --format csv -o s.csv");
     ASSERT_EQ(run.exit, 0) << run.err;
-    EXPECT_EQ(run.out, expected);
-    EXPECT_NE(run.out, Invoke("new --seed 123 --count 5 --format csv").out);
-}
-
-TEST_F(Cli, CsvHasTenRowsOfSeventeenFieldsPerSystem)
-{
-    const CliRun run = Invoke("new --seed 1 --count 4 --format csv");
-    ASSERT_EQ(run.exit, 0) << run.err;
-    std::istringstream lines(run.out);
-    std::string line;
-    std::getline(lines, line);
-    EXPECT_EQ(line, "system,name,star_class,star_type,biozone_min,biozone_max,inner_limit,orbit,type,radius,"
-                    "moons,elements,au,pos_x,pos_y,pos_x_arc,pos_y_arc");
-    int rows = 0;
-    while (std::getline(lines, line)) {
-        ++rows;
-        EXPECT_EQ(std::count(line.begin(), line.end(), ','), 16) << line;
-        EXPECT_EQ(line.substr(0, line.find(',')), std::to_string((rows - 1) / 10 + 1));
-        // The elements keep all 26 characters, trailing spaces too.
-        std::size_t field = 0;
-        for (int k = 0; k < 11; ++k)
-            field = line.find(',', field) + 1;
-        EXPECT_EQ(line.find(',', field) - field, 26u) << line;
-    }
-    EXPECT_EQ(rows, 40);
-}
-
-TEST_F(Cli, FileOutputMatchesStandardOutput)
-{
-    const fs::path file = Dir() / "systems.json";
-    const CliRun toFile = Invoke("new --seed 9 --count 2 --format json -o " + file.string());
-    ASSERT_EQ(toFile.exit, 0) << toFile.err;
-    EXPECT_EQ(toFile.out, "");
-    EXPECT_EQ(ReadAll(file), Invoke("new --seed 9 --count 2 --format json").out);
-    // The --name=value form is the same option.
-    EXPECT_EQ(Invoke("new --seed=9 --count=2 --format=json").out, ReadAll(file));
-    // Nothing else is left in the folder: no temporary file.
-    int entries = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(Dir()))
-        ++entries;
-    EXPECT_EQ(entries, 1); // systems.json alone
-}
-
-TEST_F(Cli, BadUsageExitsTwoWithAReasonAndTheUsage)
-{
-    const char* cases[][2] = {
-        {"", "no command given"},
-        {"fly", "unknown command 'fly'"},
-        {"new --colour red", "unknown option '--colour'"},
-        {"new --count 0", "--count: 0 is not at least 1"},
-        {"new --count -3", "--count: '-3' is not a whole number"},
-        {"new --life-support 7", "--life-support: 7 is not between 1 and 4"},
-        {"new --biozone 0", "--biozone: 0 is not between 1 and 3"},
-        {"new --seed abc", "--seed: 'abc' is not a whole number"},
-        {"new --seed 18446744073709551616", "--seed: 18446744073709551616 is too large"},
-        {"new --format xml", "--format: unknown format 'xml'"},
-        {"new --format", "--format needs a value"},
-        {"new extra", "unexpected argument 'extra'"},
-    };
-    for (const auto& [arguments, reason] : cases) {
-        const CliRun run = Invoke(arguments);
-        EXPECT_EQ(run.exit, 2) << arguments;
-        EXPECT_EQ(run.out, "") << arguments;
-        EXPECT_EQ(run.err.substr(0, run.err.find('\n')), "kelvane-cli: " + std::string(reason)) << arguments;
-        EXPECT_NE(run.err.find("usage: kelvane-cli new"), std::string::npos) << arguments;
-    }
-    // The largest seed is fine.
-    EXPECT_EQ(Invoke("new --seed 18446744073709551615").exit, 0);
-}
-
-TEST_F(Cli, UnwritableOutputExitsOneAndKeepsTheOldFile)
-{
-    const std::string missing = (Dir() / "no-such-folder" / "out.csv").string();
-    CliRun run = Invoke("new --format csv -o " + missing);
-    EXPECT_EQ(run.exit, 1);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "kelvane-cli: " + missing + ": No such file or directory\n");
+    EXPECT_EQ(Files(), Names{"s.csv"}); // no temporary file
+    EXPECT_EQ(Read("s.csv"), csv);
+    // The same on standard output, with the options in the --name=value form.
+    EXPECT_EQ(Invoke("new --seed=123 --count=5 --life-support=4 --biozone=3 --format=csv").out, csv);
+    EXPECT_TRUE(csv.starts_with("system,name,star_class,star_type,biozone_min,biozone_max,inner_limit,orbit,"
+                                "type,radius,moons,elements,au,pos_x,pos_y,pos_x_arc,pos_y_arc\n"));
+    // Ten rows of 17 fields a system; the elements keep all 26 characters.
+    EXPECT_EQ(Count(csv, "\n"), 51);
+    const std::string row = ",[^,\n]*(,[-.0-9]+){9},[A-Z ]{26}(,[-.0-9]+){5}(?=\n)";
+    for (int system = 1; system <= 5; ++system)
+        EXPECT_EQ(Count(csv, "\n" + std::to_string(system) + row), 10) << system;
 
-    run = Invoke("new --count 100 --format csv -o /dev/full");
-    EXPECT_EQ(run.exit, 1);
-    EXPECT_EQ(run.err, "kelvane-cli: /dev/full: No space left on device\n");
+    // A seed gives the same bytes every time, the clock different ones.
+    const std::string json = Invoke("new --seed 7 --count 3 --format json").out;
+    EXPECT_EQ(Invoke("new --seed 7 --count 3 --format json").out, json);
+    EXPECT_TRUE(json.starts_with("[\n  {\n") && json.ends_with("\n  }\n]\n")) << json;
+    EXPECT_NE(Invoke("new --count 3 --format csv").out, Invoke("new --count 3 --format csv").out);
+}
 
-    // A folder in the way of the file: the rename fails, the folder stays.
-    const fs::path folder = Dir() / "taken";
-    fs::create_directories(folder / "inside");
-    run = Invoke("new -o " + folder.string());
-    EXPECT_EQ(run.exit, 1);
-    EXPECT_TRUE(fs::exists(folder / "inside"));
+TEST_F(Cli, SystemFilesKeepTheirBytesAndLoadBackAsGenerated)
+{
+    ASSERT_EQ(Invoke("convert " + Example + " copy.KVN").exit, 0);
+    EXPECT_EQ(Read("copy.KVN"), Read(Example));
+    EXPECT_EQ(Invoke("show " + Example + " --format kvn").out, Read(Example));
+
+    // Several systems: one numbered file each in a folder, or one after another on standard output.
+    const CliRun run = Invoke("new --seed 7 --count 3 --format kvn -o sector");
+    ASSERT_EQ(run.exit, 0) << run.err;
+    EXPECT_EQ(Files("sector"), (Names{"system-0001.KVN", "system-0002.KVN", "system-0003.KVN"}));
+    EXPECT_EQ(Read("sector/system-0001.KVN") + Read("sector/system-0002.KVN") +
+                  Read("sector/system-0003.KVN"),
+              Invoke("new --seed 7 --count 3 --format kvn").out);
+    for (const std::string format : {"text", "json", "csv", "kvn"})
+        EXPECT_EQ(Invoke("show sector/system-0001.KVN --format " + format).out,
+                  Invoke("new --seed 7 --format " + format).out)
+            << format;
+}
+
+TEST_F(Cli, RenderDrawsTheSameImageEveryTimeWithoutAScreen)
+{
+    CliRun run = Invoke("render " + Example + " -o example.png");
+    ASSERT_EQ(run.exit, 0) << run.err;
+    EXPECT_EQ(run.out + run.err, "");
+    const std::string png = Read("example.png");
+    // The signature, then 800 by 800 in the header chunk.
+    EXPECT_EQ(png.substr(0, 24), std::string("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\x03\x20\0\0\x03\x20", 24));
+    // The asteroid dots come from a fixed seed.
+    ASSERT_EQ(Invoke("render " + Example + " -o example.png").exit, 0);
+    EXPECT_EQ(Read("example.png"), png);
+    // The extension in any case; the size option.
+    ASSERT_EQ(Invoke("render " + Example + " --size=64 -o small.PNG").exit, 0);
+    EXPECT_EQ(Read("small.PNG").substr(16, 8), std::string("\0\0\0\x40\0\0\0\x40", 8));
+
+    // A giant with a planet of three moons in orbit 2 and asteroids in orbit 6.
+    StarSystem system;
+    system.SystemType = 1;
+    system.StarClass = ClassGiant;
+    system.StarType = StarBlueWhite;
+    system.Orbit(2) = {TypeEnvAverage, 9, 3, {}, {}, 0, 115, 115, 0};
+    system.Orbit(6).Type = TypeAsteroids;
+    ASSERT_TRUE(SaveSystemFile(system, (dir / "vega.KVN").string(), '.').Ok());
+    const auto svg = [&](const std::string& options) {
+        EXPECT_EQ(Invoke("render vega.KVN -o vega.svg " + options).exit, 0) << options;
+        return Read("vega.svg");
+    };
+    // The background, then one element per shape: the star, ten grey orbits,
+    // the planet, its three moons and 70 asteroid dots.
+    std::string text = svg("");
+    EXPECT_TRUE(
+        std::regex_search(text, std::regex("^<\\?xml[^\n]*\n<svg [^\n]*\n<rect x=\"0\" y=\"0\" width=\"800\" "
+                                           "height=\"800\" fill=\"#000000\"/>\n<svg [^\n]*\n"
+                                           "(<circle [^\n]*\n){85}</svg>\n</svg>\n$")))
+        << text;
+    EXPECT_EQ(Count(text, "<circle [^\n]*stroke=\"#969696\" stroke-width=\"1\""), 10);
+    text = svg("--style flat --white-orbits on --thick-orbits on --size 300");
+    EXPECT_NE(text.find("<rect x=\"0\" y=\"0\" width=\"300\" height=\"300\""), std::string::npos);
+    EXPECT_EQ(Count(text, "<line [^\n]*stroke=\"#ffffff\" stroke-width=\"2\""), 10);
+    EXPECT_EQ(Count(text, "<circle"), 1 + 1 + 3 + 50);
+    text = svg("--style complete --orbit-lines off");
+    EXPECT_EQ(Count(text, "<circle"), 1 + 1 + 3 + 120);
+    EXPECT_EQ(Count(text, "<line|#969696"), 0);
+    EXPECT_EQ(Files(), (Names{"example.png", "small.PNG", "vega.KVN", "vega.svg"}));
+}
+
+TEST_F(Cli, ReportIsOnePageOfUsLetterWithoutAScreen)
+{
+    const CliRun run = Invoke("report " + Example + " -o a.pdf");
+    ASSERT_EQ(run.exit, 0) << run.err;
+    EXPECT_EQ(run.out + run.err, "");
+    const std::string pdf = Read("a.pdf");
+    EXPECT_TRUE(pdf.starts_with("%PDF-1.") && pdf.find("%%EOF", pdf.size() - 8) != std::string::npos);
+    EXPECT_EQ(Count(pdf, "/Type /Page[^s]"), 1);
+    EXPECT_NE(pdf.find("/MediaBox [0 0 612.000000 792.000000]"), std::string::npos);
+    // Every option, in either spelling; the extension in any case.
+    const std::string options = "--style=flat --grey-for-black off --colored-text=off --style complete";
+    EXPECT_EQ(Invoke("report " + options + " " + Example + " --output b.PDF").exit, 0);
+    EXPECT_EQ(Count(Read("b.PDF"), "/Type /Page[^s]"), 1);
+    EXPECT_EQ(Files(), (Names{"a.pdf", "b.PDF"}));
+}
+
+// A wrong command line exits 2 with the usage; a file that cannot be read or written exits 1.
+TEST_F(Cli, ErrorsExitWithTheirReasonAndLeaveOutputsAsTheyWere)
+{
+    Write("other.KVN", "just some text\r\n");
+    Write("damaged.KVN", "<KelvaneSystem>\r\n<StarClass>\r\nabc\r\n</StarClass>\r\n");
+    for (const char* old : {"blocker", "old.KVN", "old.svg", "old.pdf"})
+        Write(old, "old");
+    fs::create_directories(dir / "taken" / "inside");
+    fs::create_symlink("/dev/full", dir / "full.png");
+    const std::string none = ": No such file or directory", full = ": No space left on device",
+                      damaged = "damaged.KVN: line 3: 'abc' is not a number (StarClass)";
+    const std::tuple<int, std::string, std::string> cases[] = {
+        {2, "", "no command given"},
+        {2, "fly", "unknown command 'fly'"},
+        {2, "new --colour red", "unknown option '--colour'"},
+        {2, "new --count 0", "--count: 0 is not at least 1"},
+        {2, "new --life-support 7", "--life-support: 7 is not between 1 and 4"},
+        {2, "new --biozone 4", "--biozone: 4 is not between 1 and 3"},
+        {2, "new --seed abc", "--seed: 'abc' is not a whole number"},
+        {2, "new --seed 18446744073709551616", "--seed: 18446744073709551616 is too large"},
+        {2, "new --format xml", "--format: unknown format 'xml'"},
+        {2, "new --format", "--format needs a value"},
+        {2, "new extra", "unexpected argument 'extra'"},
+        {2, "show", "show needs a FILE"},
+        {2, "show a.KVN b.KVN", "unexpected argument 'b.KVN'"},
+        {2, "convert a.KVN", "convert needs IN and OUT"},
+        {2, "convert a b --force yes", "unknown option '--force'"},
+        {2, "render -o out.png", "render: no system file given"},
+        {2, "render a.KVN", "render: no output given (-o OUT.png or -o OUT.svg)"},
+        {2, "render a.KVN -o out.jpg", "-o: 'out.jpg' does not end in .png or .svg"},
+        {2, "render a.KVN -o a.png --colour red", "unknown option '--colour'"},
+        {2, "render a.KVN -o a.png --style round", "--style: unknown style 'round'"},
+        {2, "render a.KVN -o a.png --size 15", "--size: 15 is not between 16 and 8192"},
+        {2, "render a.KVN -o a.png --size 8193", "--size: 8193 is not between 16 and 8192"},
+        {2, "render a.KVN -o a.png --orbit-lines yes", "--orbit-lines: 'yes' is neither on nor off"},
+        {2, "render a.KVN b.KVN -o a.png", "unexpected argument 'b.KVN'"},
+        {2, "report -o out.pdf", "report: no system file given"},
+        {2, "report a.KVN", "report: no output given (-o OUT.pdf)"},
+        {2, "report a.KVN -o out.png", "-o: 'out.png' does not end in .pdf"},
+        {2, "report a.KVN -o a.pdf --size 100", "unknown option '--size'"},
+        {2, "report a.KVN b.KVN -o a.pdf", "unexpected argument 'b.KVN'"},
+        {1, "new --format csv -o no-such-folder/out.csv", "no-such-folder/out.csv" + none},
+        {1, "new --count 100 --format csv -o /dev/full", "/dev/full" + full},
+        {1, "new -o taken", "taken: Is a directory"},
+        {1, "new --count 2 --format kvn -o blocker", "blocker: not a folder"},
+        {1, "show other.KVN", "other.KVN: This is not a Kelvane 2.0 file."},
+        {1, "show damaged.KVN --format json", damaged},
+        {1, "convert missing.KVN old.KVN", "missing.KVN" + none},
+        {1, "convert " + Example + " /dev/full", "/dev/full" + full},
+        {1, "render missing.KVN -o old.svg", "missing.KVN" + none},
+        {1, "render " + Example + " -o no-such-folder/out.png", "no-such-folder/out.png" + none},
+        {1, "render " + Example + " -o full.png", "full.png" + full},
+        {1, "report damaged.KVN -o old.pdf", damaged},
+        {1, "report " + Example + " -o no-such-folder/out.pdf", "no-such-folder/out.pdf" + none},
+    };
+    const std::string usage = Invoke("--help").out;
+    for (const auto& [exit, arguments, message] : cases) {
+        const CliRun run = Invoke(arguments);
+        EXPECT_EQ(run.exit, exit) << arguments;
+        EXPECT_EQ(run.out, "") << arguments;
+        EXPECT_EQ(run.err, "kelvane-cli: " + message + "\n" + (exit == 2 ? usage : "")) << arguments;
+    }
+    EXPECT_EQ(Invoke("new --seed 18446744073709551615 -o big.txt").exit, 0); // the largest seed
+    // Nothing replaced, nothing half written, no temporary file.
+    for (const char* old : {"blocker", "old.KVN", "old.svg", "old.pdf"})
+        EXPECT_EQ(Read(old), "old") << old;
+    EXPECT_EQ(Files("taken"), Names{"inside"});
+    EXPECT_EQ(Files(), (Names{"big.txt", "blocker", "damaged.KVN", "full.png", "old.KVN", "old.pdf",
+                              "old.svg", "other.KVN", "taken"}));
+}
+
+// A yellow dwarf: a good planet in orbit 2, asteroids in orbit 3, a type no program writes in orbit 4.
+StarSystem Sample()
+{
+    StarSystem s;
+    s.SystemName = "Vega";
+    s.StarClass = ClassMainSequence;
+    s.StarType = StarYellow;
+    s.BiozoneMin = Distance::FromUnits(7500);
+    s.BiozoneMax = Distance::FromUnits(12000);
+    s.Orbit(2) = {TypeEnvGood, 7, 0, ElementText("AB D"), Distance::FromUnits(250), -12, 0, 0, 250};
+    s.Orbit(3).Type = TypeAsteroids;
+    s.Orbit(3).Moons = 4; // left from an earlier planet: not shown
+    s.Orbit(4).Type = 12345;
+    return s;
+}
+
+TEST(SystemWriters, CsvQuotesOnlyFieldsThatNeedIt)
+{
+    StarSystem s = Sample();
+    std::string out;
+    AppendCsvRows(out, s, 3);
+    EXPECT_TRUE(out.starts_with("3,Vega,25,65535,0.75,1.2,0,1,0,0,0,                          ,0,0,0,0,0\n"
+                                "3,Vega,25,65535,0.75,1.2,0,2,16776960,7,0,AB D                      ,0.025,"
+                                "-12,0,0,250\n"))
+        << out;
+
+    s.SystemName = "Sol, \"the\" Sun\r\n";
+    s.Orbit(1).Elements = "A,\"B\"";
+    out.clear();
+    AppendCsvRows(out, s, 1);
+    EXPECT_TRUE(out.starts_with("1,\"Sol, \"\"the\"\" Sun\r\n\",25,65535,0.75,1.2,0,1,0,0,0,\"A,\"\"B\"\"" +
+                                std::string(21, ' ') + "\",0,"))
+        << out;
+}
+
+TEST(SystemWriters, JsonEscapesNamesAndNamesContents)
+{
+    StarSystem s = Sample();
+    s.SystemName = std::string("Caf\xc3\xa9 \"A\\B\"\t\x01 \xe9\xff", 16);
+    std::string out;
+    AppendJson(out, s, 0);
+    EXPECT_NE(out.find(R"("name": "Café \"A\\B\"\t\u0001 \u00e9\u00ff",)"), std::string::npos) << out;
+    EXPECT_NE(out.find(R"({"orbit": 2, "contents": "planet", "environment": "Good", "type": 16776960, )"
+                       R"("radius": 7, "moons": 0, "elements": "AB D                      ", "au": 0.025, )"
+                       R"("posX": -12, "posY": 0, "posXArc": 0, "posYArc": 250},)"),
+              std::string::npos);
+    EXPECT_NE(out.find(R"({"orbit": 3, "contents": "asteroids", "environment": null,)"), std::string::npos);
+    EXPECT_NE(out.find(R"({"orbit": 4, "contents": "unknown", "environment": null, "type": 12345,)"),
+              std::string::npos);
+}
+
+TEST(SystemWriters, TextReadsLikeTheInformationWindow)
+{
+    std::string out;
+    AppendText(out, Sample(), ',');
+    EXPECT_EQ(out.substr(0, out.find("\n\n")), "System Name     Vega\n"
+                                               "Star Type       Yellow (G)\n"
+                                               "Star Class      Main Sequence (V)\n"
+                                               "Habitable Zone   .75 to  1.2 AUs");
+    EXPECT_NE(out.find("\n    2  Planet     Good             0      0,0  AB D\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("\n    3  Asteroids                          0,0\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("\n    4                                     0,0\n"), std::string::npos) << out;
 }
 
 } // namespace
