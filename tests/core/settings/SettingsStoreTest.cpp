@@ -1,28 +1,22 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
+#include <cstdint>
 #include <string>
 
+#include "core/files/TempFolder.h"
 #include "core/settings/SettingsStore.h"
 
 namespace kelvane {
 namespace {
 
-namespace fs = std::filesystem;
+using test::ReadBytes;
+using test::WriteBytes;
 
-// Settings unlike the defaults, and unlike each other, in every field, so
-// that a field read from or written to the wrong key shows.
+// Unlike the defaults and unlike each other in every field, so that a field
+// read from or written to the wrong key shows.
 AppSettings Unusual()
 {
-    AppSettings s;
-    s.LifeSupport = 4;
-    s.Biozone = 3;
-    s.OrbitDisplay = 2;
-    s.VisibleOrbits = s.ColorText = s.SwapBW = 0;
-    s.WhiteOrbits = -1;
-    s.OrbitPenWidth = 2;
+    AppSettings s{4, 3, 2, 0, 5, 6, -1, 7, {}, {}, {}, {}, {}};
     std::int32_t corner = 100;
     std::int16_t state = 0;
     for (WindowPlacement* p : {&s.Main, &s.Info, &s.Elements, &s.Orbit, &s.Quick})
@@ -32,142 +26,94 @@ AppSettings Unusual()
 
 class SettingsStore : public ::testing::Test {
 protected:
-    void SetUp() override
+    SettingsStore()
     {
-        std::string pattern = (fs::temp_directory_path() / "kelvane-settings-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        m_folder = pattern;
-        m_path = (m_folder / SettingsFileName).string();
-        m_ini.SetLogicErrorHandler([] { ADD_FAILURE() << "logic error"; });
+        ini.SetLogicErrorHandler([] { ADD_FAILURE() << "logic error"; });
     }
-    void TearDown() override
+    AppSettings Load(AppSettings settings = {})
     {
-        fs::permissions(m_folder, fs::perms::owner_all);
-        fs::remove_all(m_folder);
+        LoadSettings(settings, ini, path);
+        return settings;
     }
 
-    void Store(const std::string& bytes) { std::ofstream(m_path, std::ios::binary) << bytes; }
-    std::string Contents(const std::string& path) const
-    {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-    AppSettings Load(AppSettings start = {})
-    {
-        LoadSettings(start, m_ini, m_path);
-        return start;
-    }
-    long FilesInFolder() const
-    {
-        return static_cast<long>(std::distance(fs::directory_iterator(m_folder), fs::directory_iterator()));
-    }
-
-    fs::path m_folder;
-    std::string m_path;
-    modINI m_ini;
+    test::TempFolder folder;
+    std::string path = folder / std::string(SettingsFileName);
+    modINI ini;
 };
 
 TEST_F(SettingsStore, FirstStartKeepsTheDefaultsAndWritesEveryKeyInOrder)
 {
     AppSettings settings = Unusual();
     SetDefaultSettings(settings);
-    LoadSettings(settings, m_ini, m_path);
-    EXPECT_EQ(settings, AppSettings{});
-
-    SaveSettings(settings, m_ini, m_path);
-    EXPECT_EQ(Contents(m_path),
+    SaveSettings(Load(settings), ini, path); // no file yet: the defaults
+    EXPECT_EQ(ReadBytes(path),
               "[Windows]\r\n"
               "MainState=-1\r\nMainCorner1=0\r\nMainCorner2=0\r\nMainCorner3=0\r\nMainCorner4=0\r\n"
               "InfoState=-1\r\nInfoCorner1=0\r\nInfoCorner2=0\r\nInfoCorner3=0\r\nInfoCorner4=0\r\n"
-              "ElementsState=-1\r\nElementsCorner1=0\r\nElementsCorner2=0\r\nElementsCorner3="
-              "0\r\nElementsCorner4=0\r\n"
+              "ElementsState=-1\r\nElementsCorner1=0\r\nElementsCorner2=0\r\nElementsCorner3=0\r\n"
+              "ElementsCorner4=0\r\n"
               "OrbitState=-1\r\nOrbitCorner1=0\r\nOrbitCorner2=0\r\nOrbitCorner3=0\r\nOrbitCorner4=0\r\n"
               "QuickState=-1\r\nQuickCorner1=0\r\nQuickCorner2=0\r\nQuickCorner3=0\r\nQuickCorner4=0\r\n"
-              "\r\n"
-              "[Options]\r\n"
-              "LifeSupport=2\r\n"
-              "Biozone=1\r\n"
-              "OrbitDisplay=1\r\n"
-              "VisibleOrbits=-1\r\n"
-              "ColorText=-1\r\n"
-              "SwapBW=-1\r\n"
-              "WhiteOrbits=0\r\n"
-              "OrbitPenWidth=1\r\n");
-    EXPECT_EQ(FilesInFolder(), 1);
+              "\r\n[Options]\r\nLifeSupport=2\r\nBiozone=1\r\nOrbitDisplay=1\r\nVisibleOrbits=-1\r\n"
+              "ColorText=-1\r\nSwapBW=-1\r\nWhiteOrbits=0\r\nOrbitPenWidth=1\r\n");
 }
 
-TEST_F(SettingsStore, RoundTripsEveryFieldAndRewritesInPlace)
+TEST_F(SettingsStore, RoundTripsEveryFieldRewritesKeysInPlaceOrLeavesTheFileWhole)
 {
-    const AppSettings unusual = Unusual();
-    SaveSettings(unusual, m_ini, m_path);
-    EXPECT_EQ(Load(), unusual);
+    SaveSettings(Unusual(), ini, path);
+    EXPECT_EQ(Load(), Unusual());
 
-    const std::string defaultsPath = (m_folder / "defaults.ini").string();
-    SaveSettings(AppSettings{}, m_ini, defaultsPath);
-    Store("; kept\r\n" + Contents(m_path) + "Extra=1\r\n");
-    SaveSettings(AppSettings{}, m_ini, m_path);
-    EXPECT_EQ(Load(unusual), AppSettings{});
-    EXPECT_EQ(Contents(m_path), "; kept\r\n" + Contents(defaultsPath) + "Extra=1\r\n");
+    const std::string defaults = folder / "defaults.ini";
+    SaveSettings(AppSettings{}, ini, defaults);
+    WriteBytes(path, "; kept\r\n" + ReadBytes(path) + "Extra=1\r\n");
+    SaveSettings(AppSettings{}, ini, path);
+    EXPECT_EQ(ReadBytes(path), "; kept\r\n" + ReadBytes(defaults) + "Extra=1\r\n");
+
+    // A file that cannot be written stays as it was.
+    const std::string longest = folder / std::string(255, 'n'); // no room for a temporary name
+    WriteBytes(longest, "[Options]\r\nLifeSupport=1\r\n");
+    SaveSettings(Unusual(), ini, longest);
+    EXPECT_EQ(ReadBytes(longest), "[Options]\r\nLifeSupport=1\r\n");
+    EXPECT_EQ(folder.Count(), 3);
 }
 
-TEST_F(SettingsStore, MissingKeysKeepTheFieldsCurrentValues)
+TEST_F(SettingsStore, ReadsHandEditedFilesAndKeepsWhatTheyLackOrCannotHold)
 {
-    const AppSettings unusual = Unusual();
-    EXPECT_EQ(Load(unusual), unusual); // no file at all
+    EXPECT_EQ(Load(Unusual()), Unusual()); // no file at all
+    WriteBytes(path, "[Options]\n");
+    for (const WindowPlacement& p : {Load().Main, Load().Info, Load().Elements, Load().Orbit, Load().Quick})
+        EXPECT_EQ(p.State, -1);
 
-    Store("[Options]\nLifeSupport=1\n");
-    AppSettings expected = unusual;
-    expected.LifeSupport = 1;
-    EXPECT_EQ(Load(unusual), expected);
-    const AppSettings s = Load();
-    for (const WindowPlacement* p : {&s.Main, &s.Info, &s.Elements, &s.Orbit, &s.Quick})
-        EXPECT_EQ(p->State, -1);
+    WriteBytes(path,
+               "[options]\nlifesupport=3\nVISIBLEORBITS=1\ncolortext = -1\nOrbitDisplay=7 ; as it is\n"
+               "Biozone=\nSwapBW=yes\nWhiteOrbits=32767\nOrbitPenWidth=32768\n[WINDOWS]\nmainstate=-32768\n"
+               "maincorner3=-2147483648\nInfoState=-32769\nInfoCorner1=2147483648\n");
+    AppSettings expected = Unusual();
+    expected.LifeSupport = 3;
+    expected.VisibleOrbits = 1;
+    expected.ColorText = -1;
+    expected.OrbitDisplay = 7;
+    expected.SwapBW = 0; // not a number; an empty Biozone and numbers out of range are dropped
+    expected.WhiteOrbits = 32767;
+    expected.Main.State = -32768;
+    expected.Main.Corner3 = INT32_MIN;
+    EXPECT_EQ(Load(Unusual()), expected);
 }
 
-TEST_F(SettingsStore, ReadsHandEditedFiles)
+TEST_F(SettingsStore, ModIniWithoutATargetReportsTheLogicErrorAndTouchesNothing)
 {
-    Store("[options]\nlifesupport=3\nVISIBLEORBITS=1\ncolortext = 0\nOrbitDisplay=7 ; taken as it is\n"
-          "Biozone=\nSwapBW=yes\n[WINDOWS]\nmainstate=2\nmaincorner3=4500\n");
-    const AppSettings s = Load();
-    EXPECT_EQ(s.LifeSupport, 3);
-    EXPECT_EQ(s.VisibleOrbits, 1);
-    EXPECT_EQ(s.ColorText, 0);
-    EXPECT_EQ(s.OrbitDisplay, 7);
-    EXPECT_EQ(s.Biozone, 1); // empty: the default
-    EXPECT_EQ(s.SwapBW, 0);  // not a number
-    EXPECT_EQ(s.Main.State, 2);
-    EXPECT_EQ(s.Main.Corner3, 4500);
-    EXPECT_EQ(s.Info.State, -1);
-}
+    modINI bare;
+    int errors = 0;
+    bare.SetLogicErrorHandler([&errors] { ++errors; });
+    EXPECT_EQ(bare.IniReadInt("Key", 42), 0);
+    EXPECT_FALSE(bare.IniWriteInt("Key", 5));
+    EXPECT_EQ(errors, 2);
+    EXPECT_EQ(folder.Count(), 0);
 
-TEST_F(SettingsStore, ValuesA16BitFieldCannotHoldAreDropped)
-{
-    Store("[Windows]\nMainState=32767\nInfoState=-32768\nElementsState=32768\nOrbitState=-32769\n"
-          "QuickState=65537\nMainCorner1=-2147483648\nMainCorner2=2147483648\n"
-          "[Options]\nLifeSupport=40000\nBiozone=-40000\nOrbitPenWidth=99999999999\n");
-    const AppSettings unusual = Unusual();
-    AppSettings expected = unusual;
-    expected.Main.State = 32767;
-    expected.Info.State = -32768;
-    expected.Main.Corner1 = INT32_MIN;
-    EXPECT_EQ(Load(unusual), expected);
-}
-
-TEST_F(SettingsStore, AFileThatCannotBeWrittenStaysAsItWas)
-{
-    const fs::path plain = m_folder / "plain"; // a path below a regular file stops even root
-    std::ofstream(plain) << "x";
-    SaveSettings(Unusual(), m_ini, (plain / SettingsFileName).string());
-    EXPECT_EQ(FilesInFolder(), 1);
-
-    const std::string old = "[Options]\r\nLifeSupport=1\r\n";
-    Store(old);
-    fs::permissions(m_folder, fs::perms::owner_read | fs::perms::owner_exec);
-    if (std::ofstream(m_folder / "probe"))
-        GTEST_SKIP() << "folder permissions do not stop this user from writing";
-    SaveSettings(Unusual(), m_ini, m_path);
-    EXPECT_EQ(Contents(m_path), old);
-    EXPECT_EQ(FilesInFolder(), 2);
+    bare.IniSetTarget("  Options ", "  " + path + "   ");
+    EXPECT_TRUE(bare.IniWriteInt("Key", INT32_MIN));
+    EXPECT_EQ(ReadBytes(path), "[Options]\r\nKey=-2147483648\r\n");
+    EXPECT_EQ(errors, 2);
 }
 
 } // namespace
