@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <algorithm>
 #include <cmath>
+#include <tuple>
 
 #include "core/drawing/OrbitalDisplay.h"
 #include "core/model/RandomSource.h"
@@ -11,38 +13,28 @@
 namespace kelvane {
 namespace {
 
-using namespace std::string_view_literals;
-
 constexpr Colour White = 0xFFFFFF;
 constexpr Colour Blue = 0xFF0000;
 
-Distance AU(double value)
-{
-    return Distance::FromDouble(value);
-}
-
-// Vega, zone 0.75 to 1.2 AU, with one orbit of every kind the orbit table
-// tells apart. Empty orbits and belts keep moons and letters from before,
-// which the table must not show.
-StarSystem Vega()
+// An unnamed yellow star, zone 0.75 to 1.2 AU, one orbit of each kind the table
+// tells apart; empty orbits and belts keep moons and letters it must not show.
+StarSystem Unnamed()
 {
     StarSystem system;
-    system.SystemName = "Vega";
     system.SystemType = 1;
     system.StarClass = ClassMainSequence;
     system.StarType = StarYellow;
-    system.BiozoneMin = AU(0.75);
-    system.BiozoneMax = AU(1.2);
-    const double distances[] = {0.75, 0.9, 1.2, 1.6, 1.2001, 2, 5.2, 9, 14, 30.25};
-    for (int n = 1; n <= 10; ++n)
-        system.Orbit(n).AU = AU(distances[n - 1]);
-    system.Orbit(1) = {TypeEnvExcellent, 6, 0, "A"sv, AU(0.75), 10, 10, 10, 10};
-    system.Orbit(2) = {TypeEnvGood, 7, 3, "AB D"sv, AU(0.9), 20, 20, 20, 20};
-    system.Orbit(3) = {TypeEnvPoor, 8, 1, "C"sv, AU(1.2), 30, 30, 30, 30};
-    system.Orbit(4) = {TypeNothing, 0, 7, "XYZ"sv, AU(1.6), 0, 0, 0, 0};
-    system.Orbit(6) = {TypeEnvNone, 9, 2, "E"sv, AU(2), 40, 40, 40, 40};
-    system.Orbit(7) = {TypeAsteroids, 0, 2, "ABC"sv, AU(5.2), 0, 0, 0, 0};
-    system.Orbit(9) = {12345, 9, 4, "Q"sv, AU(14), 50, 50, 50, 50};
+    system.BiozoneMin = Distance::FromDouble(0.75);
+    system.BiozoneMax = Distance::FromDouble(1.2);
+    const std::tuple<std::int32_t, std::int16_t, std::string_view, double> orbits[] = {
+        {TypeEnvExcellent, 0, "A", 0.75}, {TypeEnvGood, 3, "AB D", 0.9}, {TypeEnvPoor, 1, "C", 1.2},
+        {TypeNothing, 7, "XYZ", 1.6},     {TypeNothing, 0, "", 1.2001},  {TypeEnvNone, 2, "E", 2},
+        {TypeAsteroids, 2, "ABC", 5.2},   {TypeNothing, 0, "", 9},       {12345, 4, "Q", 14},
+        {TypeNothing, 0, "", 30.25}};
+    for (int n = 1; n <= 10; ++n) {
+        const auto& [type, moons, elements, au] = orbits[n - 1];
+        system.Orbit(n) = {type, 6, moons, elements, Distance::FromDouble(au), 10, 10, 10, 10};
+    }
     return system;
 }
 
@@ -52,210 +44,147 @@ ReportDocument Report(const StarSystem& system, const AppSettings& settings = {}
     return BuildSystemReport(system, settings, ReportPictureBackColor(settings), random, ',');
 }
 
-// The three tables: star, orbit heading, orbits.
-std::vector<const ReportTable*> Tables(const ReportDocument& document)
+// The bounds of the ink (not white) in a region of a page, and its darkest value.
+std::pair<QRect, int> InkIn(const QImage& page, const QRect& region)
 {
-    auto tables = document.ItemsOf<ReportTable>();
-    EXPECT_EQ(tables.size(), 3u);
-    return tables;
+    QRect ink;
+    int darkest = 255;
+    for (int y = region.top(); y <= region.bottom(); ++y)
+        for (int x = region.left(); x <= region.right(); ++x)
+            if (const QRgb pixel = page.pixel(x, y); pixel != qRgb(255, 255, 255)) {
+                ink |= QRect(x, y, 1, 1);
+                darkest = std::min({darkest, qRed(pixel), qGreen(pixel), qBlue(pixel)});
+            }
+    return {ink, darkest};
 }
 
-// The texts of one row, joined by "|".
-QString Row(const ReportTable& table, int row)
+TEST(SystemReport, TextsColoursPictureAndLayout)
 {
-    QStringList cells;
-    for (int column = 1; column <= table.Columns(); ++column)
-        cells << table.Cell(row, column).Text;
-    return cells.join(QLatin1Char('|'));
-}
-
-TEST(SystemReport, TitleStarTableAndRunningTexts)
-{
-    const ReportDocument document = Report(Vega());
+    AppSettings settings, plain;
+    settings.OrbitDisplay = OrbitDisplayComplete;
+    plain.ColorText = 0;
+    const ReportDocument document = Report(Unnamed(), settings), uncoloured = Report(Unnamed(), plain);
     EXPECT_EQ(document.Header(), "Kelvane System Report");
     EXPECT_EQ(document.Footer(), "Kelvane||kelvane.example.org");
-    EXPECT_EQ(document.HeaderFont(), (ReportFont{"Arial", 8}));
-    EXPECT_EQ(document.MarginLeft(), 1080);
-    EXPECT_EQ(document.MarginTop(), 720);
-
-    const auto paragraphs = document.ItemsOf<ReportParagraph>();
-    ASSERT_EQ(paragraphs.size(), 2u);
-    EXPECT_EQ(paragraphs[0]->Text, "Vega");
-    EXPECT_EQ(paragraphs[0]->Lines.Font, (ReportFont{"Arial", 17.5}));
-    EXPECT_EQ(paragraphs[0]->Box.topLeft(), QPointF(1080, 720));
-    EXPECT_EQ(paragraphs[1]->Text, "");
-
-    const auto tables = Tables(document);
-    const ReportTable& star = *tables[0];
-    EXPECT_EQ(star.Font(), (ReportFont{"Arial", 10}));
-    EXPECT_EQ(Row(star, 1), "Star Type|Yellow (G)|Star Class|Main Sequence (V)");
-    // A blank, .75, a blank, to, two blanks, 1.2, a blank, AUs.
-    EXPECT_EQ(Row(star, 2), "Habitable Zone| .75 to  1.2 AUs||");
-    EXPECT_EQ(star.CellRect(1, 4).right() - star.CellRect(1, 1).left(), 1.5 * 1440 * 2 + 1.75 * 1440 * 2);
-    for (auto [row, column] : {std::pair{1, 1}, {1, 3}, {2, 1}})
-        EXPECT_EQ(star.Cell(row, column).BackColor, ReportLightGrey);
-    for (auto [row, column] : {std::pair{1, 2}, {1, 4}, {2, 2}, {2, 3}})
-        EXPECT_FALSE(star.Cell(row, column).BackColor);
-
-    const ReportTable& heading = *tables[1];
-    EXPECT_EQ(Row(heading, 1), "Orbit|Contains|Environment|Moons|AUs|Elements Available");
+    EXPECT_EQ(document.ItemsOf<ReportParagraph>().at(0)->Text, "Unnamed System");
+    EXPECT_EQ(document.ItemsOf<ReportTextBox>().at(0)->Text, "Unnamed System");
+    // Star, orbit heading and orbits; each row's texts joined by "|".
+    const auto tables = document.ItemsOf<ReportTable>(), plainTables = uncoloured.ItemsOf<ReportTable>();
+    ASSERT_TRUE(tables.size() == 3 && plainTables.size() == 3 && tables[2]->Rows() == 10);
+    const auto row = [](const ReportTable* table, int n) {
+        QStringList cells;
+        for (int column = 1; column <= table->Columns(); ++column)
+            cells << table->Cell(n, column).Text;
+        return cells.join(QLatin1Char('|'));
+    };
+    EXPECT_EQ(row(tables[0], 1), "Star Type|Yellow (G)|Star Class|Main Sequence (V)");
+    EXPECT_EQ(row(tables[0], 2), "Habitable Zone| .75 to  1.2 AUs||");
+    for (const auto& [r, column] : {std::pair{1, 1}, {1, 3}, {2, 1}})
+        EXPECT_EQ(tables[0]->Cell(r, column).BackColor, ReportLightGrey);
+    EXPECT_FALSE(tables[0]->Cell(1, 2).BackColor || tables[0]->Cell(2, 2).BackColor);
+    EXPECT_EQ(row(tables[1], 1), "Orbit|Contains|Environment|Moons|AUs|Elements Available");
     for (int column = 1; column <= 6; ++column) {
-        EXPECT_EQ(heading.Cell(1, column).BackColor, ReportLightGrey);
-        EXPECT_EQ(heading.ColumnWidth(column), tables[2]->ColumnWidth(column));
-        const bool middle = column >= 2 && column <= 5;
-        EXPECT_EQ(heading.ColumnAlignment(column) == Qt::AlignCenter, middle) << column;
-        EXPECT_EQ(tables[2]->ColumnAlignment(column) == Qt::AlignCenter, middle) << column;
+        EXPECT_EQ(tables[1]->Cell(1, column).BackColor, ReportLightGrey);
+        EXPECT_EQ(tables[1]->ColumnWidth(column), tables[2]->ColumnWidth(column));
     }
-}
 
-TEST(SystemReport, OrbitRowsByContents)
-{
-    const ReportDocument document = Report(Vega());
-    const ReportTable& orbits = *Tables(document)[2];
-    ASSERT_EQ(orbits.Rows(), 10);
-    // Distances in the user's decimal separator (a comma here).
-    EXPECT_EQ(Row(orbits, 2), "2|Planet|Good|3|0,9|AB D                      ");
-    EXPECT_EQ(Row(orbits, 4), "4||||1,6|");
-    EXPECT_EQ(Row(orbits, 6), "6|Planet|None|2|2,0|E                         ");
-    EXPECT_EQ(Row(orbits, 7), "7|Asteroids|||5,2|ABC                       ");
-    // A type outside the table: no contents, but its moons and letters.
-    EXPECT_EQ(Row(orbits, 9), "9|||4|14,0|Q                         ");
-    EXPECT_EQ(Row(orbits, 10), "10||||30,3|");
-    for (int n = 1; n <= 10; ++n)
-        EXPECT_EQ(orbits.CellFont(n, 6).Name, "Courier New");
-}
-
-TEST(SystemReport, CellColoursFollowColoredText)
-{
-    const StarSystem system = Vega();
-    const ReportDocument document = Report(system);
-    const ReportTable& coloured = *Tables(document)[2];
-    const Colour environment[] = {Blue, 0xFFFF00, 0x00FFFF, White, White, White, White, White, White, White};
-    // Both edges of the zone belong to it; 1.2001 does not.
-    const Colour distance[] = {Blue, Blue, Blue, White, White, White, White, White, White, White};
+    // Distances in the user's decimal separator; elements in a fixed font.
+    // The environment cell takes the environment's colour, the distance cell
+    // is blue inside the zone, both edges included; without coloured text
+    // neither is filled.
+    const std::tuple<const char*, Colour, Colour> rows[] = {
+        {"1|Planet|Excellent|0|0,8|A                         ", Blue, Blue},
+        {"2|Planet|Good|3|0,9|AB D                      ", 0xFFFF00, Blue},
+        {"3|Planet|Poor|1|1,2|C                         ", 0x00FFFF, Blue},
+        {"4||||1,6|", White, White},
+        {"5||||1,2|", White, White},
+        {"6|Planet|None|2|2,0|E                         ", White, White},
+        {"7|Asteroids|||5,2|ABC                       ", White, White},
+        {"8||||9,0|", White, White},
+        {"9|||4|14,0|Q                         ", White, White}, // not an orbit type
+        {"10||||30,3|", White, White}};
     for (int n = 1; n <= 10; ++n) {
-        EXPECT_EQ(coloured.Cell(n, 3).BackColor, environment[n - 1]) << n;
-        EXPECT_EQ(coloured.Cell(n, 5).BackColor, distance[n - 1]) << n;
-        EXPECT_FALSE(coloured.Cell(n, 2).BackColor);
+        const auto& [text, environment, distance] = rows[n - 1];
+        EXPECT_EQ(row(tables[2], n), text);
+        EXPECT_EQ(row(plainTables[2], n), text);
+        EXPECT_EQ(tables[2]->Cell(n, 3).BackColor, environment) << n;
+        EXPECT_EQ(tables[2]->Cell(n, 5).BackColor, distance) << n;
+        EXPECT_FALSE(plainTables[2]->Cell(n, 3).BackColor || plainTables[2]->Cell(n, 5).BackColor) << n;
+        EXPECT_EQ(tables[2]->CellFont(n, 6).Name, "Courier New");
     }
 
-    // Without coloured text the cells stay unfilled; the texts and the grey
-    // headings stay as they were.
-    AppSettings settings;
-    settings.ColorText = 0;
-    const ReportDocument plain = Report(system, settings);
-    const auto tables = Tables(plain);
-    for (int n = 1; n <= 10; ++n) {
-        EXPECT_FALSE(tables[2]->Cell(n, 3).BackColor) << n;
-        EXPECT_FALSE(tables[2]->Cell(n, 5).BackColor) << n;
-        EXPECT_EQ(Row(*tables[2], n), Row(coloured, n));
-    }
-    EXPECT_EQ(tables[1]->Cell(1, 3).BackColor, ReportLightGrey);
-}
-
-TEST(SystemReport, PictureOnGreyOrBlackAndTheBackgroundAfterwards)
-{
-    AppSettings settings;
-    settings.OrbitDisplay = OrbitDisplayComplete;
-    EXPECT_EQ(ReportPictureBackColor(settings), ReportLightGrey);
-    EXPECT_EQ(AfterReportBackColor(settings), 0);
-
-    RandomSource random = RandomSource::Deterministic(0);
-    DrawingSurface drawing;
-    const ReportDocument grey =
-        BuildSystemReport(Vega(), settings, ReportPictureBackColor(settings), random, '.', drawing);
-    const auto pictures = grey.ItemsOf<ReportPicture>();
-    ASSERT_EQ(pictures.size(), 1u);
-    EXPECT_EQ(pictures[0]->FillColor, ReportLightGrey);
-    EXPECT_EQ(pictures[0]->Picture.BackColor(), ReportLightGrey);
-    // Drawn anew onto the surface given, in the display style of the options.
-    EXPECT_EQ(drawing.Extents(), (LogicalExtents{-500, 1000, -500, 1000}));
-    EXPECT_EQ(pictures[0]->Picture.Shapes(), drawing.Shapes());
-    EXPECT_FALSE(drawing.Shapes().empty());
-
-    // 9000 twips square under the title; the tables 180 twips below it.
-    const QRectF title = grey.ItemsOf<ReportParagraph>().at(0)->Box;
-    EXPECT_EQ(pictures[0]->Box, QRectF(1080, title.bottom(), 9000, 9000));
-    EXPECT_EQ(grey.ItemsOf<ReportTable>().at(0)->Bounds().top(), title.bottom() + 9180);
-
+    // The picture on light grey for black, in the display style of the options,
+    // and DisplayBackColor black afterwards; otherwise on black, then white.
+    const ReportPicture& picture = *document.ItemsOf<ReportPicture>().at(0);
+    EXPECT_EQ(std::tuple(picture.FillColor, picture.Picture.BackColor(), AfterReportBackColor(settings)),
+              std::tuple(ReportLightGrey, ReportLightGrey, 0));
+    EXPECT_EQ(picture.Picture.Extents(), (LogicalExtents{-500, 1000, -500, 1000}));
     settings.SwapBW = 0;
-    EXPECT_EQ(ReportPictureBackColor(settings), 0);
+    EXPECT_EQ(Report(Unnamed(), settings).ItemsOf<ReportPicture>().at(0)->FillColor, 0);
     EXPECT_EQ(AfterReportBackColor(settings), White);
-    EXPECT_EQ(Report(Vega(), settings).ItemsOf<ReportPicture>().at(0)->FillColor, 0);
-}
 
-TEST(SystemReport, NamesInTheTitleAndDownTheMargin)
-{
-    StarSystem system = Vega();
-    system.SystemName.clear();
-    const ReportDocument unnamed = Report(system);
-    EXPECT_EQ(unnamed.ItemsOf<ReportParagraph>().at(0)->Text, "Unnamed System");
-    const auto sides = unnamed.ItemsOf<ReportTextBox>();
-    ASSERT_EQ(sides.size(), 1u);
-    const ReportTextBox& side = *sides[0];
-    EXPECT_EQ(side.Text, "Unnamed System");
-    EXPECT_EQ(side.AngleTenths, 2700);
-    EXPECT_EQ(side.TextColor, ReportLightGrey);
-    EXPECT_EQ(side.Alignment, Qt::AlignCenter);
-    EXPECT_EQ(side.Lines.Font, (ReportFont{"Arial", 20}));
-    EXPECT_EQ(side.PageBox, QRectF(7.75 * 1440, 0.75 * 1440, 0.5 * 1440, 9 * 1440));
-    // The header does not take the name.
-    EXPECT_EQ(unnamed.Header(), "Kelvane System Report");
+    // 9000 twips square under the title, the tables 180 twips below it; the
+    // side title turned to run down the page in light grey.
+    const QRectF title = document.ItemsOf<ReportParagraph>().at(0)->Box;
+    EXPECT_EQ(picture.Box, QRectF(1080, title.bottom(), 9000, 9000));
+    EXPECT_EQ(tables[0]->Bounds().top(), title.bottom() + 9180);
+    const ReportTextBox& side = *document.ItemsOf<ReportTextBox>().at(0);
+    EXPECT_EQ(std::tuple(side.AngleTenths, side.TextColor, side.Lines.Font),
+              std::tuple(2700, ReportLightGrey, ReportFont{"Arial", 20}));
 
-    // A name written in an older single-byte code page, and a name far too
-    // long for one line, which must not push the tables off the page.
+    // A name in an older single-byte code page, far too long for one line,
+    // is cut short so that the tables stay on the letter page.
+    StarSystem system = Unnamed();
     system.SystemName = "Proxima \xE9toile " + std::string(300, 'W');
     const ReportDocument longName = Report(system);
-    const ReportParagraph& title = *longName.ItemsOf<ReportParagraph>().at(0);
-    EXPECT_TRUE(title.Text.startsWith(QStringLiteral("Proxima \u00E9toile WWW")));
-    EXPECT_TRUE(title.Text.endsWith(QChar(0x2026)));
-    EXPECT_EQ(title.Lines.Lines.size(), 1u);
-    EXPECT_EQ(longName.ItemsOf<ReportTextBox>().at(0)->Lines.Lines.size(), 1u);
-    const double bottom = longName.ItemsOf<ReportTable>().at(2)->Bounds().bottom();
-    EXPECT_LE(bottom, longName.PageHeight() - longName.MarginBottom());
+    const ReportParagraph& cut = *longName.ItemsOf<ReportParagraph>().at(0);
+    EXPECT_TRUE(cut.Text.startsWith(QStringLiteral("Proxima \u00E9toile WWW")) &&
+                cut.Text.endsWith(QChar(0x2026)));
+    EXPECT_EQ(cut.Lines.Lines.size() + longName.ItemsOf<ReportTextBox>().at(0)->Lines.Lines.size(), 2u);
+    EXPECT_LE(longName.ItemsOf<ReportTable>().at(2)->Bounds().bottom(),
+              longName.PageHeight() - longName.MarginBottom());
 }
 
-// The page as printed at 96 dpi, probed where the colour is the behaviour.
+// The page as printed, probed where the colour or the place is the behaviour.
 TEST(SystemReport, PagePixels)
 {
-    AppSettings settings; // grey for black, coloured text
-    settings.VisibleOrbits = 0;
-    const ReportDocument document = Report(Vega(), settings);
-    const QImage page = ReportPageImage(document, 96);
+    const ReportDocument document = Report(Unnamed()); // grey for black, coloured text
+    const QImage page = ReportPageImage(document, 96), fine = ReportPageImage(document, 192);
     ASSERT_EQ(page.size(), QSize(816, 1056));
-    const auto at = [&](const QPointF& twips) {
-        return page.pixel(static_cast<int>(std::lround(TwipsToDevice(twips.x(), 96))),
-                          static_cast<int>(std::lround(TwipsToDevice(twips.y(), 96))));
+    const auto px = [](double twips, double dpi = 96) {
+        return static_cast<int>(std::lround(twips * dpi / 1440));
     };
+    const auto at = [&](double x, double y) { return page.pixel(px(x), px(y)); };
 
-    // The picture: 600 pixels square of light grey, the star at the middle of
-    // its left edge.
+    // The picture light grey, the star yellow at the middle of its left edge;
+    // orbit 2's environment cell cyan, its distance cell blue; a grey heading.
     const QRectF picture = document.ItemsOf<ReportPicture>().at(0)->Box;
-    EXPECT_EQ(TwipsToDevice(picture.width(), 96), 600);
-    EXPECT_EQ(at(picture.topLeft() + QPointF(150, 150)), qRgb(210, 210, 210));
-    EXPECT_EQ(at(picture.bottomRight() - QPointF(150, 150)), qRgb(210, 210, 210));
-    EXPECT_EQ(at(QPointF(picture.left() + 150, picture.center().y())), qRgb(255, 255, 0));
+    EXPECT_EQ(at(picture.left() + 150, picture.top() + 150), qRgb(210, 210, 210));
+    EXPECT_EQ(at(picture.right() - 150, picture.bottom() - 150), qRgb(210, 210, 210));
+    EXPECT_EQ(at(picture.left() + 150, picture.center().y()), qRgb(255, 255, 0));
+    const auto tables = document.ItemsOf<ReportTable>();
+    const QRectF good = tables.at(2)->CellRect(2, 3), near = tables.at(2)->CellRect(2, 5);
+    const QRectF heading = tables.at(1)->CellRect(1, 6);
+    EXPECT_EQ(at(good.left() + 100, good.center().y()), qRgb(0, 255, 255));
+    EXPECT_EQ(at(near.left() + 100, near.center().y()), qRgb(0, 0, 255));
+    EXPECT_EQ(at(heading.right() - 100, heading.center().y()), qRgb(210, 210, 210));
 
-    // Orbit 2's environment cell is cyan and its distance cell blue, away
-    // from their centred texts.
-    const ReportTable& orbits = *document.ItemsOf<ReportTable>().at(2);
-    const QRectF good = orbits.CellRect(2, 3);
-    EXPECT_EQ(at(QPointF(good.left() + 100, good.center().y())), qRgb(0, 255, 255));
-    const QRectF near = orbits.CellRect(2, 5);
-    EXPECT_EQ(at(QPointF(near.left() + 100, near.center().y())), qRgb(0, 0, 255));
-    // A grey heading cell.
-    const QRectF heading = document.ItemsOf<ReportTable>().at(1)->CellRect(1, 6);
-    EXPECT_EQ(at(QPointF(heading.right() - 100, heading.center().y())), qRgb(210, 210, 210));
+    // The side title: light grey, inside its margin box, centred, running down.
+    const auto [side, darkest] = InkIn(page, QRect(744, 0, 72, 1056));
+    EXPECT_EQ(darkest, 210);
+    EXPECT_TRUE(QRect(744, 72, 48, 864).contains(side)) << side.x() << ", " << side.y();
+    EXPECT_GT(side.height(), 2 * side.width());
+    EXPECT_NEAR(side.center().y(), 504, 3);
 
-    // The side title: light grey ink in the right margin beside the tables.
-    int grey = 0;
-    for (int y = 72; y < 936; ++y)
-        for (int x = 744; x < 792; ++x)
-            grey += page.pixel(x, y) == qRgb(210, 210, 210);
-    EXPECT_GT(grey, 50);
-    // The margin outside it stays white.
-    EXPECT_EQ(page.pixel(800, 500), qRgb(255, 255, 255));
-    EXPECT_EQ(page.pixel(740, 40), qRgb(255, 255, 255));
+    // Text sized once, in twips: the 17.5-point title is about 21 pixels high.
+    const QRectF box = document.ItemsOf<ReportParagraph>().at(0)->Box;
+    EXPECT_NEAR(InkIn(page, QRect(px(box.left()), px(box.top()), 600, px(box.height()) - 2)).first.height(),
+                21, 3);
+    // At 192 dpi the screen's one-pixel orbit lines are two pixels wide: orbit
+    // 2 crosses the centre line 276 pixels right of the star.
+    const int lineX = px(picture.left(), 192) + 276, lineY = px(picture.center().y(), 192);
+    for (int x = lineX - 2; x <= lineX + 1; ++x)
+        EXPECT_NEAR(qRed(fine.pixel(x, lineY)), x == lineX - 2 || x == lineX + 1 ? 210 : 150, 2) << x - lineX;
 }
 
 } // namespace
