@@ -1,34 +1,96 @@
 #pragma once
 
-#include <QAction>
-#include <QMenu>
-#include <QString>
+#include <QTest>
+#include <QtWidgets>
 #include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
 #include <string>
+
+#include <gtest/gtest.h>
+
+#include "core/model/RandomSource.h"
+#include "gui/display/SurfaceWidget.h"
+#include "gui/display/frmOrbitalDisplay.h"
+#include "gui/shell/Controller.h"
+#include "gui/shell/mdiMain.h"
+
+// Texts in failure messages as text.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace kelvane::test {
 
-// A fresh folder for one test, standing in for the program's folder, so
-// that no test reads or writes the user's settings; removed afterwards.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
+inline std::string ReadFile(const std::filesystem::path& path)
+{
+    std::ostringstream text;
+    text << std::ifstream(path, std::ios::binary).rdbuf();
+    return text.str();
+}
 
-    const std::filesystem::path& Path() const { return m_path; }
-    std::string Str() const { return m_path.string(); }
+inline void WriteFile(const std::filesystem::path& path, const std::string& text)
+{
+    std::ofstream(path, std::ios::binary) << text;
+}
 
-private:
-    std::filesystem::path m_path;
+// A started program with a seeded source, in a fresh folder of its own, so
+// that no test touches the user's settings, or in the given folder.
+struct Program {
+    explicit Program(const QString& folder = {})
+        : controller((folder.isEmpty() ? own.path() : folder).toStdString())
+    {
+        // Decimal points, whatever the locale of the machine running the tests.
+        QLocale::setDefault(QLocale::c());
+        controller.State().random = std::make_unique<RandomSource>(RandomSource::Deterministic(3));
+        controller.Main();
+        main = controller.MainWindow();
+    }
+    ~Program()
+    {
+        if (QWidget* popup = QApplication::activePopupWidget())
+            popup->close();
+        QLocale::setDefault(locale);
+    }
+
+    template <class T = QAction> T* Find(const QString& name, const QWidget* in = nullptr) const
+    {
+        T* found = (in ? in : main)->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    StarSystem& System() { return controller.State().system; }
+    AppSettings& Settings() { return controller.Settings(); }
+    SurfaceWidget* Display() { return controller.OrbitalDisplay()->vsdDisplay(); }
+
+    QLocale locale; // the default before the test
+    QTemporaryDir own;
+    Controller controller;
+    mdiMain* main = nullptr;
 };
 
-std::string ReadFile(const std::filesystem::path& path);
-void WriteFile(const std::filesystem::path& path, const std::string& text);
-
-// The menu's items as "caption|shortcut" lines, "-" for a separator, and
-// "caption>" followed by the submenu's items indented for a submenu.
-QString MenuOutline(const QMenu* menu, int depth = 0);
+// Hands the next modal W to look and then closes it; fails when none shows
+// within ten seconds, and closes whatever modal there is so nothing hangs.
+template <class W> void WhenModal(std::function<void(W*)> look)
+{
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, look, ticks = 0]() mutable {
+        QWidget* modal = QApplication::activeModalWidget();
+        W* wanted = qobject_cast<W*>(modal);
+        if (wanted == nullptr && ++ticks < 500)
+            return;
+        if (wanted != nullptr)
+            look(wanted);
+        else
+            ADD_FAILURE() << "no modal " << W::staticMetaObject.className() << " showed";
+        if (modal != nullptr)
+            modal->close();
+        timer->stop();
+        timer->deleteLater();
+    });
+    timer->start(20);
+}
 
 } // namespace kelvane::test

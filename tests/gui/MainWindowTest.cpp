@@ -1,328 +1,208 @@
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QComboBox>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QMenuBar>
-#include <QTest>
-#include <QToolButton>
+#include <vector>
 
 #include "GuiTestSupport.h"
-#include "core/model/RandomSource.h"
-#include "gui/display/SurfaceWidget.h"
-#include "gui/display/frmOrbitalDisplay.h"
-#include "gui/shell/Controller.h"
-#include "gui/shell/mdiMain.h"
+#include "gui/shell/MousePointer.h"
+#include "gui/shell/Twips.h"
+#include "gui/shell/frmQuickOpts.h"
+#include "gui/shell/frmSplash.h"
 
 namespace kelvane {
 namespace {
 
-using test::TempFolder;
+using test::Program;
 
-// A started program in a folder of its own, with a seeded source.
-struct Program {
-    explicit Program(const TempFolder& folder) : controller(folder.Str())
-    {
-        controller.State().random = std::make_unique<RandomSource>(RandomSource::Deterministic(3));
-        controller.Main();
-        main = controller.MainWindow();
-    }
-    ~Program()
-    {
-        if (main->isVisible())
-            main->close();
-    }
-
-    QMenu* Menu(const char* name) { return main->findChild<QMenu*>(QLatin1String(name)); }
-    QAction* Item(const char* name) { return main->findChild<QAction*>(QLatin1String(name)); }
-    QComboBox* Combo() { return main->OrbitDisplayCombo(); }
-
-    Controller controller;
-    mdiMain* main = nullptr;
-};
-
-TEST(MainWindow, MenuTree)
+// The menu's items as "caption|shortcut", "-" for a separator and
+// "caption>[items]" for a submenu, separated by commas.
+QString Outline(const QWidget* menu)
 {
-    TempFolder folder;
-    Program program(folder);
-    EXPECT_EQ(program.main->windowTitle(), "Kelvane");
-
-    QStringList bar;
-    for (const QAction* action : program.main->menuBar()->actions())
-        bar << action->text();
-    // The two popup menus never show in the menu bar.
-    EXPECT_EQ(bar, QStringList({"&File", "&Options", "&Window", "&Help"}));
-
-    EXPECT_EQ(test::MenuOutline(program.Menu("mnuFileMenu")), "&New|Ctrl+N\n"
-                                                              "New Orbits &Only|Ctrl+O\n"
-                                                              "-\n"
-                                                              "&Load...|Ctrl+L\n"
-                                                              "&Save As...|Ctrl+S\n"
-                                                              "-\n"
-                                                              "&Print...|Ctrl+P\n"
-                                                              "Print Pre&view...\n"
-                                                              "Print &Grey for Black\n"
-                                                              "-\n"
-                                                              "E&xit|Ctrl+X\n");
-    EXPECT_EQ(test::MenuOutline(program.Menu("mnuOptionsMenu")),
-              "&Life Support>\n"
-              "  &Poor\n"
-              "  &Average\n"
-              "  &Good\n"
-              "  &Excellent\n"
-              "&Bio Zone>\n"
-              "  &Normal\n"
-              "  &Double\n"
-              "  &Triple\n"
-              "&Orbit Display>\n"
-              "  &Arced|Ctrl+A\n"
-              "  &Complete|Ctrl+C\n"
-              "  &Flat|Ctrl+F\n"
-              "-\n"
-              "&Force Orbit>\n"
-              "  &1\n  &2\n  &3\n  &4\n  &5\n  &6\n  &7\n  &8\n  &9\n"
-              "  1&0\n"
-              "-\n"
-              "&Visible Orbit Lines|Ctrl+V\n"
-              "&White Orbit Lines\n"
-              "&Thicker Orbit Lines\n"
-              "&Colored Text\n");
-    EXPECT_EQ(test::MenuOutline(program.Menu("mnuHelpMenu")), "&About Kelvane...\n");
-    EXPECT_EQ(program.Item("mnuHelpQuick")->text(), "Show Quick Tips Window");
-    EXPECT_EQ(test::MenuOutline(program.main->ContainsPopup()), "&Planet\n&Asteroids\n&Nothing\n");
-    EXPECT_EQ(test::MenuOutline(program.main->EnvironmentPopup()),
-              "&None\n&Hostile\n&Poor\n&Average\n&Good\n&Excellent\n");
-    EXPECT_EQ(program.main->ContainsPopup()->title(), "PopupContains");
-    EXPECT_EQ(program.main->EnvironmentPopup()->title(), "PopupEnv");
-
-    QStringList tips;
-    for (int i = 0; i < 5; ++i)
-        tips << program.main->findChild<QToolButton*>(QStringLiteral("cmdToolbit_%1").arg(i))->toolTip();
-    EXPECT_EQ(tips, QStringList({"New", "Open...", "Save", "Print", "Print Preview"}));
-    QStringList entries;
-    for (int i = 0; i < program.Combo()->count(); ++i)
-        entries << program.Combo()->itemText(i);
-    EXPECT_EQ(entries, QStringList({"Arced", "Complete", "Flat"}));
+    QStringList items;
+    for (const QAction* action : menu->actions()) {
+        if (action->isSeparator())
+            items << QStringLiteral("-");
+        else if (const QMenu* sub = QMenu::menuInAction(action))
+            items << action->text() + ">[" + Outline(sub) + "]";
+        else if (action->shortcut().isEmpty())
+            items << action->text();
+        else
+            items << action->text() + "|" + action->shortcut().toString();
+    }
+    return items.join(',');
 }
 
-TEST(MainWindow, NewFromShortcutAndButtonAndNewOrbits)
+TEST(MainWindow, MenusAndNew)
 {
-    TempFolder folder;
-    Program program(folder);
+    Program program;
+    // The two popup menus never show in the menu bar.
+    EXPECT_EQ(
+        Outline(program.main->menuBar()),
+        "&File>[&New|Ctrl+N,New Orbits &Only|Ctrl+O,-,&Load...|Ctrl+L,&Save As...|Ctrl+S,-,&Print...|Ctrl+P,"
+        "Print Pre&view...,Print &Grey for Black,-,E&xit|Ctrl+X],&Options>[&Life Support>[&Poor,&Average,"
+        "&Good,&Excellent],&Bio Zone>[&Normal,&Double,&Triple],&Orbit Display>[&Arced|Ctrl+A,"
+        "&Complete|Ctrl+C,&Flat|Ctrl+F],-,&Force Orbit>[&1,&2,&3,&4,&5,&6,&7,&8,&9,1&0],-,"
+        "&Visible Orbit Lines|Ctrl+V,&White Orbit Lines,&Thicker Orbit Lines,&Colored Text],"
+        "&Window>[Show Quick Tips Window],&Help>[&About Kelvane...]");
+    EXPECT_EQ(Outline(program.main->ContainsPopup()) + "/" + Outline(program.main->EnvironmentPopup()),
+              "&Planet,&Asteroids,&Nothing/&None,&Hostile,&Poor,&Average,&Good,&Excellent");
+
     ASSERT_TRUE(QTest::qWaitForWindowExposed(program.main));
     program.main->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(program.main));
-
-    AppState& app = program.controller.State();
-    app.system.SystemName = "Mine";
+    program.System().SystemName = "Mine";
     QTest::keyClick(program.main, Qt::Key_N, Qt::ControlModifier);
-    EXPECT_EQ(app.system.SystemName, "Unnamed System");
-    EXPECT_EQ(program.controller.OrbitalDisplay()->windowTitle(), "Orbital Display (Unnamed System)");
-
-    StarSystem before = app.system;
-    program.main->findChild<QToolButton*>(QStringLiteral("cmdToolbit_0"))->click();
-    EXPECT_NE(app.system, before);
-
-    // New Orbits Only keeps the star and the name.
-    app.system.SystemName = "Kept";
-    before = app.system;
-    QTest::keyClick(program.main, Qt::Key_O, Qt::ControlModifier);
-    EXPECT_EQ(app.system.SystemName, "Kept");
-    EXPECT_EQ(app.system.StarType, before.StarType);
-    EXPECT_NE(app.system.Orbits, before.Orbits);
+    EXPECT_EQ(program.System().SystemName, "Unnamed System");
+    const StarSystem before = program.System();
+    program.Find<QToolButton>("cmdToolbit_0")->click();
+    EXPECT_NE(program.System(), before);
 }
 
-TEST(MainWindow, DisplayMenuAndComboStayInStep)
+TEST(MainWindow, OrbitDisplayAndThickerLines)
 {
-    TempFolder folder;
-    Program program(folder);
-    program.Item("mnuOptionsOrbitComplete")->trigger();
-    EXPECT_EQ(program.controller.Settings().OrbitDisplay, 3);
-    EXPECT_EQ(program.Combo()->currentText(), "Complete");
-    // The refresh moved the combo without a second refresh: the wait cursor
-    // has gone and the busy flag is down.
-    EXPECT_FALSE(program.controller.Mouse().BusyFlag());
-    EXPECT_EQ(program.controller.Mouse().Current(), 0);
-
-    program.Combo()->setCurrentIndex(2);
-    EXPECT_EQ(program.controller.Settings().OrbitDisplay, 2);
-    emit program.Menu("mnuOptionsMenu")->aboutToShow();
-    EXPECT_TRUE(program.Item("mnuOptionsOrbitFlat")->isChecked());
-    EXPECT_FALSE(program.Item("mnuOptionsOrbitArced")->isChecked());
-    EXPECT_FALSE(program.Item("mnuOptionsOrbitComplete")->isChecked());
-    // The flat style draws straight orbit lines.
-    EXPECT_EQ(program.controller.OrbitalDisplay()->vsdDisplay()->Surface().Extents().Width, 500);
-
-    // A value only a hand-edited file can give leaves the combo alone and
-    // checks Arced.
-    program.controller.SetOrbitDisplay(7);
-    EXPECT_EQ(program.Combo()->currentText(), "Flat");
-    emit program.Menu("mnuOptionsMenu")->aboutToShow();
-    EXPECT_TRUE(program.Item("mnuOptionsOrbitArced")->isChecked());
-}
-
-TEST(MainWindow, OptionChecksOnOpening)
-{
-    TempFolder folder;
-    Program program(folder);
-    AppSettings& s = program.controller.Settings();
-    s.LifeSupport = 9; // out of range: Poor is checked
-    s.Biozone = 3;
-    emit program.Menu("mnuOptionsMenu")->aboutToShow();
-    EXPECT_TRUE(program.Item("mnuOptionsLifePoor")->isChecked());
-    EXPECT_FALSE(program.Item("mnuOptionsLifeAverage")->isChecked());
-    EXPECT_TRUE(program.Item("mnuOptionsBiozoneTriple")->isChecked());
-
-    // Life Support and Bio Zone change nothing on screen.
-    const auto shapes = program.controller.OrbitalDisplay()->vsdDisplay()->Surface().Shapes();
-    program.Item("mnuOptionsLifeGood")->trigger();
-    program.Item("mnuOptionsBiozoneDouble")->trigger();
-    EXPECT_EQ(s.LifeSupport, 3);
-    EXPECT_EQ(s.Biozone, 2);
-    EXPECT_EQ(program.controller.OrbitalDisplay()->vsdDisplay()->Surface().Shapes(), shapes);
-
-    s.SwapBW = 1; // any non-zero value is on
-    emit program.Menu("mnuFileMenu")->aboutToShow();
-    EXPECT_TRUE(program.Item("mnuFileSwap")->isChecked());
-    program.Item("mnuFileSwap")->trigger();
-    EXPECT_EQ(s.SwapBW, 0);
-    EXPECT_FALSE(program.Item("mnuFileSwap")->isChecked());
-    program.Item("mnuFileSwap")->trigger();
-    EXPECT_EQ(s.SwapBW, -1);
-}
-
-TEST(MainWindow, ThickerOrbitLinesAlternates)
-{
-    TempFolder folder;
-    Program program(folder);
-    AppSettings& s = program.controller.Settings();
-    QAction* thicker = program.Item("mnuOptionsThicker");
+    std::vector<std::int16_t> pointers;
+    Program program;
+    AppSettings& s = program.Settings();
+    QComboBox* combo = program.main->OrbitDisplayCombo();
+    const auto checked = [&](const char* item) { return program.Find(item)->isChecked(); };
+    // Thicker lines alternate between 2 and 1, whatever was stored.
     const auto orbitPenWidth = [&program] {
-        for (const Shape& shape : program.controller.OrbitalDisplay()->vsdDisplay()->Surface().Shapes())
+        for (const Shape& shape : program.Display()->Surface().Shapes())
             if (shape.ShapeKind == Shape::Kind::Circle && !shape.Filled())
                 return shape.PenWidth;
         return -1.0;
     };
-    thicker->trigger();
-    EXPECT_EQ(s.OrbitPenWidth, 2);
-    EXPECT_TRUE(thicker->isChecked());
-    EXPECT_EQ(orbitPenWidth(), 2.0);
-    thicker->trigger();
-    EXPECT_EQ(s.OrbitPenWidth, 1);
-    EXPECT_FALSE(thicker->isChecked());
-    EXPECT_EQ(orbitPenWidth(), 1.0);
-    for (const auto& [stored, next] : {std::pair<std::int16_t, std::int16_t>{5, 1}, {0, 2}, {-3, 2}}) {
+    for (const auto& [stored, next] : {std::pair<std::int16_t, int>{1, 2}, {2, 1}, {5, 1}, {0, 2}, {-3, 2}}) {
         s.OrbitPenWidth = stored;
-        thicker->trigger();
+        program.Find("mnuOptionsThicker")->trigger();
         EXPECT_EQ(s.OrbitPenWidth, next) << stored;
+        EXPECT_EQ(orbitPenWidth(), next) << stored;
+        EXPECT_EQ(checked("mnuOptionsThicker"), next == 2) << stored;
     }
-}
 
-TEST(MainWindow, ColoredTextDoesNotRedrawTheDisplayButVisibleOrbitsDoes)
-{
-    TempFolder folder;
-    Program program(folder);
-    AppState& app = program.controller.State();
-    // Belts make every drawing differ: their dots are random.
-    for (int n = 1; n <= 10; ++n)
-        app.system.Orbit(n).Type = TypeAsteroids;
-    program.controller.RefreshAll();
-    const DrawingSurface& surface = program.controller.OrbitalDisplay()->vsdDisplay()->Surface();
-    const auto shapes = surface.Shapes();
-
-    program.Item("mnuOptionsColor")->trigger();
-    EXPECT_EQ(app.settings.ColorText, 0);
-    EXPECT_FALSE(program.Item("mnuOptionsColor")->isChecked());
-    EXPECT_EQ(surface.Shapes(), shapes);
-
-    program.Item("mnuOptionsVisible")->trigger();
-    EXPECT_EQ(app.settings.VisibleOrbits, 0);
-    EXPECT_NE(surface.Shapes(), shapes);
-    program.Item("mnuOptionsWhite")->trigger();
-    EXPECT_EQ(app.settings.WhiteOrbits, -1);
-    EXPECT_TRUE(program.Item("mnuOptionsWhite")->isChecked());
-}
-
-TEST(MainWindow, RightClickPicksTheOrbitUnderThePointer)
-{
-    TempFolder folder;
-    Program program(folder);
-    program.controller.SetOrbitDisplay(3); // complete: x and y from -500 to 500
-    frmOrbitalDisplay* display = program.controller.OrbitalDisplay();
-    SurfaceWidget* surface = display->vsdDisplay();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(surface));
-    // Find the widget pixel nearest the logical point (0, 100) and back.
-    const auto pickNear = [&](double x, double y) {
-        QPoint best;
-        double bestDistance = 1e9;
-        for (int px = 0; px < surface->width(); ++px)
-            for (int py = 0; py < surface->height(); py += 1) {
-                const QPointF logical = surface->ToLogical(QPointF(px, py));
-                const double d = std::hypot(logical.x() - x, logical.y() - y);
-                if (d < bestDistance) {
-                    bestDistance = d;
-                    best = QPoint(px, py);
-                }
-            }
-        return display->PickAt(surface->ToLogical(best));
-    };
-    EXPECT_EQ(pickNear(0, 100), 2);
-    EXPECT_EQ(pickNear(30, 0), 0);
-    EXPECT_EQ(pickNear(-480, 0), 10);
+    // The refresh moves the combo without a second refresh: one hourglass,
+    // and the busy flag down afterwards.
+    program.controller.Mouse() = MousePointer([&](std::int16_t pointer) { pointers.push_back(pointer); });
+    program.Find("mnuOptionsOrbitComplete")->trigger();
+    EXPECT_EQ(s.OrbitDisplay, 3);
+    EXPECT_EQ(combo->currentText(), "Complete");
+    EXPECT_EQ(pointers, (std::vector<std::int16_t>{11, 0}));
+    EXPECT_FALSE(program.controller.Mouse().BusyFlag());
+    combo->setCurrentIndex(2);
+    EXPECT_EQ(s.OrbitDisplay, 2);
+    emit program.Find<QMenu>("mnuOptionsMenu")->aboutToShow();
+    EXPECT_TRUE(checked("mnuOptionsOrbitFlat"));
+    EXPECT_FALSE(checked("mnuOptionsOrbitArced") || checked("mnuOptionsOrbitComplete"));
 }
 
 TEST(Settings, SurviveARealRoundTrip)
 {
-    TempFolder folder;
-    const auto ini = folder.Path() / "kelvane.ini";
+    QTemporaryDir folder;
+    const std::filesystem::path ini = folder.filePath("kelvane.ini").toStdString();
+    const auto displayFrame = [](Program& p) { return p.main->ClientArea()->subWindowList().front(); };
+    const QRect place(10, 20, 300, 280);
     {
-        Program first(folder);
+        Program first(folder.path());
         EXPECT_FALSE(std::filesystem::exists(ini));
-        first.controller.Settings().LifeSupport = 4;
-        first.Item("mnuOptionsOrbitFlat")->trigger();
-        first.main->showMaximized();
-        QApplication::processEvents();
+        first.Settings().LifeSupport = 4;
+        first.Find("mnuOptionsOrbitFlat")->trigger();
+        displayFrame(first)->setGeometry(place);
         first.main->close();
     }
-    const std::string text = test::ReadFile(ini);
-    // Both sections with every key, in writing order.
-    const char* keys[] = {
-        "[Windows]",        "MainState=2",  "MainCorner1",   "MainCorner2",   "MainCorner3",
-        "MainCorner4",      "InfoState",    "InfoCorner1",   "InfoCorner4",   "ElementsState",
-        "ElementsCorner4",  "OrbitState=0", "OrbitCorner1",  "OrbitCorner4",  "QuickState",
-        "QuickCorner4",     "[Options]",    "LifeSupport=4", "Biozone=1",     "OrbitDisplay=2",
-        "VisibleOrbits=-1", "ColorText=-1", "SwapBW=-1",     "WhiteOrbits=0", "OrbitPenWidth=1"};
-    std::size_t at = 0;
-    for (const char* key : keys) {
-        const std::size_t found = text.find(key, at);
-        ASSERT_NE(found, std::string::npos) << key << " after " << at << " in\n" << text;
-        at = found;
+    {
+        Program second(folder.path());
+        EXPECT_EQ(displayFrame(second)->geometry(), place);
+        EXPECT_EQ(second.Settings().LifeSupport, 4);
+        EXPECT_EQ(second.main->OrbitDisplayCombo()->currentText(), "Flat");
+        second.main->showMaximized();
+        QApplication::processEvents();
+        second.main->close();
     }
-
-    Program second(folder);
-    EXPECT_TRUE(second.main->isMaximized());
-    EXPECT_EQ(second.controller.Settings().LifeSupport, 4);
-    EXPECT_EQ(second.Combo()->currentText(), "Flat");
+    // Both sections with every key, in writing order.
+    const std::string text = test::ReadFile(ini);
+    std::size_t at = 0;
+    for (const char* key :
+         {"[Windows]",        "MainState=2",  "MainCorner1",   "MainCorner2",   "MainCorner3",
+          "MainCorner4",      "InfoState",    "InfoCorner1",   "InfoCorner4",   "ElementsState",
+          "ElementsCorner4",  "OrbitState=0", "OrbitCorner1",  "OrbitCorner4",  "QuickState",
+          "QuickCorner4",     "[Options]",    "LifeSupport=4", "Biozone=1",     "OrbitDisplay=2",
+          "VisibleOrbits=-1", "ColorText=-1", "SwapBW=-1",     "WhiteOrbits=0", "OrbitPenWidth=1"}) {
+        at = text.find(key, at);
+        ASSERT_NE(at, std::string::npos) << key << " in\n" << text;
+    }
+    EXPECT_TRUE(Program(folder.path()).main->isMaximized());
 }
 
-TEST(Settings, PlacementsComeBack)
+TEST(MousePointer, NestedPairsRestoreInReverseOrder)
 {
-    TempFolder folder;
-    QRect mainGeometry, displayGeometry;
-    {
-        Program first(folder);
-        first.main->move(40, 30);
-        first.main->resize(900, 640);
-        QMdiSubWindow* display = first.main->ClientArea()->subWindowList().front();
-        display->setGeometry(10, 20, 300, 280);
-        mainGeometry = QRect(first.main->pos(), first.main->size());
-        displayGeometry = display->geometry();
-        first.main->close();
+    std::vector<std::int16_t> shown;
+    MousePointer mouse([&shown](std::int16_t pointer) { shown.push_back(pointer); });
+    // Each step pushes a pointer, or pops for -1, and leaves the pointer and
+    // the busy flag. A pop before the first push does nothing at all; one
+    // with nothing pushed shows the default; an inner hourglass popping back
+    // to the outer one stays busy, and so does another pointer over it.
+    const struct {
+        std::int16_t push, current;
+        bool busy;
+    } steps[] = {{-1, 0, false}, {11, 11, true}, {11, 11, true}, {-1, 11, true}, {-1, 0, false},
+                 {-1, 0, false}, {11, 11, true}, {1, 1, true},   {-1, 11, true}};
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+        steps[i].push < 0 ? mouse.PopMousePointer() : mouse.PushMousePointer(steps[i].push);
+        EXPECT_EQ(mouse.Current(), steps[i].current) << "step " << i;
+        EXPECT_EQ(mouse.BusyFlag(), steps[i].busy) << "step " << i;
     }
-    Program second(folder);
-    EXPECT_EQ(QRect(second.main->pos(), second.main->size()), mainGeometry);
-    EXPECT_EQ(second.main->ClientArea()->subWindowList().front()->geometry(), displayGeometry);
+    EXPECT_EQ(shown, (std::vector<std::int16_t>{11, 11, 11, 0, 0, 11, 1, 11}));
+
+    // Without a function of its own it drives one override cursor.
+    MousePointer cursor;
+    cursor.PushMousePointer(MousePointer::Hourglass);
+    cursor.PushMousePointer(MousePointer::Hourglass);
+    cursor.PopMousePointer();
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    cursor.PopMousePointer();
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST(QuickTips, TextLayoutAndWindow)
+{
+    EXPECT_EQ(
+        frmQuickOpts::TipsText(),
+        "You can generate a new system at any time by clicking the button above, or by selecting New from "
+        "either the toolbar or the File menu.\r\n\r\nYou can force an orbit to a contain a particular "
+        "feature by using the Force Orbit options from the Options menu, or by right-clicking on the orbit "
+        "in the Orbital Display.\r\n\r\nYou can also right-click on the items in the Contains or "
+        "Environment columns of the Information window to change values there.");
+    const frmQuickOpts::Layout designed = frmQuickOpts::LayoutFor(3090, 2820);
+    EXPECT_EQ(designed.command1, QRectF(60, 60, 1485, 555));
+    EXPECT_EQ(designed.command2, QRectF(1545, 60, 1485, 555));
+    EXPECT_EQ(designed.text1, QRectF(60, 675, 2970, 2085));
+    // Wider: both buttons grow alike; an odd width splits into halves.
+    const frmQuickOpts::Layout wide = frmQuickOpts::LayoutFor(4001, 2000);
+    EXPECT_EQ(wide.command1, QRectF(60, 60, 1940.5, 555));
+    EXPECT_EQ(wide.command2, QRectF(2000.5, 60, 1940.5, 555));
+
+    Program program;
+    QMdiSubWindow* frame = program.controller.FrameOf(program.controller.QuickTips());
+    frame->resize(40, 300);
+    EXPECT_EQ(frame->width(), Px(1440));
+    frame->resize(300, 40);
+    EXPECT_EQ(frame->height(), Px(1440));
+}
+
+TEST(About, VersionAndCentredEveryTime)
+{
+    Program program;
+    for (int opening = 0; opening < 2; ++opening) {
+        QRect seen;
+        QString version;
+        test::WhenModal<frmSplash>([&](frmSplash* about) {
+            seen = about->frameGeometry();
+            version = about->findChild<QLabel*>("lblVersion")->text();
+            about->move(0, 0); // moved away, it still opens centred the next time
+        });
+        program.controller.ShowAbout();
+        EXPECT_EQ(version, "Version 3.5 b20");
+        const QPoint offCentre = seen.center() - QApplication::primaryScreen()->geometry().center();
+        EXPECT_LE(std::abs(offCentre.x()), 1);
+        EXPECT_LE(std::abs(offCentre.y()), 1);
+    }
 }
 
 } // namespace

@@ -1,0 +1,258 @@
+#include <algorithm>
+#include <cmath>
+
+#include "GuiTestSupport.h"
+#include "core/model/modGenerate.h"
+#include "gui/views/frmElements.h"
+#include "gui/views/frmForceOrbit.h"
+#include "gui/views/frmInfo.h"
+
+namespace kelvane {
+namespace {
+
+// The Information, Elements and Force Orbit windows over a yellow main-sequence
+// star, its zone from 0.75 to 1.2 AU, and orbits at 0.35 (shown "0.4"), a
+// ten-thousandth below the zone, at its edges (the outer one a belt with moons),
+// just beyond, at 12 with a Type outside the table, and on out to 2000.
+struct Views : ::testing::Test, test::Program {
+    Views()
+    {
+        StarSystem& s = System();
+        s.StarClass = ClassMainSequence;
+        s.StarType = StarYellow;
+        s.BiozoneMin = Distance::FromHundredths(75);
+        s.BiozoneMax = Distance::FromTenths(12);
+        const std::tuple<std::int64_t, std::int32_t, std::int16_t, const char*> orbits[] = {
+            {3500, TypeNothing, 0, "AB"},    {7499, TypeEnvHostile, 0, "A"},
+            {7500, TypeNothing, 0, ""},      {12000, TypeAsteroids, 3, "A C"},
+            {12001, TypeEnvGood, 2, "ABC"},  {120000, 12345, 4, "AB  E"},
+            {250000, TypeEnvPoor, 1, "A"},   {480000, TypeEnvAverage, 5, "AB"},
+            {12345600, TypeEnvNone, 0, "A"}, {20000000, TypeEnvExcellent, 7, "AZ"}};
+        for (int n = 1; n <= StarSystem::OrbitCount; ++n) {
+            OrbitRecord& orbit = s.Orbit(n);
+            std::int64_t units = 0;
+            std::tie(units, orbit.Type, orbit.Moons, orbit.Elements) = orbits[n - 1];
+            orbit.AU = Distance::FromUnits(units);
+            orbit.Radius = 7;
+        }
+        controller.RefreshAll();
+    }
+
+    QLabel* Cell(const char* column, int row)
+    {
+        return Find<QLabel>(QStringLiteral("%1_%2").arg(QLatin1String(column)).arg(row), controller.Info());
+    }
+    QString Text(const char* name, QWidget* in) { return Find<QLabel>(QLatin1String(name), in)->text(); }
+    // Rows as their cells' texts, with "=colour" where a cell is not white.
+    QStringList Rows(std::initializer_list<int> rows = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9})
+    {
+        QStringList texts;
+        for (int row : rows) {
+            QStringList cells;
+            for (const char* column : {"ContainsLabel", "EnvironmentLabel", "MoonsLabel", "AULabel"}) {
+                const QColor back = Cell(column, row)->grab().toImage().pixelColor(2, 2);
+                cells << Cell(column, row)->text() + (back == Qt::white ? "" : "=" + back.name());
+            }
+            texts << cells.join('|');
+        }
+        return texts;
+    }
+    // Right-clicks a cell and clicks an item of the popup menu it shows.
+    void Choose(const char* column, int row, QMenu* popup, const char* item)
+    {
+        QTest::mouseRelease(Cell(column, row), Qt::RightButton);
+        ASSERT_EQ(QApplication::activePopupWidget(), popup);
+        QTest::mouseClick(popup, Qt::LeftButton, {}, popup->actionGeometry(Find(item, popup)).center());
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    }
+
+    frmForceOrbit* Dialog() { return controller.ForceOrbitDialog(); }
+    // Opens the Force Orbit dialog for orbit n as the Options menu does.
+    frmForceOrbit* Open(int n)
+    {
+        Find(QStringLiteral("mnuOptionsForce%1").arg(n))->trigger();
+        EXPECT_TRUE(Dialog() != nullptr && Dialog()->isVisible());
+        return Dialog();
+    }
+    bool Checked(const char* name) { return Find<QRadioButton>(QLatin1String(name), Dialog())->isChecked(); }
+    void Press(const char* name)
+    {
+        auto* button = Find<QAbstractButton>(QLatin1String(name), Dialog());
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+    }
+    // How many of the six environment options can be chosen.
+    long EnvironmentsEnabled()
+    {
+        const auto options = Dialog()->findChildren<QRadioButton*>(QRegularExpression("^PlanetEnv"));
+        return std::count_if(options.begin(), options.end(), [](QRadioButton* o) { return o->isEnabled(); });
+    }
+};
+
+TEST_F(Views, InformationAndElementsWindows)
+{
+    frmInfo* info = controller.Info();
+    EXPECT_EQ(Text("StarTypeLabel", info) + "/" + Text("StarClassLabel", info),
+              "Yellow (G)/Main Sequence (V)");
+    EXPECT_EQ(Text("BiozoneLabel", info), " .75 to  1.2 AUs");
+    // The zone's edges are in it, a ten-thousandth outside is not; a belt
+    // has no moons to show, and an unknown Type gives an empty row.
+    const QStringList coloured = Rows();
+    EXPECT_EQ(coloured, QStringList({"|||0.4", "Planet|Hostile=#ff0000|0|0.7", "|||0.8=#0000ff",
+                                     "Asteroids|||1.2=#0000ff", "Planet|Good=#00ffff|2|1.2", "|||12.0",
+                                     "Planet|Poor=#ffff00|1|25.0", "Planet|Average=#00ff00|5|48.0",
+                                     "Planet|None|0|1234.6", "Planet|Excellent=#0000ff|7|2000.0"}));
+    const auto refreshed = [&](std::int16_t colorText, std::int16_t swapBW, Colour back) {
+        Settings().ColorText = colorText;
+        Settings().SwapBW = swapBW;
+        controller.State().DisplayBackColor = back;
+        info->RefreshForm();
+        return Rows();
+    };
+    // Only -1 counts as on; Grey for Black (any non-zero value) takes the
+    // colours away on a white background only.
+    const QStringList plain = refreshed(1, 0, 0);
+    EXPECT_FALSE(plain.join("").contains('='));
+    EXPECT_EQ(refreshed(-1, 0, 0xFFFFFF), coloured);
+    EXPECT_EQ(refreshed(-1, 5, 0xFFFFFF), plain);
+    EXPECT_EQ(refreshed(-1, 5, 0), coloured);
+
+    // Colored Text refreshes the Information window alone; the belt's random
+    // dots would show any redraw of the display.
+    const DrawingSurface& display = Display()->Surface();
+    const auto shapes = display.Shapes();
+    Find("mnuOptionsColor")->trigger();
+    EXPECT_EQ(Settings().ColorText, 0);
+    EXPECT_EQ(Rows(), plain);
+    Find("mnuOptionsColor")->trigger();
+    EXPECT_EQ(Rows(), coloured);
+    EXPECT_EQ(display.Shapes(), shapes);
+    Find("mnuOptionsVisible")->trigger();
+    EXPECT_NE(display.Shapes(), shapes);
+
+    auto* box = Find<QLineEdit>("txtInput", info);
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Backspace);
+    EXPECT_EQ(System().SystemName, "");
+    EXPECT_EQ(controller.OrbitalDisplay()->windowTitle(), "Orbital Display (<Unnamed System>)");
+    QTest::keyClicks(box, QStringLiteral("Vega"));
+    EXPECT_EQ(System().SystemName, "Vega");
+    EXPECT_EQ(controller.OrbitalDisplay()->windowTitle(), "Orbital Display (Vega)");
+
+    const auto cell = [&](int row) {
+        return Find<QLabel>(QStringLiteral("ElementsLabel_%1").arg(row), controller.Elements());
+    };
+    // An empty orbit is blank whatever its record holds; a belt and an
+    // unknown Type show their letters, all 26 positions kept.
+    EXPECT_EQ(cell(0)->text(), QString(26, ' '));
+    EXPECT_EQ(cell(3)->text(), "A C" + QString(23, ' '));
+    EXPECT_EQ(cell(5)->text(), "AB  E" + QString(21, ' '));
+    // Letter i stands in column i on every row, and a full row fits.
+    const QFontMetrics metrics(cell(9)->font());
+    EXPECT_TRUE(QFontInfo(cell(9)->font()).fixedPitch());
+    EXPECT_EQ(metrics.horizontalAdvance('I'), metrics.horizontalAdvance('W'));
+    EXPECT_EQ(metrics.horizontalAdvance(' '), metrics.horizontalAdvance('W'));
+    EXPECT_LE(metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZ"),
+              cell(9)->contentsRect().width() - 2 * cell(9)->indent());
+
+    AppState& app = controller.State();
+    QTest::mouseRelease(Cell("ContainsLabel", 6), Qt::LeftButton); // other buttons do nothing
+    EXPECT_EQ(app.PopupOrbit, 0);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+
+    // Asteroids keep a planet's elements, radius and moons; an environment
+    // changes the Type alone; Nothing clears the elements.
+    StarSystem expected = app.system;
+    Choose("ContainsLabel", 4, main->ContainsPopup(), "popContainsAsteroids");
+    EXPECT_EQ(app.PopupOrbit, 5);
+    Choose("EnvironmentLabel", 1, main->EnvironmentPopup(), "popEnvExcellent");
+    Choose("ContainsLabel", 9, main->ContainsPopup(), "popContainsNothing");
+    EXPECT_EQ(app.system.Orbit(10).Type, TypeNothing);
+    EXPECT_EQ(app.system.Orbit(10).Elements, ElementText());
+    expected.Orbit(5).Type = TypeAsteroids;
+    expected.Orbit(2).Type = TypeEnvExcellent;
+    expected.Orbit(10) = app.system.Orbit(10);
+    EXPECT_EQ(app.system, expected);
+    EXPECT_EQ(Rows({1, 4, 9}),
+              QStringList({"Planet|Excellent=#0000ff|0|0.7", "Asteroids|||1.2", "|||2000.0"}));
+    // A belt, an empty orbit and an unknown Type get no menu, but the orbit
+    // is still recorded.
+    for (int row : {3, 2, 5}) {
+        QTest::mouseRelease(Cell("EnvironmentLabel", row), Qt::RightButton);
+        EXPECT_EQ(app.PopupOrbit, row + 1);
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << row;
+    }
+}
+
+TEST_F(Views, ForceOrbitDialogFromTheMenuAndTheDisplay)
+{
+    // A Good planet onto an empty orbit.
+    OrbitRecord& orbit = System().Orbit(4);
+    orbit = OrbitRecord();
+    orbit.AU = Distance::FromTenths(15);
+    orbit.PosX = orbit.PosY = orbit.PosXArc = orbit.PosYArc = 9999;
+    frmForceOrbit* dialog = Open(4);
+    EXPECT_EQ(Text("OrbitAUs", dialog) + " " + Text("WithinBiozone", dialog), "1.5 No");
+    EXPECT_TRUE(Checked("FillOrbitNothing"));
+    EXPECT_EQ(EnvironmentsEnabled(), 0);
+    Press("FillOrbitPlanet");
+    EXPECT_EQ(EnvironmentsEnabled(), 6);
+    Press("PlanetEnvGood");
+    Press("Okay");
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(orbit.Type, TypeEnvGood);
+    EXPECT_TRUE(orbit.Radius >= 5 && orbit.Radius <= 12) << orbit.Radius;
+    EXPECT_TRUE(orbit.Moons >= 0 && orbit.Moons <= 5) << orbit.Moons;
+    EXPECT_EQ(orbit.Elements.At(1), 'A');
+    // A point on orbit 4's drawn circle.
+    EXPECT_NEAR(std::hypot(orbit.PosX, orbit.PosY), OrbitSlotRadius(4), 1.5);
+    EXPECT_NE(orbit.PosXArc, 9999);
+    // Every view was refreshed.
+    EXPECT_EQ(Rows({3}), QStringList("Planet|Good=#00ffff|" + QString::number(orbit.Moons) + "|1.5"));
+    EXPECT_EQ(Text("ElementsLabel_3", controller.Elements()).at(0), 'A');
+
+    // Enter presses OK, which acts on orbit 10 alone; Nothing clears its elements.
+    StarSystem before = System();
+    EXPECT_EQ(Open(10)->windowTitle(), "Force Orbit 10");
+    Press("FillOrbitNothing");
+    QTest::keyClick(dialog, Qt::Key_Return);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(System().Orbit(10).Type, TypeNothing);
+    EXPECT_EQ(System().Orbit(10).Elements, ElementText());
+    before.Orbit(10) = System().Orbit(10);
+    EXPECT_EQ(System(), before);
+
+    // Reopened inside the zone then outside it; Cancel and Escape only hide.
+    Open(3);
+    EXPECT_EQ(Text("OrbitAUs", dialog) + " " + Text("WithinBiozone", dialog), "0.75 Yes");
+    Press("FillOrbitAsteroids");
+    EXPECT_EQ(EnvironmentsEnabled(), 0);
+    Press("Cancel");
+    EXPECT_FALSE(dialog->isVisible());
+    Open(5);
+    EXPECT_EQ(Text("OrbitAUs", dialog) + " " + Text("WithinBiozone", dialog), "1.2001 No");
+    EXPECT_TRUE(Checked("FillOrbitPlanet") && Checked("PlanetEnvGood"));
+    Press("FillOrbitNothing");
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(System(), before);
+
+    // A right-click on the display opens the dialog for the orbit picked.
+    controller.SetOrbitDisplay(3); // complete: x and y from -500 to 500
+    SurfaceWidget* surface = Display();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(surface));
+    const QPointF origin = surface->ToLogical({0, 0}), step = surface->ToLogical({1, 1}) - origin;
+    const auto clickAt = [&](Qt::MouseButton button, double x, double y) {
+        QTest::mouseClick(surface, button, {},
+                          QPointF((x - origin.x()) / step.x(), (y - origin.y()) / step.y()).toPoint());
+        const QString title = Dialog()->isVisible() ? Dialog()->windowTitle() : "";
+        Dialog()->hide();
+        return title;
+    };
+    EXPECT_EQ(clickAt(Qt::LeftButton, 0, 100), "");
+    EXPECT_EQ(clickAt(Qt::RightButton, 30, 0), ""); // the star
+    EXPECT_EQ(clickAt(Qt::RightButton, 0, 100), "Force Orbit 2");
+    EXPECT_EQ(clickAt(Qt::RightButton, -480, 0), "Force Orbit 10");
+}
+
+} // namespace
+} // namespace kelvane
