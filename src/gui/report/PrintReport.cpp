@@ -8,8 +8,8 @@
 #include "gui/display/SurfaceWidget.h"
 #include "gui/report/frmPreview.h"
 #include "gui/shell/Controller.h"
-#include "render/QtText.h"
 #include "gui/shell/mdiMain.h"
+#include "render/QtText.h"
 #include "render/SystemReport.h"
 
 namespace kelvane {

@@ -14,7 +14,6 @@
 #include "gui/files/FileCommands.h"
 #include "gui/report/PrintReport.h"
 #include "gui/shell/Placement.h"
-#include "render/QtText.h"
 #include "gui/shell/ToolbarIcons.h"
 #include "gui/shell/Twips.h"
 #include "gui/shell/frmQuickOpts.h"
@@ -23,6 +22,7 @@
 #include "gui/views/frmElements.h"
 #include "gui/views/frmForceOrbit.h"
 #include "gui/views/frmInfo.h"
+#include "render/QtText.h"
 
 namespace kelvane {
 

@@ -11,9 +11,9 @@
 #include "core/model/OrbitEditing.h"
 #include "core/model/modGenerate.h"
 #include "gui/shell/Controller.h"
-#include "render/QtText.h"
 #include "gui/shell/Twips.h"
 #include "gui/views/ViewLabels.h"
+#include "render/QtText.h"
 
 namespace kelvane {
 

@@ -9,10 +9,10 @@
 #include "core/model/NumberText.h"
 #include "core/model/modGenerate.h"
 #include "gui/shell/Controller.h"
-#include "render/QtText.h"
 #include "gui/shell/Twips.h"
 #include "gui/shell/mdiMain.h"
 #include "gui/views/ViewLabels.h"
+#include "render/QtText.h"
 
 namespace kelvane {
 
