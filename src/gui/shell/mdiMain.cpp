@@ -328,9 +328,12 @@ void mdiMain::UpdateOptionsChecks()
 void mdiMain::UpdateWindowMenu()
 {
     // Below its own item the menu lists the open child windows.
-    for (QAction* action : m_windowMenu->actions())
-        if (action != m_showQuickTips)
-            m_windowMenu->removeAction(action), action->deleteLater();
+    for (QAction* action : m_windowMenu->actions()) {
+        if (action == m_showQuickTips)
+            continue;
+        m_windowMenu->removeAction(action);
+        action->deleteLater();
+    }
     const QList<QMdiSubWindow*> windows = m_mdiArea->subWindowList();
     bool first = true;
     int number = 0;
