@@ -40,6 +40,17 @@ private:
     std::vector<std::string_view> m_items;
 };
 
+// A positional handler for Arguments::ForEach that takes the one FILE a
+// command reads into target and refuses a second argument.
+inline auto TakeOneFile(std::string& target)
+{
+    return [&target](std::string_view text) {
+        if (!target.empty())
+            throw UsageError{"unexpected argument '" + std::string(text) + "'"};
+        target = std::string(text);
+    };
+}
+
 // A whole number between min and max, or a UsageError naming the option.
 template <typename Int> Int ParseNumber(std::string_view option, std::string_view text, Int min, Int max);
 

@@ -32,11 +32,7 @@ int ShowCommand(const Arguments& arguments)
             else
                 throw UsageError{"unknown option '" + std::string(name) + "'"};
         },
-        [&](std::string_view text) {
-            if (!path.empty())
-                throw UsageError{"unexpected argument '" + std::string(text) + "'"};
-            path = std::string(text);
-        });
+        TakeOneFile(path));
     if (path.empty())
         throw UsageError{"show needs a FILE"};
 

@@ -66,11 +66,7 @@ int RenderCommand(const Arguments& arguments)
             else
                 throw UsageError{"unknown option '" + std::string(name) + "'"};
         },
-        [&](std::string_view text) {
-            if (!inputPath.empty())
-                throw UsageError{"unexpected argument '" + std::string(text) + "'"};
-            inputPath = std::string(text);
-        });
+        TakeOneFile(inputPath));
     if (inputPath.empty())
         throw UsageError{"render: no system file given"};
     if (outputPath.empty())

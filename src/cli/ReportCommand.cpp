@@ -90,11 +90,7 @@ int ReportCommand(const Arguments& arguments)
             else
                 throw UsageError{"unknown option '" + std::string(name) + "'"};
         },
-        [&](std::string_view text) {
-            if (!inputPath.empty())
-                throw UsageError{"unexpected argument '" + std::string(text) + "'"};
-            inputPath = std::string(text);
-        });
+        TakeOneFile(inputPath));
     if (inputPath.empty())
         throw UsageError{"report: no system file given"};
     if (outputPath.empty())
