@@ -287,14 +287,10 @@ void AppendText(std::string& out, const StarSystem& system, char decimalSeparato
     out += "Orbit  Contains   Environment  Moons      AUs  Elements\n";
     for (int n = 1; n <= StarSystem::OrbitCount; ++n) {
         const OrbitRecord& orbit = system.Orbit(n);
-        std::string_view contents;
+        const std::string_view contents = ContentsName(orbit.Type);
         std::string moons;
-        if (orbit.Type == TypeAsteroids) {
-            contents = "Asteroids";
-        } else if (IsEnvironment(orbit.Type)) {
-            contents = "Planet";
+        if (IsEnvironment(orbit.Type))
             AppendInt(moons, orbit.Moons);
-        }
         AppendPadded(out, std::to_string(n), 5, true);
         out += "  ";
         AppendPadded(out, contents, 11, false);

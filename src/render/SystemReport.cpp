@@ -16,9 +16,6 @@ namespace kelvane {
 
 namespace {
 
-constexpr Colour White = 0xFFFFFF;
-constexpr Colour Blue = 0xFF0000;
-
 constexpr double BodyPoints = 10;
 constexpr double TitlePoints = 17.5;
 constexpr double HeaderPoints = 8;
@@ -99,19 +96,13 @@ ReportTable OrbitTable(const StarSystem& system, const AppSettings& settings, ch
         const std::int32_t type = orbit.Type;
         table.Cell(n, 1).Text = QString::number(n);
 
-        Colour environment = White;
-        if (IsEnvironment(type)) {
-            table.Cell(n, 2).Text = QStringLiteral("Planet");
-            table.Cell(n, 3).Text = Text(EnvironmentName(type));
-            if (type != TypeEnvNone)
-                environment = type;
-        } else if (type == TypeAsteroids) {
-            table.Cell(n, 2).Text = QStringLiteral("Asteroids");
-        }
+        table.Cell(n, 2).Text = Text(ContentsName(type));
+        table.Cell(n, 3).Text = Text(EnvironmentName(type));
+        const Colour environment = IsEnvironment(type) ? type : ColourWhite;
         if (IsPlanetType(type))
             table.Cell(n, 4).Text = QString::number(orbit.Moons);
         table.Cell(n, 5).Text = Text(OneDecimalText(orbit.AU, decimalSeparator));
-        const Colour distance = WithinBiozone(system, orbit.AU) ? Blue : White;
+        const Colour distance = WithinBiozone(system, orbit.AU) ? ColourBlue : ColourWhite;
         if (type != TypeNothing)
             table.Cell(n, 6).Text = Text(orbit.Elements.View());
         table.Cell(n, 6).FontName = QStringLiteral("Courier New");
@@ -137,7 +128,7 @@ Colour ReportPictureBackColor(const AppSettings& settings)
 
 Colour AfterReportBackColor(const AppSettings& settings)
 {
-    return settings.SwapBW != 0 ? 0 : White;
+    return settings.SwapBW != 0 ? 0 : ColourWhite;
 }
 
 QString ReportTitle(const StarSystem& system)

@@ -10,6 +10,13 @@ bool IsEnvironment(std::int32_t type)
     return false;
 }
 
+std::string_view ContentsName(std::int32_t type)
+{
+    if (type == TypeAsteroids)
+        return "Asteroids";
+    return IsEnvironment(type) ? "Planet" : "";
+}
+
 std::string_view EnvironmentName(std::int32_t type)
 {
     switch (type) {

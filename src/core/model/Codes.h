@@ -8,6 +8,11 @@ namespace kelvane {
 // A colour value, 0x00BBGGRR: blue in the high byte, red in the low byte.
 using Colour = std::int32_t;
 
+// The two plain colours of the tables: cells are white, and the distance
+// cells of orbits inside the habitable zone are blue.
+inline constexpr Colour ColourWhite = 0xFFFFFF;
+inline constexpr Colour ColourBlue = 0xFF0000;
+
 // The values of OrbitRecord::Type. They are codes and colours at once: a
 // planet is drawn in the colour of its environment.
 enum OrbitType : std::int32_t {
@@ -64,6 +69,10 @@ constexpr bool IsPlanetType(std::int32_t type)
 
 // One of the six environment codes.
 bool IsEnvironment(std::int32_t type);
+
+// What the tables show an orbit holds: "Planet" for the six environment
+// codes, "Asteroids" for a belt, empty text for nothing and any other value.
+std::string_view ContentsName(std::int32_t type);
 
 // "None" ... "Excellent" for the six environment codes; empty text otherwise.
 std::string_view EnvironmentName(std::int32_t type);

@@ -18,9 +18,6 @@ namespace kelvane {
 
 namespace {
 
-constexpr Colour White = 0xFFFFFF;
-constexpr Colour Blue = 0xFF0000;
-
 // The table: a heading row, then ten rows 240 twips apart and 255 high, so
 // that the borders of neighbouring rows meet.
 constexpr int HeadingTop = 1260;
@@ -136,7 +133,7 @@ void frmInfo::RefreshForm()
                                                    ShortNumberText(system.BiozoneMax) + " AUs"));
 
     // SwapBW counts as on for any non-zero value; ColorText only for -1.
-    const bool printBackground = app.settings.SwapBW != 0 && app.DisplayBackColor == White;
+    const bool printBackground = app.settings.SwapBW != 0 && app.DisplayBackColor == ColourWhite;
     const bool colorText = app.settings.ColorText == -1;
     const char separator = QtDecimalSeparator();
 
@@ -144,26 +141,23 @@ void frmInfo::RefreshForm()
         const auto r = static_cast<std::size_t>(n - 1);
         const OrbitRecord& orbit = system.Orbit(n);
 
-        Colour environmentBack = White;
+        Colour environmentBack = ColourWhite;
+        m_containsLabel[r]->setText(Text(ContentsName(orbit.Type)));
+        m_environmentLabel[r]->setText(Text(EnvironmentName(orbit.Type)));
         if (IsEnvironment(orbit.Type)) {
-            m_containsLabel[r]->setText(QStringLiteral("Planet"));
-            m_environmentLabel[r]->setText(Text(EnvironmentName(orbit.Type)));
             environmentBack = orbit.Type;
             m_moonsLabel[r]->setText(QString::number(orbit.Moons));
         } else {
-            m_containsLabel[r]->setText(orbit.Type == TypeAsteroids ? QStringLiteral("Asteroids")
-                                                                    : QString());
-            m_environmentLabel[r]->clear();
             m_moonsLabel[r]->clear();
         }
 
         m_auLabel[r]->setText(QString::fromStdString(OneDecimalText(orbit.AU, separator)));
-        Colour auBack = WithinBiozone(system, orbit.AU) ? Blue : White;
+        Colour auBack = WithinBiozone(system, orbit.AU) ? ColourBlue : ColourWhite;
 
         if (printBackground)
             environmentBack = auBack = app.DisplayBackColor;
         if (!colorText)
-            environmentBack = auBack = White;
+            environmentBack = auBack = ColourWhite;
         SetCellBackground(m_environmentLabel[r], environmentBack);
         SetCellBackground(m_auLabel[r], auBack);
     }
