@@ -110,6 +110,34 @@ TEST_F(Cli, NewGivesWhatRepeatedNewInProcessGives)
     EXPECT_NE(Invoke("new --count 3 --format csv").out, Invoke("new --count 3 --format csv").out);
 }
 
+// Seeds already handed out must keep giving the same systems: the stored
+// output of a few seeds, in every format and with several option pairs, is
+// compared byte for byte. Only a change named in the README may alter them.
+TEST_F(Cli, SeedsGiveTheStoredBytesInEveryFormat)
+{
+    const struct {
+        const char* arguments;
+        const char* golden;
+    } cases[] = {
+        {"--seed 1 --count 3 --format text", "seed1-ls2-bz1.txt"},
+        {"--seed 1 --count 3 --format json", "seed1-ls2-bz1.json"},
+        {"--seed 1 --count 3 --format csv", "seed1-ls2-bz1.csv"},
+        {"--seed 1 --count 3 --format kvn", "seed1-ls2-bz1.KVN"},
+        {"--seed 18446744073709551615 --count 40 --life-support 1 --biozone 3 --format csv",
+         "seedmax-ls1-bz3.csv"},
+        {"--seed 42 --count 4 --life-support 4 --biozone 2 --format json", "seed42-ls4-bz2.json"},
+        {"--seed 7 --count 2 --life-support 3 --biozone 2 --format text", "seed7-ls3-bz2.txt"},
+        {"--seed 0 --count 2 --life-support 1 --biozone 1 --format kvn", "seed0-ls1-bz1.KVN"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = Invoke(std::string("new ") + c.arguments);
+        ASSERT_EQ(run.exit, 0) << c.arguments << ": " << run.err;
+        const fs::path golden = fs::path(KELVANE_TEST_DATA) / "golden" / c.golden;
+        ASSERT_TRUE(fs::exists(golden)) << golden;
+        EXPECT_TRUE(run.out == Read(golden)) << c.arguments << " no longer gives " << c.golden;
+    }
+}
+
 TEST_F(Cli, SystemFilesKeepTheirBytesAndLoadBackAsGenerated)
 {
     ASSERT_EQ(Invoke("convert " + Example + " copy.KVN").exit, 0);

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "core/Version.h"
 #include "gui/shell/Twips.h"
 
 namespace kelvane {
@@ -101,8 +102,7 @@ frmSplash::frmSplash(QWidget* parent) : QDialog(parent)
 
     AddLabel(this, "Label1", QStringLiteral("Kelvane"), PxRect(2280, 240, 1875, 1335), 18,
              Qt::AlignLeft | Qt::AlignTop);
-    AddLabel(this, "lblVersion",
-             VersionText(KELVANE_VERSION_MAJOR, KELVANE_VERSION_MINOR, KELVANE_VERSION_REVISION),
+    AddLabel(this, "lblVersion", VersionText(VersionMajor, VersionMinor, VersionRevision),
              PxRect(2280, 1560, 1875, 255), 9.75, Qt::AlignLeft | Qt::AlignTop);
     AddLabel(this, "lblCredit1", QStringLiteral("Written by the Kelvane developers"),
              PxRect(120, 2040, 4455, 255), 9.75, Qt::AlignHCenter | Qt::AlignTop);
