@@ -29,7 +29,7 @@ StarSystem TenBelts()
 AppSettings Complete()
 {
     AppSettings settings;
-    settings.OrbitDisplay = OrbitDisplayComplete;
+    settings.OrbitDisplay = OrbitDisplayStyle::Complete;
     return settings;
 }
 

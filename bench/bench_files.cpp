@@ -106,7 +106,7 @@ void BM_SaveAndLoadThroughFile(benchmark::State& state)
     AppState app;
     app.system = GeneratedSystem();
     for (auto _ : state) {
-        if (!SaveSystemFile(app.system, path, '.').Ok() || !LoadSystemFile(app, path, '.').Ok()) {
+        if (!SaveSystemFile(app.system, path, '.').Ok() || !LoadSystemFile(app.system, path, '.').Ok()) {
             state.SkipWithError("save or load failed");
             break;
         }
@@ -123,7 +123,7 @@ void BM_LoadThroughFile(benchmark::State& state)
     if (!SaveSystemFile(app.system, path, '.').Ok())
         state.SkipWithError("save failed");
     for (auto _ : state) {
-        FileResult result = LoadSystemFile(app, path, '.');
+        FileResult result = LoadSystemFile(app.system, path, '.');
         benchmark::DoNotOptimize(result);
     }
 }

@@ -24,7 +24,7 @@ struct Subject {
         GenerateSystem(app);
         for (int n : {3, 6, 9})
             app.system.Orbit(n).Type = TypeAsteroids;
-        app.settings.OrbitDisplay = OrbitDisplayComplete;
+        app.settings.OrbitDisplay = OrbitDisplayStyle::Complete;
     }
     ReportDocument Build()
     {

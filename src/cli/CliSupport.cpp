@@ -60,14 +60,14 @@ bool Output::Close()
     return m_error.empty();
 }
 
-std::int16_t ParseStyle(std::string_view text)
+OrbitDisplayStyle ParseStyle(std::string_view text)
 {
     if (text == "arced")
-        return OrbitDisplayArced;
+        return OrbitDisplayStyle::Arced;
     if (text == "complete")
-        return OrbitDisplayComplete;
+        return OrbitDisplayStyle::Complete;
     if (text == "flat")
-        return OrbitDisplayFlat;
+        return OrbitDisplayStyle::Flat;
     throw UsageError{"--style: unknown style '" + std::string(text) + "'"};
 }
 
@@ -95,10 +95,13 @@ char UserDecimalSeparator()
 
 bool LoadSystemArgument(AppState& app, const std::string& path)
 {
-    const FileResult result = LoadSystemFile(app, path, UserDecimalSeparator());
-    if (!result.Ok())
+    const FileResult result = LoadSystemFile(app.system, path, UserDecimalSeparator());
+    if (!result.Ok()) {
         ReportFailure(path, result.message);
-    return result.Ok();
+        return false;
+    }
+    app.CurrentFileName = path;
+    return true;
 }
 
 } // namespace kelvane

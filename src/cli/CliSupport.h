@@ -82,8 +82,8 @@ private:
     AtomicFileWriter m_file;
 };
 
-// The --style of a drawing: arced, complete or flat, as OrbitDisplay codes.
-std::int16_t ParseStyle(std::string_view text);
+// The --style of a drawing: arced, complete or flat.
+OrbitDisplayStyle ParseStyle(std::string_view text);
 
 // An option switched on or off, as the settings hold it: -1 or 0.
 std::int16_t ParseSwitch(std::string_view option, std::string_view text);

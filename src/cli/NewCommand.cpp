@@ -13,8 +13,8 @@ int NewCommand(const Arguments& arguments)
 {
     std::uint64_t count = 1;
     std::optional<std::uint64_t> seed;
-    std::int16_t lifeSupport = 2;
-    std::int16_t biozone = 1;
+    LifeSupportLevel lifeSupport = LifeSupportLevel::Average;
+    BiozoneWidth biozone = BiozoneWidth::Normal;
     SystemFormat format = SystemFormat::Text;
     std::string outputPath;
 
@@ -25,9 +25,12 @@ int NewCommand(const Arguments& arguments)
             else if (name == "--seed")
                 seed = ParseNumber<std::uint64_t>(name, value, 0, UINT64_MAX);
             else if (name == "--life-support")
-                lifeSupport = ParseNumber<std::int16_t>(name, value, 1, 4);
+                lifeSupport = static_cast<LifeSupportLevel>(
+                    ParseNumber<std::int16_t>(name, value, std::int16_t(LifeSupportLevel::Poor),
+                                              std::int16_t(LifeSupportLevel::Excellent)));
             else if (name == "--biozone")
-                biozone = ParseNumber<std::int16_t>(name, value, 1, 3);
+                biozone = static_cast<BiozoneWidth>(ParseNumber<std::int16_t>(
+                    name, value, std::int16_t(BiozoneWidth::Normal), std::int16_t(BiozoneWidth::Triple)));
             else if (name == "--format")
                 format = ParseSystemFormat(value, true);
             else if (name == "-o" || name == "--output")

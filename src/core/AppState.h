@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -22,10 +21,6 @@ struct AppState {
     Colour DisplayBackColor = 0; // background of every drawing of the system
     std::int16_t PopupOrbit = 0; // the orbit the popup menus act on
     std::unique_ptr<Random> random = std::make_unique<RandomSource>(RandomSource::FromEntropy());
-
-    // Filled by the Orbital Display window; generation and loading call it
-    // so that the caption shows the current name.
-    std::function<void()> UpdateDisplayCaption;
 };
 
 } // namespace kelvane

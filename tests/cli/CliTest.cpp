@@ -80,8 +80,8 @@ TEST_F(Cli, NewGivesWhatRepeatedNewInProcessGives)
 {
     AppState app;
     app.random = std::make_unique<RandomSource>(RandomSource::Deterministic(123));
-    app.settings.LifeSupport = 4;
-    app.settings.Biozone = 3;
+    app.settings.LifeSupport = LifeSupportLevel::Excellent;
+    app.settings.Biozone = BiozoneWidth::Triple;
     std::string csv;
     AppendCsvHeader(csv);
     for (std::uint64_t i = 1; i <= 5; ++i) {

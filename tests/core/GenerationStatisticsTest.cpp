@@ -89,7 +89,7 @@ TEST(HabitableEnvironments, MatchTheLifeSupportBands)
     StarSystem s;
     s.StarClass = ClassMainSequence;
     s.StarType = StarYellow;
-    ComputeZones(s, 1);
+    ComputeZones(s, BiozoneWidth::Normal);
     RandomSource random = RandomSource::Deterministic(5);
     std::map<std::int32_t, int> counts;
     const int planets = 300000;
@@ -97,7 +97,8 @@ TEST(HabitableEnvironments, MatchTheLifeSupportBands)
         std::int32_t type = 0;
         std::int16_t radius = 0, moons = 0;
         ElementText elements;
-        MakePlanet(s, random, 2, 3, Distance::FromTenths(10), type, radius, moons, elements);
+        MakePlanet(s, random, LifeSupportLevel::Average, 3, Distance::FromTenths(10), type, radius, moons,
+                   elements);
         ++counts[type];
         ASSERT_GE(radius, 5);
         ASSERT_LE(radius, 11);

@@ -22,7 +22,7 @@ StarSystem Sample()
     StarSystem s;
     s.StarClass = ClassMainSequence;
     s.StarType = StarYellow;
-    ComputeZones(s, 1);
+    ComputeZones(s, BiozoneWidth::Normal);
     for (int n = 1; n <= 10; ++n)
         s.Orbit(n).AU = Distance::FromTenths(n * 3);
     OrbitRecord& planet = s.Orbit(5);
@@ -119,11 +119,11 @@ TEST(ApplyForceOrbit, AsteroidsAndNothingKeepTheBodyInTheRecord)
     // The contents popup follows the same rules, without a reseed.
     StarSystem p = Sample();
     ScriptedRandom none;
-    SetOrbitContents(p, none, 2, 5, ContentsAsteroids);
+    SetOrbitContents(p, none, LifeSupportLevel::Average, 5, ContentsAsteroids);
     EXPECT_EQ(std::tuple(p.Orbit(5).Type, p.Orbit(5).Radius),
               std::tuple(std::int32_t{TypeAsteroids}, std::int16_t{9}));
     EXPECT_EQ(p.Orbit(5).Elements.View(), "AB  E" + std::string(21, ' '));
-    SetOrbitContents(p, none, 2, 5, ContentsNothing);
+    SetOrbitContents(p, none, LifeSupportLevel::Average, 5, ContentsNothing);
     EXPECT_TRUE(p.Orbit(5).Elements.IsEmpty());
     EXPECT_EQ(none.Log(), "");
 }
@@ -133,13 +133,13 @@ TEST(SetOrbitContents, PlanetIsMadeAsGenerationMakesItWithoutReseed)
     StarSystem s = Sample();
     s.StarClass = ClassWhiteDwarf; // the white-dwarf rule does not apply here
     s.StarType = StarWhite;
-    ComputeZones(s, 1);
+    ComputeZones(s, BiozoneWidth::Normal);
     // Orbit 4 at 1.2 AU lies beyond the dwarf's zone: 12 is Hostile there.
     ScriptedRandom random{ForRoll(12, 20), 0.0f, 0.0f};
     for (int i = 0; i < 26; ++i)
         random.Push(Before(1.0f));
     random.Push(static_cast<float>(180.0 / 361.0));
-    SetOrbitContents(s, random, 2, 4, ContentsPlanet);
+    SetOrbitContents(s, random, LifeSupportLevel::Average, 4, ContentsPlanet);
     const OrbitRecord& orbit = s.Orbit(4);
     EXPECT_EQ(random.Log(), std::string(30, 'D'));
     EXPECT_EQ(orbit.Type, TypeEnvHostile);

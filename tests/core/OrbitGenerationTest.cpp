@@ -28,7 +28,7 @@ StarSystem Star(std::int16_t starClass, std::int32_t type)
     StarSystem s;
     s.StarClass = starClass;
     s.StarType = type;
-    ComputeZones(s, 1);
+    ComputeZones(s, BiozoneWidth::Normal);
     return s;
 }
 
@@ -49,7 +49,8 @@ std::string Contents(std::int32_t type)
     return type == TypeNothing ? "nothing" : type == TypeAsteroids ? "asteroids" : "planet";
 }
 
-std::int32_t Environment(const StarSystem& s, const char* d, float u, std::int16_t lifeSupport = 2)
+std::int32_t Environment(const StarSystem& s, const char* d, float u,
+                         LifeSupportLevel lifeSupport = LifeSupportLevel::Average)
 {
     ScriptedRandom random = Then(u);
     std::int32_t type = 0;
@@ -88,7 +89,7 @@ TEST(RollOrbitContents, BandsByZone)
     const auto at = [](const char* d) {
         return [d](float u) {
             ScriptedRandom random = Then(u);
-            return Contents(RollOrbitContents(Yellow, random, 2, 3, AU(d)).Type);
+            return Contents(RollOrbitContents(Yellow, random, LifeSupportLevel::Average, 3, AU(d)).Type);
         };
     };
     for (const char* inZone : {"0.8", "1.2"}) // both edges belong to the zone
@@ -100,14 +101,14 @@ TEST(RollOrbitContents, BandsByZone)
     StarSystem s = Yellow;
     s.InnerLimit = AU("0.5");
     ScriptedRandom below;
-    EXPECT_EQ(RollOrbitContents(s, below, 2, 1, AU("0.4999")).Type, TypeNothing);
+    EXPECT_EQ(RollOrbitContents(s, below, LifeSupportLevel::Average, 1, AU("0.4999")).Type, TypeNothing);
     EXPECT_EQ(below.Log(), "R");
     ScriptedRandom atLimit = Then(0.0f);
-    EXPECT_NE(RollOrbitContents(s, atLimit, 2, 1, AU("0.5")).Type, TypeNothing);
+    EXPECT_NE(RollOrbitContents(s, atLimit, LifeSupportLevel::Average, 1, AU("0.5")).Type, TypeNothing);
 
     // A belt: elements, no radius or moons.
     ScriptedRandom belt = Then(Before(1.0f), 0.0f);
-    const RolledOrbit rolled = RollOrbitContents(Yellow, belt, 2, 4, AU("5"));
+    const RolledOrbit rolled = RollOrbitContents(Yellow, belt, LifeSupportLevel::Average, 4, AU("5"));
     EXPECT_EQ(rolled.Type, TypeAsteroids);
     EXPECT_EQ(rolled.Radius + rolled.Moons, 0);
     EXPECT_EQ(rolled.Elements.View(), "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
@@ -119,7 +120,7 @@ TEST(RollOrbitContents, WhiteDwarfRule)
     const float planet = ForRoll(1, 20), hostile = ForRoll(12, 20), belt = ForRoll(20, 20);
     // Inside 1 AU nothing survives, but the rolled body stays in the record.
     ScriptedRandom close = Then(planet, 0.5f);
-    const RolledOrbit burnt = RollOrbitContents(s, close, 2, 2, AU("0.9999"));
+    const RolledOrbit burnt = RollOrbitContents(s, close, LifeSupportLevel::Average, 2, AU("0.9999"));
     EXPECT_EQ(burnt.Type, TypeNothing);
     EXPECT_GE(burnt.Radius, 5);
     EXPECT_EQ(burnt.Elements.At(1), 'A');
@@ -135,7 +136,7 @@ TEST(RollOrbitContents, WhiteDwarfRule)
                  {planet, "40", TypeEnvHostile}};
     for (const auto& c : cases) {
         ScriptedRandom random = Then(c.contents, hostile);
-        EXPECT_EQ(RollOrbitContents(s, random, 2, 5, AU(c.d)).Type, c.type) << c.d;
+        EXPECT_EQ(RollOrbitContents(s, random, LifeSupportLevel::Average, 5, AU(c.d)).Type, c.type) << c.d;
     }
 }
 
@@ -152,7 +153,7 @@ TEST(MakePlanet, EnvironmentOutsideTheZone)
     std::int32_t type = TypeEnvGood;
     std::int16_t radius = 0, moons = 0;
     ElementText elements;
-    MakePlanet(s, random, 2, 1, AU("0.5"), type, radius, moons, elements);
+    MakePlanet(s, random, LifeSupportLevel::Average, 1, AU("0.5"), type, radius, moons, elements);
     EXPECT_EQ(type, TypeEnvNone);
     EXPECT_EQ(random.Remaining(), 41u - 28u);
 }
@@ -160,17 +161,21 @@ TEST(MakePlanet, EnvironmentOutsideTheZone)
 TEST(MakePlanet, HabitableThresholdsForEachLifeSupportOption)
 {
     const struct {
-        std::int16_t option;
+        LifeSupportLevel option;
         int t[5];
-    } rows[] = {{1, {10, 20, 24, 26, 28}}, {2, {5, 10, 15, 20, 25}}, {3, {3, 6, 11, 18, 25}},
-                {4, {2, 4, 10, 15, 20}},   {0, {2, 4, 10, 15, 20}},  {9, {2, 4, 10, 15, 20}}};
+    } rows[] = {
+        {LifeSupportLevel::Poor, {10, 20, 24, 26, 28}}, {LifeSupportLevel::Average, {5, 10, 15, 20, 25}},
+        {LifeSupportLevel::Good, {3, 6, 11, 18, 25}},   {LifeSupportLevel::Excellent, {2, 4, 10, 15, 20}},
+        {LifeSupportLevel{0}, {2, 4, 10, 15, 20}},      {LifeSupportLevel{9}, {2, 4, 10, 15, 20}}};
     for (const auto& row : rows) {
         EXPECT_EQ(Environment(Yellow, "1", 0.0f, row.option), TypeEnvNone);
         for (int k = 0; k < 5; ++k) {
             // r = 30u + 1, not rounded: the threshold belongs to the lower band.
             const float above = FirstDrawWhere([&](float u) { return 30.0 * u + 1.0 > row.t[k]; });
-            EXPECT_EQ(Environment(Yellow, "1", Before(above), row.option), EnvironmentCodes[k]) << row.option;
-            EXPECT_EQ(Environment(Yellow, "1", above, row.option), EnvironmentCodes[k + 1]) << row.option;
+            EXPECT_EQ(Environment(Yellow, "1", Before(above), row.option), EnvironmentCodes[k])
+                << int(row.option);
+            EXPECT_EQ(Environment(Yellow, "1", above, row.option), EnvironmentCodes[k + 1])
+                << int(row.option);
         }
     }
 }
@@ -186,7 +191,7 @@ TEST(MakePlanet, RadiusAndMoonsRanges)
             std::int32_t type = 0;
             std::int16_t r = 0, m = 0;
             ElementText elements;
-            MakePlanet(Yellow, random, 2, n, AU("0.5"), type, r, m, elements);
+            MakePlanet(Yellow, random, LifeSupportLevel::Average, n, AU("0.5"), type, r, m, elements);
             EXPECT_EQ(r, radius) << n;
             EXPECT_EQ(m, moons) << n; // at most radius - 5
         }

@@ -37,7 +37,7 @@ struct FileCommands : ::testing::Test, test::Program {
     QString In(const QString& name) const { return own.filePath(name); }
     bool IsFile(const QString& name) const { return QFileInfo(own.filePath(name)).isFile(); }
 
-    AppState& app = controller.State();
+    AppState& app = controller.MutableState();
     ScriptedDialogs* dialogs = new ScriptedDialogs; // owned by the controller
 };
 

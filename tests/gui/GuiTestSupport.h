@@ -44,7 +44,7 @@ struct Program {
     {
         // Decimal points, whatever the locale of the machine running the tests.
         QLocale::setDefault(QLocale::c());
-        controller.State().random = std::make_unique<RandomSource>(RandomSource::Deterministic(3));
+        controller.MutableState().random = std::make_unique<RandomSource>(RandomSource::Deterministic(3));
         controller.Main();
         main = controller.MainWindow();
     }
@@ -61,7 +61,7 @@ struct Program {
         EXPECT_NE(found, nullptr) << name.toStdString();
         return found;
     }
-    StarSystem& System() { return controller.State().system; }
+    StarSystem& System() { return controller.MutableState().system; }
     AppSettings& Settings() { return controller.Settings(); }
     SurfaceWidget* Display() { return controller.OrbitalDisplay()->vsdDisplay(); }
 

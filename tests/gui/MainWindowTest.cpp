@@ -1,10 +1,16 @@
+#include <QScopeGuard>
+#include <QtPrintSupport>
 #include <vector>
 
 #include "GuiTestSupport.h"
+#include "gui/files/FileCommands.h"
+#include "gui/report/PrintReport.h"
+#include "gui/report/frmPreview.h"
 #include "gui/shell/MousePointer.h"
 #include "gui/shell/Twips.h"
 #include "gui/shell/frmQuickOpts.h"
 #include "gui/shell/frmSplash.h"
+#include "gui/views/frmForceOrbit.h"
 
 namespace kelvane {
 namespace {
@@ -29,7 +35,7 @@ QString Outline(const QWidget* menu)
     return items.join(',');
 }
 
-TEST(MainWindow, MenusAndNew)
+TEST(MainWindow, Menus)
 {
     Program program;
     // The two popup menus never show in the menu bar.
@@ -43,53 +49,210 @@ TEST(MainWindow, MenusAndNew)
         "&Window>[Show Quick Tips Window],&Help>[&About Kelvane...]");
     EXPECT_EQ(Outline(program.main->ContainsPopup()) + "/" + Outline(program.main->EnvironmentPopup()),
               "&Planet,&Asteroids,&Nothing/&None,&Hostile,&Poor,&Average,&Good,&Excellent");
-
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(program.main));
-    program.main->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(program.main));
-    program.System().SystemName = "Mine";
-    QTest::keyClick(program.main, Qt::Key_N, Qt::ControlModifier);
-    EXPECT_EQ(program.System().SystemName, "Unnamed System");
-    const StarSystem before = program.System();
-    program.Find<QToolButton>("cmdToolbit_0")->click();
-    EXPECT_NE(program.System(), before);
 }
 
-TEST(MainWindow, OrbitDisplayAndThickerLines)
+// Counts what the file commands ask and cancels every dialog.
+struct CancellingDialogs final : FileDialogs {
+    std::optional<QString> ChooseOpen(const QString&, const QString&) override
+    {
+        ++opened;
+        return std::nullopt;
+    }
+    std::optional<QString> ChooseSave(const QString&, const QString&) override
+    {
+        ++saved;
+        return std::nullopt;
+    }
+    QMessageBox::StandardButton AskOverwrite(const QString&) override { return QMessageBox::No; }
+    void ShowLoadError(const QString&) override {}
+    int opened = 0, saved = 0;
+};
+
+TEST(MainWindow, EveryFileItemAndToolbarButton)
+{
+    Program program;
+    auto* dialogs = new CancellingDialogs;
+    program.controller.SetDialogs(std::unique_ptr<FileDialogs>(dialogs));
+    int printDialogs = 0;
+    const PrintDialogFunction previous = SetPrintDialog([&](QPrinter&, QWidget*) {
+        ++printDialogs;
+        return false;
+    });
+    const auto restore = qScopeGuard([&] { SetPrintDialog(previous); });
+    const auto click = [&](const char* button) { program.Find<QToolButton>(QLatin1String(button))->click(); };
+    const auto trigger = [&](const char* item) { program.Find(QLatin1String(item))->trigger(); };
+    AppState& app = program.controller.MutableState();
+
+    // New and New Orbits Only, by menu and by button.
+    for (const auto& command : {std::function<void()>([&] { trigger("mnuFileNew"); }),
+                                std::function<void()>([&] { click("cmdToolbit_0"); })}) {
+        app.system.SystemName = "Mine";
+        const StarSystem before = app.system;
+        command();
+        EXPECT_EQ(app.system.SystemName, "Unnamed System");
+        EXPECT_NE(app.system.Orbits, before.Orbits);
+    }
+    app.system.SystemName = "Mine";
+    app.CurrentFileName = "x.KVN";
+    const StarSystem before = app.system;
+    trigger("mnuFileNewOrbits");
+    EXPECT_EQ(app.system.SystemName, "Mine");
+    EXPECT_EQ(app.system.StarClass, before.StarClass);
+    EXPECT_NE(app.system.Orbits, before.Orbits);
+    EXPECT_EQ(app.CurrentFileName, "");
+
+    // Load and Save As ask for a file; Print asks the print dialog.
+    trigger("mnuFileLoad");
+    click("cmdToolbit_1");
+    trigger("mnuFileSave");
+    click("cmdToolbit_2");
+    trigger("mnuFilePrint");
+    click("cmdToolbit_3");
+    EXPECT_EQ(std::tuple(dialogs->opened, dialogs->saved, printDialogs), std::tuple(2, 2, 2));
+    // The preview, by menu and by button, is a modal window.
+    for (const char* name : {"mnuFilePrintPreview", "cmdToolbit_4"}) {
+        bool shown = false;
+        test::WhenModal<frmPreview>([&](frmPreview*) { shown = true; });
+        name[0] == 'm' ? trigger(name) : click(name);
+        EXPECT_TRUE(shown) << name;
+    }
+
+    // Grey for Black: checkmark = the new value, and the menu shows the
+    // option as it is whenever it opens.
+    QAction* swap = program.Find("mnuFileSwap");
+    for (const auto& [stored, next] : {std::pair<std::int16_t, std::int16_t>{-1, 0}, {0, -1}, {3, 0}}) {
+        app.settings.SwapBW = stored;
+        swap->trigger();
+        EXPECT_EQ(app.settings.SwapBW, next);
+        EXPECT_EQ(swap->isChecked(), next != 0);
+    }
+    app.settings.SwapBW = 5;
+    emit program.Find<QMenu>("mnuFileMenu")->aboutToShow();
+    EXPECT_TRUE(swap->isChecked());
+
+    // Exit saves the settings and closes the window.
+    app.settings.LifeSupport = LifeSupportLevel::Good;
+    trigger("mnuFileExit");
+    EXPECT_FALSE(program.main->isVisible());
+    EXPECT_NE(test::ReadFile(program.controller.SettingsPath()).find("LifeSupport=3"), std::string::npos);
+}
+
+TEST(MainWindow, EveryOptionsItem)
 {
     std::vector<std::int16_t> pointers;
     Program program;
     AppSettings& s = program.Settings();
     QComboBox* combo = program.main->OrbitDisplayCombo();
-    const auto checked = [&](const char* item) { return program.Find(item)->isChecked(); };
-    // Thicker lines alternate between 2 and 1, whatever was stored.
-    const auto orbitPenWidth = [&program] {
-        for (const Shape& shape : program.Display()->Surface().Shapes())
-            if (shape.ShapeKind == Shape::Kind::Circle && !shape.Filled())
-                return shape.PenWidth;
-        return -1.0;
-    };
-    for (const auto& [stored, next] : {std::pair<std::int16_t, int>{1, 2}, {2, 1}, {5, 1}, {0, 2}, {-3, 2}}) {
-        s.OrbitPenWidth = stored;
-        program.Find("mnuOptionsThicker")->trigger();
-        EXPECT_EQ(s.OrbitPenWidth, next) << stored;
-        EXPECT_EQ(orbitPenWidth(), next) << stored;
-        EXPECT_EQ(checked("mnuOptionsThicker"), next == 2) << stored;
-    }
+    const auto checked = [&](const char* item) { return program.Find(QLatin1String(item))->isChecked(); };
+    const auto trigger = [&](const char* item) { program.Find(QLatin1String(item))->trigger(); };
+    const auto openOptions = [&] { emit program.Find<QMenu>("mnuOptionsMenu")->aboutToShow(); };
 
-    // The refresh moves the combo without a second refresh: one hourglass,
-    // and the busy flag down afterwards.
+    // The radio items set their option, and the menu checks the item of the
+    // option's value, the first item for a value no item stands for.
+    const DrawingSurface& surface = program.Display()->Surface();
+    const auto shapes = surface.Shapes();
+    const std::tuple<const char*, LifeSupportLevel> levels[] = {
+        {"mnuOptionsLifePoor", LifeSupportLevel::Poor},
+        {"mnuOptionsLifeAverage", LifeSupportLevel::Average},
+        {"mnuOptionsLifeGood", LifeSupportLevel::Good},
+        {"mnuOptionsLifeExcellent", LifeSupportLevel::Excellent}};
+    for (const auto& [item, level] : levels) {
+        trigger(item);
+        EXPECT_EQ(s.LifeSupport, level) << item;
+        openOptions();
+        EXPECT_TRUE(checked(item));
+    }
+    const std::tuple<const char*, BiozoneWidth> widths[] = {
+        {"mnuOptionsBiozoneNormal", BiozoneWidth::Normal},
+        {"mnuOptionsBiozoneDouble", BiozoneWidth::Double},
+        {"mnuOptionsBiozoneTriple", BiozoneWidth::Triple}};
+    for (const auto& [item, width] : widths) {
+        trigger(item);
+        EXPECT_EQ(s.Biozone, width) << item;
+        openOptions();
+        EXPECT_TRUE(checked(item));
+    }
+    // Neither option redraws anything.
+    EXPECT_EQ(surface.Shapes(), shapes);
+    s.LifeSupport = LifeSupportLevel{9};
+    s.Biozone = BiozoneWidth{0};
+    s.OrbitDisplay = OrbitDisplayStyle{7};
+    openOptions();
+    EXPECT_TRUE(checked("mnuOptionsLifePoor") && checked("mnuOptionsBiozoneNormal") &&
+                checked("mnuOptionsOrbitArced"));
+    EXPECT_FALSE(checked("mnuOptionsLifeExcellent") || checked("mnuOptionsBiozoneTriple"));
+
+    // Each style refreshes once, moving the combo without a second refresh:
+    // one hourglass, and the busy flag down afterwards.
     program.controller.Mouse() = MousePointer([&](std::int16_t pointer) { pointers.push_back(pointer); });
-    program.Find("mnuOptionsOrbitComplete")->trigger();
-    EXPECT_EQ(s.OrbitDisplay, 3);
-    EXPECT_EQ(combo->currentText(), "Complete");
-    EXPECT_EQ(pointers, (std::vector<std::int16_t>{11, 0}));
-    EXPECT_FALSE(program.controller.Mouse().BusyFlag());
+    const std::tuple<const char*, OrbitDisplayStyle, const char*> styles[] = {
+        {"mnuOptionsOrbitComplete", OrbitDisplayStyle::Complete, "Complete"},
+        {"mnuOptionsOrbitFlat", OrbitDisplayStyle::Flat, "Flat"},
+        {"mnuOptionsOrbitArced", OrbitDisplayStyle::Arced, "Arced"}};
+    for (const auto& [item, style, text] : styles) {
+        pointers.clear();
+        trigger(item);
+        EXPECT_EQ(s.OrbitDisplay, style);
+        EXPECT_EQ(combo->currentText(), text);
+        EXPECT_EQ(pointers, (std::vector<std::int16_t>{11, 0})) << item;
+        EXPECT_FALSE(program.controller.Mouse().BusyFlag());
+    }
     combo->setCurrentIndex(2);
-    EXPECT_EQ(s.OrbitDisplay, 2);
-    emit program.Find<QMenu>("mnuOptionsMenu")->aboutToShow();
+    EXPECT_EQ(s.OrbitDisplay, OrbitDisplayStyle::Flat);
+    openOptions();
     EXPECT_TRUE(checked("mnuOptionsOrbitFlat"));
     EXPECT_FALSE(checked("mnuOptionsOrbitArced") || checked("mnuOptionsOrbitComplete"));
+
+    // The toggles: checkmark = the new value, and a redraw but for Colored Text.
+    const auto orbitLine = [&program]() -> const Shape* {
+        for (const Shape& shape : program.Display()->Surface().Shapes())
+            if (shape.ShapeKind == Shape::Kind::Line)
+                return &shape;
+        return nullptr;
+    };
+    trigger("mnuOptionsVisible");
+    EXPECT_EQ(s.VisibleOrbits, 0);
+    EXPECT_FALSE(checked("mnuOptionsVisible"));
+    EXPECT_EQ(orbitLine(), nullptr);
+    trigger("mnuOptionsVisible");
+    EXPECT_EQ(s.VisibleOrbits, -1);
+    ASSERT_NE(orbitLine(), nullptr);
+    trigger("mnuOptionsWhite");
+    EXPECT_EQ(s.WhiteOrbits, -1);
+    EXPECT_TRUE(checked("mnuOptionsWhite"));
+    EXPECT_EQ(orbitLine()->PenColor, 0xFFFFFF);
+    // Thicker lines alternate between 2 and 1, whatever was stored.
+    for (const auto& [stored, next] : {std::pair<std::int16_t, int>{1, 2}, {2, 1}, {5, 1}, {0, 2}, {-3, 2}}) {
+        s.OrbitPenWidth = stored;
+        trigger("mnuOptionsThicker");
+        EXPECT_EQ(s.OrbitPenWidth, next) << stored;
+        EXPECT_EQ(orbitLine()->PenWidth, next) << stored;
+        EXPECT_EQ(checked("mnuOptionsThicker"), next == 2) << stored;
+    }
+    const auto lines = program.Display()->Surface().Shapes();
+    trigger("mnuOptionsColor");
+    EXPECT_EQ(s.ColorText, 0);
+    EXPECT_FALSE(checked("mnuOptionsColor"));
+    EXPECT_EQ(program.Display()->Surface().Shapes(), lines);
+
+    // Opening the menu sets Visible and Colored Text from the options but
+    // leaves White and Thicker as their own commands left them.
+    s.VisibleOrbits = 0;
+    s.ColorText = -1;
+    s.WhiteOrbits = 0;
+    s.OrbitPenWidth = 1;
+    openOptions();
+    EXPECT_FALSE(checked("mnuOptionsVisible"));
+    EXPECT_TRUE(checked("mnuOptionsColor"));
+    EXPECT_TRUE(checked("mnuOptionsWhite") && checked("mnuOptionsThicker"));
+
+    // Force Orbit 1 to 10 each open the dialog for their orbit.
+    for (int n = 1; n <= 10; ++n) {
+        program.Find(QStringLiteral("mnuOptionsForce%1").arg(n))->trigger();
+        ASSERT_NE(program.controller.ForceOrbitDialog(), nullptr);
+        EXPECT_EQ(program.controller.ForceOrbitDialog()->windowTitle(),
+                  QStringLiteral("Force Orbit %1").arg(n));
+    }
 }
 
 TEST(Settings, SurviveARealRoundTrip)
@@ -101,7 +264,7 @@ TEST(Settings, SurviveARealRoundTrip)
     {
         Program first(folder.path());
         EXPECT_FALSE(std::filesystem::exists(ini));
-        first.Settings().LifeSupport = 4;
+        first.Settings().LifeSupport = LifeSupportLevel::Excellent;
         first.Find("mnuOptionsOrbitFlat")->trigger();
         displayFrame(first)->setGeometry(place);
         first.main->close();
@@ -109,7 +272,7 @@ TEST(Settings, SurviveARealRoundTrip)
     {
         Program second(folder.path());
         EXPECT_EQ(displayFrame(second)->geometry(), place);
-        EXPECT_EQ(second.Settings().LifeSupport, 4);
+        EXPECT_EQ(second.Settings().LifeSupport, LifeSupportLevel::Excellent);
         EXPECT_EQ(second.main->OrbitDisplayCombo()->currentText(), "Flat");
         second.main->showMaximized();
         QApplication::processEvents();

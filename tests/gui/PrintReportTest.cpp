@@ -12,7 +12,7 @@ TEST(PrintReport, PreviewThenPrintCancelledThenToAFile)
 {
     test::Program program;
     Controller& controller = program.controller;
-    Colour& back = controller.State().DisplayBackColor;
+    Colour& back = controller.MutableState().DisplayBackColor;
     const QString pdf = program.own.filePath("report.pdf");
     // The print dialog prints to a file, or cancels, so an ignored cancel would show.
     bool print = false;

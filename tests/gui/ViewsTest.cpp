@@ -1,3 +1,4 @@
+#include <QSignalSpy>
 #include <algorithm>
 #include <cmath>
 
@@ -104,7 +105,7 @@ TEST_F(Views, InformationAndElementsWindows)
     const auto refreshed = [&](std::int16_t colorText, std::int16_t swapBW, Colour back) {
         Settings().ColorText = colorText;
         Settings().SwapBW = swapBW;
-        controller.State().DisplayBackColor = back;
+        controller.MutableState().DisplayBackColor = back;
         info->RefreshForm();
         return Rows();
     };
@@ -154,7 +155,7 @@ TEST_F(Views, InformationAndElementsWindows)
     EXPECT_LE(metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZ"),
               cell(9)->contentsRect().width() - 2 * cell(9)->indent());
 
-    AppState& app = controller.State();
+    AppState& app = controller.MutableState();
     QTest::mouseRelease(Cell("ContainsLabel", 6), Qt::LeftButton); // other buttons do nothing
     EXPECT_EQ(app.PopupOrbit, 0);
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
@@ -237,7 +238,7 @@ TEST_F(Views, ForceOrbitDialogFromTheMenuAndTheDisplay)
     EXPECT_EQ(System(), before);
 
     // A right-click on the display opens the dialog for the orbit picked.
-    controller.SetOrbitDisplay(3); // complete: x and y from -500 to 500
+    controller.SetOrbitDisplay(OrbitDisplayStyle::Complete); // complete: x and y from -500 to 500
     SurfaceWidget* surface = Display();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(surface));
     const QPointF origin = surface->ToLogical({0, 0}), step = surface->ToLogical({1, 1}) - origin;
@@ -252,6 +253,61 @@ TEST_F(Views, ForceOrbitDialogFromTheMenuAndTheDisplay)
     EXPECT_EQ(clickAt(Qt::RightButton, 30, 0), ""); // the star
     EXPECT_EQ(clickAt(Qt::RightButton, 0, 100), "Force Orbit 2");
     EXPECT_EQ(clickAt(Qt::RightButton, -480, 0), "Force Orbit 10");
+}
+
+} // namespace
+} // namespace kelvane
+
+namespace kelvane {
+namespace {
+
+// The windows stand on their own: each is made from a state alone, shows
+// it, and reports the user's requests through its signals without changing
+// anything.
+TEST(WindowsAlone, InformationAndForceOrbitReportWhatTheUserAsks)
+{
+    AppState app;
+    app.random = std::make_unique<RandomSource>(RandomSource::Deterministic(5));
+    GenerateSystem(app);
+    app.system.SystemName = "Rigel";
+    app.system.Orbit(4).Type = TypeEnvGood;
+    const StarSystem before = app.system;
+
+    frmInfo info(app);
+    QSignalSpy names(&info, &frmInfo::NameEdited);
+    QSignalSpy contents(&info, &frmInfo::ContainsPopupAsked);
+    QSignalSpy environments(&info, &frmInfo::EnvironmentPopupAsked);
+    info.RefreshForm();
+    auto* box = info.findChild<QLineEdit*>("txtInput");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text(), "Rigel");
+    QTest::keyClicks(box, "a");
+    QTest::mouseRelease(info.findChild<QLabel*>("ContainsLabel_2"), Qt::RightButton);
+    QTest::mouseRelease(info.findChild<QLabel*>("EnvironmentLabel_3"), Qt::RightButton);
+    QTest::mouseRelease(info.findChild<QLabel*>("EnvironmentLabel_5"), Qt::LeftButton);
+    EXPECT_EQ(names.size(), 2); // RefreshForm's assignment, then the key
+    EXPECT_EQ(names.last().at(0).toString(), "Rigela");
+    ASSERT_EQ(contents.size(), 1);
+    EXPECT_EQ(contents.first().at(0).toInt(), 3);
+    ASSERT_EQ(environments.size(), 1);
+    EXPECT_EQ(environments.first().at(0).toInt(), 4);
+    // The window asks; the name, the popup orbit and the system stay.
+    EXPECT_EQ(app.system, before);
+    EXPECT_EQ(app.PopupOrbit, 0);
+
+    frmForceOrbit dialog(app, nullptr);
+    QSignalSpy okayed(&dialog, &frmForceOrbit::Okayed);
+    dialog.ForceOrbit(4);
+    EXPECT_TRUE(dialog.findChild<QRadioButton*>("PlanetEnvGood")->isChecked());
+    dialog.findChild<QRadioButton*>("PlanetEnvPoor")->setChecked(true);
+    dialog.findChild<QPushButton*>("Okay")->click();
+    EXPECT_FALSE(dialog.isVisible());
+    ASSERT_EQ(okayed.size(), 1);
+    EXPECT_EQ(okayed.first().at(0).toInt(), 4);
+    const auto choice = okayed.first().at(1).value<ForceChoice>();
+    EXPECT_EQ(choice.contents, ContentsPlanet);
+    EXPECT_EQ(choice.environment, TypeEnvPoor);
+    EXPECT_EQ(app.system, before);
 }
 
 } // namespace

@@ -11,7 +11,7 @@ namespace {
 
 // An orange supergiant (radius 80) with its orbit lines, two pixels wide, on
 // RGB(96, 64, 32), as an 800 x 400 PNG.
-QImage Painted(std::int16_t style)
+QImage Painted(OrbitDisplayStyle style)
 {
     StarSystem system;
     system.SystemType = 1;
@@ -37,7 +37,7 @@ TEST(SurfacePainter, StarInItsPlaceAndOnlyTheBackgroundInTheLetterbox)
     // Complete: the square area 400 x 400 in the middle. The star's 80 units
     // are 32 pixels across and down alike; the outermost orbit line reaches
     // the area's edge.
-    const QImage complete = Painted(OrbitDisplayComplete);
+    const QImage complete = Painted(OrbitDisplayStyle::Complete);
     ASSERT_EQ(complete.size(), QSize(800, 400));
     EXPECT_TRUE(near(complete.pixel(400, 200), orange));
     EXPECT_TRUE(near(complete.pixel(431, 200), orange, 8) && near(complete.pixel(400, 169), orange, 8));
@@ -49,7 +49,7 @@ TEST(SurfacePainter, StarInItsPlaceAndOnlyTheBackgroundInTheLetterbox)
     // Arced: the star at the middle of the area's left edge, x = 200. Orbit 2
     // (92 pixels) crosses the centre line at x = 292, and would at x = 108 in
     // the letterbox if the shapes were not clipped to the area.
-    const QImage arced = Painted(OrbitDisplayArced);
+    const QImage arced = Painted(OrbitDisplayStyle::Arced);
     EXPECT_TRUE(near(arced.pixel(210, 200), orange) && near(arced.pixel(190, 200), back));
     EXPECT_TRUE(near(arced.pixel(291, 200), grey, 8) && near(arced.pixel(292, 200), grey, 8));
     EXPECT_TRUE(near(arced.pixel(107, 200), back) && near(arced.pixel(108, 200), back));

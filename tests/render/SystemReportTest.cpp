@@ -61,7 +61,7 @@ std::pair<QRect, int> InkIn(const QImage& page, const QRect& region)
 TEST(SystemReport, TextsColoursPictureAndLayout)
 {
     AppSettings settings, plain;
-    settings.OrbitDisplay = OrbitDisplayComplete;
+    settings.OrbitDisplay = OrbitDisplayStyle::Complete;
     plain.ColorText = 0;
     const ReportDocument document = Report(Unnamed(), settings), uncoloured = Report(Unnamed(), plain);
     EXPECT_EQ(document.Header(), "Kelvane System Report");

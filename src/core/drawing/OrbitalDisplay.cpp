@@ -30,15 +30,15 @@ double Radians(double degrees)
 }
 
 // How many dots the belt of orbit n gets in a style; 0 for an unknown style.
-int BeltDots(std::int16_t style, int n)
+int BeltDots(OrbitDisplayStyle style, int n)
 {
     switch (style) {
-    case OrbitDisplayArced: {
+    case OrbitDisplayStyle::Arced: {
         static constexpr std::array<int, 10> dots = {20, 30, 40, 50, 60, 70, 70, 70, 70, 70};
         return dots[static_cast<std::size_t>(n - 1)];
     }
-    case OrbitDisplayFlat: return 50;
-    case OrbitDisplayComplete: return (n / 2 + 1) * 30;
+    case OrbitDisplayStyle::Flat: return 50;
+    case OrbitDisplayStyle::Complete: return (n / 2 + 1) * 30;
     default: return 0;
     }
 }
@@ -61,7 +61,7 @@ void DrawOrbitLines(DrawingSurface& surface, const AppSettings& settings)
         const double previousWidth = std::nearbyint(surface.PenWidth());
         surface.SetPenWidth(settings.OrbitPenWidth);
         const double d = OrbitSlotRadius(n);
-        if (settings.OrbitDisplay == OrbitDisplayFlat)
+        if (settings.OrbitDisplay == OrbitDisplayStyle::Flat)
             surface.Line(d, -250, d, 250);
         else
             surface.Circle(0, 0, d);
@@ -69,16 +69,16 @@ void DrawOrbitLines(DrawingSurface& surface, const AppSettings& settings)
     }
 }
 
-void DrawPlanet(DrawingSurface& surface, const OrbitRecord& orbit, std::int16_t style, int n)
+void DrawPlanet(DrawingSurface& surface, const OrbitRecord& orbit, OrbitDisplayStyle style, int n)
 {
     surface.SetFillColor(orbit.Type);
     surface.SetPenColor(orbit.Type);
     double x = orbit.PosX;
     double y = orbit.PosY;
-    if (style == OrbitDisplayFlat) {
+    if (style == OrbitDisplayStyle::Flat) {
         x = OrbitSlotRadius(n);
         y = 0;
-    } else if (style == OrbitDisplayArced) {
+    } else if (style == OrbitDisplayStyle::Arced) {
         x = orbit.PosXArc;
         y = orbit.PosYArc;
     }
@@ -94,7 +94,7 @@ void DrawPlanet(DrawingSurface& surface, const OrbitRecord& orbit, std::int16_t 
     }
 }
 
-void DrawAsteroidBelt(DrawingSurface& surface, const OrbitRecord& orbit, std::int16_t style, int n,
+void DrawAsteroidBelt(DrawingSurface& surface, const OrbitRecord& orbit, OrbitDisplayStyle style, int n,
                       Random& random)
 {
     surface.SetFillColor(orbit.Type);
@@ -111,10 +111,10 @@ void DrawAsteroidBelt(DrawingSurface& surface, const OrbitRecord& orbit, std::in
         const double a = std::floor(21.0 * u[0] - 10);   // across the orbit, -10 to 10
         const double b = std::floor(501.0 * u[1] - 250); // height in the flat style
         const double s = std::floor(5.0 * u[2] + 1);     // radius, 1 to 5
-        const double theta =
-            style == OrbitDisplayComplete ? 360.0 * u[3] + 1 : (2.0 * halfAngle + 1) * u[3] - halfAngle;
+        const double theta = style == OrbitDisplayStyle::Complete ? 360.0 * u[3] + 1
+                                                                  : (2.0 * halfAngle + 1) * u[3] - halfAngle;
         const double r = d + a;
-        if (style == OrbitDisplayFlat) {
+        if (style == OrbitDisplayStyle::Flat) {
             surface.Circle(r, b, s);
         } else {
             const double rho = Radians(theta);
@@ -130,8 +130,8 @@ void DrawOrbitalDisplay(DrawingSurface& surface, const StarSystem& system, const
 {
     surface.SetBackColor(displayBackColor);
     surface.Clear();
-    const std::int16_t style = settings.OrbitDisplay;
-    if (style == OrbitDisplayComplete)
+    const OrbitDisplayStyle style = settings.OrbitDisplay;
+    if (style == OrbitDisplayStyle::Complete)
         surface.SetExtents(-500, 1000, -500, 1000);
     else
         surface.SetExtents(0, 500, 250, -500);
@@ -159,10 +159,10 @@ void DrawOrbitalDisplay(DrawingSurface& surface, const StarSystem& system, const
     }
 }
 
-int PickOrbit(double x, double y, std::int16_t orbitDisplay, double logicalWidth, double logicalHeight)
+int PickOrbit(double x, double y, OrbitDisplayStyle orbitDisplay, double logicalWidth, double logicalHeight)
 {
     double k = 0;
-    if (orbitDisplay == OrbitDisplayFlat) {
+    if (orbitDisplay == OrbitDisplayStyle::Flat) {
         k = (x - 20) / 45;
     } else {
         const double distance = std::sqrt(x * x + y * y) * std::fabs(logicalHeight / logicalWidth);

@@ -11,15 +11,6 @@
 
 namespace kelvane {
 
-// Display styles of AppSettings::OrbitDisplay. A hand-edited settings file
-// can hold any other value; it draws with the arced extents, full circles,
-// planets at PosX/PosY and no asteroid dots.
-enum OrbitDisplayStyle : std::int16_t {
-    OrbitDisplayArced = 1,
-    OrbitDisplayFlat = 2,
-    OrbitDisplayComplete = 3,
-};
-
 // Draws system onto surface in the style of settings.OrbitDisplay: clears it
 // to displayBackColor, sets the extents, then (only when SystemType is 1) the
 // star, the orbit lines when settings.VisibleOrbits is on, and the planets
@@ -27,6 +18,9 @@ enum OrbitDisplayStyle : std::int16_t {
 // draws from random, in every style that draws dots. The surface's pen width
 // is left as it was found, rounded to a whole number (halves to even) when
 // orbit lines were drawn. Nothing is repainted: the caller shows the surface.
+// A style other than the three (a hand-edited settings file can hold one)
+// draws with the arced extents, full circles, planets at PosX/PosY and no
+// asteroid dots.
 void DrawOrbitalDisplay(DrawingSurface& surface, const StarSystem& system, const AppSettings& settings,
                         Colour displayBackColor, Random& random);
 
@@ -34,7 +28,7 @@ void DrawOrbitalDisplay(DrawingSurface& surface, const StarSystem& system, const
 // surface with the given logical width and height, picks; 0 when the click
 // is too near the star. The flat style goes by x alone; every other style by
 // the distance from the star. Points beyond the outermost orbit pick 10.
-int PickOrbit(double x, double y, std::int16_t orbitDisplay, double logicalWidth, double logicalHeight);
+int PickOrbit(double x, double y, OrbitDisplayStyle orbitDisplay, double logicalWidth, double logicalHeight);
 
 // The Orbital Display window's caption for a system name.
 std::string DisplayCaption(const std::string& systemName);

@@ -116,17 +116,12 @@ FileResult ReadLegacySystem(std::string_view bytes, StarSystem& system)
     return reader.Result();
 }
 
-FileResult LoadLegacySystemFile(AppState& app, const std::string& path)
+FileResult LoadLegacySystemFile(StarSystem& system, const std::string& path)
 {
     std::string bytes;
     FileResult result = ReadFileBytes(path, bytes);
     if (result.Ok())
-        result = ReadLegacySystem(bytes, app.system);
-    if (result.Ok()) {
-        app.CurrentFileName = path;
-        if (app.UpdateDisplayCaption)
-            app.UpdateDisplayCaption();
-    }
+        result = ReadLegacySystem(bytes, system);
     return result;
 }
 

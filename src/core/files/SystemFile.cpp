@@ -432,17 +432,12 @@ FileResult ReadSystemFileBytes(std::string_view bytes, StarSystem& system, char 
     return ReadLegacySystem(bytes, system);
 }
 
-FileResult LoadSystemFile(AppState& app, const std::string& path, char decimalSeparator)
+FileResult LoadSystemFile(StarSystem& system, const std::string& path, char decimalSeparator)
 {
     std::string bytes;
     FileResult result = ReadFileBytes(path, bytes);
     if (result.Ok())
-        result = ReadSystemFileBytes(bytes, app.system, decimalSeparator);
-    if (result.Ok()) {
-        app.CurrentFileName = path;
-        if (app.UpdateDisplayCaption)
-            app.UpdateDisplayCaption();
-    }
+        result = ReadSystemFileBytes(bytes, system, decimalSeparator);
     return result;
 }
 

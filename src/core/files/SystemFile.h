@@ -3,7 +3,6 @@
 #include <string>
 #include <string_view>
 
-#include "core/AppState.h"
 #include "core/files/FileResult.h"
 #include "core/model/StarSystem.h"
 
@@ -51,11 +50,12 @@ FileResult ReadSystemText(std::string_view text, StarSystem& system, char decima
 // there.
 FileResult ReadSystemFileBytes(std::string_view bytes, StarSystem& system, char decimalSeparator);
 
-// Loads the file at path into app.system as the program's Load command does,
-// choosing the format by the first line (ReadSystemFileBytes). On Done it
-// sets app.CurrentFileName to path and calls app.UpdateDisplayCaption if it
-// is set; on any other outcome neither changes (see FileOutcome for what each
-// leaves in the system). The views are not refreshed here.
-FileResult LoadSystemFile(AppState& app, const std::string& path, char decimalSeparator);
+// Loads the file at path into system as the program's Load command does,
+// choosing the format by the first line (ReadSystemFileBytes); see
+// FileOutcome for what each result leaves in the system. On Done the caller
+// records path as the current file name and shows the system's name in the
+// Orbital Display's caption, in that order; on any other outcome it changes
+// neither. Nothing else is touched here: the caller refreshes the views.
+FileResult LoadSystemFile(StarSystem& system, const std::string& path, char decimalSeparator);
 
 } // namespace kelvane

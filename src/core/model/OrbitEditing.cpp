@@ -51,7 +51,7 @@ void ApplyForceOrbit(StarSystem& system, Random& random, int n, const ForceChoic
     }
 }
 
-void SetOrbitContents(StarSystem& system, Random& random, std::int16_t lifeSupport, int n,
+void SetOrbitContents(StarSystem& system, Random& random, LifeSupportLevel lifeSupport, int n,
                       OrbitContents contents)
 {
     OrbitRecord& orbit = system.Orbit(n);

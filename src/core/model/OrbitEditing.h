@@ -5,6 +5,7 @@
 #include "core/model/Codes.h"
 #include "core/model/Random.h"
 #include "core/model/StarSystem.h"
+#include "core/settings/AppSettings.h"
 
 namespace kelvane {
 
@@ -28,7 +29,7 @@ void ApplyForceOrbit(StarSystem& system, Random& random, int n, const ForceChoic
 
 // The contents popup on orbit n: a new planet (as generation makes one, with
 // new positions, no reseed), an asteroid belt, or nothing.
-void SetOrbitContents(StarSystem& system, Random& random, std::int16_t lifeSupport, int n,
+void SetOrbitContents(StarSystem& system, Random& random, LifeSupportLevel lifeSupport, int n,
                       OrbitContents contents);
 
 // The environment popup on orbit n: only Type changes.

@@ -79,12 +79,13 @@ struct Thresholds {
     int t[5];
 };
 
-Thresholds LifeSupportThresholds(std::int16_t lifeSupport)
+Thresholds LifeSupportThresholds(LifeSupportLevel lifeSupport)
 {
     switch (lifeSupport) {
-    case 1: return {{10, 20, 24, 26, 28}};
-    case 2: return {{5, 10, 15, 20, 25}};
-    case 3: return {{3, 6, 11, 18, 25}};
+    case LifeSupportLevel::Poor: return {{10, 20, 24, 26, 28}};
+    case LifeSupportLevel::Average: return {{5, 10, 15, 20, 25}};
+    case LifeSupportLevel::Good: return {{3, 6, 11, 18, 25}};
+    // Excellent, and any value a hand-edited settings file holds.
     default: return {{2, 4, 10, 15, 20}};
     }
 }
@@ -126,7 +127,7 @@ std::int32_t RoundHalfEven(double value)
     return static_cast<std::int32_t>(std::nearbyint(value));
 }
 
-std::int32_t HabitableEnvironment(Random& random, std::int16_t lifeSupport)
+std::int32_t HabitableEnvironment(Random& random, LifeSupportLevel lifeSupport)
 {
     // r is not rounded: 1 <= r < 31, so each band's chance is its width / 30.
     const double r = 30.0 * static_cast<double>(random.Draw()) + 1.0;
@@ -167,8 +168,6 @@ void GenerateSystem(AppState& app)
     app.DisplayBackColor = 0;
     app.system.SystemName = "Unnamed System";
     app.CurrentFileName.clear();
-    if (app.UpdateDisplayCaption)
-        app.UpdateDisplayCaption();
     SetSystemType(app.system);
     if (app.system.SystemType == 1) {
         RollStar(app.system, *app.random, app.settings.Biozone);
@@ -189,7 +188,7 @@ void SetSystemType(StarSystem& system)
     system.SystemType = 1;
 }
 
-void RollStar(StarSystem& system, Random& random, std::int16_t biozoneOption)
+void RollStar(StarSystem& system, Random& random, BiozoneWidth biozoneOption)
 {
     random.Reseed();
     const int classRoll = Roll(random, 15);
@@ -244,7 +243,7 @@ void RollStar(StarSystem& system, Random& random, std::int16_t biozoneOption)
     ComputeZones(system, biozoneOption);
 }
 
-void ComputeZones(StarSystem& system, std::int16_t biozoneOption)
+void ComputeZones(StarSystem& system, BiozoneWidth biozoneOption)
 {
     const StarZones* row = nullptr;
     for (const StarZones& candidate : StarTable)
@@ -256,10 +255,11 @@ void ComputeZones(StarSystem& system, std::int16_t biozoneOption)
     system.BiozoneMax = row->max;
     system.InnerLimit = row->inner;
 
-    if (biozoneOption == 1)
+    if (biozoneOption == BiozoneWidth::Normal)
         return;
     Distance width = system.BiozoneMax - system.BiozoneMin;
-    if (biozoneOption == 3)
+    // Double, and any value a hand-edited settings file holds, widen once.
+    if (biozoneOption == BiozoneWidth::Triple)
         width = width * 2;
     const Distance half = Distance::FromDouble(width.ToDouble() / 2.0);
     system.BiozoneMin -= half;
@@ -268,7 +268,7 @@ void ComputeZones(StarSystem& system, std::int16_t biozoneOption)
         system.BiozoneMin = system.InnerLimit;
 }
 
-void RunOrbitPass(StarSystem& system, Random& random, std::int16_t lifeSupport)
+void RunOrbitPass(StarSystem& system, Random& random, LifeSupportLevel lifeSupport)
 {
     const auto distances = ComputeOrbitDistances(system, random);
     for (int n = 1; n <= StarSystem::OrbitCount; ++n) {
@@ -305,7 +305,7 @@ std::array<Distance, StarSystem::OrbitCount> ComputeOrbitDistances(const StarSys
     return d;
 }
 
-RolledOrbit RollOrbitContents(const StarSystem& system, Random& random, std::int16_t lifeSupport, int n,
+RolledOrbit RollOrbitContents(const StarSystem& system, Random& random, LifeSupportLevel lifeSupport, int n,
                               Distance d)
 {
     random.Reseed();
@@ -345,7 +345,7 @@ RolledOrbit RollOrbitContents(const StarSystem& system, Random& random, std::int
     return rolled;
 }
 
-void MakePlanet(const StarSystem& system, Random& random, std::int16_t lifeSupport, int n, Distance d,
+void MakePlanet(const StarSystem& system, Random& random, LifeSupportLevel lifeSupport, int n, Distance d,
                 std::int32_t& type, std::int16_t& radius, std::int16_t& moons, ElementText& elements)
 {
     switch (ZoneOf(system, d)) {

@@ -7,6 +7,7 @@
 #include "core/model/ElementText.h"
 #include "core/model/Random.h"
 #include "core/model/StarSystem.h"
+#include "core/settings/AppSettings.h"
 
 namespace kelvane {
 
@@ -42,8 +43,9 @@ struct OrbitPositions {
     std::int32_t YArc = 0;
 };
 
-// Replaces the whole current system: back colour, name, file name, caption,
-// system type, star, zones and the ten orbits.
+// Replaces the whole current system: back colour, name, file name, system
+// type, star, zones and the ten orbits. The caller shows the new name in the
+// Orbital Display's caption and refreshes the views.
 void GenerateSystem(AppState& app);
 
 // New orbits around the current star; the star, zones and name stay.
@@ -52,26 +54,27 @@ void GenerateOrbitsOnly(AppState& app);
 void SetSystemType(StarSystem& system);
 
 // Rolls class and type of the star, then calls ComputeZones.
-void RollStar(StarSystem& system, Random& random, std::int16_t biozoneOption);
+void RollStar(StarSystem& system, Random& random, BiozoneWidth biozoneOption);
 
 // Zones and inner limit from the star table, widened by the Biozone option
-// (1 Normal, 2 Double, 3 Triple). A pair the table lacks changes nothing.
-void ComputeZones(StarSystem& system, std::int16_t biozoneOption);
+// (any value but Normal and Triple widens as Double does). A pair the table
+// lacks changes nothing.
+void ComputeZones(StarSystem& system, BiozoneWidth biozoneOption);
 
 // The orbit pass: ten distances, then per orbit its contents and, for a
 // planet, its positions.
-void RunOrbitPass(StarSystem& system, Random& random, std::int16_t lifeSupport);
+void RunOrbitPass(StarSystem& system, Random& random, LifeSupportLevel lifeSupport);
 
 std::array<Distance, StarSystem::OrbitCount> ComputeOrbitDistances(const StarSystem& system, Random& random);
 
 // Orbit n (1 to 10) at distance d: nothing, an asteroid belt or a planet,
 // with the white-dwarf rule applied.
-RolledOrbit RollOrbitContents(const StarSystem& system, Random& random, std::int16_t lifeSupport, int n,
+RolledOrbit RollOrbitContents(const StarSystem& system, Random& random, LifeSupportLevel lifeSupport, int n,
                               Distance d);
 
 // Overwrites type (environment), radius, moons and elements with a new planet
 // for orbit n at distance d.
-void MakePlanet(const StarSystem& system, Random& random, std::int16_t lifeSupport, int n, Distance d,
+void MakePlanet(const StarSystem& system, Random& random, LifeSupportLevel lifeSupport, int n, Distance d,
                 std::int32_t& type, std::int16_t& radius, std::int16_t& moons, ElementText& elements);
 
 void MakeAsteroidBelt(ElementText& elements, Random& random);

@@ -16,13 +16,22 @@ struct WindowPlacement {
     bool operator==(const WindowPlacement&) const = default;
 };
 
+// The three options that choose one of a few values. Each holds the number
+// that the settings file holds: a hand-edited file can give any 16-bit
+// value, which passes through unchanged and is read by the rules of the code
+// that uses it (an unknown Life Support counts as Excellent, an unknown Bio
+// Zone as Normal, an unknown display style draws with the arced extents).
+enum class LifeSupportLevel : std::int16_t { Poor = 1, Average = 2, Good = 3, Excellent = 4 };
+enum class BiozoneWidth : std::int16_t { Normal = 1, Double = 2, Triple = 3 };
+enum class OrbitDisplayStyle : std::int16_t { Arced = 1, Flat = 2, Complete = 3 };
+
 // The user's options and the placement of the five long-lived windows.
 // Booleans are 16-bit integers, -1 for true and 0 for false, as the settings
 // file holds them; the Parts that read them decide what other values mean.
 struct AppSettings {
-    std::int16_t LifeSupport = 2;  // 1 Poor, 2 Average, 3 Good, 4 Excellent
-    std::int16_t Biozone = 1;      // 1 Normal, 2 Double, 3 Triple
-    std::int16_t OrbitDisplay = 1; // 1 Arced, 2 Flat, 3 Complete
+    LifeSupportLevel LifeSupport = LifeSupportLevel::Average;
+    BiozoneWidth Biozone = BiozoneWidth::Normal;
+    OrbitDisplayStyle OrbitDisplay = OrbitDisplayStyle::Arced;
     std::int16_t VisibleOrbits = -1;
     std::int16_t ColorText = -1;
     std::int16_t SwapBW = -1;

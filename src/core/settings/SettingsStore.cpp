@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <type_traits>
 
 namespace kelvane {
 
@@ -31,11 +32,13 @@ struct OptionKey {
     std::int16_t AppSettings::*field;
 };
 
-constexpr OptionKey OptionsKeys[] = {
-    {"LifeSupport", &AppSettings::LifeSupport},   {"Biozone", &AppSettings::Biozone},
-    {"OrbitDisplay", &AppSettings::OrbitDisplay}, {"VisibleOrbits", &AppSettings::VisibleOrbits},
-    {"ColorText", &AppSettings::ColorText},       {"SwapBW", &AppSettings::SwapBW},
-    {"WhiteOrbits", &AppSettings::WhiteOrbits},   {"OrbitPenWidth", &AppSettings::OrbitPenWidth},
+// The options after the three that hold one of a few values.
+constexpr OptionKey NumberOptionsKeys[] = {
+    {"VisibleOrbits", &AppSettings::VisibleOrbits},
+    {"ColorText", &AppSettings::ColorText},
+    {"SwapBW", &AppSettings::SwapBW},
+    {"WhiteOrbits", &AppSettings::WhiteOrbits},
+    {"OrbitPenWidth", &AppSettings::OrbitPenWidth},
 };
 
 constexpr std::string_view WindowsSection = "Windows";
@@ -44,7 +47,7 @@ constexpr std::string_view OptionsSection = "Options";
 // Calls visit(key, field) for every key of the settings file in writing
 // order, after pointing ini at the key's section. Settings is AppSettings
 // for reading and const AppSettings for writing; field is a reference to the
-// 16-bit or 32-bit member that the key holds.
+// 16-bit or 32-bit member, or the 16-bit enum, that the key holds.
 template <class Settings, class Visit>
 void VisitSettings(Settings& settings, modINI& ini, const std::string& settingsPath, Visit visit)
 {
@@ -62,19 +65,41 @@ void VisitSettings(Settings& settings, modINI& ini, const std::string& settingsP
     }
 
     ini.IniSetTarget(OptionsSection, settingsPath);
-    for (const OptionKey& option : OptionsKeys) {
+    key.assign("LifeSupport");
+    visit(key, settings.LifeSupport);
+    key.assign("Biozone");
+    visit(key, settings.Biozone);
+    key.assign("OrbitDisplay");
+    visit(key, settings.OrbitDisplay);
+    for (const OptionKey& option : NumberOptionsKeys) {
         key.assign(option.name);
         visit(key, settings.*(option.field));
     }
 }
 
+// The number a field holds, whether a plain integer or an enum.
+template <class Field> std::int32_t AsNumber(Field field)
+{
+    if constexpr (std::is_enum_v<Field>)
+        return static_cast<std::underlying_type_t<Field>>(field);
+    else
+        return field;
+}
+
 template <class Field> void ReadField(modINI& ini, const std::string& key, Field& field)
 {
-    const std::int32_t value = ini.IniReadInt(key, field);
-    // A number the field cannot hold is dropped like a missing key.
-    if (value < std::numeric_limits<Field>::min() || value > std::numeric_limits<Field>::max())
-        return;
-    field = static_cast<Field>(value);
+    if constexpr (std::is_enum_v<Field>) {
+        // Any number of the enum's 16 bits is kept as the file holds it.
+        auto number = static_cast<std::underlying_type_t<Field>>(field);
+        ReadField(ini, key, number);
+        field = static_cast<Field>(number);
+    } else {
+        const std::int32_t value = ini.IniReadInt(key, field);
+        // A number the field cannot hold is dropped like a missing key.
+        if (value < std::numeric_limits<Field>::min() || value > std::numeric_limits<Field>::max())
+            return;
+        field = static_cast<Field>(value);
+    }
 }
 
 } // namespace
@@ -93,7 +118,7 @@ void LoadSettings(AppSettings& settings, modINI& ini, const std::string& setting
 void SaveSettings(const AppSettings& settings, modINI& ini, const std::string& settingsPath)
 {
     VisitSettings(settings, ini, settingsPath, [&ini](const std::string& key, const auto& field) {
-        ini.IniWriteInt(key, field); // a file that cannot be written keeps what it held
+        ini.IniWriteInt(key, AsNumber(field)); // a file that cannot be written keeps what it held
     });
 }
 

@@ -4,13 +4,12 @@
 
 #include "core/drawing/OrbitalDisplay.h"
 #include "gui/display/SurfaceWidget.h"
-#include "gui/shell/Controller.h"
 #include "gui/shell/Twips.h"
 
 namespace kelvane {
 
-frmOrbitalDisplay::frmOrbitalDisplay(Controller& controller)
-    : m_controller(controller), m_surface(new SurfaceWidget(this))
+frmOrbitalDisplay::frmOrbitalDisplay(const AppState& app, QWidget* parent)
+    : QWidget(parent), m_app(app), m_surface(new SurfaceWidget(this))
 {
     setObjectName(QStringLiteral("frmOrbitalDisplay"));
     setWindowTitle(QStringLiteral("Orbital Display"));
@@ -32,15 +31,15 @@ QSize frmOrbitalDisplay::DesignedSize() const
 
 void frmOrbitalDisplay::Redraw()
 {
-    const AppState& app = m_controller.State();
-    DrawOrbitalDisplay(m_surface->Surface(), app.system, app.settings, app.DisplayBackColor, *app.random);
+    DrawOrbitalDisplay(m_surface->Surface(), m_app.system, m_app.settings, m_app.DisplayBackColor,
+                       *m_app.random);
     m_surface->update();
 }
 
 int frmOrbitalDisplay::PickAt(const QPointF& logical) const
 {
     const DrawingSurface& surface = m_surface->Surface();
-    return PickOrbit(logical.x(), logical.y(), m_controller.Settings().OrbitDisplay, surface.LogicalWidth(),
+    return PickOrbit(logical.x(), logical.y(), m_app.settings.OrbitDisplay, surface.LogicalWidth(),
                      surface.LogicalHeight());
 }
 
@@ -49,7 +48,7 @@ void frmOrbitalDisplay::OnMousePressed(Qt::MouseButton button, QPointF logical)
     if (button != Qt::RightButton)
         return;
     if (const int n = PickAt(logical); n != 0)
-        m_controller.OrbitPicked(n);
+        emit OrbitPicked(n);
 }
 
 } // namespace kelvane

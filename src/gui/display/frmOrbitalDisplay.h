@@ -2,34 +2,40 @@
 
 #include <QWidget>
 
+#include "core/AppState.h"
+
 namespace kelvane {
 
-class Controller;
 class SurfaceWidget;
 
 // The Orbital Display window: the drawing control vsdDisplay filling its
 // inside, the system's name in its caption, and a right-click that picks an
-// orbit by its drawn distance and opens it in the Force Orbit dialog.
+// orbit by its drawn distance, which the window reports with OrbitPicked.
 class frmOrbitalDisplay final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit frmOrbitalDisplay(Controller& controller);
+    explicit frmOrbitalDisplay(const AppState& app, QWidget* parent = nullptr);
 
     SurfaceWidget* vsdDisplay() const { return m_surface; }
     // The frame size on first start, before any placement is saved.
     QSize DesignedSize() const;
 
-    // Draws the current system anew and shows it.
+    // Draws the current system anew and shows it. The asteroid dots take
+    // their draws from the state's random source.
     void Redraw();
 
     // The orbit a right-click at a logical position picks; 0 for none.
     int PickAt(const QPointF& logical) const;
 
+signals:
+    // A right-click picked orbit n (1 to 10).
+    void OrbitPicked(int n);
+
 private:
     void OnMousePressed(Qt::MouseButton button, QPointF logical);
 
-    Controller& m_controller;
+    const AppState& m_app;
     SurfaceWidget* m_surface;
 };
 

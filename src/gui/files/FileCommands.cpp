@@ -63,12 +63,12 @@ std::string WithSystemFileExtension(const std::string& path)
 
 void OpenSystemCommand(Controller& controller)
 {
-    AppState& app = controller.State();
+    const AppState& app = controller.State();
     const std::optional<QString> chosen =
         controller.Dialogs().ChooseOpen(SystemFileFilter(), ToQt(app.CurrentFileName));
     if (!chosen)
         return;
-    const FileResult result = LoadSystemFile(app, FromQt(*chosen), QtDecimalSeparator());
+    const FileResult result = controller.ChangeByLoading(FromQt(*chosen));
     if (result.outcome == FileOutcome::NotKelvaneFile) {
         // The 2.0 reader's own box and refresh; the command refreshes again.
         controller.Dialogs().ShowLoadError(QString::fromStdString(result.message));
@@ -81,7 +81,7 @@ void OpenSystemCommand(Controller& controller)
 
 void SaveSystemAsCommand(Controller& controller)
 {
-    AppState& app = controller.State();
+    const AppState& app = controller.State();
     const std::string& proposed = app.CurrentFileName.empty() ? app.system.SystemName : app.CurrentFileName;
     const std::optional<QString> chosen = controller.Dialogs().ChooseSave(SystemFileFilter(), ToQt(proposed));
     if (!chosen)
@@ -94,8 +94,7 @@ void SaveSystemAsCommand(Controller& controller)
         return;
     if (!SaveSystemFile(app.system, path, QtDecimalSeparator()).Ok())
         return;
-    app.CurrentFileName = path;
-    controller.UpdateDisplayCaption();
+    controller.RecordSavedFile(path);
 }
 
 } // namespace kelvane

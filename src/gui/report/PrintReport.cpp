@@ -50,7 +50,7 @@ PrintDialogFunction SetPrintDialog(PrintDialogFunction dialog)
 
 void PrintReport(Controller& controller, std::int16_t preview)
 {
-    AppState& app = controller.State();
+    const AppState& app = controller.State();
     // Set directly, not through the wait-cursor stack, so BusyFlag stays.
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
 
@@ -62,7 +62,7 @@ void PrintReport(Controller& controller, std::int16_t preview)
     }
     window = new frmPreview(controller.MainWindow());
 
-    app.DisplayBackColor = ReportPictureBackColor(app.settings);
+    controller.SetDisplayBackColor(ReportPictureBackColor(app.settings));
     window->SetDocument(BuildSystemReport(app.system, app.settings, app.DisplayBackColor, *app.random,
                                           QtDecimalSeparator(), window->VSDraw1()->Surface()));
     QGuiApplication::restoreOverrideCursor();
@@ -76,7 +76,7 @@ void PrintReport(Controller& controller, std::int16_t preview)
             window->PaintDocument(&printer);
     }
 
-    app.DisplayBackColor = AfterReportBackColor(app.settings);
+    controller.SetDisplayBackColor(AfterReportBackColor(app.settings));
 }
 
 } // namespace kelvane

@@ -4,10 +4,11 @@
 #include <QFont>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMessageBox>
 
 #include "core/drawing/OrbitalDisplay.h"
-#include "core/model/OrbitEditing.h"
+#include "core/files/SystemFile.h"
 #include "core/model/modGenerate.h"
 #include "core/settings/SettingsStore.h"
 #include "gui/display/frmOrbitalDisplay.h"
@@ -54,7 +55,6 @@ Controller::Controller(std::string appFolder)
                               QString::fromUtf8(IniLogicErrorTitle.data(), IniLogicErrorTitle.size()),
                               QString::fromUtf8(IniLogicErrorText.data(), IniLogicErrorText.size()));
     });
-    m_app.UpdateDisplayCaption = [this] { UpdateDisplayCaption(); };
 }
 
 Controller::~Controller() = default;
@@ -71,18 +71,48 @@ void Controller::Main()
     SetDefaultSettings(m_app.settings);
     LoadSettings(m_app.settings, m_ini, m_settingsPath);
 
-    m_main = std::make_unique<mdiMain>(*this);
-    m_main->Load();
+    m_main = std::make_unique<mdiMain>(m_app);
+    ConnectMainWindow();
+    m_main->Load(m_app.settings.Main);
     m_main->show();
 
-    // The children in their order; Quick Tips, shown last, is the active one.
-    FrameOf(OrbitalDisplay())->show();
-    FrameOf(Elements())->show();
-    FrameOf(Info())->show();
-    QuickTips();
+    // The children in their order; Quick Tips, shown last, is the active one
+    // and has the keyboard focus on its first button.
+    OrbitalDisplay();
+    Elements();
+    Info();
     ShowQuickTips();
 
     NewSystemCommand();
+}
+
+void Controller::ConnectMainWindow()
+{
+    mdiMain* w = m_main.get();
+    connect(w, &mdiMain::NewSystemRequested, this, &Controller::NewSystemCommand);
+    connect(w, &mdiMain::NewOrbitsRequested, this, &Controller::NewOrbitsOnlyCommand);
+    connect(w, &mdiMain::LoadRequested, this, &Controller::OpenSystemCommand);
+    connect(w, &mdiMain::SaveAsRequested, this, &Controller::SaveSystemAsCommand);
+    connect(w, &mdiMain::PrintRequested, this, &Controller::PrintReport);
+    connect(w, &mdiMain::ExitRequested, this, [this] {
+        ShutdownApp();
+        m_main->close();
+    });
+    connect(w, &mdiMain::Closing, this, &Controller::ShutdownApp);
+    connect(w, &mdiMain::LifeSupportChosen, this, &Controller::SetLifeSupport);
+    connect(w, &mdiMain::BiozoneChosen, this, &Controller::SetBiozone);
+    connect(w, &mdiMain::OrbitDisplayChosen, this, &Controller::SetOrbitDisplay);
+    connect(w, &mdiMain::OrbitDisplayComboChosen, this, &Controller::OnOrbitDisplayCombo);
+    connect(w, &mdiMain::SwapBWToggled, this, &Controller::ToggleSwapBW);
+    connect(w, &mdiMain::VisibleOrbitsToggled, this, &Controller::ToggleVisibleOrbits);
+    connect(w, &mdiMain::WhiteOrbitsToggled, this, &Controller::ToggleWhiteOrbits);
+    connect(w, &mdiMain::ThickerOrbitsToggled, this, &Controller::ToggleThickerOrbits);
+    connect(w, &mdiMain::ColoredTextToggled, this, &Controller::ToggleColoredText);
+    connect(w, &mdiMain::ForceOrbitRequested, this, &Controller::ForceOrbit);
+    connect(w, &mdiMain::ContentsChosen, this, &Controller::PopupSetContents);
+    connect(w, &mdiMain::EnvironmentChosen, this, &Controller::PopupSetEnvironment);
+    connect(w, &mdiMain::QuickTipsRequested, this, &Controller::ShowQuickTips);
+    connect(w, &mdiMain::AboutRequested, this, &Controller::ShowAbout);
 }
 
 void Controller::ShutdownApp()
@@ -90,13 +120,10 @@ void Controller::ShutdownApp()
     if (!m_main)
         return;
     RecordPlacement(*m_main, m_app.settings.Main);
-    // A child window that the user closed is recorded as normal, at the
-    // place it was given when it was loaded.
+    // A child window that the user closed would load again at the placement
+    // on record and be recorded from there as normal: only the state changes.
     const auto record = [this](const QWidget* form, WindowPlacement& placement) {
-        QMdiSubWindow* frame = FrameOf(form);
-        if (frame == nullptr)
-            return;
-        if (frame->isVisible())
+        if (QMdiSubWindow* frame = FrameOf(form); frame != nullptr && frame->isVisible())
             RecordPlacement(*frame, placement);
         else
             placement.State = 0;
@@ -108,11 +135,11 @@ void Controller::ShutdownApp()
     SaveSettings(m_app.settings, m_ini, m_settingsPath);
 }
 
-QMdiSubWindow* Controller::AddChild(QWidget* content)
+QMdiSubWindow* Controller::AddChild(QWidget* content, const QRect& firstPlace)
 {
     QMdiSubWindow* frame = m_main->ClientArea()->addSubWindow(content);
-    // Closing a child only hides it: it is shown again, as it was, on demand.
-    frame->setAttribute(Qt::WA_DeleteOnClose, false);
+    // Closing a child unloads it; whatever needs it later loads it again.
+    frame->setAttribute(Qt::WA_DeleteOnClose, true);
     if (content->minimumSize() == content->maximumSize() && !content->minimumSize().isEmpty()) {
         // A window of fixed size: the user cannot drag its border.
         frame->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -120,6 +147,9 @@ QMdiSubWindow* Controller::AddChild(QWidget* content)
                               Qt::WindowCloseButtonHint);
         frame->adjustSize();
         frame->setFixedSize(frame->size());
+        frame->move(firstPlace.topLeft());
+    } else {
+        frame->setGeometry(firstPlace);
     }
     return frame;
 }
@@ -129,45 +159,53 @@ QMdiSubWindow* Controller::FrameOf(const QWidget* content) const
     return content != nullptr ? qobject_cast<QMdiSubWindow*>(content->parentWidget()) : nullptr;
 }
 
-template <class Form>
-Form* Controller::Child(Form*& form, WindowPlacement& placement, QPoint firstPlace, bool withSize)
-{
-    if (form == nullptr) {
-        form = new Form(*this);
-        QMdiSubWindow* frame = AddChild(form);
-        frame->move(firstPlace);
-        ApplyOrCapturePlacement(*frame, placement, withSize);
-    }
-    return form;
-}
-
 frmOrbitalDisplay* Controller::OrbitalDisplay()
 {
-    if (m_display == nullptr) {
-        m_display = new frmOrbitalDisplay(*this);
-        QMdiSubWindow* frame = AddChild(m_display);
-        frame->setGeometry(QRect(DisplayFirstPlace, m_display->DesignedSize()));
+    if (m_display == nullptr && m_main) {
+        m_display = new frmOrbitalDisplay(m_app);
+        connect(m_display, &frmOrbitalDisplay::OrbitPicked, this, &Controller::ForceOrbit);
+        QMdiSubWindow* frame = AddChild(m_display, QRect(DisplayFirstPlace, m_display->DesignedSize()));
         ApplyOrCapturePlacement(*frame, m_app.settings.Orbit);
+        m_display->setWindowTitle(ToQt(DisplayCaption(m_app.system.SystemName)));
+        frame->show();
     }
     return m_display;
 }
 
 frmElements* Controller::Elements()
 {
-    return Child(m_elements, m_app.settings.Elements, ElementsFirstPlace, true);
+    if (m_elements == nullptr && m_main) {
+        m_elements = new frmElements(m_app);
+        QMdiSubWindow* frame = AddChild(m_elements, QRect(ElementsFirstPlace, QSize()));
+        ApplyOrCapturePlacement(*frame, m_app.settings.Elements);
+        frame->show();
+    }
+    return m_elements;
 }
 
 frmInfo* Controller::Info()
 {
-    // Its size is fixed: only its place comes back.
-    return Child(m_info, m_app.settings.Info, InfoFirstPlace, false);
+    if (m_info == nullptr && m_main) {
+        m_info = new frmInfo(m_app);
+        connect(m_info, &frmInfo::NameEdited, this,
+                [this](const QString& name) { ChangeName(FromQt(name)); });
+        connect(m_info, &frmInfo::ContainsPopupAsked, this, &Controller::OnContainsPopupAsked);
+        connect(m_info, &frmInfo::EnvironmentPopupAsked, this, &Controller::OnEnvironmentPopupAsked);
+        QMdiSubWindow* frame = AddChild(m_info, QRect(InfoFirstPlace, QSize()));
+        // Its size is fixed: only its place comes back.
+        ApplyOrCapturePlacement(*frame, m_app.settings.Info, false);
+        frame->show();
+    }
+    return m_info;
 }
 
 frmQuickOpts* Controller::QuickTips()
 {
-    if (m_quickTips == nullptr) {
-        m_quickTips = new frmQuickOpts(*this);
-        QMdiSubWindow* frame = AddChild(m_quickTips);
+    if (m_quickTips == nullptr && m_main) {
+        m_quickTips = new frmQuickOpts;
+        connect(m_quickTips, &frmQuickOpts::GenerateSystemClicked, this, &Controller::NewSystemCommand);
+        connect(m_quickTips, &frmQuickOpts::RegenerateOrbitsClicked, this, &Controller::NewOrbitsOnlyCommand);
+        QMdiSubWindow* frame = AddChild(m_quickTips, QRect(QuickTipsFirstPlace, frmQuickOpts::LoadSize()));
         // A tool window: no minimise or maximise button, never smaller than
         // its minimum on either side.
         frame->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -175,6 +213,7 @@ frmQuickOpts* Controller::QuickTips()
         frame->setMinimumSize(frmQuickOpts::MinimumOuterSide(), frmQuickOpts::MinimumOuterSide());
         frame->setGeometry(QRect(QuickTipsFirstPlace, frmQuickOpts::LoadSize()));
         ApplyOrCapturePlacement(*frame, m_app.settings.Quick);
+        frame->show();
     }
     return m_quickTips;
 }
@@ -182,24 +221,30 @@ frmQuickOpts* Controller::QuickTips()
 void Controller::ShowQuickTips()
 {
     QMdiSubWindow* frame = FrameOf(QuickTips());
+    if (frame == nullptr)
+        return;
     frame->show();
     m_main->ClientArea()->setActiveSubWindow(frame);
+    // The window's first button takes the focus, as in any window made active.
+    m_quickTips->findChild<QWidget*>(QStringLiteral("Command1"))->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void Controller::NewSystemCommand()
 {
-    GenerateSystem(m_app);
+    ChangeToNewSystem();
     RefreshAll();
 }
 
 void Controller::NewOrbitsOnlyCommand()
 {
-    GenerateOrbitsOnly(m_app);
+    ChangeToNewOrbits();
     RefreshAll();
 }
 
 void Controller::RefreshAll()
 {
+    if (!m_main)
+        return;
     m_mouse.PushMousePointer(MousePointer::Hourglass);
     OrbitalDisplay()->Redraw();
     Info()->RefreshForm();
@@ -210,24 +255,107 @@ void Controller::RefreshAll()
 
 void Controller::UpdateDisplayCaption()
 {
-    if (m_main)
-        OrbitalDisplay()->setWindowTitle(ToQt(DisplayCaption(m_app.system.SystemName)));
+    if (!m_main)
+        return;
+    // A window that was closed comes back with the current drawing.
+    const bool loaded = m_display == nullptr;
+    OrbitalDisplay()->setWindowTitle(ToQt(DisplayCaption(m_app.system.SystemName)));
+    if (loaded)
+        m_display->Redraw();
 }
 
-void Controller::SetLifeSupport(std::int16_t value)
+template <class Edit> void Controller::ChangeSystem(Edit edit)
+{
+    // The state before this line and after the next is one step of the
+    // system's history.
+    edit(m_app);
+}
+
+void Controller::ChangeToNewSystem()
+{
+    ChangeSystem([](AppState& app) { GenerateSystem(app); });
+    UpdateDisplayCaption();
+}
+
+void Controller::ChangeToNewOrbits()
+{
+    ChangeSystem([](AppState& app) { GenerateOrbitsOnly(app); });
+}
+
+void Controller::ChangeByForcing(int n, const ForceChoice& choice)
+{
+    if (n < 1 || n > StarSystem::OrbitCount)
+        return;
+    ChangeSystem([&](AppState& app) { ApplyForceOrbit(app.system, *app.random, n, choice); });
+}
+
+void Controller::ChangeContents(int n, OrbitContents contents)
+{
+    if (n < 1 || n > StarSystem::OrbitCount)
+        return;
+    ChangeSystem([&](AppState& app) {
+        SetOrbitContents(app.system, *app.random, app.settings.LifeSupport, n, contents);
+    });
+}
+
+void Controller::ChangeEnvironment(int n, std::int32_t environment)
+{
+    if (n < 1 || n > StarSystem::OrbitCount)
+        return;
+    ChangeSystem([&](AppState& app) { SetOrbitEnvironment(app.system, n, environment); });
+}
+
+void Controller::ChangeName(const std::string& name)
+{
+    ChangeSystem([&](AppState& app) { app.system.SystemName = name; });
+    UpdateDisplayCaption();
+}
+
+FileResult Controller::ChangeByLoading(const std::string& path)
+{
+    FileResult result;
+    ChangeSystem([&](AppState& app) {
+        result = LoadSystemFile(app.system, path, QtDecimalSeparator());
+        if (result.Ok())
+            app.CurrentFileName = path;
+    });
+    if (result.Ok())
+        UpdateDisplayCaption();
+    return result;
+}
+
+void Controller::RecordSavedFile(const std::string& path)
+{
+    m_app.CurrentFileName = path;
+    UpdateDisplayCaption();
+}
+
+void Controller::SetDisplayBackColor(Colour colour)
+{
+    m_app.DisplayBackColor = colour;
+}
+
+void Controller::SetLifeSupport(LifeSupportLevel value)
 {
     m_app.settings.LifeSupport = value;
 }
 
-void Controller::SetBiozone(std::int16_t value)
+void Controller::SetBiozone(BiozoneWidth value)
 {
     m_app.settings.Biozone = value;
 }
 
-void Controller::SetOrbitDisplay(std::int16_t value)
+void Controller::SetOrbitDisplay(OrbitDisplayStyle value)
 {
     m_app.settings.OrbitDisplay = value;
     RefreshAll();
+}
+
+void Controller::OnOrbitDisplayCombo(OrbitDisplayStyle style)
+{
+    // A refresh moves the selection itself while the hourglass shows.
+    if (!m_mouse.BusyFlag())
+        SetOrbitDisplay(style);
 }
 
 void Controller::ToggleSwapBW()
@@ -262,8 +390,13 @@ void Controller::ToggleColoredText()
 
 void Controller::ForceOrbit(int n)
 {
-    if (m_forceOrbit == nullptr)
-        m_forceOrbit = new frmForceOrbit(*this, m_main.get());
+    if (m_forceOrbit == nullptr) {
+        m_forceOrbit = new frmForceOrbit(m_app, m_main.get());
+        connect(m_forceOrbit, &frmForceOrbit::Okayed, this, [this](int orbit, const ForceChoice& choice) {
+            ChangeByForcing(orbit, choice);
+            RefreshAll();
+        });
+    }
     m_forceOrbit->ForceOrbit(n);
 }
 
@@ -272,16 +405,26 @@ frmForceOrbit* Controller::ForceOrbitDialog() const
     return m_forceOrbit;
 }
 
-void Controller::OrbitPicked(int n)
+void Controller::OnContainsPopupAsked(int n, const QPoint& globalPosition)
 {
-    ForceOrbit(n);
+    m_app.PopupOrbit = static_cast<std::int16_t>(n);
+    m_main->ContainsPopup()->popup(globalPosition);
+}
+
+void Controller::OnEnvironmentPopupAsked(int n, const QPoint& globalPosition)
+{
+    m_app.PopupOrbit = static_cast<std::int16_t>(n);
+    // Only a planet has an environment to change; a value outside the
+    // table shows as an empty row and is offered nothing either.
+    if (n >= 1 && n <= StarSystem::OrbitCount && IsEnvironment(m_app.system.Orbit(n).Type))
+        m_main->EnvironmentPopup()->popup(globalPosition);
 }
 
 void Controller::PopupSetContents(OrbitContents contents)
 {
     if (m_app.PopupOrbit < 1 || m_app.PopupOrbit > StarSystem::OrbitCount)
         return;
-    SetOrbitContents(m_app.system, *m_app.random, m_app.settings.LifeSupport, m_app.PopupOrbit, contents);
+    ChangeContents(m_app.PopupOrbit, contents);
     RefreshAll();
 }
 
@@ -289,7 +432,7 @@ void Controller::PopupSetEnvironment(std::int32_t environment)
 {
     if (m_app.PopupOrbit < 1 || m_app.PopupOrbit > StarSystem::OrbitCount)
         return;
-    SetOrbitEnvironment(m_app.system, m_app.PopupOrbit, environment);
+    ChangeEnvironment(m_app.PopupOrbit, environment);
     RefreshAll();
 }
 

@@ -7,7 +7,9 @@
 #include <string>
 
 #include "core/AppState.h"
+#include "core/files/FileResult.h"
 #include "core/model/Codes.h"
+#include "core/model/OrbitEditing.h"
 #include "core/settings/modINI.h"
 #include "gui/shell/MousePointer.h"
 
@@ -26,8 +28,9 @@ class frmQuickOpts;
 
 // Carries out what the user asks for: the commands of the menus, toolbar and
 // windows, start-up and shutdown, and the one refresh that ends every change.
-// It owns the shared state and the long-lived windows; the windows report to
-// it and never call one another.
+// It owns the shared state and the long-lived windows. The windows only read
+// the state and report through their signals what the user asked for; they
+// never change it and never call one another.
 class Controller final : public QObject {
     Q_OBJECT
 
@@ -49,32 +52,58 @@ public:
     void RefreshAll();
     void UpdateDisplayCaption();
 
-    void SetLifeSupport(std::int16_t value);
-    void SetBiozone(std::int16_t value);
-    void SetOrbitDisplay(std::int16_t value);
+    void SetLifeSupport(LifeSupportLevel value);
+    void SetBiozone(BiozoneWidth value);
+    void SetOrbitDisplay(OrbitDisplayStyle value);
     void ToggleSwapBW();
     void ToggleVisibleOrbits();
     void ToggleWhiteOrbits();
     void ToggleThickerOrbits();
     void ToggleColoredText();
 
+    // Fills the Force Orbit dialog for orbit n and shows it.
     void ForceOrbit(int n);
     void PopupSetContents(OrbitContents contents);
     void PopupSetEnvironment(std::int32_t environment);
-    // A right-click in the Orbital Display picked orbit n (1 to 10).
-    void OrbitPicked(int n);
 
     void ShowQuickTips();
     void ShowAbout();
 
-    AppState& State() { return m_app; }
+    // Changes of the current system. Every change of StarSystem, and of the
+    // CurrentFileName and DisplayBackColor that go with it, passes through
+    // one of these, and each of them through ChangeSystem: the one place
+    // that sees the state before and after every change. None refreshes the
+    // views; the commands above do that.
+    void ChangeToNewSystem();
+    void ChangeToNewOrbits();
+    void ChangeByForcing(int n, const ForceChoice& choice);
+    void ChangeContents(int n, OrbitContents contents);
+    void ChangeEnvironment(int n, std::int32_t environment);
+    void ChangeName(const std::string& name);
+    // Reads the file at path into the system. On Done the file becomes the
+    // current file and the caption shows the name; on any other outcome
+    // neither changes, though a damaged file may have stored some fields.
+    FileResult ChangeByLoading(const std::string& path);
+
+    // A completed Save As: the file becomes the current file and the caption
+    // is written anew. The system itself does not change.
+    void RecordSavedFile(const std::string& path);
+    // The background of the drawings, which a report sets before and after
+    // it draws its picture. Not a change of the system.
+    void SetDisplayBackColor(Colour colour);
+
+    const AppState& State() const { return m_app; }
+    // For tests and for the commands of gui/files and gui/report, which
+    // stand in for the controller; the windows never get it.
+    AppState& MutableState() { return m_app; }
     AppSettings& Settings() { return m_app.settings; }
     const AppSettings& Settings() const { return m_app.settings; }
     MousePointer& Mouse() { return m_mouse; }
     mdiMain* MainWindow() const { return m_main.get(); }
     const std::string& SettingsPath() const { return m_settingsPath; }
 
-    // The long-lived windows, each created (and placed) on first use. The
+    // The long-lived child windows, each created, placed and shown when it
+    // does not exist: at start-up, and again after the user closed it. The
     // frames are the child windows of the main window's client area.
     frmOrbitalDisplay* OrbitalDisplay();
     frmElements* Elements();
@@ -90,20 +119,24 @@ public:
     frmForceOrbit* ForceOrbitDialog() const;
 
 private:
-    // One child window: its content, its frame and its placement.
-    template <class Form>
-    Form* Child(Form*& form, WindowPlacement& placement, QPoint firstPlace, bool withSize);
-    QMdiSubWindow* AddChild(QWidget* content);
+    template <class Edit> void ChangeSystem(Edit edit);
+    void ConnectMainWindow();
+    // A child window's frame in the client area, closed for good by its
+    // close box, shown at once.
+    QMdiSubWindow* AddChild(QWidget* content, const QRect& firstPlace);
+    void OnOrbitDisplayCombo(OrbitDisplayStyle style);
+    void OnContainsPopupAsked(int n, const QPoint& globalPosition);
+    void OnEnvironmentPopupAsked(int n, const QPoint& globalPosition);
 
     AppState m_app;
     modINI m_ini;
     MousePointer m_mouse;
     std::string m_settingsPath;
     std::unique_ptr<mdiMain> m_main;
-    frmOrbitalDisplay* m_display = nullptr;
-    frmElements* m_elements = nullptr;
-    frmInfo* m_info = nullptr;
-    frmQuickOpts* m_quickTips = nullptr;
+    QPointer<frmOrbitalDisplay> m_display;
+    QPointer<frmElements> m_elements;
+    QPointer<frmInfo> m_info;
+    QPointer<frmQuickOpts> m_quickTips;
     QPointer<frmForceOrbit> m_forceOrbit;
     std::unique_ptr<FileDialogs> m_dialogs;
 };

@@ -4,13 +4,12 @@
 #include <QPushButton>
 #include <cmath>
 
-#include "gui/shell/Controller.h"
 #include "gui/shell/Twips.h"
 
 namespace kelvane {
 
-frmQuickOpts::frmQuickOpts(Controller& controller)
-    : m_command1(new QPushButton(QStringLiteral("&Generate System"), this)),
+frmQuickOpts::frmQuickOpts(QWidget* parent)
+    : QWidget(parent), m_command1(new QPushButton(QStringLiteral("&Generate System"), this)),
       m_command2(new QPushButton(QStringLiteral("Re-Generate Orbits"), this)),
       m_text1(new QPlainTextEdit(this))
 {
@@ -22,8 +21,8 @@ frmQuickOpts::frmQuickOpts(Controller& controller)
     m_text1->setReadOnly(true);
     m_text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_text1->setPlainText(TipsText());
-    connect(m_command1, &QPushButton::clicked, this, [&controller] { controller.NewSystemCommand(); });
-    connect(m_command2, &QPushButton::clicked, this, [&controller] { controller.NewOrbitsOnlyCommand(); });
+    connect(m_command1, &QPushButton::clicked, this, &frmQuickOpts::GenerateSystemClicked);
+    connect(m_command2, &QPushButton::clicked, this, &frmQuickOpts::RegenerateOrbitsClicked);
     ApplyLayout();
 }
 

@@ -9,16 +9,14 @@ class QPushButton;
 
 namespace kelvane {
 
-class Controller;
-
-// The Quick Tips window: two buttons that make a new system or new orbits,
+// The Quick Tips window: two buttons that ask for a new system or new orbits,
 // and three tips on how to use the program. It lays itself out anew at every
 // size.
 class frmQuickOpts final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit frmQuickOpts(Controller& controller);
+    explicit frmQuickOpts(QWidget* parent = nullptr);
 
     // The outer size the window takes when it is loaded, before a recorded
     // placement replaces it.
@@ -35,6 +33,10 @@ public:
         QRectF command1, command2, text1;
     };
     static Layout LayoutFor(int clientWidthTwips, int clientHeightTwips);
+
+signals:
+    void GenerateSystemClicked();
+    void RegenerateOrbitsClicked();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -1,7 +1,10 @@
 #include "gui/shell/mdiMain.h"
 
+#include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -9,7 +12,6 @@
 #include <QVBoxLayout>
 
 #include "core/model/Codes.h"
-#include "gui/shell/Controller.h"
 #include "gui/shell/Placement.h"
 #include "gui/shell/ToolbarIcons.h"
 #include "gui/shell/Twips.h"
@@ -57,13 +59,13 @@ bool IsOn(std::int16_t value)
     return value != 0;
 }
 
-// The combo lists "Arced", "Complete", "Flat": positions 0, 1, 2 stand for
-// OrbitDisplay 1, 3, 2.
-constexpr std::int16_t DisplayOfPosition[3] = {1, 3, 2};
+// The combo lists "Arced", "Complete", "Flat": positions 0, 1, 2.
+constexpr OrbitDisplayStyle DisplayOfPosition[3] = {OrbitDisplayStyle::Arced, OrbitDisplayStyle::Complete,
+                                                    OrbitDisplayStyle::Flat};
 
 } // namespace
 
-mdiMain::mdiMain(Controller& controller) : m_controller(controller)
+mdiMain::mdiMain(const AppState& app) : m_app(app)
 {
     setObjectName(QStringLiteral("mdiMain"));
     setWindowTitle(QStringLiteral("Kelvane"));
@@ -76,6 +78,9 @@ mdiMain::mdiMain(Controller& controller) : m_controller(controller)
     CreateToolbar();
     m_mdiArea = new QMdiArea(central);
     m_mdiArea->setObjectName(QStringLiteral("ClientArea"));
+    // A child window partly outside the client area can be scrolled to.
+    m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     layout->addWidget(m_mdiArea, 1);
 
     CreateFileMenu();
@@ -84,10 +89,19 @@ mdiMain::mdiMain(Controller& controller) : m_controller(controller)
     CreateHelpMenu();
     CreatePopupMenus();
 
+    for (const QAction* action : findChildren<QAction*>())
+        if (!action->shortcut().isEmpty())
+            m_menuShortcuts << action->shortcut();
+    // A text box claims Ctrl+X, Ctrl+C, Ctrl+V and Ctrl+A for itself; the
+    // filter lets the menu items have them wherever the focus is.
+    qApp->installEventFilter(this);
+
     // The designed client area, on first start before any placement exists,
     // is widened here so that the child windows sit side by side.
     resize(PxSize(15000, 9900));
 }
+
+mdiMain::~mdiMain() = default;
 
 void mdiMain::CreateToolbar()
 {
@@ -115,11 +129,11 @@ void mdiMain::CreateToolbar()
         button->setIconSize(QSize(Px(375) - 6, Px(315) - 6));
         toolbit[i] = button;
     }
-    connect(toolbit[0], &QToolButton::clicked, this, [this] { m_controller.NewSystemCommand(); });
-    connect(toolbit[1], &QToolButton::clicked, this, [this] { m_controller.OpenSystemCommand(); });
-    connect(toolbit[2], &QToolButton::clicked, this, [this] { m_controller.SaveSystemAsCommand(); });
-    connect(toolbit[3], &QToolButton::clicked, this, [this] { m_controller.PrintReport(false); });
-    connect(toolbit[4], &QToolButton::clicked, this, [this] { m_controller.PrintReport(true); });
+    connect(toolbit[0], &QToolButton::clicked, this, &mdiMain::NewSystemRequested);
+    connect(toolbit[1], &QToolButton::clicked, this, &mdiMain::LoadRequested);
+    connect(toolbit[2], &QToolButton::clicked, this, &mdiMain::SaveAsRequested);
+    connect(toolbit[3], &QToolButton::clicked, this, [this] { emit PrintRequested(false); });
+    connect(toolbit[4], &QToolButton::clicked, this, [this] { emit PrintRequested(true); });
 
     m_cmbOrbitDisplay = new QComboBox(strip);
     m_cmbOrbitDisplay->setObjectName(QStringLiteral("cmbOrbitDisplay"));
@@ -137,70 +151,90 @@ void mdiMain::CreateFileMenu()
 {
     QMenu* file = AddMenu(this, menuBar(), nullptr, "mnuFileMenu", QStringLiteral("&File"));
     connect(AddItem(file, "mnuFileNew", QStringLiteral("&New"), QKeySequence(QStringLiteral("Ctrl+N"))),
-            &QAction::triggered, this, [this] { m_controller.NewSystemCommand(); });
+            &QAction::triggered, this, &mdiMain::NewSystemRequested);
     connect(AddItem(file, "mnuFileNewOrbits", QStringLiteral("New Orbits &Only"),
                     QKeySequence(QStringLiteral("Ctrl+O"))),
-            &QAction::triggered, this, [this] { m_controller.NewOrbitsOnlyCommand(); });
+            &QAction::triggered, this, &mdiMain::NewOrbitsRequested);
     AddSeparator(file, "mnuFileSpace3");
     connect(AddItem(file, "mnuFileLoad", QStringLiteral("&Load..."), QKeySequence(QStringLiteral("Ctrl+L"))),
-            &QAction::triggered, this, [this] { m_controller.OpenSystemCommand(); });
+            &QAction::triggered, this, &mdiMain::LoadRequested);
     connect(
         AddItem(file, "mnuFileSave", QStringLiteral("&Save As..."), QKeySequence(QStringLiteral("Ctrl+S"))),
-        &QAction::triggered, this, [this] { m_controller.SaveSystemAsCommand(); });
+        &QAction::triggered, this, &mdiMain::SaveAsRequested);
     AddSeparator(file, "mnuFileSpace");
     connect(
         AddItem(file, "mnuFilePrint", QStringLiteral("&Print..."), QKeySequence(QStringLiteral("Ctrl+P"))),
-        &QAction::triggered, this, [this] { m_controller.PrintReport(false); });
+        &QAction::triggered, this, [this] { emit PrintRequested(false); });
     connect(AddItem(file, "mnuFilePrintPreview", QStringLiteral("Print Pre&view...")), &QAction::triggered,
-            this, [this] { m_controller.PrintReport(true); });
+            this, [this] { emit PrintRequested(true); });
     m_swap = Checkable(AddItem(file, "mnuFileSwap", QStringLiteral("Print &Grey for Black")));
     connect(m_swap, &QAction::triggered, this, [this] {
-        m_controller.ToggleSwapBW();
-        UpdateFileChecks();
+        emit SwapBWToggled();
+        m_swap->setChecked(IsOn(m_app.settings.SwapBW));
     });
     AddSeparator(file, "mnuFileSpace2");
     connect(AddItem(file, "mnuFileExit", QStringLiteral("E&xit"), QKeySequence(QStringLiteral("Ctrl+X"))),
-            &QAction::triggered, this, [this] {
-                m_controller.ShutdownApp();
-                close();
-            });
-    connect(file, &QMenu::aboutToShow, this, &mdiMain::UpdateFileChecks);
+            &QAction::triggered, this, &mdiMain::ExitRequested);
+    connect(file, &QMenu::aboutToShow, this, [this] { UpdateCheckmarks(CheckmarkMoment::FileMenuOpens); });
 }
 
 void mdiMain::CreateOptionsMenu()
 {
     QMenu* options = AddMenu(this, menuBar(), nullptr, "mnuOptionsMenu", QStringLiteral("&Options"));
 
+    // Each submenu of choices is a group of radio items: one checkmark.
+    const auto radio = [this](QMenu* menu, QActionGroup* group, const char* name, const char* caption,
+                              const QKeySequence& shortcut = {}) {
+        QAction* action = Checkable(AddItem(menu, name, QLatin1String(caption), shortcut));
+        group->addAction(action);
+        return action;
+    };
+
     QMenu* life = AddMenu(this, nullptr, options, "mnuOptionsLife", QStringLiteral("&Life Support"));
-    const char* lifeNames[4] = {"mnuOptionsLifePoor", "mnuOptionsLifeAverage", "mnuOptionsLifeGood",
-                                "mnuOptionsLifeExcellent"};
-    const char* lifeCaptions[4] = {"&Poor", "&Average", "&Good", "&Excellent"};
+    auto* lifeGroup = new QActionGroup(life);
+    const struct {
+        const char* name;
+        const char* caption;
+        LifeSupportLevel value;
+    } levels[4] = {{"mnuOptionsLifePoor", "&Poor", LifeSupportLevel::Poor},
+                   {"mnuOptionsLifeAverage", "&Average", LifeSupportLevel::Average},
+                   {"mnuOptionsLifeGood", "&Good", LifeSupportLevel::Good},
+                   {"mnuOptionsLifeExcellent", "&Excellent", LifeSupportLevel::Excellent}};
     for (int i = 0; i < 4; ++i) {
-        m_lifeSupport[i] = Checkable(AddItem(life, lifeNames[i], QLatin1String(lifeCaptions[i])));
+        m_lifeSupport[i] = radio(life, lifeGroup, levels[i].name, levels[i].caption);
         connect(m_lifeSupport[i], &QAction::triggered, this,
-                [this, i] { m_controller.SetLifeSupport(static_cast<std::int16_t>(i + 1)); });
+                [this, value = levels[i].value] { emit LifeSupportChosen(value); });
     }
 
     QMenu* biozone = AddMenu(this, nullptr, options, "mnuOptionsBiozone", QStringLiteral("&Bio Zone"));
-    const char* zoneNames[3] = {"mnuOptionsBiozoneNormal", "mnuOptionsBiozoneDouble",
-                                "mnuOptionsBiozoneTriple"};
-    const char* zoneCaptions[3] = {"&Normal", "&Double", "&Triple"};
+    auto* zoneGroup = new QActionGroup(biozone);
+    const struct {
+        const char* name;
+        const char* caption;
+        BiozoneWidth value;
+    } widths[3] = {{"mnuOptionsBiozoneNormal", "&Normal", BiozoneWidth::Normal},
+                   {"mnuOptionsBiozoneDouble", "&Double", BiozoneWidth::Double},
+                   {"mnuOptionsBiozoneTriple", "&Triple", BiozoneWidth::Triple}};
     for (int i = 0; i < 3; ++i) {
-        m_biozone[i] = Checkable(AddItem(biozone, zoneNames[i], QLatin1String(zoneCaptions[i])));
+        m_biozone[i] = radio(biozone, zoneGroup, widths[i].name, widths[i].caption);
         connect(m_biozone[i], &QAction::triggered, this,
-                [this, i] { m_controller.SetBiozone(static_cast<std::int16_t>(i + 1)); });
+                [this, value = widths[i].value] { emit BiozoneChosen(value); });
     }
 
     QMenu* orbit = AddMenu(this, nullptr, options, "mnuOptionsOrbit", QStringLiteral("&Orbit Display"));
-    m_orbitArced = Checkable(AddItem(orbit, "mnuOptionsOrbitArced", QStringLiteral("&Arced"),
-                                     QKeySequence(QStringLiteral("Ctrl+A"))));
-    m_orbitComplete = Checkable(AddItem(orbit, "mnuOptionsOrbitComplete", QStringLiteral("&Complete"),
-                                        QKeySequence(QStringLiteral("Ctrl+C"))));
-    m_orbitFlat = Checkable(AddItem(orbit, "mnuOptionsOrbitFlat", QStringLiteral("&Flat"),
-                                    QKeySequence(QStringLiteral("Ctrl+F"))));
-    connect(m_orbitArced, &QAction::triggered, this, [this] { m_controller.SetOrbitDisplay(1); });
-    connect(m_orbitComplete, &QAction::triggered, this, [this] { m_controller.SetOrbitDisplay(3); });
-    connect(m_orbitFlat, &QAction::triggered, this, [this] { m_controller.SetOrbitDisplay(2); });
+    auto* orbitGroup = new QActionGroup(orbit);
+    m_orbitArced =
+        radio(orbit, orbitGroup, "mnuOptionsOrbitArced", "&Arced", QKeySequence(QStringLiteral("Ctrl+A")));
+    m_orbitComplete = radio(orbit, orbitGroup, "mnuOptionsOrbitComplete", "&Complete",
+                            QKeySequence(QStringLiteral("Ctrl+C")));
+    m_orbitFlat =
+        radio(orbit, orbitGroup, "mnuOptionsOrbitFlat", "&Flat", QKeySequence(QStringLiteral("Ctrl+F")));
+    connect(m_orbitArced, &QAction::triggered, this,
+            [this] { emit OrbitDisplayChosen(OrbitDisplayStyle::Arced); });
+    connect(m_orbitComplete, &QAction::triggered, this,
+            [this] { emit OrbitDisplayChosen(OrbitDisplayStyle::Complete); });
+    connect(m_orbitFlat, &QAction::triggered, this,
+            [this] { emit OrbitDisplayChosen(OrbitDisplayStyle::Flat); });
 
     AddSeparator(options, "mnuOptionsSpace");
     QMenu* force = AddMenu(this, nullptr, options, "mnuOptionsForce", QStringLiteral("&Force Orbit"));
@@ -208,7 +242,7 @@ void mdiMain::CreateOptionsMenu()
         const QString caption = n < 10 ? QStringLiteral("&%1").arg(n) : QStringLiteral("1&0");
         QAction* item = AddItem(force, "", caption);
         item->setObjectName(QStringLiteral("mnuOptionsForce%1").arg(n));
-        connect(item, &QAction::triggered, this, [this, n] { m_controller.ForceOrbit(n); });
+        connect(item, &QAction::triggered, this, [this, n] { emit ForceOrbitRequested(n); });
     }
     AddSeparator(options, "mnuOptionsSpace2");
 
@@ -218,31 +252,31 @@ void mdiMain::CreateOptionsMenu()
     m_thicker = Checkable(AddItem(options, "mnuOptionsThicker", QStringLiteral("&Thicker Orbit Lines")));
     m_color = Checkable(AddItem(options, "mnuOptionsColor", QStringLiteral("&Colored Text")));
     // Each toggle's checkmark shows the option's new value.
-    const Controller& c = m_controller;
-    connect(m_visible, &QAction::triggered, this, [this, &c] {
-        m_controller.ToggleVisibleOrbits();
-        m_visible->setChecked(IsOn(c.Settings().VisibleOrbits));
+    connect(m_visible, &QAction::triggered, this, [this] {
+        emit VisibleOrbitsToggled();
+        m_visible->setChecked(IsOn(m_app.settings.VisibleOrbits));
     });
-    connect(m_white, &QAction::triggered, this, [this, &c] {
-        m_controller.ToggleWhiteOrbits();
-        m_white->setChecked(IsOn(c.Settings().WhiteOrbits));
+    connect(m_white, &QAction::triggered, this, [this] {
+        emit WhiteOrbitsToggled();
+        m_white->setChecked(IsOn(m_app.settings.WhiteOrbits));
     });
-    connect(m_thicker, &QAction::triggered, this, [this, &c] {
-        m_controller.ToggleThickerOrbits();
-        m_thicker->setChecked(c.Settings().OrbitPenWidth > 1);
+    connect(m_thicker, &QAction::triggered, this, [this] {
+        emit ThickerOrbitsToggled();
+        m_thicker->setChecked(m_app.settings.OrbitPenWidth > 1);
     });
-    connect(m_color, &QAction::triggered, this, [this, &c] {
-        m_controller.ToggleColoredText();
-        m_color->setChecked(IsOn(c.Settings().ColorText));
+    connect(m_color, &QAction::triggered, this, [this] {
+        emit ColoredTextToggled();
+        m_color->setChecked(IsOn(m_app.settings.ColorText));
     });
-    connect(options, &QMenu::aboutToShow, this, &mdiMain::UpdateOptionsChecks);
+    connect(options, &QMenu::aboutToShow, this,
+            [this] { UpdateCheckmarks(CheckmarkMoment::OptionsMenuOpens); });
 }
 
 void mdiMain::CreateWindowMenu()
 {
     m_windowMenu = AddMenu(this, menuBar(), nullptr, "mnuWindow", QStringLiteral("&Window"));
     m_showQuickTips = AddItem(m_windowMenu, "mnuHelpQuick", QStringLiteral("Show Quick Tips Window"));
-    connect(m_showQuickTips, &QAction::triggered, this, [this] { m_controller.ShowQuickTips(); });
+    connect(m_showQuickTips, &QAction::triggered, this, &mdiMain::QuickTipsRequested);
     connect(m_windowMenu, &QMenu::aboutToShow, this, &mdiMain::UpdateWindowMenu);
 }
 
@@ -250,12 +284,12 @@ void mdiMain::CreateHelpMenu()
 {
     QMenu* help = AddMenu(this, menuBar(), nullptr, "mnuHelpMenu", QStringLiteral("&Help"));
     connect(AddItem(help, "mnuHelpAbout", QStringLiteral("&About Kelvane...")), &QAction::triggered, this,
-            [this] { m_controller.ShowAbout(); });
+            &mdiMain::AboutRequested);
 }
 
 void mdiMain::CreatePopupMenus()
 {
-    // Never part of the menu bar: the Information window shows them as
+    // Never part of the menu bar: the Information window asks for them as
     // popups for the orbit in PopupOrbit.
     m_popContains = AddMenu(this, nullptr, nullptr, "popContains", QStringLiteral("PopupContains"));
     const struct {
@@ -267,7 +301,7 @@ void mdiMain::CreatePopupMenus()
                     {"popContainsNothing", "&Nothing", ContentsNothing}};
     for (const auto& item : contents)
         connect(AddItem(m_popContains, item.name, QLatin1String(item.caption)), &QAction::triggered, this,
-                [this, c = item.contents] { m_controller.PopupSetContents(c); });
+                [this, c = item.contents] { emit ContentsChosen(c); });
 
     m_popEnv = AddMenu(this, nullptr, nullptr, "popEnv", QStringLiteral("PopupEnv"));
     const struct {
@@ -280,49 +314,53 @@ void mdiMain::CreatePopupMenus()
         {"popEnvGood", "&Good", TypeEnvGood}, {"popEnvExcellent", "&Excellent", TypeEnvExcellent}};
     for (const auto& item : environments)
         connect(AddItem(m_popEnv, item.name, QLatin1String(item.caption)), &QAction::triggered, this,
-                [this, t = item.type] { m_controller.PopupSetEnvironment(t); });
+                [this, t = item.type] { emit EnvironmentChosen(t); });
 }
 
-void mdiMain::Load()
+void mdiMain::Load(WindowPlacement& placement)
 {
-    WindowPlacement& placement = m_controller.Settings().Main;
     ApplyOrCapturePlacement(*this, placement);
     if (placement.State == 1)
         setWindowState(Qt::WindowMinimized);
     else if (placement.State == 2)
         setWindowState(Qt::WindowMaximized);
-
-    const AppSettings& s = m_controller.Settings();
-    m_swap->setChecked(IsOn(s.SwapBW));
-    m_visible->setChecked(IsOn(s.VisibleOrbits));
-    m_white->setChecked(IsOn(s.WhiteOrbits));
-    m_thicker->setChecked(s.OrbitPenWidth > 1);
-    m_color->setChecked(IsOn(s.ColorText));
+    UpdateCheckmarks(CheckmarkMoment::Load);
 }
 
-void mdiMain::UpdateFileChecks()
+void mdiMain::UpdateCheckmarks(CheckmarkMoment moment)
 {
-    m_swap->setChecked(IsOn(m_controller.Settings().SwapBW));
-}
+    const AppSettings& s = m_app.settings;
+    const bool load = moment == CheckmarkMoment::Load;
+    const bool fileMenu = moment == CheckmarkMoment::FileMenuOpens;
+    const bool optionsMenu = moment == CheckmarkMoment::OptionsMenuOpens;
 
-void mdiMain::UpdateOptionsChecks()
-{
-    const AppSettings& s = m_controller.Settings();
-    for (int i = 0; i < 3; ++i)
-        m_biozone[i]->setChecked(false);
-    m_biozone[s.Biozone == 2 ? 1 : s.Biozone == 3 ? 2 : 0]->setChecked(true);
-    for (int i = 0; i < 4; ++i)
-        m_lifeSupport[i]->setChecked(false);
-    m_lifeSupport[s.LifeSupport >= 2 && s.LifeSupport <= 4 ? s.LifeSupport - 1 : 0]->setChecked(true);
-    m_orbitArced->setChecked(false);
-    m_orbitComplete->setChecked(false);
-    m_orbitFlat->setChecked(false);
-    (s.OrbitDisplay == 2   ? m_orbitFlat
-     : s.OrbitDisplay == 3 ? m_orbitComplete
-                           : m_orbitArced)
-        ->setChecked(true);
-    m_visible->setChecked(IsOn(s.VisibleOrbits));
-    m_color->setChecked(IsOn(s.ColorText));
+    if (load || fileMenu)
+        m_swap->setChecked(IsOn(s.SwapBW));
+    if (optionsMenu) {
+        // In each group checking one item clears the others; a value that
+        // no item stands for checks the first.
+        const auto zone = s.Biozone == BiozoneWidth::Double ? 1 : s.Biozone == BiozoneWidth::Triple ? 2 : 0;
+        m_biozone[zone]->setChecked(true);
+        const auto life = s.LifeSupport == LifeSupportLevel::Average     ? 1
+                          : s.LifeSupport == LifeSupportLevel::Good      ? 2
+                          : s.LifeSupport == LifeSupportLevel::Excellent ? 3
+                                                                         : 0;
+        m_lifeSupport[life]->setChecked(true);
+        (s.OrbitDisplay == OrbitDisplayStyle::Flat       ? m_orbitFlat
+         : s.OrbitDisplay == OrbitDisplayStyle::Complete ? m_orbitComplete
+                                                         : m_orbitArced)
+            ->setChecked(true);
+    }
+    if (load || optionsMenu) {
+        m_visible->setChecked(IsOn(s.VisibleOrbits));
+        m_color->setChecked(IsOn(s.ColorText));
+    }
+    // Opening the Options menu leaves White and Thicker alone on purpose:
+    // their checkmarks are set at load and by their own commands only.
+    if (load) {
+        m_white->setChecked(IsOn(s.WhiteOrbits));
+        m_thicker->setChecked(s.OrbitPenWidth > 1);
+    }
 }
 
 void mdiMain::UpdateWindowMenu()
@@ -351,7 +389,7 @@ void mdiMain::UpdateWindowMenu()
     }
 }
 
-void mdiMain::SelectOrbitDisplay(std::int16_t orbitDisplay)
+void mdiMain::SelectOrbitDisplay(OrbitDisplayStyle orbitDisplay)
 {
     for (int position = 0; position < 3; ++position)
         if (DisplayOfPosition[position] == orbitDisplay)
@@ -360,17 +398,30 @@ void mdiMain::SelectOrbitDisplay(std::int16_t orbitDisplay)
 
 void mdiMain::OnOrbitDisplaySelected(int index)
 {
-    // A refresh moves the selection itself while the hourglass shows.
-    if (m_controller.Mouse().BusyFlag())
-        return;
     if (index >= 0 && index < 3)
-        m_controller.SetOrbitDisplay(DisplayOfPosition[index]);
+        emit OrbitDisplayComboChosen(DisplayOfPosition[index]);
 }
 
 void mdiMain::closeEvent(QCloseEvent* event)
 {
-    m_controller.ShutdownApp();
+    emit Closing();
     event->accept();
+}
+
+bool mdiMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // Left unaccepted, the key goes to the shortcuts, where the menu
+        // item's own is found, instead of to the control.
+        if (widget != nullptr && widget->window() == this &&
+            m_menuShortcuts.contains(QKeySequence(key->keyCombination()))) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 } // namespace kelvane

@@ -3,7 +3,6 @@
 #include <QLabel>
 
 #include "core/model/ElementText.h"
-#include "gui/shell/Controller.h"
 #include "gui/shell/Twips.h"
 #include "gui/views/ViewLabels.h"
 
@@ -23,7 +22,7 @@ QFont ElementsFont()
 
 } // namespace
 
-frmElements::frmElements(Controller& controller) : m_controller(controller)
+frmElements::frmElements(const AppState& app, QWidget* parent) : QWidget(parent), m_app(app)
 {
     setObjectName(QStringLiteral("frmElements"));
     setWindowTitle(QStringLiteral("Elements"));
@@ -50,7 +49,7 @@ frmElements::frmElements(Controller& controller) : m_controller(controller)
 
 void frmElements::RefreshForm()
 {
-    const StarSystem& system = m_controller.State().system;
+    const StarSystem& system = m_app.system;
     for (int n = 1; n <= StarSystem::OrbitCount; ++n) {
         const OrbitRecord& orbit = system.Orbit(n);
         // An empty orbit shows no elements, whatever its record still holds.

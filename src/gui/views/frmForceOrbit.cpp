@@ -8,9 +8,7 @@
 #include <QScreen>
 
 #include "core/model/Codes.h"
-#include "core/model/OrbitEditing.h"
 #include "core/model/modGenerate.h"
-#include "gui/shell/Controller.h"
 #include "gui/shell/Twips.h"
 #include "gui/views/ViewLabels.h"
 #include "render/QtText.h"
@@ -35,8 +33,7 @@ QLabel* AddLabel(QWidget* parent, const char* name, const char* caption, const Q
 
 } // namespace
 
-frmForceOrbit::frmForceOrbit(Controller& controller, QWidget* parent)
-    : QDialog(parent), m_controller(controller)
+frmForceOrbit::frmForceOrbit(const AppState& app, QWidget* parent) : QDialog(parent), m_app(app)
 {
     setObjectName(QStringLiteral("frmForceOrbit"));
     setWindowTitle(QStringLiteral("Force Orbit"));
@@ -116,7 +113,7 @@ void frmForceOrbit::ForceOrbit(int n)
 {
     if (n < 1 || n > StarSystem::OrbitCount)
         return;
-    const StarSystem& system = m_controller.State().system;
+    const StarSystem& system = m_app.system;
     const OrbitRecord& orbit = system.Orbit(n);
 
     setWindowTitle(QStringLiteral("Force Orbit ") + QString::number(n));
@@ -165,10 +162,9 @@ void frmForceOrbit::OnOkay()
     } else {
         chosen = false;
     }
-    if (n != 0 && chosen)
-        ApplyForceOrbit(m_controller.State().system, *m_controller.State().random, n, choice);
     accept();
-    m_controller.RefreshAll();
+    if (n != 0 && chosen)
+        emit Okayed(n, choice);
 }
 
 } // namespace kelvane

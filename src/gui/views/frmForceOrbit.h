@@ -4,6 +4,9 @@
 #include <array>
 #include <cstdint>
 
+#include "core/AppState.h"
+#include "core/model/OrbitEditing.h"
+
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -11,18 +14,23 @@ class QRadioButton;
 
 namespace kelvane {
 
-class Controller;
-
 // The Force Orbit dialog: what one orbit holds, chosen by the user. Shown
-// without blocking; created once, then only hidden and shown again.
+// without blocking; created once, then only hidden and shown again. It reads
+// the orbit from the state it is given and reports the user's choice with
+// Okayed; the change itself is made by whoever listens.
 class frmForceOrbit final : public QDialog {
     Q_OBJECT
 
 public:
-    frmForceOrbit(Controller& controller, QWidget* parent);
+    frmForceOrbit(const AppState& app, QWidget* parent);
 
     // Fills the dialog for orbit n (1 to 10) and shows it.
     void ForceOrbit(int n);
+
+signals:
+    // OK was pressed for orbit n, the number at the end of the caption, with
+    // the choice the dialog shows. The dialog is hidden already.
+    void Okayed(int n, const kelvane::ForceChoice& choice);
 
 private:
     // An environment option and the Type code it stands for.
@@ -38,7 +46,7 @@ private:
     // The orbit named at the end of the caption; 0 when there is none.
     int CaptionOrbit() const;
 
-    Controller& m_controller;
+    const AppState& m_app;
     QRadioButton* m_fillOrbitPlanet = nullptr;
     QRadioButton* m_fillOrbitAsteroids = nullptr;
     QRadioButton* m_fillOrbitNothing = nullptr;

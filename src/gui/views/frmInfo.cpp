@@ -1,16 +1,12 @@
 #include "gui/views/frmInfo.h"
 
-#include <QCursor>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMouseEvent>
 
 #include "core/model/NumberText.h"
 #include "core/model/modGenerate.h"
-#include "gui/shell/Controller.h"
 #include "gui/shell/Twips.h"
-#include "gui/shell/mdiMain.h"
 #include "gui/views/ViewLabels.h"
 #include "render/QtText.h"
 
@@ -51,7 +47,7 @@ QString CellName(const char* array, int row)
 
 } // namespace
 
-frmInfo::frmInfo(Controller& controller) : m_controller(controller)
+frmInfo::frmInfo(const AppState& app, QWidget* parent) : QWidget(parent), m_app(app)
 {
     setObjectName(QStringLiteral("frmInfo"));
     setWindowTitle(QStringLiteral("Information"));
@@ -75,7 +71,7 @@ void frmInfo::CreateUpperBlock()
     m_txtInput = new QLineEdit(this);
     m_txtInput->setObjectName(QStringLiteral("txtInput"));
     m_txtInput->setGeometry(PxRect(1680, 60, 2175, 285));
-    connect(m_txtInput, &QLineEdit::textChanged, this, &frmInfo::OnNameChanged);
+    connect(m_txtInput, &QLineEdit::textChanged, this, &frmInfo::NameEdited);
 
     caption("Label2", "Star Type", 480);
     m_starTypeLabel = value("StarTypeLabel", 480);
@@ -116,7 +112,7 @@ void frmInfo::CreateTable()
 
 void frmInfo::RefreshForm()
 {
-    const AppState& app = m_controller.State();
+    const AppState& app = m_app;
     const StarSystem& system = app.system;
 
     // Assigning the name the box already shows would be no change at all.
@@ -163,45 +159,24 @@ void frmInfo::RefreshForm()
     }
 }
 
-void frmInfo::OnNameChanged(const QString& text)
-{
-    m_controller.State().system.SystemName = FromQt(text);
-    m_controller.UpdateDisplayCaption();
-}
-
 bool frmInfo::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
         for (int r = 0; r < StarSystem::OrbitCount; ++r) {
             const auto i = static_cast<std::size_t>(r);
+            const QPoint at = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
             if (watched == m_containsLabel[i]) {
-                OnContainsReleased(r);
+                emit ContainsPopupAsked(r + 1, at);
                 return true;
             }
             if (watched == m_environmentLabel[i]) {
-                OnEnvironmentReleased(r);
+                emit EnvironmentPopupAsked(r + 1, at);
                 return true;
             }
         }
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void frmInfo::OnContainsReleased(int row)
-{
-    m_controller.State().PopupOrbit = static_cast<std::int16_t>(row + 1);
-    m_controller.MainWindow()->ContainsPopup()->popup(QCursor::pos());
-}
-
-void frmInfo::OnEnvironmentReleased(int row)
-{
-    AppState& app = m_controller.State();
-    app.PopupOrbit = static_cast<std::int16_t>(row + 1);
-    // Only a planet has an environment to change; a value outside the
-    // table shows as an empty row and is offered nothing either.
-    if (IsEnvironment(app.system.Orbit(row + 1).Type))
-        m_controller.MainWindow()->EnvironmentPopup()->popup(QCursor::pos());
 }
 
 } // namespace kelvane

@@ -15,11 +15,12 @@ namespace {
 
 using test::ScriptedRandom;
 using I = std::int16_t;
-constexpr I A = OrbitDisplayArced, F = OrbitDisplayFlat, C = OrbitDisplayComplete; // for the tables
+using S = OrbitDisplayStyle;
+constexpr S A = S::Arced, F = S::Flat, C = S::Complete; // for the tables
 
 // A yellow main-sequence star (radius 25) with a belt in orbit n, drawn
 // without orbit lines.
-DrawingSurface Belt(int n, I style, Random& random)
+DrawingSurface Belt(int n, S style, Random& random)
 {
     StarSystem system;
     system.SystemType = 1;
@@ -63,10 +64,10 @@ TEST(DrawOrbitalDisplay, EachStyleWithAndWithoutOrbitLines)
     // after: whole, halves to even, untouched without lines. Flat puts the
     // planet on the centre line at its slot distance and draws straight lines;
     // an unknown style takes the arced extents, the full-circle position and circles.
-    const std::tuple<I, LogicalExtents, double, double, I, I, I, double, double> cases[] = {
+    const std::tuple<S, LogicalExtents, double, double, I, I, I, double, double> cases[] = {
         {C, complete, 100, -120, -1, 0, 1, 1.5, 2},
         {F, arced, 160, 0, 1, 5, 2, 2.5, 2},
-        {7, arced, 100, -120, 1, -1, 2, 0.5, 0},
+        {S{7}, arced, 100, -120, 1, -1, 2, 0.5, 0},
         {A, arced, 7, 8, 1, 1, 2, 2.75, 3},
         {A, arced, 7, 8, 0, 1, 2, 2.5, 2.5}};
     for (const auto& [style, extents, x, y, visible, white, width, before, after] : cases) {
@@ -81,9 +82,9 @@ TEST(DrawOrbitalDisplay, EachStyleWithAndWithoutOrbitLines)
             ScriptedRandom noDraws;
             DrawOrbitalDisplay(surface, system, settings, 0x123456, noDraws);
             EXPECT_EQ(std::tuple(surface.BackColor(), surface.Extents()), std::tuple(0x123456, extents))
-                << style;
+                << int(style);
             const std::size_t lines = visible != 0 ? 10 : 0;
-            ASSERT_EQ(surface.Shapes().size(), type == 1 ? 6 + lines : 0) << style << ", type " << type;
+            ASSERT_EQ(surface.Shapes().size(), type == 1 ? 6 + lines : 0) << int(style) << ", type " << type;
             if (type != 1)
                 continue;
             const auto& shapes = surface.Shapes();
@@ -94,16 +95,16 @@ TEST(DrawOrbitalDisplay, EachStyleWithAndWithoutOrbitLines)
                 const Shape line =
                     style == F ? Shape{Shape::Kind::Line, d, -250, d, 250, 0, pen, w, StarYellow, FillNone}
                                : Shape{Shape::Kind::Circle, 0, 0, 0, 0, d, pen, w, StarYellow, FillNone};
-                EXPECT_EQ(shapes[n], line) << style << ", orbit " << n;
+                EXPECT_EQ(shapes[n], line) << int(style) << ", orbit " << n;
             }
             EXPECT_EQ(surface.PenWidth(), after) << before;
-            EXPECT_EQ(shapes[lines + 1], Disc(x, y, 10, TypeEnvAverage, after)) << style;
+            EXPECT_EQ(shapes[lines + 1], Disc(x, y, 10, TypeEnvAverage, after)) << int(style);
             // Yellow, evenly on a ring 5 units outside the disc, the first on its right.
             const double ring[4][2] = {{15, 0}, {0, 15}, {-15, 0}, {0, -15}};
             for (std::size_t j = 0; j < 4; ++j) {
                 const Shape& moon = shapes[lines + 2 + j];
-                EXPECT_NEAR(moon.X1, x + ring[j][0], 1e-6) << style << ", moon " << j;
-                EXPECT_NEAR(moon.Y1, y + ring[j][1], 1e-6) << style << ", moon " << j;
+                EXPECT_NEAR(moon.X1, x + ring[j][0], 1e-6) << int(style) << ", moon " << j;
+                EXPECT_NEAR(moon.Y1, y + ring[j][1], 1e-6) << int(style) << ", moon " << j;
                 EXPECT_EQ(moon, Disc(moon.X1, moon.Y1, 2, 0x00FFFF, after));
             }
             // The centres keep their fractions: the drawing's pi is not exact.
@@ -126,7 +127,7 @@ TEST(DrawOrbitalDisplay, BeltDotsWithinTheirBoundsFourDrawsEach)
     EXPECT_EQ(flat.Shapes()[2], Disc(80, 250, 5, TypeAsteroids));
     EXPECT_EQ(flat.Shapes()[3], Disc(70, -200, 4, TypeAsteroids));
     // An unknown style draws no dots and takes no draws.
-    EXPECT_EQ(Belt(1, 0, random).Shapes().size(), 1u);
+    EXPECT_EQ(Belt(1, S{0}, random).Shapes().size(), 1u);
 
     // Arced, orbit 10: 465 to 485 out, from -35 degrees to just below 36.
     const auto degrees = [](const Shape& dot) { return std::atan2(dot.Y1, dot.X1) * 180 / std::numbers::pi; };
@@ -159,15 +160,15 @@ TEST(PickOrbit, ByDistanceFromTheStarOrInTheFlatStyleByXAlone)
     // Orbit n lies from 45n - 2.5 to 45n + 42.5 out; exactly halfway goes to
     // the even neighbour. Too near the star picks nothing, beyond the last
     // orbit picks 10. An unknown style (9) goes by the distance too.
-    const std::tuple<I, double, double, int> cases[] = {
+    const std::tuple<S, double, double, int> cases[] = {
         {C, 0, 100, 2},    {C, 30, 0, 0},     {A, 472, 0, 10},   {A, 480, 200, 10}, {C, far, 0, 10},
-        {9, 0, 205, 4},    {F, 160, -240, 3}, {F, 160, 5000, 3}, {F, -300, 0, 0},   {F, 2000, 0, 10},
+        {S{9}, 0, 205, 4}, {F, 160, -240, 3}, {F, 160, 5000, 3}, {F, -300, 0, 0},   {F, 2000, 0, 10},
         {C, 42.5, 0, 0},   {C, 42.6, 0, 1},   {C, 87.4, 0, 1},   {C, 87.5, 0, 2},   {C, 0, -132.5, 2},
         {C, 447.5, 0, 10}, {F, 177.5, 0, 4},  {F, 222.5, 0, 4}};
     for (const auto& [style, x, y, orbit] : cases) {
         // The logical width and height that the display sets for the style.
         const double width = style == C ? 1000 : 500, height = style == C ? 1000 : -500;
-        EXPECT_EQ(PickOrbit(x, y, style, width, height), orbit) << style << ": " << x << ", " << y;
+        EXPECT_EQ(PickOrbit(x, y, style, width, height), orbit) << int(style) << ": " << x << ", " << y;
     }
     EXPECT_EQ(PickOrbit(0, 0, C, 0, 0), 0); // a surface without extents picks nothing
 }

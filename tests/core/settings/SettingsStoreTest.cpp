@@ -16,7 +16,19 @@ using test::WriteBytes;
 // read from or written to the wrong key shows.
 AppSettings Unusual()
 {
-    AppSettings s{4, 3, 2, 0, 5, 6, -1, 7, {}, {}, {}, {}, {}};
+    AppSettings s{LifeSupportLevel::Excellent,
+                  BiozoneWidth::Triple,
+                  OrbitDisplayStyle::Flat,
+                  0,
+                  5,
+                  6,
+                  -1,
+                  7,
+                  {},
+                  {},
+                  {},
+                  {},
+                  {}};
     std::int32_t corner = 100;
     std::int16_t state = 0;
     for (WindowPlacement* p : {&s.Main, &s.Info, &s.Elements, &s.Orbit, &s.Quick})
@@ -89,10 +101,10 @@ TEST_F(SettingsStore, ReadsHandEditedFilesAndKeepsWhatTheyLackOrCannotHold)
                "Biozone=\nSwapBW=yes\nWhiteOrbits=32767\nOrbitPenWidth=32768\n[WINDOWS]\nmainstate=-32768\n"
                "maincorner3=-2147483648\nInfoState=-32769\nInfoCorner1=2147483648\n");
     AppSettings expected = Unusual();
-    expected.LifeSupport = 3;
+    expected.LifeSupport = LifeSupportLevel::Good;
     expected.VisibleOrbits = 1;
     expected.ColorText = -1;
-    expected.OrbitDisplay = 7;
+    expected.OrbitDisplay = OrbitDisplayStyle{7};
     expected.SwapBW = 0; // not a number; an empty Biozone and numbers out of range are dropped
     expected.WhiteOrbits = 32767;
     expected.Main.State = -32768;
