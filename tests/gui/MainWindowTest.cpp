@@ -10,7 +10,9 @@
 #include "gui/shell/Twips.h"
 #include "gui/shell/frmQuickOpts.h"
 #include "gui/shell/frmSplash.h"
+#include "gui/views/frmElements.h"
 #include "gui/views/frmForceOrbit.h"
+#include "gui/views/frmInfo.h"
 
 namespace kelvane {
 namespace {
@@ -366,6 +368,113 @@ TEST(About, VersionAndCentredEveryTime)
         EXPECT_LE(std::abs(offCentre.x()), 1);
         EXPECT_LE(std::abs(offCentre.y()), 1);
     }
+}
+
+} // namespace
+} // namespace kelvane
+
+namespace kelvane {
+namespace {
+
+// A closed child window comes back whole, where its placement says, when
+// the program needs it again; the Window menu lists it once more.
+TEST(ChildWindows, ComeBackAfterTheyAreClosed)
+{
+    Program program;
+    Controller& c = program.controller;
+    const auto frame = [&](QWidget* content) { return c.FrameOf(content); };
+    const auto listed = [&] {
+        QMenu* menu = program.Find<QMenu>("mnuWindow");
+        emit menu->aboutToShow();
+        QStringList titles;
+        for (const QAction* action : menu->actions())
+            titles << action->text();
+        return titles.join('|');
+    };
+    EXPECT_EQ(listed(),
+              "Show Quick Tips Window||&1 Orbital Display (Unnamed System)|&2 Elements|&3 Information|"
+              "&4 Quick Tips");
+
+    // Information, Elements and the Orbital Display, closed by their close
+    // boxes, are back after a new system, at their recorded places.
+    const QPoint infoPlace(Px(program.Settings().Info.Corner2), Px(program.Settings().Info.Corner1));
+    frame(c.Info())->move(300, 200);
+    // Each call loads the window if it is not there.
+    const auto three = [&] { return std::array<QWidget*, 3>{c.Info(), c.Elements(), c.OrbitalDisplay()}; };
+    for (QWidget* content : three())
+        frame(content)->close();
+    QApplication::processEvents();
+    EXPECT_EQ(listed(), "Show Quick Tips Window||&1 Quick Tips");
+    program.Find("mnuFileNew")->trigger();
+    for (QWidget* content : three()) {
+        ASSERT_NE(frame(content), nullptr);
+        EXPECT_TRUE(frame(content)->isVisible() && content->isVisible())
+            << content->objectName().toStdString();
+    }
+    EXPECT_EQ(frame(c.Info())->pos(), infoPlace);
+    EXPECT_EQ(c.Info()->findChild<QLineEdit*>("txtInput")->text(), "Unnamed System");
+    EXPECT_EQ(listed().count('&'), 4);
+
+    // Renaming the system reaches a display that was closed: it comes back
+    // with the caption and the drawing.
+    frame(c.OrbitalDisplay())->close();
+    QApplication::processEvents();
+    QTest::keyClicks(c.Info()->findChild<QLineEdit*>("txtInput"), "!");
+    EXPECT_EQ(c.OrbitalDisplay()->windowTitle(), "Orbital Display (Unnamed System!)");
+    EXPECT_TRUE(frame(c.OrbitalDisplay())->isVisible());
+    EXPECT_FALSE(program.Display()->Surface().Shapes().empty());
+
+    // Quick Tips comes back with both buttons and its text, laid out.
+    frame(c.QuickTips())->close();
+    QApplication::processEvents();
+    program.Find("mnuHelpQuick")->trigger();
+    frmQuickOpts* tips = c.QuickTips();
+    ASSERT_TRUE(frame(tips) != nullptr && frame(tips)->isVisible());
+    auto* text = program.Find<QPlainTextEdit>("Text1", tips);
+    EXPECT_EQ(text->toPlainText(), frmQuickOpts::TipsText().replace("\r\n", "\n"));
+    for (QWidget* part : std::array<QWidget*, 3>{text, program.Find<QPushButton>("Command1", tips),
+                                                 program.Find<QPushButton>("Command2", tips)})
+        EXPECT_TRUE(part->isVisible() && part->width() > 50 && part->height() > 20)
+            << part->objectName().toStdString();
+    EXPECT_EQ(c.MainWindow()->ClientArea()->activeSubWindow(), frame(tips));
+}
+
+// The same command by menu, shortcut or button, wherever the focus is: the
+// name box does not keep Ctrl+X, Ctrl+C, Ctrl+V and Ctrl+A for itself.
+TEST(ChildWindows, ShortcutsWinOverTheNameBox)
+{
+    Program program;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(program.main));
+    program.main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(program.main));
+    // At start-up Quick Tips, shown last, is active with its first button.
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "Command1");
+
+    AppSettings& s = program.Settings();
+    auto* box = program.Find<QLineEdit>("txtInput", program.controller.Info());
+    box->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), box);
+    program.System().SystemName = "Mine";
+    QTest::keyClick(box, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(program.System().SystemName, "Unnamed System");
+    QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(s.OrbitDisplay, OrbitDisplayStyle::Complete);
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(s.OrbitDisplay, OrbitDisplayStyle::Arced);
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(s.VisibleOrbits, 0);
+    EXPECT_EQ(box->text(), "Unnamed System"); // nothing was pasted or cut
+    // A read-only text box with a selection does not keep them either.
+    auto* tips = program.Find<QPlainTextEdit>("Text1", program.controller.QuickTips());
+    tips->setFocus();
+    tips->selectAll();
+    QTest::keyClick(tips, Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(s.OrbitDisplay, OrbitDisplayStyle::Flat);
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_FALSE(program.main->isVisible());
+    EXPECT_TRUE(std::filesystem::exists(program.controller.SettingsPath()));
 }
 
 } // namespace

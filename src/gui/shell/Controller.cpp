@@ -123,8 +123,8 @@ void Controller::ShutdownApp()
     // A child window that the user closed would load again at the placement
     // on record and be recorded from there as normal: only the state changes.
     const auto record = [this](const QWidget* form, WindowPlacement& placement) {
-        if (QMdiSubWindow* frame = FrameOf(form); frame != nullptr && frame->isVisible())
-            RecordPlacement(*frame, placement);
+        if (IsLoaded(form))
+            RecordPlacement(*FrameOf(form), placement);
         else
             placement.State = 0;
     };
@@ -154,6 +154,14 @@ QMdiSubWindow* Controller::AddChild(QWidget* content, const QRect& firstPlace)
     return frame;
 }
 
+bool Controller::IsLoaded(const QWidget* content) const
+{
+    // A closed child is hidden at once and deleted a moment later; from
+    // its closing on it counts as unloaded.
+    const QMdiSubWindow* frame = FrameOf(content);
+    return frame != nullptr && !frame->isHidden();
+}
+
 QMdiSubWindow* Controller::FrameOf(const QWidget* content) const
 {
     return content != nullptr ? qobject_cast<QMdiSubWindow*>(content->parentWidget()) : nullptr;
@@ -161,7 +169,7 @@ QMdiSubWindow* Controller::FrameOf(const QWidget* content) const
 
 frmOrbitalDisplay* Controller::OrbitalDisplay()
 {
-    if (m_display == nullptr && m_main) {
+    if (!IsLoaded(m_display) && m_main) {
         m_display = new frmOrbitalDisplay(m_app);
         connect(m_display, &frmOrbitalDisplay::OrbitPicked, this, &Controller::ForceOrbit);
         QMdiSubWindow* frame = AddChild(m_display, QRect(DisplayFirstPlace, m_display->DesignedSize()));
@@ -174,7 +182,7 @@ frmOrbitalDisplay* Controller::OrbitalDisplay()
 
 frmElements* Controller::Elements()
 {
-    if (m_elements == nullptr && m_main) {
+    if (!IsLoaded(m_elements) && m_main) {
         m_elements = new frmElements(m_app);
         QMdiSubWindow* frame = AddChild(m_elements, QRect(ElementsFirstPlace, QSize()));
         ApplyOrCapturePlacement(*frame, m_app.settings.Elements);
@@ -185,7 +193,7 @@ frmElements* Controller::Elements()
 
 frmInfo* Controller::Info()
 {
-    if (m_info == nullptr && m_main) {
+    if (!IsLoaded(m_info) && m_main) {
         m_info = new frmInfo(m_app);
         connect(m_info, &frmInfo::NameEdited, this,
                 [this](const QString& name) { ChangeName(FromQt(name)); });
@@ -201,7 +209,7 @@ frmInfo* Controller::Info()
 
 frmQuickOpts* Controller::QuickTips()
 {
-    if (m_quickTips == nullptr && m_main) {
+    if (!IsLoaded(m_quickTips) && m_main) {
         m_quickTips = new frmQuickOpts;
         connect(m_quickTips, &frmQuickOpts::GenerateSystemClicked, this, &Controller::NewSystemCommand);
         connect(m_quickTips, &frmQuickOpts::RegenerateOrbitsClicked, this, &Controller::NewOrbitsOnlyCommand);
@@ -258,7 +266,7 @@ void Controller::UpdateDisplayCaption()
     if (!m_main)
         return;
     // A window that was closed comes back with the current drawing.
-    const bool loaded = m_display == nullptr;
+    const bool loaded = !IsLoaded(m_display);
     OrbitalDisplay()->setWindowTitle(ToQt(DisplayCaption(m_app.system.SystemName)));
     if (loaded)
         m_display->Redraw();

@@ -110,6 +110,8 @@ public:
     frmInfo* Info();
     frmQuickOpts* QuickTips();
     QMdiSubWindow* FrameOf(const QWidget* content) const;
+    // Whether a child window is there: made, and not closed by the user.
+    bool IsLoaded(const QWidget* content) const;
     // The file dialogs and questions of Load and Save As; Qt's unless a test
     // put others in their place.
     FileDialogs& Dialogs();
