@@ -8,6 +8,39 @@
 
 namespace kelvane {
 
+namespace {
+
+// The coordinate c, in device pixels, of the middle of a straight line
+// deviceWidth pixels wide, moved by less than a pixel so that the line
+// covers whole pixels: a pixel's middle for an odd width, a pixel's edge for
+// an even one. Antialiased, such a line is crisp at full intensity.
+double OnWholePixels(double c, double deviceWidth)
+{
+    const double half = std::round(deviceWidth) / 2;
+    return std::round(c - half) + half;
+}
+
+// A horizontal or vertical line of the given device width, moved onto whole
+// device pixels of the painter's device; any other line as it is. Only a
+// device transform that scales and moves keeps lines straight across pixels.
+QLineF Crisp(const QLineF& line, double deviceWidth, const QTransform& device)
+{
+    const bool vertical = line.x1() == line.x2(), horizontal = line.y1() == line.y2();
+    if ((!vertical && !horizontal) || !device.isInvertible() || device.m12() != 0 || device.m21() != 0)
+        return line;
+    QLineF onDevice = device.map(line);
+    if (vertical) {
+        const double x = OnWholePixels(onDevice.x1(), deviceWidth);
+        onDevice.setLine(x, onDevice.y1(), x, onDevice.y2());
+    } else {
+        const double y = OnWholePixels(onDevice.y1(), deviceWidth);
+        onDevice.setLine(onDevice.x1(), y, onDevice.x2(), y);
+    }
+    return device.inverted().map(onDevice);
+}
+
+} // namespace
+
 QColor ToQColor(Colour colour)
 {
     const auto value = static_cast<std::uint32_t>(colour);
@@ -17,14 +50,14 @@ QColor ToQColor(Colour colour)
 
 void PaintSurface(QPainter& painter, const DrawingSurface& surface, const QRectF& target, double penScale)
 {
-    const SurfaceMapping mapping(surface.Extents(),
-                                 {target.x(), target.y(), target.width(), target.height()});
-    const DeviceRect& area = mapping.Area();
+    const SurfaceMapping mapping(surface.Extents(), {target.x(), target.y(), target.width(), target.height()},
+                                 surface.Anchor());
+    const DeviceRect& visible = mapping.Visible();
 
     painter.save();
     painter.fillRect(target, ToQColor(surface.BackColor()));
     painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setClipRect(QRectF(area.X, area.Y, area.Width, area.Height), Qt::IntersectClip);
+    painter.setClipRect(QRectF(visible.X, visible.Y, visible.Width, visible.Height), Qt::IntersectClip);
 
     // Consecutive shapes mostly share their pen and brush: set them only
     // when they change.
@@ -36,7 +69,11 @@ void PaintSurface(QPainter& painter, const DrawingSurface& surface, const QRectF
     double penWidth = 1.0;
     bool filled = false;
     Colour fillColour = 0;
-    const double scale = std::isfinite(penScale) && penScale > 0 ? penScale : 1.0;
+    // A cosmetic pen's width counts the device's own pixels: on a screen
+    // with a device pixel ratio of 2 a pen stays as wide as elsewhere.
+    const double deviceRatio = painter.device() != nullptr ? painter.device()->devicePixelRatio() : 1.0;
+    const double scale = (std::isfinite(penScale) && penScale > 0 ? penScale : 1.0) * deviceRatio;
+    const QTransform device = painter.deviceTransform();
 
     for (const Shape& shape : surface.Shapes()) {
         const double width = DevicePenWidth(shape.PenWidth) * scale;
@@ -59,8 +96,8 @@ void PaintSurface(QPainter& painter, const DrawingSurface& surface, const QRectF
             const double radius = std::fabs(shape.Radius) * mapping.Scale();
             painter.drawEllipse(QPointF(first.X, first.Y), radius, radius);
         } else {
-            const SurfacePoint second = mapping.ToDevice(shape.X2, shape.Y2);
-            painter.drawLine(QLineF(first.X, first.Y, second.X, second.Y));
+            const auto [from, to] = mapping.LineToDevice(shape.X1, shape.Y1, shape.X2, shape.Y2);
+            painter.drawLine(Crisp(QLineF(from.X, from.Y, to.X, to.Y), penWidth, device));
         }
     }
     painter.restore();

@@ -14,12 +14,14 @@ namespace kelvane {
 QColor ToQColor(Colour colour);
 
 // Paints the shapes of surface into target on painter, as SurfaceMapping
-// places them: the logical area keeps its proportions and is centred, the
-// letterbox and everything not drawn show the background colour, and the
-// shapes are clipped to the logical area. Antialiased. Pens are cosmetic:
-// a pen width is in device pixels of the screen, multiplied by penScale on a
-// device whose pixels are finer (a printer). The painter's state is restored
-// afterwards.
+// places them by the surface's anchor: the logical area keeps its
+// proportions, everything not drawn shows the background colour, and the
+// shapes are clipped to the visible part (a letterbox shows background only).
+// Antialiased; horizontal and vertical lines lie on whole device pixels, so
+// lines 1 and 2 pixels wide are crisp. Pens are cosmetic: a pen width is in
+// pixels of the screen (device pixels times the device pixel ratio),
+// multiplied by penScale on a device whose pixels are finer (a printer). The
+// painter's state is restored afterwards.
 void PaintSurface(QPainter& painter, const DrawingSurface& surface, const QRectF& target,
                   double penScale = 1.0);
 

@@ -7,6 +7,7 @@
 #include "gui/views/frmElements.h"
 #include "gui/views/frmForceOrbit.h"
 #include "gui/views/frmInfo.h"
+#include "render/SurfacePainter.h"
 
 namespace kelvane {
 namespace {
@@ -308,6 +309,67 @@ TEST(WindowsAlone, InformationAndForceOrbitReportWhatTheUserAsks)
     EXPECT_EQ(choice.contents, ContentsPlanet);
     EXPECT_EQ(choice.environment, TypeEnvPoor);
     EXPECT_EQ(app.system, before);
+}
+
+} // namespace
+} // namespace kelvane
+
+namespace kelvane {
+namespace {
+
+// The display window, made wide and then tall: in the flat style the orbit
+// lines are single pixels of full grey, in the arced style the star sits at
+// the middle of the left edge, and a right-click picks the orbit drawn under
+// the pointer.
+TEST(OrbitalDisplay, CrispLinesStarAtTheLeftMiddleAndExactPicking)
+{
+    test::Program program;
+    // No belt's random dots in the way.
+    for (int n = 1; n <= StarSystem::OrbitCount; ++n)
+        if (program.System().Orbit(n).Type == TypeAsteroids)
+            program.System().Orbit(n).Type = TypeNothing;
+    program.controller.SetOrbitDisplay(OrbitDisplayStyle::Flat);
+    QMdiSubWindow* frame = program.controller.FrameOf(program.controller.OrbitalDisplay());
+    SurfaceWidget* display = program.Display();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(display));
+    for (const QSize size : {QSize(700, 300), QSize(300, 600)}) {
+        frame->resize(size);
+        QApplication::processEvents();
+        const QImage image = display->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRgb back = image.pixel(image.width() - 1, 0);
+        // Along the top row only the ten orbit lines show.
+        int lines = 0;
+        for (int x = 1; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, 0);
+            if (pixel == back)
+                continue;
+            EXPECT_EQ(pixel, qRgb(150, 150, 150)) << x;
+            EXPECT_EQ(image.pixel(x - 1, 0), back) << x;
+            ++lines;
+        }
+        EXPECT_EQ(lines, 10) << size.width();
+    }
+
+    program.controller.SetOrbitDisplay(OrbitDisplayStyle::Arced);
+    StarSystem& system = program.System();
+    for (const QSize size : {QSize(700, 300), QSize(300, 600)}) {
+        frame->resize(size);
+        QApplication::processEvents();
+        // The star's colour at the middle of the left edge, nowhere else on it.
+        const QImage image = display->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QColor star = ToQColor(system.StarType);
+        EXPECT_EQ(image.pixelColor(0, image.height() / 2), star) << size.width();
+        EXPECT_NE(image.pixelColor(0, 2), star);
+        EXPECT_NE(image.pixelColor(0, image.height() - 3), star);
+        // A point on orbit 7's arc, up and to the right of the star, picks 7.
+        const double scale = std::min(display->width(), display->height()) / 500.0;
+        const QPoint onOrbit7(static_cast<int>(340 * scale * 0.6),
+                              display->height() / 2 - static_cast<int>(340 * scale * 0.8));
+        QTest::mouseClick(display, Qt::RightButton, {}, onOrbit7);
+        ASSERT_NE(program.controller.ForceOrbitDialog(), nullptr);
+        EXPECT_EQ(program.controller.ForceOrbitDialog()->windowTitle(), "Force Orbit 7") << size.width();
+        program.controller.ForceOrbitDialog()->hide();
+    }
 }
 
 } // namespace

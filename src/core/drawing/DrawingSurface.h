@@ -19,6 +19,17 @@ struct LogicalExtents {
     bool operator==(const LogicalExtents&) const = default;
 };
 
+// Where a surface's logical area sits in a rectangle of other proportions.
+// Either way it is scaled as large as fits, the same across and down.
+enum class SurfaceAnchor : std::int8_t {
+    // Centred; the strips left over (the letterbox) show the background only.
+    Centre,
+    // Its left edge on the rectangle's left edge and its middle at the
+    // rectangle's middle height; the rest of the rectangle shows the drawing
+    // beyond the logical area, as far as it reaches.
+    LeftMiddle,
+};
+
 // Fill styles of a surface: circles are filled only with FillSolid.
 enum FillStyleCode : std::int16_t {
     FillSolid = 0,
@@ -71,6 +82,8 @@ public:
     void SetExtents(double left, double width, double top, double height);
     double LogicalWidth() const { return m_extents.Width; }
     double LogicalHeight() const { return m_extents.Height; }
+    SurfaceAnchor Anchor() const { return m_anchor; }
+    void SetAnchor(SurfaceAnchor anchor) { m_anchor = anchor; }
 
     Colour PenColor() const { return m_penColor; }
     void SetPenColor(Colour colour) { m_penColor = colour; }
@@ -97,6 +110,7 @@ private:
 
     Colour m_backColor = 0xFFFFFF;
     LogicalExtents m_extents;
+    SurfaceAnchor m_anchor = SurfaceAnchor::Centre;
     Colour m_penColor = 0;
     double m_penWidth = 1;
     Colour m_fillColor = 0;

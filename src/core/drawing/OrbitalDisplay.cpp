@@ -131,10 +131,15 @@ void DrawOrbitalDisplay(DrawingSurface& surface, const StarSystem& system, const
     surface.SetBackColor(displayBackColor);
     surface.Clear();
     const OrbitDisplayStyle style = settings.OrbitDisplay;
-    if (style == OrbitDisplayStyle::Complete)
+    // The star in the middle, or at the middle of the left edge with the
+    // arcs and lines reaching as far right, up and down as the surface goes.
+    if (style == OrbitDisplayStyle::Complete) {
         surface.SetExtents(-500, 1000, -500, 1000);
-    else
+        surface.SetAnchor(SurfaceAnchor::Centre);
+    } else {
         surface.SetExtents(0, 500, 250, -500);
+        surface.SetAnchor(SurfaceAnchor::LeftMiddle);
+    }
     if (system.SystemType != 1)
         return;
 

@@ -67,8 +67,8 @@ std::string SvgColour(Colour colour)
 std::string SurfaceSvg(const DrawingSurface& surface, int width, int height)
 {
     const DeviceRect image{0, 0, static_cast<double>(width), static_cast<double>(height)};
-    const SurfaceMapping mapping(surface.Extents(), image);
-    const DeviceRect& area = mapping.Area();
+    const SurfaceMapping mapping(surface.Extents(), image, surface.Anchor());
+    const DeviceRect& area = mapping.Visible();
 
     std::string out;
     out.reserve(256 + 120 * surface.Shapes().size());
@@ -87,9 +87,9 @@ std::string SurfaceSvg(const DrawingSurface& surface, int width, int height)
     AppendAttribute(out, "fill", SvgColour(surface.BackColor()));
     out += "/>\n";
 
-    // A nested viewport clips the shapes to the logical area, so that the
-    // letterbox shows only the background; its view box keeps the image's
-    // own pixel coordinates.
+    // A nested viewport clips the shapes to the part of the image where
+    // they show, so that a letterbox shows only the background; its view box
+    // keeps the image's own pixel coordinates.
     out += "<svg";
     AppendAttribute(out, "x", area.X);
     AppendAttribute(out, "y", area.Y);
@@ -114,12 +114,12 @@ std::string SurfaceSvg(const DrawingSurface& surface, int width, int height)
             AppendAttribute(out, "r", std::fabs(shape.Radius) * mapping.Scale());
             AppendAttribute(out, "fill", shape.Filled() ? SvgColour(shape.FillColor) : std::string("none"));
         } else {
-            const SurfacePoint second = mapping.ToDevice(shape.X2, shape.Y2);
+            const auto [from, to] = mapping.LineToDevice(shape.X1, shape.Y1, shape.X2, shape.Y2);
             out += "<line";
-            AppendAttribute(out, "x1", first.X);
-            AppendAttribute(out, "y1", first.Y);
-            AppendAttribute(out, "x2", second.X);
-            AppendAttribute(out, "y2", second.Y);
+            AppendAttribute(out, "x1", from.X);
+            AppendAttribute(out, "y1", from.Y);
+            AppendAttribute(out, "x2", to.X);
+            AppendAttribute(out, "y2", to.Y);
         }
         AppendAttribute(out, "stroke", SvgColour(shape.PenColor));
         AppendAttribute(out, "stroke-width", DevicePenWidth(shape.PenWidth));

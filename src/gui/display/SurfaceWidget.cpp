@@ -16,7 +16,8 @@ SurfaceWidget::SurfaceWidget(QWidget* parent) : QWidget(parent)
 
 QPointF SurfaceWidget::ToLogical(const QPointF& position) const
 {
-    const SurfaceMapping mapping(m_surface.Extents(), DeviceRect{0, 0, double(width()), double(height())});
+    const SurfaceMapping mapping(m_surface.Extents(), DeviceRect{0, 0, double(width()), double(height())},
+                                 m_surface.Anchor());
     const SurfacePoint logical = mapping.ToLogical(position.x(), position.y());
     return {logical.X, logical.Y};
 }

@@ -24,6 +24,25 @@ TEST(SurfaceMapping, LetterboxedAreaAndTheWayBack)
     EXPECT_EQ(tall.ToDevice(250, 100), (SurfacePoint{125, 450}));
     EXPECT_EQ(tall.ToLogical(125, 450), (SurfacePoint{250, 100}));
 
+    // Anchored at the left middle, the arced area sits on the left edge of a
+    // wide rectangle and in the middle of a tall one; the whole rectangle
+    // shows, and points beyond the area map back beyond it.
+    const SurfaceMapping wideArced({0, 500, 250, -500}, {0, 0, 1000, 400}, SurfaceAnchor::LeftMiddle);
+    EXPECT_EQ(wideArced.Area(), (DeviceRect{0, 0, 400, 400}));
+    EXPECT_EQ(wideArced.Visible(), (DeviceRect{0, 0, 1000, 400}));
+    EXPECT_EQ(wideArced.ToLogical(900, 200), (SurfacePoint{1125, 0}));
+    const SurfaceMapping tallArced({0, 500, 250, -500}, {0, 0, 250, 1000}, SurfaceAnchor::LeftMiddle);
+    EXPECT_EQ(tallArced.Area(), tall.Area());
+    EXPECT_EQ(tallArced.ToLogical(0, 0), (SurfacePoint{0, 1000}));
+    EXPECT_EQ(tallArced.ToDevice(0, 0), (SurfacePoint{0, 500}));
+    // A flat orbit line from the area's top to its bottom runs from the top
+    // of the rectangle to its bottom; a shorter one does not.
+    using Ends = std::array<SurfacePoint, 2>;
+    EXPECT_EQ(tallArced.LineToDevice(70, -250, 70, 250), (Ends{SurfacePoint{35, 1000}, SurfacePoint{35, 0}}));
+    EXPECT_EQ(tallArced.LineToDevice(70, -200, 70, 250),
+              (Ends{SurfacePoint{35, 600}, SurfacePoint{35, 375}}));
+    EXPECT_EQ(tall.LineToDevice(70, -250, 70, 250), (Ends{SurfacePoint{35, 625}, SurfacePoint{35, 375}}));
+
     // No logical width, or a target without area: nothing to show, and no
     // numbers out of nowhere.
     for (const SurfaceMapping& empty : {SurfaceMapping({0, 0, 0, 100}, {0, 0, 100, 100}),
