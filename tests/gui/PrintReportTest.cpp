@@ -40,11 +40,22 @@ TEST(PrintReport, PreviewThenPrintCancelledThenToAFile)
         EXPECT_EQ(back, 0);
         EXPECT_EQ(program.Find<QPrintPreviewWidget>("vp", preview)->pageCount(), 1);
         EXPECT_FALSE(program.Find<SurfaceWidget>("VSDraw1", preview)->Surface().Shapes().empty());
+        // Inside the screen's available area, its toolbar showing the view
+        // actions and Print, which asks the print dialog.
+        EXPECT_TRUE(preview->screen()->availableGeometry().contains(preview->frameGeometry()));
+        auto* toolbar = program.Find<QToolBar>("tbPreview", preview);
+        EXPECT_TRUE(toolbar->isVisible());
+        QStringList texts;
+        for (const QAction* action : toolbar->actions())
+            texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        EXPECT_EQ(texts.join(','), "Zoom &In,Zoom &Out,Fit &Page,Fit &Width,-,P&rint...");
+        program.Find<QAction>("actPrint", preview)->trigger();
+        EXPECT_EQ(dialogsShown, 1);
     });
     back = 0x123456;
     PrintReport(controller, -1);
     EXPECT_TRUE(looked);
-    EXPECT_EQ(dialogsShown, 0);
+    EXPECT_EQ(dialogsShown, 1);
     EXPECT_EQ(back, 0xFFFFFF);
     ASSERT_NE(CurrentPreview(), nullptr);
     EXPECT_FALSE(CurrentPreview()->isVisible());
@@ -53,7 +64,7 @@ TEST(PrintReport, PreviewThenPrintCancelledThenToAFile)
     controller.Settings().SwapBW = -1;
     back = 0x123456;
     PrintReport(controller, 0);
-    EXPECT_EQ(dialogsShown, 1);
+    EXPECT_EQ(dialogsShown, 2);
     EXPECT_FALSE(QFile::exists(pdf));
     EXPECT_EQ(back, 0);
 

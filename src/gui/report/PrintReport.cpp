@@ -28,6 +28,16 @@ PrintDialogFunction& PrintDialog()
     return dialog;
 }
 
+// The document of window on the printer that the print dialog, over parent,
+// confirms; nothing when the user cancels.
+void PrintDocument(const frmPreview& window, QWidget* parent)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    frmPreview::PreparePrinter(printer);
+    if (PrintDialog()(printer, parent))
+        window.PaintDocument(&printer);
+}
+
 } // namespace
 
 frmPreview* CurrentPreview()
@@ -61,6 +71,9 @@ void PrintReport(Controller& controller, std::int16_t preview)
         delete window.data();
     }
     window = new frmPreview(controller.MainWindow());
+    // The preview's own Print prints the document it shows.
+    QObject::connect(window.data(), &frmPreview::PrintRequested, window.data(),
+                     [preview = window.data()] { PrintDocument(*preview, preview); });
 
     controller.SetDisplayBackColor(ReportPictureBackColor(app.settings));
     window->SetDocument(BuildSystemReport(app.system, app.settings, app.DisplayBackColor, *app.random,
@@ -70,10 +83,7 @@ void PrintReport(Controller& controller, std::int16_t preview)
     if (preview != 0) {
         window->exec();
     } else {
-        QPrinter printer(QPrinter::HighResolution);
-        frmPreview::PreparePrinter(printer);
-        if (PrintDialog()(printer, controller.MainWindow()))
-            window->PaintDocument(&printer);
+        PrintDocument(*window, controller.MainWindow());
     }
 
     controller.SetDisplayBackColor(AfterReportBackColor(app.settings));

@@ -7,14 +7,18 @@
 
 class QPrinter;
 class QPrintPreviewWidget;
+class QToolBar;
 
 namespace kelvane {
 
 class SurfaceWidget;
 
 // The print preview window: it holds the report document and shows it in
-// the printing control vp, which fills the window (zoom in and out, fit the
-// page or its width from the control's context menu or the usual keys).
+// the printing control vp, which fills the window below a toolbar with zoom
+// in and out, fit the page or its width, and print (the same actions are in
+// the control's context menu and on the usual keys). It opens at its design
+// size, or smaller where the screen has less room, inside the screen's
+// available area.
 // VSDraw1 is a second drawing surface that is never shown: the report's
 // picture is drawn on it. The same window, hidden, prints the document.
 class frmPreview final : public QDialog {
@@ -25,6 +29,7 @@ public:
     ~frmPreview() override;
 
     QPrintPreviewWidget* vp() const { return m_vp; }
+    QToolBar* Toolbar() const { return m_toolbar; }
     SurfaceWidget* VSDraw1() const { return m_draw; }
 
     // The document that the preview shows and the printout prints.
@@ -40,11 +45,23 @@ public:
     // US Letter portrait, the whole paper addressable, the report's name.
     static void PreparePrinter(QPrinter& printer);
 
-    // The window's size each time it opens.
+    // The window's size each time it opens, where the screen has room.
     static QSize DesignedSize();
 
+signals:
+    // The toolbar's Print: print the document through the print dialog.
+    void PrintRequested();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    // Size and place inside the available area of the screen, the window
+    // manager's frame included.
+    void PlaceOnScreen();
+
     std::unique_ptr<QPrinter> m_previewPrinter;
+    QToolBar* m_toolbar;
     QPrintPreviewWidget* m_vp;
     SurfaceWidget* m_draw;
     ReportDocument m_document;
