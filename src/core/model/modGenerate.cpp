@@ -244,6 +244,14 @@ void RollStar(StarSystem& system, Random& random, std::int16_t biozoneOption)
     ComputeZones(system, biozoneOption);
 }
 
+bool StarTableHolds(std::int32_t starType, std::int16_t starClass)
+{
+    for (const StarZones& row : StarTable)
+        if (row.type == starType && row.starClass == starClass)
+            return true;
+    return false;
+}
+
 void ComputeZones(StarSystem& system, std::int16_t biozoneOption)
 {
     const StarZones* row = nullptr;

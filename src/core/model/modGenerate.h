@@ -54,6 +54,9 @@ void SetSystemType(StarSystem& system);
 // Rolls class and type of the star, then calls ComputeZones.
 void RollStar(StarSystem& system, Random& random, std::int16_t biozoneOption);
 
+// True when the star table holds the pair of type and class.
+bool StarTableHolds(std::int32_t starType, std::int16_t starClass);
+
 // Zones and inner limit from the star table, widened by the Biozone option
 // (1 Normal, 2 Double, 3 Triple). A pair the table lacks changes nothing.
 void ComputeZones(StarSystem& system, std::int16_t biozoneOption);
