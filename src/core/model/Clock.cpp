@@ -22,7 +22,8 @@ double SystemClock::SecondsSinceMidnight()
     std::int64_t seconds = (utc + m_offsetSeconds) % 86400;
     if (seconds < 0)
         seconds += 86400;
-    return static_cast<double>(seconds) + static_cast<double>(now.tv_nsec) * 1e-9;
+    const std::int64_t milliseconds = seconds * 1000 + now.tv_nsec / 1000000;
+    return static_cast<double>(milliseconds) / 1000.0;
 }
 
 } // namespace kelvane

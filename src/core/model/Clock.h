@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 namespace kelvane {
 
@@ -12,7 +15,8 @@ public:
     virtual double SecondsSinceMidnight() = 0;
 };
 
-// The real clock. The local offset from UTC is looked up once an hour, not
+// The real clock, read to the whole millisecond, so that a reading can be
+// written down exactly as a count of milliseconds. The local offset from UTC is looked up once an hour, not
 // at every read, so that the dozen reseeds of a generation stay cheap.
 class SystemClock final : public Clock {
 public:
@@ -31,6 +35,26 @@ public:
 
 private:
     std::uint64_t m_next = 0;
+};
+
+// A clock that answers readings written down earlier, in order; after the
+// last one it keeps answering the last (0 when it was given none).
+class ReplayClock final : public Clock {
+public:
+    explicit ReplayClock(std::vector<double> readings) : m_readings(std::move(readings)) {}
+    double SecondsSinceMidnight() override
+    {
+        if (m_readings.empty())
+            return 0;
+        const double reading = m_readings[m_next];
+        if (m_next + 1 < m_readings.size())
+            ++m_next;
+        return reading;
+    }
+
+private:
+    std::vector<double> m_readings;
+    std::size_t m_next = 0;
 };
 
 } // namespace kelvane

@@ -42,7 +42,10 @@ void RandomSource::DrawMany(float* out, std::size_t count)
 
 void RandomSource::Reseed()
 {
-    const auto reading = std::bit_cast<std::uint64_t>(m_clock->SecondsSinceMidnight());
+    const double seconds = m_clock->SecondsSinceMidnight();
+    if (m_logged < m_log.size())
+        m_log[m_logged++] = {m_state, seconds};
+    const auto reading = std::bit_cast<std::uint64_t>(seconds);
     // Mixing (not xoring in place) means reseeding twice with the same reading
     // moves the state on instead of undoing the first reseed.
     m_state = Mix(m_state ^ Mix(reading + Golden));

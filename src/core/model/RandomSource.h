@@ -1,7 +1,9 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
 
 #include "core/model/Clock.h"
 #include "core/model/Random.h"
@@ -28,6 +30,18 @@ public:
     void Reseed() override;
 
     std::uint64_t State() const { return m_state; }
+
+    // One reseed as it happened: the state it started from and the clock
+    // reading it mixed in. From these a generation can be run again exactly.
+    struct ReseedEntry {
+        std::uint64_t stateBefore = 0;
+        double reading = 0;
+    };
+    static constexpr std::size_t ReseedLogSize = 12;
+    // Starts a fresh log of the next reseeds; once ReseedLogSize have been
+    // logged, later ones are not.
+    void StartReseedLog() { m_logged = 0; }
+    std::span<const ReseedEntry> ReseedLog() const { return {m_log.data(), m_logged}; }
 
 private:
     static constexpr std::uint64_t Golden = 0x9E3779B97F4A7C15ull;
@@ -59,6 +73,8 @@ private:
     std::uint64_t m_spare = 0;
     bool m_hasSpare = false;
     std::unique_ptr<Clock> m_clock;
+    std::array<ReseedEntry, ReseedLogSize> m_log{};
+    std::size_t m_logged = ReseedLogSize;
 };
 
 } // namespace kelvane

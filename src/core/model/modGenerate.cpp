@@ -243,6 +243,14 @@ void RollStar(StarSystem& system, Random& random, BiozoneWidth biozoneOption)
     ComputeZones(system, biozoneOption);
 }
 
+bool StarTableHolds(std::int32_t starType, std::int16_t starClass)
+{
+    for (const StarZones& row : StarTable)
+        if (row.type == starType && row.starClass == starClass)
+            return true;
+    return false;
+}
+
 void ComputeZones(StarSystem& system, BiozoneWidth biozoneOption)
 {
     const StarZones* row = nullptr;

@@ -56,6 +56,9 @@ void SetSystemType(StarSystem& system);
 // Rolls class and type of the star, then calls ComputeZones.
 void RollStar(StarSystem& system, Random& random, BiozoneWidth biozoneOption);
 
+// True when the star table holds the pair of type and class.
+bool StarTableHolds(std::int32_t starType, std::int16_t starClass);
+
 // Zones and inner limit from the star table, widened by the Biozone option
 // (any value but Normal and Triple widens as Double does). A pair the table
 // lacks changes nothing.
