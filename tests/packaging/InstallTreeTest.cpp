@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <map>
-#include <sstream>
 #include <regex>
 #include <set>
+#include <sstream>
 #include <string>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -49,8 +49,8 @@ const std::map<std::string, bool>& ExpectedFiles()
             {"share/bash-completion/completions/kelvane-cli", false},
         };
         for (const int size : IconSizes())
-            f["share/icons/hicolor/" + std::to_string(size) + "x" + std::to_string(size) + "/apps/kelvane.png"] =
-                false;
+            f["share/icons/hicolor/" + std::to_string(size) + "x" + std::to_string(size) +
+              "/apps/kelvane.png"] = false;
         return f;
     }();
     return files;
@@ -95,7 +95,7 @@ protected:
     {
         s_folder = new test::TempFolder;
         const Ran installed = Shell(Quoted(KELVANE_CMAKE) + " --install " + Quoted(KELVANE_BUILD_DIR) +
-                                  " --prefix " + Quoted(Prefix()));
+                                    " --prefix " + Quoted(Prefix()));
         ASSERT_EQ(installed.status, 0) << installed.output;
     }
     static void TearDownTestSuite()
@@ -159,10 +159,11 @@ protected:
         std::string array;
         for (const std::string& word : words)
             array += Quoted(word) + " ";
-        const Ran ran = Shell("cd " + Quoted(folder) + " && bash --norc -c " +
-                            Quoted("source " + Quoted(In("share/bash-completion/completions/kelvane-cli")) +
-                                   "; COMP_WORDS=(" + array + "); COMP_CWORD=" + std::to_string(words.size() - 1) +
-                                   "; _kelvane_cli; printf '%s\\n' \"${COMPREPLY[@]}\""));
+        const Ran ran =
+            Shell("cd " + Quoted(folder) + " && bash --norc -c " +
+                  Quoted("source " + Quoted(In("share/bash-completion/completions/kelvane-cli")) +
+                         "; COMP_WORDS=(" + array + "); COMP_CWORD=" + std::to_string(words.size() - 1) +
+                         "; _kelvane_cli; printf '%s\\n' \"${COMPREPLY[@]}\""));
         EXPECT_EQ(ran.status, 0) << ran.output;
         std::set<std::string> offered;
         std::istringstream lines(ran.output);
@@ -197,7 +198,8 @@ TEST_F(InstallTree, HoldsEveryFileThePackageNeedsAndNothingElse)
     // Each picture is what its name says: a PNG of its size, an SVG.
     for (const int size : IconSizes()) {
         const std::string side = std::to_string(size);
-        const std::string png = ReadBytes(In("share/icons/hicolor/" + side + "x" + side + "/apps/kelvane.png"));
+        const std::string png =
+            ReadBytes(In("share/icons/hicolor/" + side + "x" + side + "/apps/kelvane.png"));
         ASSERT_GE(png.size(), 24u);
         EXPECT_EQ(png.substr(0, 8), "\x89PNG\r\n\x1a\n");
         const auto big = [&png](std::size_t at) {
@@ -238,7 +240,8 @@ TEST_F(InstallTree, ProgramsRunFromItAndAgreeOnTheVersion)
     EXPECT_TRUE(Has(ReadBytes(In("share/metainfo/org.kelvane.Kelvane.metainfo.xml")),
                     "<release version=\"" + release + "\""));
     for (const char* page : {"kelvane.1.gz", "kelvane-cli.1.gz"}) {
-        const Ran header = Shell("zcat " + Quoted(In(std::string("share/man/man1/") + page)) + " | grep '^\\.TH'");
+        const Ran header =
+            Shell("zcat " + Quoted(In(std::string("share/man/man1/") + page)) + " | grep '^\\.TH'");
         EXPECT_TRUE(Has(header.output, "\"Kelvane " + release + "\"")) << page << ": " << header.output;
     }
 }
@@ -249,8 +252,8 @@ TEST_F(InstallTree, DesktopEntryAndMetainfoPassTheirValidators)
     const Ran entry = Shell("desktop-file-validate " + Quoted(desktop));
     EXPECT_EQ(entry.status, 0) << entry.output;
     EXPECT_EQ(entry.output, "");
-    const Ran metainfo =
-        Shell("appstreamcli validate --no-net " + Quoted(In(std::string("share/metainfo/") + AppId + ".metainfo.xml")));
+    const Ran metainfo = Shell("appstreamcli validate --no-net " +
+                               Quoted(In(std::string("share/metainfo/") + AppId + ".metainfo.xml")));
     EXPECT_EQ(metainfo.status, 0) << metainfo.output;
 
     // The entry starts the installed program with the file it is given, for
@@ -260,7 +263,8 @@ TEST_F(InstallTree, DesktopEntryAndMetainfoPassTheirValidators)
     EXPECT_TRUE(Has(text, "\nExec=kelvane %f\n")) << text;
     EXPECT_TRUE(Has(text, std::string("\nMimeType=") + MimeType + ";\n")) << text;
     EXPECT_TRUE(Has(text, "\nIcon=kelvane\n")) << text;
-    EXPECT_TRUE(Has(ReadBytes(In("share/mime/packages/kelvane.xml")), std::string("type=\"") + MimeType + "\""));
+    EXPECT_TRUE(
+        Has(ReadBytes(In("share/mime/packages/kelvane.xml")), std::string("type=\"") + MimeType + "\""));
     EXPECT_TRUE(Has(ReadBytes(In(std::string("share/metainfo/") + AppId + ".metainfo.xml")),
                     std::string("<launchable type=\"desktop-id\">") + AppId + ".desktop</launchable>"));
 }
@@ -271,13 +275,15 @@ TEST_F(InstallTree, SystemFilesAreKnownByNameAndByTheirFirstBytes)
     const std::string data = Scratch("data");
     fs::create_directories(data + "/mime/packages");
     fs::copy_file(In("share/mime/packages/kelvane.xml"), data + "/mime/packages/kelvane.xml");
-    const Ran database = Shell("XDG_DATA_HOME=" + Quoted(data) + " update-mime-database " + Quoted(data + "/mime"));
+    const Ran database =
+        Shell("XDG_DATA_HOME=" + Quoted(data) + " update-mime-database " + Quoted(data + "/mime"));
     EXPECT_EQ(database.status, 0) << database.output;
     EXPECT_EQ(database.output, "");
 
     const std::string files = Scratch("files");
     fs::create_directory(files);
-    ASSERT_EQ(Installed("kelvane-cli", "new --seed 3 --format kvn -o " + Quoted(files + "/tagged")).status, 0);
+    ASSERT_EQ(Installed("kelvane-cli", "new --seed 3 --format kvn -o " + Quoted(files + "/tagged")).status,
+              0);
     const std::string header = "Kelvane 2.0                   ";
     ASSERT_EQ(header.size(), 30u);
     WriteBytes(files + "/old", header + std::string(532, '\0'));
@@ -286,13 +292,14 @@ TEST_F(InstallTree, SystemFilesAreKnownByNameAndByTheirFirstBytes)
     WriteBytes(files + "/Sol.KVN", "anything\n");
     WriteBytes(files + "/sol.kvn", "anything\n");
     const std::map<std::string, std::string> expected = {
-        {"tagged", MimeType},        {"old", MimeType},     {"Sol.KVN", MimeType},
-        {"sol.kvn", MimeType},       {"notes", "text/plain"}, {"almost", "application/octet-stream"},
+        {"tagged", MimeType},  {"old", MimeType},       {"Sol.KVN", MimeType},
+        {"sol.kvn", MimeType}, {"notes", "text/plain"}, {"almost", "application/octet-stream"},
     };
     for (const auto& [name, type] : expected) {
         const Ran info = Shell("XDG_DATA_HOME=" + Quoted(data) + " XDG_DATA_DIRS=/usr/share gio info -a " +
-                             "standard::content-type " + Quoted(files + "/" + name));
-        EXPECT_TRUE(Has(info.output, "standard::content-type: " + type + "\n")) << name << ":\n" << info.output;
+                               "standard::content-type " + Quoted(files + "/" + name));
+        EXPECT_TRUE(Has(info.output, "standard::content-type: " + type + "\n")) << name << ":\n"
+                                                                                << info.output;
     }
 }
 
@@ -322,7 +329,8 @@ TEST_F(InstallTree, ManPageCoversEveryCommandOptionAndValue)
     for (const char* always : {"-h", "--help", "--version", "EXIT", "0", "1", "2"})
         EXPECT_TRUE(words.count(always)) << always;
 
-    const Ran program = Shell("zcat " + Quoted(In("share/man/man1/kelvane.1.gz")) + " | groff -man -ww -Tascii -P-cbou");
+    const Ran program =
+        Shell("zcat " + Quoted(In("share/man/man1/kelvane.1.gz")) + " | groff -man -ww -Tascii -P-cbou");
     EXPECT_FALSE(Has(program.output, "warning")) << program.output;
     EXPECT_TRUE(Has(program.output, "kelvane.ini")) << program.output;
 }
@@ -346,7 +354,8 @@ TEST_F(InstallTree, BashCompletesCommandsOptionsValuesAndSystemFiles)
             EXPECT_EQ(Completions({"kelvane-cli", command, "x.KVN", option, ""}), usage.values.at(option))
                 << command << " " << option;
             // --style=<TAB>: bash hands the "=" over as a word of its own.
-            EXPECT_EQ(Completions({"kelvane-cli", command, "x.KVN", option, "=", ""}), usage.values.at(option))
+            EXPECT_EQ(Completions({"kelvane-cli", command, "x.KVN", option, "=", ""}),
+                      usage.values.at(option))
                 << command << " " << option << "=";
         }
     }
@@ -357,7 +366,8 @@ TEST_F(InstallTree, BashCompletesCommandsOptionsValuesAndSystemFiles)
     fs::create_directories(here + "/maps");
     for (const char* name : {"a.KVN", "b.kvn", "c.txt", "d.png", "e.SVG"})
         WriteBytes(here + "/" + name, "x");
-    EXPECT_EQ(Completions({"kelvane-cli", "show", ""}, here), (std::set<std::string>{"a.KVN", "b.kvn", "maps"}));
+    EXPECT_EQ(Completions({"kelvane-cli", "show", ""}, here),
+              (std::set<std::string>{"a.KVN", "b.kvn", "maps"}));
     EXPECT_EQ(Completions({"kelvane-cli", "render", "a.KVN", "-o", ""}, here),
               (std::set<std::string>{"d.png", "e.SVG", "maps"}));
 }
