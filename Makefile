@@ -36,9 +36,9 @@ run: build
 # package gets this from the system's own triggers.
 install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
-	-update-mime-database $(PREFIX)/share/mime
-	-update-desktop-database -q $(PREFIX)/share/applications
-	-gtk-update-icon-cache -q -t -f $(PREFIX)/share/icons/hicolor 2>/dev/null
+	if command -v update-mime-database >/dev/null; then update-mime-database $(PREFIX)/share/mime; fi
+	if command -v update-desktop-database >/dev/null; then update-desktop-database -q $(PREFIX)/share/applications; fi
+	if command -v gtk-update-icon-cache >/dev/null; then gtk-update-icon-cache -q -t -f $(PREFIX)/share/icons/hicolor; fi
 
 # Release type, without tests or benchmarks, in a build folder of its own.
 package: deps
