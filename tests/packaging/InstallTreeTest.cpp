@@ -237,6 +237,11 @@ TEST_F(InstallTree, ProgramsRunFromItAndAgreeOnTheVersion)
     ASSERT_TRUE(std::regex_match(version.output, numbers, std::regex(R"(kelvane (\d+)\.(\d+) b(\d+)\n)")))
         << version.output;
     const std::string release = numbers[1].str() + "." + numbers[2].str() + "." + numbers[3].str();
+    const Ran cliVersion = Installed("kelvane-cli", "--version");
+    if (cliVersion.status == 0) {
+        EXPECT_EQ(cliVersion.output, "kelvane-cli " + numbers[1].str() + "." + numbers[2].str() + " b" +
+                                         numbers[3].str() + "\n");
+    }
     EXPECT_TRUE(Has(ReadBytes(In("share/metainfo/org.kelvane.Kelvane.metainfo.xml")),
                     "<release version=\"" + release + "\""));
     for (const char* page : {"kelvane.1.gz", "kelvane-cli.1.gz"}) {
@@ -361,15 +366,16 @@ TEST_F(InstallTree, BashCompletesCommandsOptionsValuesAndSystemFiles)
     }
 
     // Where a system file goes, system files (any case) and folders; where
-    // an image goes, images.
+    // an image goes, images. Hidden ones only after a dot.
     const std::string here = Scratch("here");
     fs::create_directories(here + "/maps");
-    for (const char* name : {"a.KVN", "b.kvn", "c.txt", "d.png", "e.SVG"})
+    for (const char* name : {"a.KVN", "b.kvn", "c.txt", "d.png", "e.SVG", ".f.KVN"})
         WriteBytes(here + "/" + name, "x");
     EXPECT_EQ(Completions({"kelvane-cli", "show", ""}, here),
               (std::set<std::string>{"a.KVN", "b.kvn", "maps"}));
     EXPECT_EQ(Completions({"kelvane-cli", "render", "a.KVN", "-o", ""}, here),
               (std::set<std::string>{"d.png", "e.SVG", "maps"}));
+    EXPECT_EQ(Completions({"kelvane-cli", "show", "."}, here), (std::set<std::string>{".", "..", ".f.KVN"}));
 }
 
 } // namespace
