@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <grp.h>
+#include <regex>
 #include <string>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -227,7 +228,7 @@ TEST(StartUp, ArgumentsNameOneFileFromTheStartingFolder)
     // After "--" even a name that starts with a dash is a file.
     EXPECT_EQ(parse({"--", "-odd.KVN"}).file, "/home/me/-odd.KVN");
     EXPECT_EQ(parse({"-"}).file, "/home/me/-");
-    EXPECT_EQ(parse({"--version"}).text, "kelvane 3.5 b20\n");
+    EXPECT_TRUE(std::regex_match(parse({"--version"}).text, std::regex("kelvane [0-9]+\\.[0-9]+ b[0-9]+\n")));
     EXPECT_EQ(parse({"a.KVN", "-h"}).action, Action::Help);
     EXPECT_EQ(parse({"-x"}).action, Action::Error);
     EXPECT_EQ(parse({"--", "--help", "b"}).action, Action::Error);
