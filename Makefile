@@ -1,12 +1,17 @@
 # Kelvane: set-up, build, test and run on a Debian 12 machine.
-#   make run    install what is missing, build, start the program
-#   make test   install what is missing, build, run the whole test suite
+#   make run      install what is missing, build, start the program
+#   make test     install what is missing, build, run the whole test suite
+#   make install  build, install under PREFIX (default /usr/local)
+#   make package  a Release build packed as a Debian package, ./kelvane_VERSION_ARCH.deb
 
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build test run bench fuzz sanitize format format-check clean
+PREFIX ?= /usr/local
+PACKAGE_DIR ?= build-package
+
+.PHONY: all deps configure build test run install package bench fuzz sanitize format format-check clean
 
 all: build
 
@@ -27,6 +32,22 @@ test: build
 run: build
 	$(BUILD_DIR)/src/app/kelvane
 
+# The desktop's caches learn of the new menu entry, file type and icon; a
+# package gets this from the system's own triggers.
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+	if command -v update-mime-database >/dev/null; then update-mime-database $(PREFIX)/share/mime; fi
+	if command -v update-desktop-database >/dev/null; then update-desktop-database -q $(PREFIX)/share/applications; fi
+	if command -v gtk-update-icon-cache >/dev/null; then gtk-update-icon-cache -q -t -f $(PREFIX)/share/icons/hicolor; fi
+
+# Release type, without tests or benchmarks, in a build folder of its own.
+package: deps
+	cmake -S . -B $(PACKAGE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKELVANE_TESTS=OFF -DKELVANE_BENCH=OFF
+	cmake --build $(PACKAGE_DIR) -j $(JOBS)
+	rm -f $(PACKAGE_DIR)/kelvane_*.deb
+	cd $(PACKAGE_DIR) && cpack -G DEB
+	cp $(PACKAGE_DIR)/kelvane_*.deb .
+
 # The readers of outside input under libFuzzer, FUZZ_SECONDS each.
 FUZZ_SECONDS ?= 60
 fuzz: deps
@@ -46,4 +67,4 @@ format-check:
 	git ls-files '*.h' '*.cpp' | xargs clang-format --dry-run --Werror
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(PACKAGE_DIR) kelvane_*.deb

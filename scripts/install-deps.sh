@@ -5,11 +5,15 @@ set -euo pipefail
 
 packages=(
   g++ make cmake ninja-build pkg-config
-  qt6-base-dev
+  qt6-base-dev qt6-svg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
   clang-format
   clang libclang-rt-14-dev
+  # make package: dpkg-shlibdeps and file
+  dpkg-dev file
+  # the validators and readers the tests of the installed tree run
+  desktop-file-utils appstream shared-mime-info libglib2.0-bin groff-base man-db bash
 )
 
 missing=()

@@ -63,20 +63,24 @@ std::string WithSystemFileExtension(const std::string& path)
 
 void OpenSystemCommand(Controller& controller)
 {
-    const AppState& app = controller.State();
     const std::optional<QString> chosen =
-        controller.Dialogs().ChooseOpen(SystemFileFilter(), ToQt(app.CurrentFileName));
-    if (!chosen)
-        return;
-    const FileResult result = controller.ChangeByLoading(FromQt(*chosen));
+        controller.Dialogs().ChooseOpen(SystemFileFilter(), ToQt(controller.State().CurrentFileName));
+    if (chosen)
+        LoadSystemCommand(controller, FromQt(*chosen));
+}
+
+FileResult LoadSystemCommand(Controller& controller, const std::string& path)
+{
+    const FileResult result = controller.ChangeByLoading(path);
     if (result.outcome == FileOutcome::NotKelvaneFile) {
         // The 2.0 reader's own box and refresh; the command refreshes again.
         controller.Dialogs().ShowLoadError(QString::fromStdString(result.message));
         controller.RefreshAll();
     } else if (!result.Ok()) {
-        return;
+        return result;
     }
     controller.RefreshAll();
+    return result;
 }
 
 void SaveSystemAsCommand(Controller& controller)

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "core/files/FileResult.h"
+
 class QWidget;
 
 namespace kelvane {
@@ -53,6 +55,12 @@ std::string WithSystemFileExtension(const std::string& path);
 // Cancelling, and a file that cannot be read or holds a fault, end the
 // command without a word and without a refresh.
 void OpenSystemCommand(Controller& controller);
+
+// Load's work once a file is chosen: loads path and refreshes every view, or
+// shows the "Load Error" box for a file of neither kind. Returns the result
+// of the load, so that a caller with somewhere to say it can tell why a
+// file did not load; Load itself says nothing.
+FileResult LoadSystemCommand(Controller& controller, const std::string& path);
 
 // Save As: proposes the current file name (or the system's name), adds the
 // extension, asks before overwriting, and writes the file. Only a completed

@@ -5,6 +5,8 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+#include "render/ProgramIcon.h"
+
 namespace kelvane {
 
 namespace {
@@ -109,17 +111,7 @@ private:
             p.drawRect(QRectF(9.5, 2.5, 1.5, 3));
             break;
         }
-        case ToolbarPicture::Program: {
-            // A yellow star with a small red planet.
-            p.setPen(Qt::NoPen);
-            p.setBrush(QColor(20, 20, 40));
-            p.drawRoundedRect(QRectF(0.5, 0.5, 15, 15), 2, 2);
-            p.setBrush(QColor(255, 210, 0));
-            p.drawEllipse(QPointF(6.5, 9.5), 4.5, 4.5);
-            p.setBrush(QColor(220, 60, 40));
-            p.drawEllipse(QPointF(12.5, 3.8), 1.8, 1.8);
-            break;
-        }
+        case ToolbarPicture::Program: PaintProgramIcon(p, QRectF(0, 0, 16, 16)); break;
         case ToolbarPicture::Print:
         case ToolbarPicture::PrintPreview: {
             const bool preview = m_picture == ToolbarPicture::PrintPreview;
