@@ -1,6 +1,7 @@
 #include "core/sector/SectorMap.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 #include "core/model/Codes.h"
@@ -160,6 +161,17 @@ std::string SectorTitle(const Sector& sector)
     return "Sector " + std::to_string(sector.options.seed) + ": " + std::to_string(sector.options.width) +
            " x " + std::to_string(sector.options.height) + " hexes, " + std::to_string(count) +
            (count == 1 ? " system" : " systems");
+}
+
+std::string SectorOptionsText(const SectorOptions& options)
+{
+    static constexpr const char* lifeSupport[] = {"Poor", "Average", "Good", "Excellent"};
+    static constexpr const char* biozone[] = {"Normal", "Double", "Triple"};
+    char density[64];
+    const auto written = std::to_chars(density, density + sizeof density, options.density);
+    return std::string("Life Support ") + lifeSupport[std::clamp<int>(options.lifeSupport, 1, 4) - 1] +
+           ", Bio Zone " + biozone[std::clamp<int>(options.biozone, 1, 3) - 1] + ", density " +
+           std::string(density, written.ptr);
 }
 
 SectorMap DrawSectorMap(const Sector& sector)

@@ -60,4 +60,8 @@ double MapStarRadius(std::int16_t starClass);
 // "Sector 1234: 8 x 10 hexes, 41 systems", the title of a sector's map.
 std::string SectorTitle(const Sector& sector);
 
+// "Life Support Average, Bio Zone Normal, density 0.5": how the sector's
+// systems were made.
+std::string SectorOptionsText(const SectorOptions& options);
+
 } // namespace kelvane
