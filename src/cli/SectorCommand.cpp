@@ -216,6 +216,11 @@ int SectorCommand(const Arguments& arguments)
     if (book.isEmpty())
         return ReportFailure(Join(folder, BookFileName), "the PDF could not be made");
 
+    // An earlier sector's index goes first: should a file fail to be
+    // written, no index names a folder that is half the old sector and half
+    // the new one.
+    if (std::error_code error; !fs::remove(Join(folder, SectorFileName), error) && error)
+        return ReportFailure(Join(folder, SectorFileName), error.message());
     for (const SectorSystem& system : sector.systems) {
         const std::string name = system.hex.Text() + ".KVN";
         const std::string path = Join(folder, name);

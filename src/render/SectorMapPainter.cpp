@@ -58,18 +58,26 @@ void PaintSectorMap(QPainter& painter, const SectorMap& map, const QRectF& targe
     const double scale = mapping.Scale();
     const double penFactor = std::isfinite(penScale) && penScale > 0 ? penScale : 1.0;
 
+    // Where anything can show: the map's area, within what the painter lets
+    // through or else within its device.
+    const QRectF areaRect(area.X, area.Y, area.Width, area.Height);
+    QRectF visible = areaRect;
+    if (painter.hasClipping()) {
+        visible = visible.intersected(painter.clipBoundingRect());
+    } else if (const QPaintDevice* device = painter.device()) {
+        const QRectF whole(0, 0, device->width(), device->height());
+        visible = visible.intersected(painter.worldTransform().inverted().mapRect(whole));
+    }
+
     painter.save();
     painter.fillRect(target, ToQColor(map.backColor));
-    if (scale <= 0) {
+    if (scale <= 0 || visible.isEmpty()) {
         painter.restore();
         return;
     }
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    const QRectF areaRect(area.X, area.Y, area.Width, area.Height);
     painter.setClipRect(areaRect, Qt::IntersectClip);
-    // Where anything can show: the area, within what the painter lets through.
-    const QRectF shown = painter.clipBoundingRect().intersected(areaRect);
 
     QPen pen(Qt::black, 1.0, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
     pen.setCosmetic(true);
@@ -94,7 +102,7 @@ void PaintSectorMap(QPainter& painter, const SectorMap& map, const QRectF& targe
             }
             const double left = shape.anchor == MapShape::Anchor::Middle ? centre.X - width / 2 : centre.X;
             const QRectF box(left, centre.Y - font->metrics.ascent(), width, font->metrics.height());
-            if (!box.intersects(shown))
+            if (!box.intersects(visible))
                 continue;
             painter.setFont(font->font);
             painter.setPen(ToQColor(shape.penColor));
@@ -102,7 +110,7 @@ void PaintSectorMap(QPainter& painter, const SectorMap& map, const QRectF& targe
             continue;
         }
         const double reach = size + shape.penWidth * penFactor;
-        if (!QRectF(centre.X - reach, centre.Y - reach, 2 * reach, 2 * reach).intersects(shown))
+        if (!QRectF(centre.X - reach, centre.Y - reach, 2 * reach, 2 * reach).intersects(visible))
             continue;
         if (shape.penWidth > 0) {
             pen.setColor(ToQColor(shape.penColor));
