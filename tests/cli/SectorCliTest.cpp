@@ -121,6 +121,22 @@ TEST_F(SectorCli, WritesTheSameFolderEveryTimeAsTheCoreMakesIt)
     }
 }
 
+// Seeds already handed out keep giving the same sectors: the stored index
+// and map of two seeds are compared byte for byte. Only a change named in
+// the README may alter them.
+TEST_F(SectorCli, SeedsGiveTheStoredSectorInEveryVersion)
+{
+    const std::string golden = std::string(KELVANE_TEST_DATA) + "/golden/";
+    ASSERT_EQ(Invoke("sector --seed 7 -o a").exit, 0);
+    EXPECT_TRUE(Read("a/sector.json") == Read(golden + "sector-seed7.json"));
+    EXPECT_TRUE(Read("a/sector.svg") == Read(golden + "sector-seed7.svg"));
+    ASSERT_EQ(Invoke("sector --seed 18446744073709551615 --width 5 --height 3 --density 0.8 --life-support 4 "
+                     "--biozone 3 -o b")
+                  .exit,
+              0);
+    EXPECT_TRUE(Read("b/sector.json") == Read(golden + "sector-seedmax-5x3-ls4-bz3.json"));
+}
+
 // To add once new takes --code: a hex's file is `new --code CODE --format
 // kvn` of its code, with the system's name in place of "Unnamed System".
 TEST_F(SectorCli, DISABLED_EveryHexFileIsNewOfItsCodeButForTheName)
