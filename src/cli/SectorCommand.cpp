@@ -5,7 +5,6 @@
 #include <atomic>
 #include <cctype>
 #include <charconv>
-#include <cmath>
 #include <filesystem>
 #include <mutex>
 #include <random>
@@ -305,8 +304,10 @@ bool IsSectorFileArgument(const std::string& path)
     if (lower.ends_with(".json"))
         return true;
     std::string bytes;
-    return ReadFileBytes(path, bytes).Ok() && bytes.find_first_not_of(" \t\r\n") != std::string::npos &&
-           bytes[bytes.find_first_not_of(" \t\r\n")] == '{';
+    if (!ReadFileBytes(path, bytes).Ok())
+        return false;
+    const std::size_t first = bytes.find_first_not_of(" \t\r\n");
+    return first != std::string::npos && bytes[first] == '{';
 }
 
 int ShowSectorCommand(const std::string& path, SystemFormat format)
