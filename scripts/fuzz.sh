@@ -24,6 +24,7 @@ targets=(
   "fuzz_system_file:tagged:-dict=fuzz/SystemFile.dict"
   "fuzz_legacy_system_file:legacy:"
   "fuzz_profile_file:profile:"
+  "fuzz_sector_file:sector:-dict=fuzz/SectorFile.dict"
 )
 
 names=()

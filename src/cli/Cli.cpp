@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/Commands.h"
+#include "cli/SectorCommand.h"
 
 namespace kelvane {
 
@@ -18,7 +19,9 @@ constexpr const char* Usage =
     "       kelvane-cli render FILE -o OUT.png|OUT.svg [--style arced|complete|flat] [--size PX]\n"
     "                          [--orbit-lines on|off] [--white-orbits on|off] [--thick-orbits on|off]\n"
     "       kelvane-cli report FILE -o OUT.pdf [--style arced|complete|flat] [--grey-for-black on|off]\n"
-    "                          [--colored-text on|off]\n";
+    "                          [--colored-text on|off]\n"
+    "       kelvane-cli sector [--seed S] [--width 1-64] [--height 1-80] [--density 0-1]\n"
+    "                          [--life-support 1-4] [--biozone 1-3] -o DIR\n";
 
 } // namespace
 
@@ -46,6 +49,8 @@ int RunCli(int argc, char** argv)
             return RenderCommand(arguments);
         if (command == "report")
             return ReportCommand(arguments);
+        if (command == "sector")
+            return SectorCommand(arguments);
         throw UsageError{"unknown command '" + command + "'"};
     } catch (const UsageError& error) {
         std::fprintf(stderr, "kelvane-cli: %s\n%s", error.reason.c_str(), Usage);

@@ -2,6 +2,7 @@
 #include <system_error>
 
 #include "cli/Commands.h"
+#include "cli/SectorCommand.h"
 #include "cli/SystemWriters.h"
 #include "core/AppState.h"
 #include "core/files/SystemFile.h"
@@ -35,6 +36,8 @@ int ShowCommand(const Arguments& arguments)
         TakeOneFile(path));
     if (path.empty())
         throw UsageError{"show needs a FILE"};
+    if (IsSectorFileArgument(path))
+        return ShowSectorCommand(path, format);
 
     const char separator = UserDecimalSeparator();
     AppState app;

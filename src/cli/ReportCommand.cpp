@@ -1,11 +1,11 @@
 #include "cli/ReportCommand.h"
 
 #include <QByteArray>
-#include <QGuiApplication>
 #include <algorithm>
 #include <cctype>
 #include <memory>
 
+#include "cli/OffscreenGui.h"
 #include "core/AppState.h"
 #include "core/drawing/OrbitalDisplay.h"
 #include "core/model/RandomSource.h"
@@ -25,49 +25,6 @@ bool EndsInPdf(const std::string& path)
         extension.begin(), extension.end(), path.end() - static_cast<long>(extension.size()),
         [](char wanted, char c) { return wanted == std::tolower(static_cast<unsigned char>(c)); });
 }
-
-// Qt's own notes about a machine without a desktop session (no runtime
-// folder and the like) would only clutter the command's output; its errors
-// still go through.
-void QuietQtNotes(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        qt_message_output(type, context, message);
-}
-
-// Measuring and painting text needs a QGuiApplication. Without a screen the
-// command makes one of its own on the offscreen platform, for as long as
-// it runs; inside a program that has one already it uses that one.
-class OffscreenGui {
-public:
-    OffscreenGui()
-    {
-        if (QCoreApplication::instance() == nullptr) {
-            m_previousHandler = qInstallMessageHandler(QuietQtNotes);
-            m_app = std::make_unique<QGuiApplication>(m_argc, m_argv);
-        }
-    }
-    ~OffscreenGui()
-    {
-        if (m_app) {
-            m_app.reset();
-            qInstallMessageHandler(m_previousHandler);
-        }
-    }
-    OffscreenGui(const OffscreenGui&) = delete;
-    OffscreenGui& operator=(const OffscreenGui&) = delete;
-
-    bool Ready() const { return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr; }
-
-private:
-    char m_name[12] = "kelvane-cli";
-    char m_platformOption[10] = "-platform";
-    char m_platform[10] = "offscreen";
-    char* m_argv[4] = {m_name, m_platformOption, m_platform, nullptr};
-    int m_argc = 3;
-    QtMessageHandler m_previousHandler = nullptr;
-    std::unique_ptr<QGuiApplication> m_app;
-};
 
 } // namespace
 

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+#include "cli/Commands.h"
+
+namespace kelvane {
+
+// sector [--seed S] [--width 1-64] [--height 1-80] [--density 0-1]
+//        [--life-support 1-4] [--biozone 1-3] -o DIR
+//
+// Generates a sector and writes its folder DIR (made when missing): one
+// system file CCRR.KVN per occupied hex, as Save As writes it with the
+// system's name; sector.svg, the map; sector.pdf, the map and a report page
+// per system; and last sector.json, the index. Without --seed a random seed
+// is taken, and sector.json keeps it. DIR must be empty or hold only the
+// files of a sector written before, which are then replaced; system files of
+// that sector whose hexes the new one leaves empty are removed. Every file
+// goes through the safe writer. Exit 1 with "kelvane-cli: PATH: reason"
+// when DIR or a file cannot be written.
+int SectorCommand(const Arguments& arguments);
+
+// Whether show's FILE is a sector's index: its name ends in .json (in any
+// case), or it starts with "{".
+bool IsSectorFileArgument(const std::string& path);
+
+// show DIR/sector.json [--format text|json|csv]: the sector as a table, as
+// its index written anew, or one CSV row per system.
+int ShowSectorCommand(const std::string& path, SystemFormat format);
+
+} // namespace kelvane

@@ -1,0 +1,388 @@
+#include "core/sector/JsonValue.h"
+
+#include <cstdint>
+
+namespace kelvane {
+
+namespace {
+
+constexpr int MaxDepth = 64;
+
+// The length of the UTF-8 sequence at the start of text (shortest form, no
+// surrogates, at most U+10FFFF), 0 when it is not one; its code point in cp.
+std::size_t Utf8Sequence(std::string_view text, std::uint32_t& cp)
+{
+    const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char first = byte(0);
+    if (first < 0x80) {
+        cp = first;
+        return 1;
+    }
+    std::size_t length = 0;
+    std::uint32_t min = 0;
+    if ((first & 0xE0) == 0xC0) {
+        length = 2, cp = first & 0x1F, min = 0x80;
+    } else if ((first & 0xF0) == 0xE0) {
+        length = 3, cp = first & 0x0F, min = 0x800;
+    } else if ((first & 0xF8) == 0xF0) {
+        length = 4, cp = first & 0x07, min = 0x10000;
+    } else {
+        return 0;
+    }
+    if (text.size() < length)
+        return 0;
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(i) & 0xC0) != 0x80)
+            return 0;
+        cp = cp << 6 | (byte(i) & 0x3F);
+    }
+    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        return 0;
+    return length;
+}
+
+void AppendUtf8(std::string& out, std::uint32_t cp)
+{
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | cp >> 6);
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | cp >> 12);
+        out += static_cast<char>(0x80 | (cp >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | cp >> 18);
+        out += static_cast<char>(0x80 | (cp >> 12 & 0x3F));
+        out += static_cast<char>(0x80 | (cp >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+// Calls each(cp, bytes) for every character of text, a byte that starts no
+// UTF-8 sequence counting as the Latin-1 character of its value.
+template <typename Each> void ForEachCharacter(std::string_view text, Each each)
+{
+    while (!text.empty()) {
+        std::uint32_t cp = 0;
+        std::size_t length = Utf8Sequence(text, cp);
+        if (length == 0) {
+            cp = static_cast<unsigned char>(text[0]);
+            length = 1;
+        }
+        each(cp);
+        text.remove_prefix(length);
+    }
+}
+
+class Parser {
+public:
+    Parser(std::string_view text, std::string& error, int& line) : m_text(text), m_error(error), m_line(line)
+    {
+        if (m_text.starts_with("\xEF\xBB\xBF"))
+            m_at = 3;
+    }
+
+    std::optional<JsonValue> Document()
+    {
+        JsonValue value;
+        if (!Value(value, 0))
+            return std::nullopt;
+        SkipSpace();
+        if (m_at != m_text.size()) {
+            Fail("unexpected text after the end of the value");
+            return std::nullopt;
+        }
+        return value;
+    }
+
+private:
+    bool Fail(const std::string& what)
+    {
+        int line = 1;
+        std::size_t lineStart = 0;
+        for (std::size_t i = 0; i < m_at && i < m_text.size(); ++i) {
+            if (m_text[i] == '\n') {
+                ++line;
+                lineStart = i + 1;
+            }
+        }
+        m_line = line;
+        m_error =
+            "line " + std::to_string(line) + ", column " + std::to_string(m_at - lineStart + 1) + ": " + what;
+        return false;
+    }
+
+    void SkipSpace()
+    {
+        while (m_at < m_text.size() &&
+               (m_text[m_at] == ' ' || m_text[m_at] == '\t' || m_text[m_at] == '\n' || m_text[m_at] == '\r'))
+            ++m_at;
+    }
+
+    bool Literal(std::string_view word)
+    {
+        if (m_text.substr(m_at, word.size()) != word)
+            return Fail("expected a value");
+        m_at += word.size();
+        return true;
+    }
+
+    bool Value(JsonValue& value, int depth)
+    {
+        SkipSpace();
+        if (m_at >= m_text.size())
+            return Fail("the text ends where a value should be");
+        if (depth >= MaxDepth)
+            return Fail("values nest too deep");
+        switch (m_text[m_at]) {
+        case '{': return Object(value, depth);
+        case '[': return Array(value, depth);
+        case '"': value.kind = JsonValue::Kind::String; return String(value.text);
+        case 't': value.kind = JsonValue::Kind::Bool, value.boolean = true; return Literal("true");
+        case 'f': value.kind = JsonValue::Kind::Bool; return Literal("false");
+        case 'n': value.kind = JsonValue::Kind::Null; return Literal("null");
+        default: return Number(value);
+        }
+    }
+
+    bool Digits()
+    {
+        const std::size_t start = m_at;
+        while (m_at < m_text.size() && m_text[m_at] >= '0' && m_text[m_at] <= '9')
+            ++m_at;
+        return m_at > start;
+    }
+
+    bool Number(JsonValue& value)
+    {
+        const std::size_t start = m_at;
+        if (m_text[m_at] == '-')
+            ++m_at;
+        if (m_at < m_text.size() && m_text[m_at] == '0')
+            ++m_at;
+        else if (!Digits())
+            return Fail("expected a value");
+        if (m_at < m_text.size() && m_text[m_at] == '.') {
+            ++m_at;
+            if (!Digits())
+                return Fail("expected a digit after the decimal point");
+        }
+        if (m_at < m_text.size() && (m_text[m_at] == 'e' || m_text[m_at] == 'E')) {
+            ++m_at;
+            if (m_at < m_text.size() && (m_text[m_at] == '+' || m_text[m_at] == '-'))
+                ++m_at;
+            if (!Digits())
+                return Fail("expected a digit in the exponent");
+        }
+        value.kind = JsonValue::Kind::Number;
+        value.text = std::string(m_text.substr(start, m_at - start));
+        return true;
+    }
+
+    bool Hex4(std::uint32_t& unit)
+    {
+        if (m_at + 4 > m_text.size())
+            return Fail("expected four hex digits after \\u");
+        unit = 0;
+        for (int i = 0; i < 4; ++i) {
+            const char c = m_text[m_at++];
+            unit <<= 4;
+            if (c >= '0' && c <= '9')
+                unit |= static_cast<std::uint32_t>(c - '0');
+            else if (c >= 'a' && c <= 'f')
+                unit |= static_cast<std::uint32_t>(c - 'a' + 10);
+            else if (c >= 'A' && c <= 'F')
+                unit |= static_cast<std::uint32_t>(c - 'A' + 10);
+            else
+                return Fail("expected four hex digits after \\u");
+        }
+        return true;
+    }
+
+    bool Escape(std::string& out)
+    {
+        if (m_at >= m_text.size())
+            return Fail("the text ends inside a string");
+        const char c = m_text[m_at++];
+        switch (c) {
+        case '"': out += '"'; return true;
+        case '\\': out += '\\'; return true;
+        case '/': out += '/'; return true;
+        case 'b': out += '\b'; return true;
+        case 'f': out += '\f'; return true;
+        case 'n': out += '\n'; return true;
+        case 'r': out += '\r'; return true;
+        case 't': out += '\t'; return true;
+        case 'u': break;
+        default: --m_at; return Fail("unknown escape in a string");
+        }
+        std::uint32_t unit = 0;
+        if (!Hex4(unit))
+            return false;
+        if (unit >= 0xDC00 && unit <= 0xDFFF)
+            return Fail("a lone low surrogate in a string");
+        if (unit >= 0xD800 && unit <= 0xDBFF) {
+            std::uint32_t low = 0;
+            if (m_text.substr(m_at, 2) != "\\u")
+                return Fail("a high surrogate without its low one");
+            m_at += 2;
+            if (!Hex4(low))
+                return false;
+            if (low < 0xDC00 || low > 0xDFFF)
+                return Fail("a high surrogate without its low one");
+            unit = 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
+        }
+        AppendUtf8(out, unit);
+        return true;
+    }
+
+    bool String(std::string& out)
+    {
+        ++m_at; // the opening quote
+        out.clear();
+        while (true) {
+            if (m_at >= m_text.size())
+                return Fail("the text ends inside a string");
+            const char c = m_text[m_at];
+            if (c == '"') {
+                ++m_at;
+                return true;
+            }
+            if (c == '\\') {
+                ++m_at;
+                if (!Escape(out))
+                    return false;
+                continue;
+            }
+            if (static_cast<unsigned char>(c) < 0x20)
+                return Fail("a control character in a string");
+            std::uint32_t cp = 0;
+            const std::size_t length = Utf8Sequence(m_text.substr(m_at), cp);
+            if (length == 0)
+                return Fail("a string that is not UTF-8");
+            out += m_text.substr(m_at, length);
+            m_at += length;
+        }
+    }
+
+    bool Array(JsonValue& value, int depth)
+    {
+        value.kind = JsonValue::Kind::Array;
+        ++m_at;
+        SkipSpace();
+        if (m_at < m_text.size() && m_text[m_at] == ']') {
+            ++m_at;
+            return true;
+        }
+        while (true) {
+            if (!Value(value.items.emplace_back(), depth + 1))
+                return false;
+            SkipSpace();
+            if (m_at < m_text.size() && m_text[m_at] == ',') {
+                ++m_at;
+                continue;
+            }
+            if (m_at < m_text.size() && m_text[m_at] == ']') {
+                ++m_at;
+                return true;
+            }
+            return Fail("expected ',' or ']'");
+        }
+    }
+
+    bool Object(JsonValue& value, int depth)
+    {
+        value.kind = JsonValue::Kind::Object;
+        ++m_at;
+        SkipSpace();
+        if (m_at < m_text.size() && m_text[m_at] == '}') {
+            ++m_at;
+            return true;
+        }
+        while (true) {
+            SkipSpace();
+            if (m_at >= m_text.size() || m_text[m_at] != '"')
+                return Fail("expected a member name in quotes");
+            JsonMember& member = value.members.emplace_back();
+            if (!String(member.name))
+                return false;
+            SkipSpace();
+            if (m_at >= m_text.size() || m_text[m_at] != ':')
+                return Fail("expected ':' after a member name");
+            ++m_at;
+            if (!Value(member.value, depth + 1))
+                return false;
+            SkipSpace();
+            if (m_at < m_text.size() && m_text[m_at] == ',') {
+                ++m_at;
+                continue;
+            }
+            if (m_at < m_text.size() && m_text[m_at] == '}') {
+                ++m_at;
+                return true;
+            }
+            return Fail("expected ',' or '}'");
+        }
+    }
+
+    std::string_view m_text;
+    std::size_t m_at = 0;
+    std::string& m_error;
+    int& m_line;
+};
+
+} // namespace
+
+const JsonValue* JsonValue::Member(std::string_view name) const
+{
+    const JsonValue* found = nullptr;
+    for (const JsonMember& member : members)
+        if (member.name == name)
+            found = &member.value;
+    return found;
+}
+
+std::optional<JsonValue> ParseJson(std::string_view text, std::string& error, int& line)
+{
+    error.clear();
+    line = 0;
+    return Parser(text, error, line).Document();
+}
+
+void AppendJsonString(std::string& out, std::string_view text)
+{
+    static constexpr char hex[] = "0123456789abcdef";
+    out += '"';
+    ForEachCharacter(text, [&out](std::uint32_t cp) {
+        if (cp == '"' || cp == '\\') {
+            out += '\\';
+            out += static_cast<char>(cp);
+        } else if (cp < 0x20 || cp == 0x7F) {
+            out += "\\u00";
+            out += hex[cp >> 4];
+            out += hex[cp & 0xF];
+        } else {
+            AppendUtf8(out, cp);
+        }
+    });
+    out += '"';
+}
+
+void AppendXmlText(std::string& out, std::string_view text)
+{
+    ForEachCharacter(text, [&out](std::uint32_t cp) {
+        switch (cp) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '"': out += "&quot;"; break;
+        default:
+            if (cp >= 0x20 || cp == '\t')
+                AppendUtf8(out, cp);
+        }
+    });
+}
+
+} // namespace kelvane

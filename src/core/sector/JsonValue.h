@@ -1,0 +1,51 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kelvane {
+
+struct JsonMember;
+
+// A JSON value as read from a file. A number keeps its text, so that whole
+// numbers of 64 bits come through exactly and each reader decides what it
+// accepts; a string holds UTF-8; an object keeps its members in file order.
+struct JsonValue {
+    enum class Kind { Null, Bool, Number, String, Array, Object };
+
+    Kind kind = Kind::Null;
+    bool boolean = false;
+    std::string text; // a number's text or a string's value
+    std::vector<JsonValue> items;
+    std::vector<JsonMember> members;
+
+    // The member of an object by name (the last when a name repeats); null
+    // when there is none or this is not an object.
+    const JsonValue* Member(std::string_view name) const;
+};
+
+struct JsonMember {
+    std::string name;
+    JsonValue value;
+};
+
+// The value a JSON text holds (RFC 8259: no comments, no trailing commas;
+// a UTF-8 byte order mark at the start is skipped). Strings must be UTF-8
+// without raw control characters; values nest at most 64 deep. On a fault,
+// none, and error says where and what: "line 3, column 14: expected ',' or
+// '}'", with line set to the line.
+std::optional<JsonValue> ParseJson(std::string_view text, std::string& error, int& line);
+
+// Appends text as a JSON string, quotes included: quote, backslash and
+// control characters escaped; bytes that are not UTF-8 are taken as Latin-1,
+// as an older system file's name may be.
+void AppendJsonString(std::string& out, std::string_view text);
+
+// Appends text for an XML text or attribute value: &, <, > and " escaped,
+// control characters other than tab dropped, bytes that are not UTF-8 taken
+// as Latin-1.
+void AppendXmlText(std::string& out, std::string_view text);
+
+} // namespace kelvane

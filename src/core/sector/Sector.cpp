@@ -1,0 +1,69 @@
+#include "core/sector/Sector.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/model/Codes.h"
+
+namespace kelvane {
+
+namespace {
+
+std::string OutOfRange(const char* what, long long value, int min, int max)
+{
+    return std::string(what) + " " + std::to_string(value) + " is not between " + std::to_string(min) +
+           " and " + std::to_string(max);
+}
+
+int Rank(std::int32_t environment)
+{
+    for (int i = 0; i < 6; ++i)
+        if (EnvironmentCodes[i] == environment)
+            return i;
+    return -1;
+}
+
+} // namespace
+
+std::string CheckSectorOptions(const SectorOptions& options)
+{
+    if (options.width < 1 || options.width > SectorOptions::MaxWidth)
+        return OutOfRange("width", options.width, 1, SectorOptions::MaxWidth);
+    if (options.height < 1 || options.height > SectorOptions::MaxHeight)
+        return OutOfRange("height", options.height, 1, SectorOptions::MaxHeight);
+    if (!(options.density >= 0 && options.density <= 1))
+        return "density is not between 0 and 1";
+    if (options.lifeSupport < 1 || options.lifeSupport > 4)
+        return OutOfRange("Life Support", options.lifeSupport, 1, 4);
+    if (options.biozone < 1 || options.biozone > 3)
+        return OutOfRange("Bio Zone", options.biozone, 1, 3);
+    return {};
+}
+
+SystemSummary SummarizeSystem(const StarSystem& system)
+{
+    SystemSummary summary;
+    summary.starClass = system.StarClass;
+    summary.starType = system.StarType;
+    int best = -1;
+    for (const OrbitRecord& orbit : system.Orbits) {
+        if (orbit.Type == TypeAsteroids) {
+            ++summary.belts;
+        } else if (IsPlanetType(orbit.Type)) {
+            ++summary.planets;
+            summary.moons += std::max<int>(orbit.Moons, 0);
+            best = std::max(best, Rank(orbit.Type));
+        }
+    }
+    summary.bestEnvironment = best < 0 ? TypeNothing : EnvironmentCodes[best];
+    return summary;
+}
+
+const SectorSystem* Sector::At(HexNumber hex) const
+{
+    const auto found = std::lower_bound(systems.begin(), systems.end(), hex,
+                                        [](const SectorSystem& s, HexNumber h) { return s.hex < h; });
+    return found != systems.end() && found->hex == hex ? &*found : nullptr;
+}
+
+} // namespace kelvane

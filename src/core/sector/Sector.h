@@ -1,0 +1,77 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/model/StarSystem.h"
+#include "core/sector/HexGrid.h"
+
+namespace kelvane {
+
+// What a sector is made from: one seed, the size of its grid, the chance
+// that a hex holds a system, and the two generation options every system of
+// it is made with.
+struct SectorOptions {
+    static constexpr int MaxWidth = 64;
+    static constexpr int MaxHeight = 80;
+
+    std::uint64_t seed = 0;
+    int width = 8;
+    int height = 10;
+    double density = 0.5;         // 0 to 1
+    std::int16_t lifeSupport = 2; // 1 to 4, as the program's option
+    std::int16_t biozone = 1;     // 1 to 3
+
+    bool operator==(const SectorOptions&) const = default;
+};
+
+// Empty text when the options make a sector, else what is wrong with them,
+// as "width 65 is not between 1 and 64".
+std::string CheckSectorOptions(const SectorOptions& options);
+
+// What a sector's list and map show of one system.
+struct SystemSummary {
+    std::int16_t starClass = 0;
+    std::int32_t starType = 0;
+    // The best environment of its planets (an OrbitType code), TypeNothing
+    // when it has none.
+    std::int32_t bestEnvironment = 0;
+    int planets = 0;
+    int belts = 0;
+    int moons = 0; // of all its planets
+
+    bool operator==(const SystemSummary&) const = default;
+};
+
+// The summary of a system: every orbit that holds neither nothing nor a belt
+// counts as a planet, as generation treats it; environments rank from None
+// to Excellent, and a type outside that table has none.
+SystemSummary SummarizeSystem(const StarSystem& system);
+
+// One occupied hex: its system's name, its code (the text that makes the
+// system again), its summary and the system itself, named.
+struct SectorSystem {
+    HexNumber hex;
+    std::string name;
+    std::string code;
+    SystemSummary summary;
+    StarSystem system;
+
+    bool operator==(const SectorSystem&) const = default;
+};
+
+// A generated or opened sector: its options and its occupied hexes in hex
+// order.
+struct Sector {
+    SectorOptions options;
+    std::vector<SectorSystem> systems;
+
+    HexGrid Grid() const { return HexGrid(options.width, options.height); }
+    // The system in hex, or null when the hex is empty.
+    const SectorSystem* At(HexNumber hex) const;
+
+    bool operator==(const Sector&) const = default;
+};
+
+} // namespace kelvane

@@ -1,0 +1,151 @@
+#include "render/SectorBook.h"
+
+#include <QBuffer>
+#include <QHashSeed>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+
+#include "core/model/RandomSource.h"
+#include "render/QtText.h"
+#include "render/ReportUnits.h"
+#include "render/SectorMapPainter.h"
+#include "render/SystemReport.h"
+
+namespace kelvane {
+
+namespace {
+
+constexpr int PdfDpi = 1200;
+constexpr double TitlePoints = 17.5;
+constexpr double BodyPoints = 10;
+// Room between the options line and the map.
+constexpr double AboveMap = 180;
+
+// Qt writes the time of writing as the PDF's creation date. The book puts a
+// fixed date in its place, of the same length so that no offset in the file
+// moves: the same sector then gives the same bytes.
+void FixCreationDate(QByteArray& pdf)
+{
+    static const QByteArray key = "/CreationDate (D:";
+    const qsizetype start = pdf.indexOf(key);
+    if (start < 0)
+        return;
+    const qsizetype date = start + key.size();
+    const qsizetype end = pdf.indexOf(')', date);
+    if (end < date + 14)
+        return;
+    // Fourteen digits of the time, then Z or an offset from UTC: +hh'mm'.
+    const char fixed[] = "20000101000000";
+    for (qsizetype i = 0; i < end - date; ++i) {
+        char& c = pdf[date + i];
+        if (i < 14)
+            c = fixed[i];
+        else if (c >= '0' && c <= '9')
+            c = '0';
+        else if (c == '-')
+            c = '+';
+    }
+}
+
+// Qt's PDF writer keeps the document's fonts in a hash and writes them in
+// its order, which a random seed per process decides. While the book is
+// written, hashes made take a fixed seed, so the fonts come in the same
+// order every time; hashes made before keep their own.
+class FixedHashSeed {
+public:
+    FixedHashSeed() : m_wasFixed(size_t(QHashSeed::globalSeed()) == 0)
+    {
+        QHashSeed::setDeterministicGlobalSeed();
+    }
+    ~FixedHashSeed()
+    {
+        if (!m_wasFixed)
+            QHashSeed::resetRandomGlobalSeed();
+    }
+    FixedHashSeed(const FixedHashSeed&) = delete;
+    FixedHashSeed& operator=(const FixedHashSeed&) = delete;
+
+private:
+    bool m_wasFixed;
+};
+
+} // namespace
+
+SectorMapPage BuildSectorMapPage(const Sector& sector)
+{
+    SectorMapPage page;
+    ReportDocument& document = page.document;
+    document.SetPageSize(LetterWidthTwips, LetterHeightTwips);
+    document.SetMargins(InchTwips(0.75), InchTwips(0.75), InchTwips(0.5), InchTwips(0.5));
+    document.SetFontName(QStringLiteral("Arial"));
+    document.SetHeaderFont({QStringLiteral("Arial"), 8});
+    document.SetHeader(QString::fromLatin1(SectorMapHeaderText));
+    document.SetFooter(QString::fromLatin1(ReportFooterText));
+    document.StartDoc();
+    document.SetFontSize(TitlePoints);
+    document.Paragraph(ToQt(SectorTitle(sector)));
+    document.SetFontSize(BodyPoints);
+    document.Paragraph(ToQt(SectorOptionsText(sector.options)));
+    const double top = document.CurrentY() + AboveMap;
+    const double width = document.PageWidth() - document.MarginLeft() - document.MarginRight();
+    const double bottom = document.PageHeight() - document.MarginBottom() - AboveMap;
+    page.mapBox = QRectF(document.MarginLeft(), top, width, bottom - top);
+    return page;
+}
+
+void PaintSectorMapPage(QPainter& painter, const SectorMapPage& page, const SectorMap& map)
+{
+    page.document.PaintOnDevice(painter);
+    const QPaintDevice* device = painter.device();
+    if (device == nullptr)
+        return;
+    const double dpiX = device->logicalDpiX();
+    const double dpiY = device->logicalDpiY();
+    const QRectF box(TwipsToDevice(page.mapBox.x(), dpiX), TwipsToDevice(page.mapBox.y(), dpiY),
+                     TwipsToDevice(page.mapBox.width(), dpiX), TwipsToDevice(page.mapBox.height(), dpiY));
+    PaintSectorMap(painter, map, box, dpiX / 96.0);
+}
+
+ReportDocument SectorSystemPage(const SectorSystem& system, const AppSettings& settings,
+                                char decimalSeparator)
+{
+    RandomSource random = RandomSource::Deterministic(0);
+    return BuildSystemReport(system.system, settings, ReportPictureBackColor(settings), random,
+                             decimalSeparator);
+}
+
+QByteArray SectorBookPdf(const Sector& sector, const AppSettings& settings, char decimalSeparator)
+{
+    const FixedHashSeed fixedSeed;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly))
+        return {};
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(PdfDpi);
+        writer.setCreator(QStringLiteral("Kelvane"));
+        writer.setTitle(ToQt(SectorTitle(sector)));
+        const QPageSize letter(QSizeF(8.5, 11), QPageSize::Inch);
+        if (!writer.setPageLayout(QPageLayout(letter, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0))))
+            return {};
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return {};
+        PaintSectorMapPage(painter, BuildSectorMapPage(sector), DrawSectorMap(sector));
+        for (const SectorSystem& system : sector.systems) {
+            if (!writer.newPage())
+                return {};
+            SectorSystemPage(system, settings, decimalSeparator).PaintOnDevice(painter);
+        }
+        if (!painter.end())
+            return {};
+    }
+    buffer.close();
+    FixCreationDate(bytes);
+    return bytes;
+}
+
+} // namespace kelvane

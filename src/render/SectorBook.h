@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QByteArray>
+#include <QPainter>
+#include <QRectF>
+
+#include "core/sector/Sector.h"
+#include "core/sector/SectorMap.h"
+#include "core/settings/AppSettings.h"
+#include "render/ReportDocument.h"
+
+namespace kelvane {
+
+// The book of a sector, to print: its map on the first page, then the
+// report page of each system in hex order, the same page the program prints
+// for that system (with its name).
+
+inline constexpr char SectorMapHeaderText[] = "Kelvane Sector Map";
+
+// The first page: a running header and footer like the report's, the
+// sector's title and options, and the box the map fills (twips).
+struct SectorMapPage {
+    ReportDocument document;
+    QRectF mapBox;
+};
+
+// Laid out on US Letter portrait. Needs a QGuiApplication to measure text.
+SectorMapPage BuildSectorMapPage(const Sector& sector);
+
+// Paints the page, then the map in its box, at the resolution of the
+// painter's device with the page's corner at its origin, as a PDF writer
+// without margins has it.
+void PaintSectorMapPage(QPainter& painter, const SectorMapPage& page, const SectorMap& map);
+
+// The report page of one of the sector's systems: BuildSystemReport with
+// settings, the picture's background as the report sets it and asteroid dots
+// from a fixed seed, as kelvane-cli report draws that system's file.
+ReportDocument SectorSystemPage(const SectorSystem& system, const AppSettings& settings,
+                                char decimalSeparator);
+
+// The whole book as a PDF: the map page, then SectorSystemPage of each
+// system. The same sector and settings give the same bytes: the PDF's creation date
+// is a fixed one. Empty when it cannot be made. Needs a QGuiApplication.
+QByteArray SectorBookPdf(const Sector& sector, const AppSettings& settings, char decimalSeparator);
+
+} // namespace kelvane

@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include "core/files/TempFolder.h"
+#include "core/sector/JsonValue.h"
+#include "core/sector/SectorFile.h"
+#include "core/sector/SectorGeneration.h"
+
+namespace kelvane {
+namespace {
+
+const std::string Header = R"({"kelvaneSector": 1, "seed": "77", "width": 4, "height": 5, "density": 0.25,
+ "lifeSupport": 3, "biozone": 2, "systems": [)";
+
+TEST(SectorFile, WritesEveryFieldAndReadsBackTheSameSector)
+{
+    const Sector sector = GenerateSector({18446744073709551615ull, 6, 7, 0.3, 4, 3});
+    const std::string text = SectorFileText(sector);
+    EXPECT_TRUE(
+        text.starts_with("{\n  \"kelvaneSector\": 1,\n  \"seed\": \"18446744073709551615\",\n"
+                         "  \"width\": 6,\n  \"height\": 7,\n  \"density\": 0.3,\n  \"lifeSupport\": 4,\n"
+                         "  \"biozone\": 3,\n  \"systems\": [\n    {\"hex\": \""))
+        << text;
+    const SectorSystem& first = sector.systems.front();
+    EXPECT_NE(text.find("{\"hex\": \"" + first.hex.Text() + "\", \"name\": \"" + first.name +
+                        "\", \"code\": \"" + first.code + "\", \"starClass\": \""),
+              std::string::npos);
+    Sector read;
+    ASSERT_TRUE(ReadSectorText(text, read).Ok());
+    EXPECT_EQ(read, sector);
+    EXPECT_EQ(SectorFileText(read), text);
+
+    // An empty sector, and the file on disk.
+    const test::TempFolder folder;
+    const Sector empty = GenerateSector({1, 2, 2, 0, 2, 1});
+    test::WriteBytes(folder / "sector.json", SectorFileText(empty));
+    ASSERT_TRUE(ReadSectorFile(folder / "sector.json", read).Ok());
+    EXPECT_EQ(read, empty);
+    EXPECT_EQ(ReadSectorFile(folder / "missing.json", read).outcome, FileOutcome::CannotAccess);
+}
+
+TEST(SectorFile, AHandWrittenFileNeedsOnlyHexNameAndCode)
+{
+    const SectorOptions options{77, 4, 5, 0.25, 3, 2};
+    const std::string code = EncodeSystemCode(HexSystemCode(options, {4, 5}));
+    const std::string code2 = EncodeSystemCode(HexSystemCode(options, {1, 2}));
+    // Out of hex order, a member nobody knows, a number as the seed, a name
+    // with a quote and a non-ASCII letter in an escape.
+    const std::string text = Header + R"({"hex": "0405", "name": "Caf\u00e9 \"Nova\"", "code": ")" + code +
+                             R"(", "colour": "red"}, {"hex": "0102", "name": "B", "code": ")" + code2 +
+                             R"("}]})";
+    Sector sector;
+    const FileResult result = ReadSectorText(text, sector);
+    ASSERT_TRUE(result.Ok()) << result.message;
+    ASSERT_EQ(sector.systems.size(), 2u);
+    EXPECT_EQ(sector.options, options);
+    EXPECT_EQ(sector.systems[0].hex, (HexNumber{1, 2}));
+    const SectorSystem& system = sector.systems[1];
+    EXPECT_EQ(system.name, "Caf\xc3\xa9 \"Nova\"");
+    EXPECT_EQ(system.system.SystemName, system.name);
+    EXPECT_EQ(system.summary, SummarizeSystem(system.system));
+    StarSystem expected = RegenerateSystem(*DecodeSystemCode(code));
+    expected.SystemName = system.name;
+    EXPECT_EQ(system.system, expected);
+    EXPECT_NE(SectorFileText(sector).find(R"("name": "Café \"Nova\"")"), std::string::npos);
+}
+
+TEST(SectorFile, DamagedFilesSayWhatIsWrongAndChangeNothing)
+{
+    const std::string code = EncodeSystemCode(HexSystemCode({77, 4, 5, 0.25, 3, 2}, {1, 1}));
+    const std::string vega = R"({"hex": "0101", "name": "Vega", "code": ")" + code + "\"";
+    const auto withSystem = [&](const std::string& members) { return Header + vega + members + "}]}"; };
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "line 1, column 1: the text ends where a value should be"},
+        {"<KelvaneSystem>", "line 1, column 1: expected a value"},
+        {"{\"kelvaneSector\": 1,\n \"seed\": 5,", "line 2, column 12: expected a member name in quotes"},
+        {Header + "]", "line 2, column 47: expected ',' or '}'"},
+        {"[1, 2]", "this is not a Kelvane sector file (it has no \"kelvaneSector\")"},
+        {R"({"kelvaneSector": 2})", "its \"kelvaneSector\" 2 is not a version this program reads"},
+        {R"({"kelvaneSector": 1, "seed": "12"})", "\"width\" is missing"},
+        {R"({"kelvaneSector": 1, "seed": "-1"})",
+         "\"seed\" is not a whole number from 0 to 18446744073709551615"},
+        {R"({"kelvaneSector": 1, "seed": 18446744073709551616})",
+         "\"seed\" is not a whole number from 0 to 18446744073709551615"},
+        {R"({"kelvaneSector": 1, "seed": "1", "width": 65})", "\"width\" is not a whole number from 1 to 64"},
+        {R"({"kelvaneSector": 1, "seed": "1", "width": 8, "height": 8.5})",
+         "\"height\" is not a whole number from 1 to 80"},
+        {R"({"kelvaneSector": 1, "seed": "1", "width": 8, "height": 8, "density": "half"})",
+         "\"density\" is not a number from 0 to 1"},
+        {R"({"kelvaneSector": 1, "seed": "1", "width": 8, "height": 8, "density": 1e1})",
+         "\"density\" is not a number from 0 to 1"},
+        {Header + "5]}", "system 1: not an object"},
+        {Header + R"({"hex": "0601", "name": "X", "code": "1"}]})",
+         "system 1: \"hex\" '0601' is not a hex of the sector"},
+        {Header + R"({"hex": 101}]})", "system 1: \"hex\" is not a text in quotes"},
+        {withSystem(", \"name\": \"\""), "system 0101: \"name\" is empty or longer than 200 bytes"},
+        {withSystem(", \"name\": \"A\\r\\nB\""),
+         "system 0101: \"name\" holds a line break or another control character"},
+        {Header + R"({"hex": "0101", "name": "X", "code": "4KWV-1Q4T-W100-25F3"}]})",
+         "system 0101: its code does not read: its check does not match; a character is wrong or missing"},
+        {withSystem(", \"starClass\": \"Dwarf\""), "system 0101: \"starClass\" 'Dwarf' is not a star class"},
+        {withSystem(", \"starClass\": \"Subdwarf (VI)\", \"starType\": \"White Dwarf (D)\""),
+         "system 0101: \"starType\" 'White Dwarf (D)' is not a star type of its class"},
+        {withSystem(", \"bestEnvironment\": \"Lush\""),
+         "system 0101: \"bestEnvironment\" 'Lush' is not an environment"},
+        {withSystem(", \"planets\": 11"), "system 0101: \"planets\" is not a whole number from 0 to 10"},
+        {withSystem(", \"planets\": 6, \"belts\": 5"), "system 0101: more planets and belts than orbits"},
+        {Header + vega + "}, " + vega + "}]}", "hex 0101 is listed twice"},
+        {Header + R"({"hex": "0101", "name": "\ud800"}]})",
+         "line 2, column 77: a high surrogate without its low one"},
+        {Header + "{\"hex\": \"01\xff\"}]}", "line 2, column 57: a string that is not UTF-8"},
+        {std::string(100, '[') + std::string(100, ']'), "line 1, column 65: values nest too deep"},
+        {R"({"kelvaneSector": 1} x)", "line 1, column 22: unexpected text after the end of the value"},
+    };
+    const Sector before = GenerateSector({3, 2, 2, 1, 2, 1});
+    for (const auto& [text, message] : cases) {
+        Sector sector = before;
+        const FileResult result = ReadSectorText(text, sector);
+        EXPECT_EQ(result.outcome, FileOutcome::BadContent) << text;
+        EXPECT_EQ(result.message, message) << text;
+        EXPECT_EQ(sector, before) << text;
+    }
+}
+
+TEST(SectorFile, JsonStringsAreEscapedAndReadBack)
+{
+    std::string out;
+    AppendJsonString(out, std::string("a\"b\\c\td\x01\x7f \xe9 \xc3\xa9", 14));
+    EXPECT_EQ(out, "\"a\\\"b\\\\c\\u0009d\\u0001\\u007f \xc3\xa9 \xc3\xa9\"");
+    std::string error;
+    int line = 0;
+    const auto value = ParseJson(out, error, line);
+    ASSERT_TRUE(value) << error;
+    EXPECT_EQ(value->text, "a\"b\\c\td\x01\x7f \xc3\xa9 \xc3\xa9");
+    EXPECT_EQ(ParseJson("\"\\ud83d\\ude00\"", error, line)->text, "\xf0\x9f\x98\x80");
+
+    std::string xml;
+    AppendXmlText(xml, "<Vega & \"Co\">\x01\t\xe9");
+    EXPECT_EQ(xml, "&lt;Vega &amp; &quot;Co&quot;&gt;\t\xc3\xa9");
+}
+
+} // namespace
+} // namespace kelvane

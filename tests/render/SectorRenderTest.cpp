@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <regex>
+
+#include "core/files/SystemFile.h"
+#include "core/model/RandomSource.h"
+#include "core/sector/SectorGeneration.h"
+#include "render/ReportOutput.h"
+#include "render/SectorBook.h"
+#include "render/SectorMapPainter.h"
+#include "render/SurfacePainter.h"
+#include "render/SystemReport.h"
+
+namespace kelvane {
+namespace {
+
+// Two hexes: 0101 a blue star with an Excellent world and belts, 0201 empty.
+Sector TwoHexes()
+{
+    Sector sector;
+    sector.options.width = 2;
+    sector.options.height = 1;
+    SectorSystem& vega = sector.systems.emplace_back();
+    vega.name = "Vega";
+    vega.summary = {ClassMainSequence, StarBlue, TypeEnvExcellent, 3, 1, 2};
+    return sector;
+}
+
+const MapShape& Find(const SectorMap& map, MapShape::Role role)
+{
+    for (const MapShape& shape : map.shapes)
+        if (shape.role == role)
+            return shape;
+    throw std::runtime_error("no such shape");
+}
+
+bool Near(QRgb pixel, Colour colour, int tolerance = 0)
+{
+    const QColor expected = ToQColor(colour);
+    return std::abs(qRed(pixel) - expected.red()) <= tolerance &&
+           std::abs(qGreen(pixel) - expected.green()) <= tolerance &&
+           std::abs(qBlue(pixel) - expected.blue()) <= tolerance;
+}
+
+// Whether anything darker than light grey lies in the rectangle.
+bool Ink(const QImage& image, const QRect& rect)
+{
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                return true;
+    return false;
+}
+
+TEST(SectorMapPainter, PaintsEachShapeInItsPlaceAndLeavesOutWhatCannotBeRead)
+{
+    const SectorMap map = DrawSectorMap(TwoHexes());
+    // One pixel a logical unit: a shape's place in the image is its own.
+    const int width = static_cast<int>(map.extents.Width), height = static_cast<int>(map.extents.Height);
+    const QImage image = SectorMapImage(map, width, height);
+    const auto at = [&](double x, double y) {
+        return image.pixel(static_cast<int>(std::lround(x - map.extents.Left)),
+                           static_cast<int>(std::lround(y - map.extents.Top)));
+    };
+    const MapShape& star = Find(map, MapShape::Role::Star);
+    const MapShape& ring = Find(map, MapShape::Role::GoodWorld);
+    const MapShape& dot = Find(map, MapShape::Role::Belts);
+    const MapShape& name = Find(map, MapShape::Role::Name);
+    EXPECT_TRUE(Near(at(star.x, star.y), StarBlue));
+    EXPECT_TRUE(Near(at(ring.x + ring.size, ring.y), ring.penColor, 60));
+    EXPECT_TRUE(Near(at(dot.x, dot.y), TypeAsteroids));
+    EXPECT_TRUE(Near(at(star.x + (star.size + ring.size) / 2, star.y), 0xFFFFFF)); // between star and ring
+    const QRect nameBox(static_cast<int>(name.x - map.extents.Left) - 40,
+                        static_cast<int>(name.y - map.extents.Top) - 15, 80, 18);
+    EXPECT_TRUE(Ink(image, nameBox));
+    // The empty hex shows its outline and number only.
+    const SurfacePoint empty = HexGrid(2, 1).Centre({2, 1});
+    EXPECT_TRUE(Near(at(empty.X, empty.Y), 0xFFFFFF));
+    EXPECT_TRUE(Near(at(empty.X - HexGrid::Size, empty.Y), 0x909090, 60));
+
+    // At a tenth of the size the texts are too small to read and left out,
+    // the star still shows.
+    const QImage small = SectorMapImage(map, width / 10, height / 10);
+    EXPECT_FALSE(Ink(small, QRect(nameBox.x() / 10, nameBox.y() / 10, 8, 3)));
+    EXPECT_TRUE(Near(small.pixel(static_cast<int>((star.x - map.extents.Left) / 10),
+                                 static_cast<int>((star.y - map.extents.Top) / 10)),
+                     StarBlue, 40));
+
+    // Only what lies in the painter's clip region is painted.
+    QImage clipped(width, height, QImage::Format_RGB32);
+    clipped.fill(Qt::black);
+    {
+        QPainter painter(&clipped);
+        painter.setClipRect(QRect(0, 0, width / 2, height));
+        PaintSectorMap(painter, map, QRectF(0, 0, width, height));
+    }
+    EXPECT_TRUE(Near(clipped.pixel(width - 2, height / 2), 0));
+    EXPECT_TRUE(Near(clipped.pixel(2, height / 2), 0xFFFFFF));
+}
+
+TEST(SectorBook, TheMapThenEachSystemsReportPageTheSameEveryTime)
+{
+    const Sector sector = GenerateSector({12, 3, 2, 1, 2, 1});
+    ASSERT_EQ(sector.systems.size(), 6u);
+    const QByteArray pdf = SectorBookPdf(sector, AppSettings(), '.');
+    const std::string bytes = pdf.toStdString();
+    ASSERT_TRUE(bytes.starts_with("%PDF-1."));
+    const std::regex page("/Type /Page[^s]");
+    EXPECT_EQ(std::distance(std::sregex_iterator(bytes.begin(), bytes.end(), page), {}), 7);
+    EXPECT_NE(bytes.find("/CreationDate (D:20000101000000"), std::string::npos);
+    EXPECT_EQ(SectorBookPdf(sector, AppSettings(), '.'), pdf);
+
+    // A system's page is the report of its system file, as the program
+    // prints it once the file is loaded: its name as the title.
+    for (const std::size_t i : {std::size_t{0}, std::size_t{5}}) {
+        StarSystem loaded;
+        ASSERT_TRUE(ReadSystemText(SystemFileText(sector.systems[i].system, ','), loaded, ',').Ok());
+        EXPECT_EQ(loaded.SystemName, sector.systems[i].name);
+        RandomSource random = RandomSource::Deterministic(0);
+        const AppSettings settings;
+        const ReportDocument report =
+            BuildSystemReport(loaded, settings, ReportPictureBackColor(settings), random, ',');
+        EXPECT_EQ(ReportPageImage(SectorSystemPage(sector.systems[i], settings, ','), 40),
+                  ReportPageImage(report, 40));
+    }
+
+    // The map page: the title, then the map in the box below it.
+    const SectorMapPage mapPage = BuildSectorMapPage(sector);
+    EXPECT_GT(mapPage.mapBox.top(), mapPage.document.CurrentY());
+    EXPECT_LE(mapPage.mapBox.bottom(), LetterHeightTwips - mapPage.document.MarginBottom());
+    QImage image(static_cast<int>(8.5 * 40), 11 * 40, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    image.setDotsPerMeterX(static_cast<int>(std::lround(40 / 0.0254)));
+    image.setDotsPerMeterY(static_cast<int>(std::lround(40 / 0.0254)));
+    {
+        QPainter painter(&image);
+        PaintSectorMapPage(painter, mapPage, DrawSectorMap(sector));
+    }
+    const auto device = [](double twips) { return static_cast<int>(twips * 40 / 1440); };
+    const QRect box(device(mapPage.mapBox.left()), device(mapPage.mapBox.top()),
+                    device(mapPage.mapBox.width()), device(mapPage.mapBox.height()));
+    EXPECT_TRUE(Ink(image, box));
+    EXPECT_TRUE(Ink(image, QRect(box.left(), box.top() - 40, box.width(), 38))); // the title and options
+}
+
+} // namespace
+} // namespace kelvane
