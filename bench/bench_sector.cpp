@@ -16,13 +16,17 @@ namespace kelvane {
 namespace {
 
 // A sector of 32 x 40 hexes, 1,280, about half of them occupied.
-const SectorOptions Large{2024, 32, 40, 0.5, 2, 1};
+const SectorOptions Large{2024, 32, 40, 0.5, LifeSupportLevel{2}, BiozoneWidth{1}};
 
 void BM_GenerateSector(benchmark::State& state)
 {
     const double density = static_cast<double>(state.range(2)) / 100.0;
-    const SectorOptions options{
-        2024, static_cast<int>(state.range(0)), static_cast<int>(state.range(1)), density, 2, 1};
+    const SectorOptions options{2024,
+                                static_cast<int>(state.range(0)),
+                                static_cast<int>(state.range(1)),
+                                density,
+                                LifeSupportLevel{2},
+                                BiozoneWidth{1}};
     for (auto _ : state) {
         Sector sector = GenerateSector(options);
         benchmark::DoNotOptimize(sector);
@@ -77,7 +81,7 @@ BENCHMARK(BM_PaintSectorMap)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMilliseco
 // The book of a full subsector: the map and 80 report pages.
 void BM_SectorBookPdf(benchmark::State& state)
 {
-    const Sector sector = GenerateSector({2024, 8, 10, 1, 2, 1});
+    const Sector sector = GenerateSector({2024, 8, 10, 1, LifeSupportLevel{2}, BiozoneWidth{1}});
     for (auto _ : state) {
         QByteArray pdf = SectorBookPdf(sector, AppSettings(), '.');
         benchmark::DoNotOptimize(pdf);

@@ -235,9 +235,10 @@ int SectorCommand(const Arguments& arguments)
             else if (name == "--density")
                 options.density = ParseDensity(name, value);
             else if (name == "--life-support")
-                options.lifeSupport = ParseNumber<std::int16_t>(name, value, 1, 4);
+                options.lifeSupport =
+                    static_cast<LifeSupportLevel>(ParseNumber<std::int16_t>(name, value, 1, 4));
             else if (name == "--biozone")
-                options.biozone = ParseNumber<std::int16_t>(name, value, 1, 3);
+                options.biozone = static_cast<BiozoneWidth>(ParseNumber<std::int16_t>(name, value, 1, 3));
             else if (name == "-o" || name == "--output")
                 folder = std::string(value);
             else

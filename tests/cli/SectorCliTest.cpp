@@ -87,7 +87,7 @@ TEST_F(SectorCli, WritesTheSameFolderEveryTimeAsTheCoreMakesIt)
     const Run run = Invoke("sector " + options + " -o one");
     ASSERT_EQ(run.exit, 0) << run.err;
     EXPECT_EQ(run.out + run.err, "");
-    const Sector expected = GenerateSector({5, 6, 5, 0.6, 3, 2});
+    const Sector expected = GenerateSector({5, 6, 5, 0.6, LifeSupportLevel{3}, BiozoneWidth{2}});
     Names names{"sector.json", "sector.svg", "sector.pdf"};
     for (const SectorSystem& system : expected.systems)
         names.insert(system.hex.Text() + ".KVN");

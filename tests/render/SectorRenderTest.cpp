@@ -102,7 +102,7 @@ TEST(SectorMapPainter, PaintsEachShapeInItsPlaceAndLeavesOutWhatCannotBeRead)
 
 TEST(SectorBook, TheMapThenEachSystemsReportPageTheSameEveryTime)
 {
-    const Sector sector = GenerateSector({12, 3, 2, 1, 2, 1});
+    const Sector sector = GenerateSector({12, 3, 2, 1, LifeSupportLevel{2}, BiozoneWidth{1}});
     ASSERT_EQ(sector.systems.size(), 6u);
     const QByteArray pdf = SectorBookPdf(sector, AppSettings(), '.');
     const std::string bytes = pdf.toStdString();

@@ -33,10 +33,12 @@ std::string CheckSectorOptions(const SectorOptions& options)
         return OutOfRange("height", options.height, 1, SectorOptions::MaxHeight);
     if (!(options.density >= 0 && options.density <= 1))
         return "density is not between 0 and 1";
-    if (options.lifeSupport < 1 || options.lifeSupport > 4)
-        return OutOfRange("Life Support", options.lifeSupport, 1, 4);
-    if (options.biozone < 1 || options.biozone > 3)
-        return OutOfRange("Bio Zone", options.biozone, 1, 3);
+    const auto lifeSupport = static_cast<std::int16_t>(options.lifeSupport);
+    if (lifeSupport < 1 || lifeSupport > 4)
+        return OutOfRange("Life Support", lifeSupport, 1, 4);
+    const auto biozone = static_cast<std::int16_t>(options.biozone);
+    if (biozone < 1 || biozone > 3)
+        return OutOfRange("Bio Zone", biozone, 1, 3);
     return {};
 }
 

@@ -6,6 +6,7 @@
 
 #include "core/model/StarSystem.h"
 #include "core/sector/HexGrid.h"
+#include "core/settings/AppSettings.h"
 
 namespace kelvane {
 
@@ -19,9 +20,9 @@ struct SectorOptions {
     std::uint64_t seed = 0;
     int width = 8;
     int height = 10;
-    double density = 0.5;         // 0 to 1
-    std::int16_t lifeSupport = 2; // 1 to 4, as the program's option
-    std::int16_t biozone = 1;     // 1 to 3
+    double density = 0.5;                                     // 0 to 1
+    LifeSupportLevel lifeSupport = LifeSupportLevel::Average; // Poor to Excellent, as the program's option
+    BiozoneWidth biozone = BiozoneWidth::Normal;              // Normal to Triple
 
     bool operator==(const SectorOptions&) const = default;
 };

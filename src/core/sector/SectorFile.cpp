@@ -183,9 +183,10 @@ Sector ReadSector(const JsonValue& root)
     options.height =
         WholeNumber<int>(Required(root, "height", ""), "\"height\"", 1, SectorOptions::MaxHeight);
     options.density = Density(Required(root, "density", ""));
-    options.lifeSupport =
-        WholeNumber<std::int16_t>(Required(root, "lifeSupport", ""), "\"lifeSupport\"", 1, 4);
-    options.biozone = WholeNumber<std::int16_t>(Required(root, "biozone", ""), "\"biozone\"", 1, 3);
+    options.lifeSupport = static_cast<LifeSupportLevel>(
+        WholeNumber<std::int16_t>(Required(root, "lifeSupport", ""), "\"lifeSupport\"", 1, 4));
+    options.biozone = static_cast<BiozoneWidth>(
+        WholeNumber<std::int16_t>(Required(root, "biozone", ""), "\"biozone\"", 1, 3));
 
     const JsonValue& systems = Required(root, "systems", "");
     if (systems.kind != JsonValue::Kind::Array)
@@ -216,8 +217,8 @@ std::string SectorFileText(const Sector& sector)
     out += "  \"width\": " + std::to_string(options.width) + ",\n";
     out += "  \"height\": " + std::to_string(options.height) + ",\n";
     out += "  \"density\": " + DensityText(options.density) + ",\n";
-    out += "  \"lifeSupport\": " + std::to_string(options.lifeSupport) + ",\n";
-    out += "  \"biozone\": " + std::to_string(options.biozone) + ",\n";
+    out += "  \"lifeSupport\": " + std::to_string(static_cast<int>(options.lifeSupport)) + ",\n";
+    out += "  \"biozone\": " + std::to_string(static_cast<int>(options.biozone)) + ",\n";
     out += "  \"systems\": [";
     bool first = true;
     for (const SectorSystem& system : sector.systems) {

@@ -169,8 +169,9 @@ std::string SectorOptionsText(const SectorOptions& options)
     static constexpr const char* biozone[] = {"Normal", "Double", "Triple"};
     char density[64];
     const auto written = std::to_chars(density, density + sizeof density, options.density);
-    return std::string("Life Support ") + lifeSupport[std::clamp<int>(options.lifeSupport, 1, 4) - 1] +
-           ", Bio Zone " + biozone[std::clamp<int>(options.biozone, 1, 3) - 1] + ", density " +
+    return std::string("Life Support ") +
+           lifeSupport[std::clamp<int>(static_cast<int>(options.lifeSupport), 1, 4) - 1] + ", Bio Zone " +
+           biozone[std::clamp<int>(static_cast<int>(options.biozone), 1, 3) - 1] + ", density " +
            std::string(density, written.ptr);
 }
 

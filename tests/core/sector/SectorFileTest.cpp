@@ -13,7 +13,8 @@ const std::string Header = R"({"kelvaneSector": 1, "seed": "77", "width": 4, "he
 
 TEST(SectorFile, WritesEveryFieldAndReadsBackTheSameSector)
 {
-    const Sector sector = GenerateSector({18446744073709551615ull, 6, 7, 0.3, 4, 3});
+    const Sector sector =
+        GenerateSector({18446744073709551615ull, 6, 7, 0.3, LifeSupportLevel{4}, BiozoneWidth{3}});
     const std::string text = SectorFileText(sector);
     EXPECT_TRUE(
         text.starts_with("{\n  \"kelvaneSector\": 1,\n  \"seed\": \"18446744073709551615\",\n"
@@ -31,7 +32,7 @@ TEST(SectorFile, WritesEveryFieldAndReadsBackTheSameSector)
 
     // An empty sector, and the file on disk.
     const test::TempFolder folder;
-    const Sector empty = GenerateSector({1, 2, 2, 0, 2, 1});
+    const Sector empty = GenerateSector({1, 2, 2, 0, LifeSupportLevel{2}, BiozoneWidth{1}});
     test::WriteBytes(folder / "sector.json", SectorFileText(empty));
     ASSERT_TRUE(ReadSectorFile(folder / "sector.json", read).Ok());
     EXPECT_EQ(read, empty);
@@ -40,7 +41,7 @@ TEST(SectorFile, WritesEveryFieldAndReadsBackTheSameSector)
 
 TEST(SectorFile, AHandWrittenFileNeedsOnlyHexNameAndCode)
 {
-    const SectorOptions options{77, 4, 5, 0.25, 3, 2};
+    const SectorOptions options{77, 4, 5, 0.25, LifeSupportLevel{3}, BiozoneWidth{2}};
     const std::string code = EncodeSystemCode(HexSystemCode(options, {4, 5}));
     const std::string code2 = EncodeSystemCode(HexSystemCode(options, {1, 2}));
     // Out of hex order, a member nobody knows, a number as the seed, a name
@@ -66,7 +67,8 @@ TEST(SectorFile, AHandWrittenFileNeedsOnlyHexNameAndCode)
 
 TEST(SectorFile, DamagedFilesSayWhatIsWrongAndChangeNothing)
 {
-    const std::string code = EncodeSystemCode(HexSystemCode({77, 4, 5, 0.25, 3, 2}, {1, 1}));
+    const std::string code =
+        EncodeSystemCode(HexSystemCode({77, 4, 5, 0.25, LifeSupportLevel{3}, BiozoneWidth{2}}, {1, 1}));
     const std::string vega = R"({"hex": "0101", "name": "Vega", "code": ")" + code + "\"";
     const auto withSystem = [&](const std::string& members) { return Header + vega + members + "}]}"; };
     const std::pair<std::string, std::string> cases[] = {
@@ -111,7 +113,7 @@ TEST(SectorFile, DamagedFilesSayWhatIsWrongAndChangeNothing)
         {std::string(100, '[') + std::string(100, ']'), "line 1, column 65: values nest too deep"},
         {R"({"kelvaneSector": 1} x)", "line 1, column 22: unexpected text after the end of the value"},
     };
-    const Sector before = GenerateSector({3, 2, 2, 1, 2, 1});
+    const Sector before = GenerateSector({3, 2, 2, 1, LifeSupportLevel{2}, BiozoneWidth{1}});
     for (const auto& [text, message] : cases) {
         Sector sector = before;
         const FileResult result = ReadSectorText(text, sector);

@@ -16,7 +16,7 @@ namespace {
 SectorOptions Options(std::uint64_t seed, int width, int height, double density, std::int16_t lifeSupport = 2,
                       std::int16_t biozone = 1)
 {
-    return {seed, width, height, density, lifeSupport, biozone};
+    return {seed, width, height, density, LifeSupportLevel{lifeSupport}, BiozoneWidth{biozone}};
 }
 
 // The system file of a hex is the file of the system its code makes, but

@@ -21,7 +21,7 @@ long Count(const std::string& text, const std::string& pattern)
 
 TEST(SectorMap, EachHexHasItsOutlineAndNumberAndEachSystemItsStarMarksAndName)
 {
-    Sector sector = GenerateSector({31, 9, 7, 0.6, 4, 3});
+    Sector sector = GenerateSector({31, 9, 7, 0.6, LifeSupportLevel{4}, BiozoneWidth{3}});
     // Make sure every kind of hex is there: one with a Good world and belts,
     // one with an Excellent world, one with neither.
     ASSERT_GE(sector.systems.size(), 3u);
@@ -88,13 +88,14 @@ TEST(SectorMap, EachHexHasItsOutlineAndNumberAndEachSystemItsStarMarksAndName)
         EXPECT_LE(shape.y + reach, map.extents.Top + map.extents.Height);
     }
     // A map one hex wide widens for its legend, stacked one item a row.
-    const SectorMap narrow = DrawSectorMap(GenerateSector({1, 1, 2, 1, 2, 1}));
+    const SectorMap narrow =
+        DrawSectorMap(GenerateSector({1, 1, 2, 1, LifeSupportLevel{2}, BiozoneWidth{1}}));
     EXPECT_GT(narrow.extents.Width, HexGrid(1, 2).BoundsWidth() + 60);
 }
 
 TEST(SectorMap, SvgHasOneElementPerShapeAndTheSameBytesEveryTime)
 {
-    Sector sector = GenerateSector({8, 8, 10, 0.5, 2, 1});
+    Sector sector = GenerateSector({8, 8, 10, 0.5, LifeSupportLevel{2}, BiozoneWidth{1}});
     sector.systems[0].name = "<Vega & Co>";
     const SectorMap map = DrawSectorMap(sector);
     const std::string svg = SectorMapSvg(map);
