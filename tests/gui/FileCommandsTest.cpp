@@ -3,6 +3,10 @@
 #include "core/files/SystemFile.h"
 #include "gui/display/frmOrbitalDisplay.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace kelvane {
 namespace {
 
@@ -113,6 +117,35 @@ TEST_F(FileCommands, SaveAndLoad)
     EXPECT_EQ(dialogs->loadErrors, QStringList({"This is not a Kelvane 2.0 file."}));
     EXPECT_EQ(app.system, saved);
     EXPECT_EQ(app.CurrentFileName, In("vega.KVN").toStdString());
+}
+
+// A pipe, a device and a read-only file are refused at once, as a failed
+// write: no message, no waiting, the file name unchanged.
+TEST_F(FileCommands, SaveAsEndsSilentlyOnWhatItMayNotWrite)
+{
+    const std::string pipe = In("pipe.KVN").toStdString();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+    // With a reader, a Save As that opened the pipe would not wait but write.
+    const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const std::string locked = In("locked.KVN").toStdString();
+    test::WriteFile(locked, "old contents");
+    std::filesystem::permissions(locked, std::filesystem::perms(0444));
+    std::filesystem::create_symlink("/dev/null", In("null.KVN").toStdString());
+    app.CurrentFileName = "before.KVN";
+
+    dialogs->answers = {In("pipe.KVN"), In("null.KVN"), In("locked.KVN")};
+    for (int i = 0; i < 3; ++i)
+        controller.SaveSystemAsCommand();
+    EXPECT_EQ(dialogs->questions,
+              QStringList(In("locked.KVN") + "\nThis file already exists. Overwrite it?"));
+    char byte = 0;
+    EXPECT_EQ(::read(reader, &byte, 1), 0);
+    ::close(reader);
+    EXPECT_EQ(test::ReadFile(locked), "old contents");
+    EXPECT_EQ(app.CurrentFileName, "before.KVN");
+    EXPECT_EQ(
+        QDir(own.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+        QStringList({"locked.KVN", "null.KVN", "pipe.KVN"}));
 }
 
 } // namespace
