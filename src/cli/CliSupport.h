@@ -51,6 +51,15 @@ inline auto TakeOneFile(std::string& target)
     };
 }
 
+// The value of -o or --output: a path; an empty one is a UsageError rather
+// than standard output.
+inline std::string OutputArgument(std::string_view option, std::string_view value)
+{
+    if (value.empty())
+        throw UsageError{std::string(option) + " needs a file name"};
+    return std::string(value);
+}
+
 // A whole number between min and max, or a UsageError naming the option.
 template <typename Int> Int ParseNumber(std::string_view option, std::string_view text, Int min, Int max);
 

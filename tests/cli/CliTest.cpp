@@ -234,6 +234,7 @@ TEST_F(Cli, ErrorsExitWithTheirReasonAndLeaveOutputsAsTheyWere)
     for (const char* old : {"blocker", "old.KVN", "old.svg", "old.pdf"})
         Write(old, "old");
     fs::create_directories(dir / "taken" / "inside");
+    fs::create_directories(dir / "batch" / "system-0003.KVN");
     fs::create_symlink("/dev/full", dir / "full.png");
     ASSERT_EQ(::mkfifo((dir / "pipe.KVN").c_str(), 0644), 0);
     Write("locked.txt", "old");
@@ -252,6 +253,8 @@ TEST_F(Cli, ErrorsExitWithTheirReasonAndLeaveOutputsAsTheyWere)
         {2, "new --format xml", "--format: unknown format 'xml'"},
         {2, "new --format", "--format needs a value"},
         {2, "new extra", "unexpected argument 'extra'"},
+        {2, "new -o ''", "-o needs a file name"},
+        {2, "new --format csv --output=", "--output needs a file name"},
         {2, "show", "show needs a FILE"},
         {2, "show a.KVN b.KVN", "unexpected argument 'b.KVN'"},
         {2, "convert a.KVN", "convert needs IN and OUT"},
@@ -275,6 +278,8 @@ TEST_F(Cli, ErrorsExitWithTheirReasonAndLeaveOutputsAsTheyWere)
         {1, "new -o taken", "taken: Is a directory"},
         {1, "new -o locked.txt", "locked.txt: Permission denied (the file is read-only)"},
         {1, "new --count 2 --format kvn -o blocker", "blocker: not a folder"},
+        {1, "new --count 5 --format kvn -o batch",
+         "batch/system-0003.KVN: Is a directory; stopped after writing 2 of 5 files"},
         {1, "show other.KVN", "other.KVN: This is not a Kelvane 2.0 file."},
         {1, "show damaged.KVN --format json", damaged},
         {1, "convert missing.KVN old.KVN", "missing.KVN" + none},
@@ -298,8 +303,9 @@ TEST_F(Cli, ErrorsExitWithTheirReasonAndLeaveOutputsAsTheyWere)
     for (const char* old : {"blocker", "old.KVN", "old.svg", "old.pdf", "locked.txt"})
         EXPECT_EQ(Read(old), "old") << old;
     EXPECT_EQ(Files("taken"), Names{"inside"});
-    EXPECT_EQ(Files(), (Names{"big.txt", "blocker", "damaged.KVN", "full.png", "locked.txt", "old.KVN",
-                              "old.pdf", "old.svg", "other.KVN", "pipe.KVN", "taken"}));
+    EXPECT_EQ(Files("batch"), (Names{"system-0001.KVN", "system-0002.KVN", "system-0003.KVN"}));
+    EXPECT_EQ(Files(), (Names{"batch", "big.txt", "blocker", "damaged.KVN", "full.png", "locked.txt",
+                              "old.KVN", "old.pdf", "old.svg", "other.KVN", "pipe.KVN", "taken"}));
 }
 
 // How many bytes process pid has written so far; 0 when it cannot be told.
@@ -408,6 +414,20 @@ TEST(SystemWriters, TextReadsLikeTheInformationWindow)
     EXPECT_NE(out.find("\n    2  Planet     Good             0      0,0  AB D\n"), std::string::npos) << out;
     EXPECT_NE(out.find("\n    3  Asteroids                          0,0\n"), std::string::npos) << out;
     EXPECT_NE(out.find("\n    4                                     0,0\n"), std::string::npos) << out;
+
+    // Nothing in a file may drive the terminal: control characters show as
+    // \xNN, single bytes and UTF-8 alike; other characters stay.
+    StarSystem s = Sample();
+    s.SystemName = "Evil\x1b[2J\x07\tname\x7f \xc2\x9b \x9b Caf\xc3\xa9 Caf\xe9";
+    s.Orbit(2).Elements = "AB\x1b"
+                          "D";
+    out.clear();
+    AppendText(out, s, '.');
+    EXPECT_NE(
+        out.find("System Name     Evil\\x1B[2J\\x07\\x09name\\x7F \\xC2\\x9B \\x9B Caf\xc3\xa9 Caf\xe9\n"),
+        std::string::npos)
+        << out;
+    EXPECT_NE(out.find("0.0  AB\\x1BD\n"), std::string::npos) << out;
 }
 
 } // namespace
