@@ -12,8 +12,8 @@ TEST(Placement, TwipsAndPixelsOverTheWholeRange)
 {
     const struct {
         int twips, pixels;
-    } nearest[] = {{7, 0},       {8, 1},         {-7, 0},         {-8, -1},
-                   {1500, 100},  {INT_MAX, 143165576}, {INT_MIN, -143165577}};
+    } nearest[] = {
+        {7, 0}, {8, 1}, {-7, 0}, {-8, -1}, {1500, 100}, {INT_MAX, 143165576}, {INT_MIN, -143165577}};
     for (const auto& c : nearest)
         EXPECT_EQ(Px(c.twips), c.pixels) << c.twips;
     EXPECT_EQ(Twips(100), 1500);
@@ -86,9 +86,10 @@ TEST(Placement, SettingsFromTheFileAreKeptOnTheScreen)
 
     // Sane corners come back to the twip: those of a maximized main window
     // as the file holds them, those of a normal window through its pixels.
-    test::WriteFile(ini, "[Windows]\r\nMainState=2\r\nMainCorner1=602\r\nMainCorner2=899\r\nMainCorner3=6001\r\n"
-                         "MainCorner4=8999\r\nOrbitState=0\r\nOrbitCorner1=300\r\nOrbitCorner2=450\r\n"
-                         "OrbitCorner3=3000\r\nOrbitCorner4=4500\r\n");
+    test::WriteFile(ini,
+                    "[Windows]\r\nMainState=2\r\nMainCorner1=602\r\nMainCorner2=899\r\nMainCorner3=6001\r\n"
+                    "MainCorner4=8999\r\nOrbitState=0\r\nOrbitCorner1=300\r\nOrbitCorner2=450\r\n"
+                    "OrbitCorner3=3000\r\nOrbitCorner4=4500\r\n");
     {
         test::Program program(folder.path());
         program.controller.ShutdownApp();
