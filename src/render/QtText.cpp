@@ -19,6 +19,11 @@ std::string FromQt(const QString& text)
     return text.toStdString();
 }
 
+std::string FromQtKeeping(const QString& text, const std::string& stored)
+{
+    return ToQt(stored) == text ? stored : FromQt(text);
+}
+
 char QtDecimalSeparator()
 {
     const QString point = QLocale().decimalPoint();

@@ -119,6 +119,28 @@ TEST_F(FileCommands, SaveAndLoad)
     EXPECT_EQ(app.CurrentFileName, In("vega.KVN").toStdString());
 }
 
+// Load then Save As gives back the very bytes of a name the user did not
+// edit: longer than a text box holds by default, in an older code page,
+// with a line feed and a control character; an edit is taken as UTF-8.
+TEST_F(FileCommands, ANameIsWrittenBackByteForByteUntilItIsEdited)
+{
+    StarSystem system = app.system;
+    system.SystemName = "Caf\xE9 " + std::string(40000, 'n') + "\n\x01 \xFF";
+    const std::string file = In("old.KVN").toStdString(), copy = In("copy.KVN").toStdString();
+    test::WriteFile(file, SystemFileText(system, '.'));
+    dialogs->answers = {In("old.KVN"), In("copy.KVN")};
+    controller.OpenSystemCommand();
+    controller.SaveSystemAsCommand();
+    EXPECT_EQ(app.system.SystemName.size(), system.SystemName.size());
+    EXPECT_TRUE(test::ReadFile(copy) == test::ReadFile(file));
+
+    auto* box = main->findChild<QLineEdit*>("txtInput");
+    ASSERT_NE(box, nullptr);
+    box->end(false);
+    QTest::keyClick(box, Qt::Key_Exclam);
+    EXPECT_EQ(app.system.SystemName, "Caf\xC3\xA9 " + std::string(40000, 'n') + "\n\x01 \xC3\xBF!");
+}
+
 // A pipe, a device and a read-only file are refused at once, as a failed
 // write: no message, no waiting, the file name unchanged.
 TEST_F(FileCommands, SaveAsEndsSilentlyOnWhatItMayNotWrite)

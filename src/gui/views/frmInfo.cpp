@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <limits>
 
 #include "core/model/NumberText.h"
 #include "core/model/modGenerate.h"
@@ -75,6 +76,7 @@ void frmInfo::CreateUpperBlock()
     m_txtInput = new QLineEdit(this);
     m_txtInput->setObjectName(QStringLiteral("txtInput"));
     m_txtInput->setGeometry(PxRect(1680, 60, 2175, 285));
+    m_txtInput->setMaxLength(std::numeric_limits<int>::max()); // names are never cut
     connect(m_txtInput, &QLineEdit::textChanged, this, &frmInfo::OnNameChanged);
 
     caption("Label2", "Star Type", 480);
@@ -165,7 +167,8 @@ void frmInfo::RefreshForm()
 
 void frmInfo::OnNameChanged(const QString& text)
 {
-    m_controller.State().system.SystemName = FromQt(text);
+    std::string& name = m_controller.State().system.SystemName;
+    name = FromQtKeeping(text, name);
     m_controller.UpdateDisplayCaption();
 }
 
