@@ -9,6 +9,7 @@
 
 #include "core/AppState.h"
 #include "core/files/AtomicFile.h"
+#include "platform/UserDecimalSeparator.h"
 
 namespace kelvane {
 
@@ -99,9 +100,6 @@ std::int16_t ParseSwitch(std::string_view option, std::string_view text);
 
 // Prints "kelvane-cli: NAME: reason" on stderr and returns ExitFailure.
 int ReportFailure(const std::string& name, const std::string& reason);
-
-// The user's decimal separator, from their number settings (LC_NUMERIC).
-char UserDecimalSeparator();
 
 // Loads the system file at path into app as the program's Load does, with
 // the user's decimal separator. On failure prints "kelvane-cli: PATH: reason"

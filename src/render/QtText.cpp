@@ -1,6 +1,5 @@
 #include "render/QtText.h"
 
-#include <QLocale>
 #include <QStringDecoder>
 
 namespace kelvane {
@@ -22,14 +21,6 @@ std::string FromQt(const QString& text)
 std::string FromQtKeeping(const QString& text, const std::string& stored)
 {
     return ToQt(stored) == text ? stored : FromQt(text);
-}
-
-char QtDecimalSeparator()
-{
-    const QString point = QLocale().decimalPoint();
-    if (point.size() == 1 && point.at(0).unicode() < 0x80)
-        return static_cast<char>(point.at(0).unicode());
-    return '.';
 }
 
 } // namespace kelvane

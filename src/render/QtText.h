@@ -23,9 +23,4 @@ std::string FromQt(const QString& text);
 // differs.
 std::string FromQtKeeping(const QString& text, const std::string& stored);
 
-// The decimal separator of the user's number settings, as one character
-// for the core; "." when the locale's separator is not a single ASCII
-// character.
-char QtDecimalSeparator();
-
 } // namespace kelvane

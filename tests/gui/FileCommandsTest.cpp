@@ -1,6 +1,7 @@
 #include "gui/files/FileCommands.h"
 #include "GuiTestSupport.h"
 #include "core/files/SystemFile.h"
+#include "core/model/NumberText.h"
 #include "gui/display/frmOrbitalDisplay.h"
 
 #include <fcntl.h>
@@ -139,6 +140,22 @@ TEST_F(FileCommands, ANameIsWrittenBackByteForByteUntilItIsEdited)
     box->end(false);
     QTest::keyClick(box, Qt::Key_Exclam);
     EXPECT_EQ(app.system.SystemName, "Caf\xC3\xA9 " + std::string(40000, 'n') + "\n\x01 \xC3\xBF!");
+}
+
+// The desktop program takes the decimal separator from the C library, as
+// kelvane-cli does: under a French locale that is not installed Qt would
+// still think in French, but both write and read ".".
+TEST_F(FileCommands, TheSeparatorIsTheOneKelvaneCliUses)
+{
+    const QTemporaryDir noLocales;
+    const test::ScopedEnvironment path("LOCPATH", noLocales.path().toUtf8().constData());
+    const test::ScopedEnvironment french("LC_ALL", "fr_FR.UTF-8");
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    dialogs->answers = {In("french.KVN")};
+    controller.SaveSystemAsCommand();
+    EXPECT_EQ(test::ReadFile(In("french.KVN").toStdString()), SystemFileText(app.system, '.'));
+    EXPECT_EQ(main->findChild<QLabel*>("AULabel_0")->text(),
+              QString::fromStdString(OneDecimalText(app.system.Orbit(1).AU, '.')));
 }
 
 // A pipe, a device and a read-only file are refused at once, as a failed

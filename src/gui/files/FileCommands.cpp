@@ -5,6 +5,7 @@
 
 #include "core/files/SystemFile.h"
 #include "gui/shell/Controller.h"
+#include "platform/UserDecimalSeparator.h"
 #include "render/QtText.h"
 
 namespace kelvane {
@@ -68,7 +69,7 @@ void OpenSystemCommand(Controller& controller)
         controller.Dialogs().ChooseOpen(SystemFileFilter(), ToQt(app.CurrentFileName));
     if (!chosen)
         return;
-    const FileResult result = LoadSystemFile(app, FromQt(*chosen), QtDecimalSeparator());
+    const FileResult result = LoadSystemFile(app, FromQt(*chosen), UserDecimalSeparator());
     if (result.outcome == FileOutcome::NotKelvaneFile) {
         // The 2.0 reader's own box and refresh; the command refreshes again.
         controller.Dialogs().ShowLoadError(QString::fromStdString(result.message));
@@ -92,7 +93,7 @@ void SaveSystemAsCommand(Controller& controller)
                                           QStringLiteral("This file already exists. "
                                                          "Overwrite it?")) != QMessageBox::Yes)
         return;
-    if (!SaveSystemFile(app.system, path, QtDecimalSeparator()).Ok())
+    if (!SaveSystemFile(app.system, path, UserDecimalSeparator()).Ok())
         return;
     app.CurrentFileName = path;
     controller.UpdateDisplayCaption();

@@ -13,6 +13,7 @@
 #include "gui/shell/Twips.h"
 #include "gui/shell/mdiMain.h"
 #include "gui/views/ViewLabels.h"
+#include "platform/UserDecimalSeparator.h"
 #include "render/QtText.h"
 
 namespace kelvane {
@@ -137,7 +138,7 @@ void frmInfo::RefreshForm()
     // SwapBW counts as on for any non-zero value; ColorText only for -1.
     const bool printBackground = app.settings.SwapBW != 0 && app.DisplayBackColor == ColourWhite;
     const bool colorText = app.settings.ColorText == -1;
-    const char separator = QtDecimalSeparator();
+    const char separator = UserDecimalSeparator();
 
     for (int n = 1; n <= StarSystem::OrbitCount; ++n) {
         const auto r = static_cast<std::size_t>(n - 1);
