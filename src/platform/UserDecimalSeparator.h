@@ -8,7 +8,8 @@ namespace kelvane {
 // files. It is the C library's: the locale that LC_ALL, LC_NUMERIC or LANG
 // name, in that order. A locale that is not installed is the C library's
 // own "C" locale, which gives ".", whatever the name suggests (fr_FR.UTF-8
-// without it generated gives "."). Read afresh at every call.
+// without it generated gives "."). Worked out again whenever one of these
+// variables, or LOCPATH, has changed since the last call.
 char UserDecimalSeparator();
 
 // The separator to use for a locale whose decimal point is point: point
