@@ -8,6 +8,8 @@ packages=(
   qt6-base-dev qt6-svg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
+  # the locale sources: a test makes a locale with a decimal comma
+  locales
   clang-format
   clang libclang-rt-14-dev
   # make package: dpkg-shlibdeps and file

@@ -1,6 +1,5 @@
 #include "cli/Cli.h"
 
-#include <clocale>
 #include <cstdio>
 #include <string>
 
@@ -27,9 +26,6 @@ constexpr const char* Usage =
 
 int RunCli(int argc, char** argv)
 {
-    // Numbers in the user's own form where the program shows them so; the
-    // machine-readable formats ignore this and always use ".".
-    std::setlocale(LC_NUMERIC, "");
     try {
         if (argc < 2)
             throw UsageError{"no command given"};

@@ -4,7 +4,6 @@
 #include "core/files/SystemFile.h"
 
 #include <cerrno>
-#include <clocale>
 #include <cstdio>
 #include <cstring>
 #include <unistd.h>
@@ -84,13 +83,6 @@ int ReportFailure(const std::string& name, const std::string& reason)
 {
     std::fprintf(stderr, "kelvane-cli: %s: %s\n", name.c_str(), reason.c_str());
     return ExitFailure;
-}
-
-char UserDecimalSeparator()
-{
-    const lconv* conventions = std::localeconv();
-    const char* point = conventions != nullptr ? conventions->decimal_point : nullptr;
-    return point != nullptr && point[0] != '\0' && point[1] == '\0' ? point[0] : '.';
 }
 
 bool LoadSystemArgument(AppState& app, const std::string& path)

@@ -9,6 +9,7 @@
 
 #include "core/AppState.h"
 #include "core/files/AtomicFile.h"
+#include "platform/UserDecimalSeparator.h"
 
 namespace kelvane {
 
@@ -51,6 +52,15 @@ inline auto TakeOneFile(std::string& target)
     };
 }
 
+// The value of -o or --output: a path; an empty one is a UsageError rather
+// than standard output.
+inline std::string OutputArgument(std::string_view option, std::string_view value)
+{
+    if (value.empty())
+        throw UsageError{std::string(option) + " needs a file name"};
+    return std::string(value);
+}
+
 // A whole number between min and max, or a UsageError naming the option.
 template <typename Int> Int ParseNumber(std::string_view option, std::string_view text, Int min, Int max);
 
@@ -90,9 +100,6 @@ std::int16_t ParseSwitch(std::string_view option, std::string_view text);
 
 // Prints "kelvane-cli: NAME: reason" on stderr and returns ExitFailure.
 int ReportFailure(const std::string& name, const std::string& reason);
-
-// The user's decimal separator, from their number settings (LC_NUMERIC).
-char UserDecimalSeparator();
 
 // Loads the system file at path into app as the program's Load does, with
 // the user's decimal separator. On failure prints "kelvane-cli: PATH: reason"

@@ -34,7 +34,7 @@ int NewCommand(const Arguments& arguments)
             else if (name == "--format")
                 format = ParseSystemFormat(value, true);
             else if (name == "-o" || name == "--output")
-                outputPath = std::string(value);
+                outputPath = OutputArgument(name, value);
             else
                 throw UsageError{"unknown option '" + std::string(name) + "'"};
         },
@@ -57,7 +57,9 @@ int NewCommand(const Arguments& arguments)
             const std::string path = NumberedSystemFile(outputPath, i);
             const FileResult saved = SaveSystemFile(app.system, path, separator);
             if (!saved.Ok())
-                return ReportFailure(path, saved.message);
+                return ReportFailure(path, saved.message + "; stopped after writing " +
+                                               std::to_string(i - 1) + " of " + std::to_string(count) +
+                                               " files");
         }
         return ExitOk;
     }

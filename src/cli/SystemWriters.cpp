@@ -107,6 +107,41 @@ void AppendJsonString(std::string& out, std::string_view text)
     out += '"';
 }
 
+// Text for a terminal: control characters, which could move the cursor, clear
+// the screen or ring the bell, become \xNN. Those are the bytes below 32 and
+// 127, and the controls from 128 to 159 both as single bytes (which a
+// terminal in a single-byte code page obeys) and in their UTF-8 form (C2 80
+// to C2 9F). Everything else, other UTF-8 included, is copied.
+void AppendReadable(std::string& out, std::string_view text)
+{
+    static constexpr char hex[] = "0123456789ABCDEF";
+    const auto escape = [&out](unsigned char c) {
+        out += "\\x";
+        out += hex[c >> 4];
+        out += hex[c & 15];
+    };
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c < 0x20 || c == 0x7F) {
+            escape(c);
+        } else if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (const std::size_t length = Utf8SequenceLength(text, i); length != 0) {
+            if (c == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0) {
+                escape(c);
+                escape(static_cast<unsigned char>(text[i + 1]));
+            } else {
+                out.append(text, i, length);
+            }
+            i += length - 1;
+        } else if (c < 0xA0) {
+            escape(c);
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+}
+
 void AppendPadded(std::string& out, std::string_view text, std::size_t width, bool right)
 {
     const std::size_t pad = text.size() < width ? width - text.size() : 0;
@@ -275,7 +310,7 @@ void AppendText(std::string& out, const StarSystem& system, char decimalSeparato
 {
     const auto line = [&](std::string_view caption, std::string_view value) {
         AppendPadded(out, caption, 16, false);
-        out += value;
+        AppendReadable(out, value);
         out += '\n';
     };
     line("System Name", system.SystemName);
@@ -298,7 +333,7 @@ void AppendText(std::string& out, const StarSystem& system, char decimalSeparato
         AppendPadded(out, moons, 7, true);
         AppendPadded(out, OneDecimalText(orbit.AU, decimalSeparator), 9, true);
         out += "  ";
-        out += orbit.Elements.View();
+        AppendReadable(out, orbit.Elements.View());
         // No trailing spaces on a line of a table meant for reading.
         while (!out.empty() && out.back() == ' ')
             out.pop_back();

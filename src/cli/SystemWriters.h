@@ -22,7 +22,9 @@ void AppendCsvRows(std::string& out, const StarSystem& system, std::uint64_t sys
 void AppendJson(std::string& out, const StarSystem& system, int indent);
 
 // A readable table: the star and zone, then one row per orbit with its
-// contents, environment, moons, distance and elements.
+// contents, environment, moons, distance and elements. Control characters in
+// the name and the element texts are shown as \xNN, so that a file cannot
+// drive the terminal it is shown on.
 void AppendText(std::string& out, const StarSystem& system, char decimalSeparator);
 
 // What an orbit's Type holds, for the JSON "contents" field: "nothing",

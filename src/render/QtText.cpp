@@ -1,6 +1,5 @@
 #include "render/QtText.h"
 
-#include <QLocale>
 #include <QStringDecoder>
 
 namespace kelvane {
@@ -19,12 +18,9 @@ std::string FromQt(const QString& text)
     return text.toStdString();
 }
 
-char QtDecimalSeparator()
+std::string FromQtKeeping(const QString& text, const std::string& stored)
 {
-    const QString point = QLocale().decimalPoint();
-    if (point.size() == 1 && point.at(0).unicode() < 0x80)
-        return static_cast<char>(point.at(0).unicode());
-    return '.';
+    return ToQt(stored) == text ? stored : FromQt(text);
 }
 
 } // namespace kelvane

@@ -16,9 +16,11 @@ QString ToQt(const std::string& bytes);
 // A text typed by the user, as UTF-8 bytes for the core.
 std::string FromQt(const QString& text);
 
-// The decimal separator of the user's number settings, as one character
-// for the core; "." when the locale's separator is not a single ASCII
-// character.
-char QtDecimalSeparator();
+// The bytes a text box now stands for, when it was filled with
+// ToQt(stored): stored itself as long as the text is still what it showed,
+// so that a name the user did not edit (one from an older file in another
+// code page included) is kept byte for byte; the text as UTF-8 once it
+// differs.
+std::string FromQtKeeping(const QString& text, const std::string& stored);
 
 } // namespace kelvane

@@ -18,6 +18,28 @@ QFont TwipsFont(const ReportFont& font)
     return qfont;
 }
 
+namespace {
+
+// How much text one QTextLayout is given at a time. Qt finds where to break
+// a word longer than a line by measuring the rest of the word for every
+// line, which grows with the square of the word's length; in pieces of this
+// size the whole text is laid out in time that grows with its length.
+constexpr qsizetype LayoutPiece = 4096;
+
+// Where the piece of text from start ends: after the last space or line
+// break in its second half, so that no word is cut, or else (one unbroken
+// word) at LayoutPiece, never between the two halves of a surrogate pair.
+qsizetype PieceEnd(const QString& text, qsizetype start)
+{
+    const qsizetype limit = start + LayoutPiece;
+    for (qsizetype i = limit - 1; i >= start + LayoutPiece / 2; --i)
+        if (text.at(i) == QLatin1Char(' ') || text.at(i) == QChar::LineSeparator)
+            return i + 1;
+    return text.at(limit - 1).isHighSurrogate() ? limit - 1 : limit;
+}
+
+} // namespace
+
 TextLines BreakLines(const QString& text, const ReportFont& font, double width)
 {
     TextLines result;
@@ -32,20 +54,32 @@ TextLines BreakLines(const QString& text, const ReportFont& font, double width)
     flat.replace(QLatin1Char('\n'), QChar::LineSeparator);
     flat.remove(QLatin1Char('\r'));
 
-    QTextLayout layout(flat, qfont);
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(std::max(width, 1.0));
-        QString piece = flat.mid(line.textStart(), line.textLength());
-        if (piece.endsWith(QChar::LineSeparator))
-            piece.chop(1);
-        result.Lines.push_back(piece);
-        result.Widths.push_back(line.naturalTextWidth());
+    // Piece by piece: every line of a piece but its last is a line of the
+    // whole text; the last may go on in the next piece, which starts with it.
+    for (qsizetype start = 0; start < flat.size();) {
+        const bool lastPiece = flat.size() - start <= LayoutPiece;
+        const QString piece = flat.mid(start, lastPiece ? -1 : PieceEnd(flat, start) - start);
+        QTextLayout layout(piece, qfont);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        std::vector<QTextLine> lines;
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(std::max(width, 1.0));
+            lines.push_back(line);
+        }
+        layout.endLayout();
+        const std::size_t keep = lastPiece || lines.size() == 1 ? lines.size() : lines.size() - 1;
+        for (std::size_t i = 0; i < keep; ++i) {
+            QString line = piece.mid(lines[i].textStart(), lines[i].textLength());
+            if (line.endsWith(QChar::LineSeparator))
+                line.chop(1);
+            result.Lines.push_back(line);
+            result.Widths.push_back(lines[i].naturalTextWidth());
+        }
+        start += keep < lines.size() ? lines[keep].textStart() : piece.size();
     }
-    layout.endLayout();
     if (result.Lines.empty()) {
         result.Lines.emplace_back();
         result.Widths.push_back(0);

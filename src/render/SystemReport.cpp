@@ -4,6 +4,7 @@
 
 #include <QFontMetricsF>
 #include <QStringDecoder>
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -133,7 +134,25 @@ Colour AfterReportBackColor(const AppSettings& settings)
 
 QString ReportTitle(const StarSystem& system)
 {
-    return system.SystemName.empty() ? QStringLiteral("Unnamed System") : ToQt(system.SystemName);
+    if (system.SystemName.empty())
+        return QStringLiteral("Unnamed System");
+    // Only the start of a name longer than any line can show is kept. Qt
+    // measures a whole text in fixed point, which overflows for hundreds of
+    // thousands of characters: eliding such a name gave it back whole, to be
+    // laid out line after line, and the PDF carried all of it as its title.
+    const std::string& name = system.SystemName;
+    std::size_t bytes = std::min<std::size_t>(name.size(), 4 * MaxTitleCharacters); // enough UTF-8
+    while (bytes < name.size() && bytes > 0 && (static_cast<unsigned char>(name[bytes]) & 0xC0) == 0x80)
+        --bytes; // not inside a UTF-8 character
+    QString title = ToQt(bytes == name.size() ? name : name.substr(0, bytes));
+    if (title.size() > MaxTitleCharacters || bytes < name.size()) {
+        qsizetype keep = std::min<qsizetype>(title.size(), MaxTitleCharacters);
+        if (title.at(keep - 1).isHighSurrogate())
+            --keep;
+        title.truncate(keep);
+        title += QChar(0x2026);
+    }
+    return title;
 }
 
 QString HabitableZoneText(const StarSystem& system)

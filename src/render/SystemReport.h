@@ -36,7 +36,9 @@ Colour ReportPictureBackColor(const AppSettings& settings);
 Colour AfterReportBackColor(const AppSettings& settings);
 
 // The title and side title: the system's name, or "Unnamed System" when it
-// is empty.
+// is empty. A name of more than MaxTitleCharacters characters, far more than
+// a line shows, is cut there and ends in an ellipsis.
+inline constexpr qsizetype MaxTitleCharacters = 1000;
 QString ReportTitle(const StarSystem& system);
 
 // The habitable zone as the star table shows it: " .75 to  1.2 AUs".

@@ -1,16 +1,20 @@
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <regex>
 #include <set>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "cli/SystemWriters.h"
 #include "core/AppState.h"
 #include "core/files/SystemFile.h"
+#include "core/files/TempFolder.h"
 #include "core/model/Codes.h"
 #include "core/model/modGenerate.h"
 
@@ -65,9 +69,12 @@ protected:
 
     CliRun Invoke(const std::string& arguments) const
     {
-        const std::string command = "cd " + dir.string() +
-                                    " && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=C " +
-                                    KELVANE_CLI_PATH + " " + arguments + " >.out 2>.err";
+        // A command that hangs (writing into a pipe nobody reads) fails
+        // after a minute instead of stalling the run.
+        const std::string command =
+            "cd " + dir.string() +
+            " && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=C timeout 60 " +
+            KELVANE_CLI_PATH + " " + arguments + " >.out 2>.err";
         const int status = std::system(command.c_str());
         CliRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, Read(".out"), Read(".err")};
         fs::remove(dir / ".out");
@@ -227,8 +234,12 @@ TEST_F(Cli, ErrorsExitWithTheirReasonAndLeaveOutputsAsTheyWere)
     for (const char* old : {"blocker", "old.KVN", "old.svg", "old.pdf"})
         Write(old, "old");
     fs::create_directories(dir / "taken" / "inside");
+    fs::create_directories(dir / "batch" / "system-0003.KVN");
     fs::create_symlink("/dev/full", dir / "full.png");
-    const std::string none = ": No such file or directory", full = ": No space left on device",
+    ASSERT_EQ(::mkfifo((dir / "pipe.KVN").c_str(), 0644), 0);
+    Write("locked.txt", "old");
+    fs::permissions(dir / "locked.txt", fs::perms(0444));
+    const std::string none = ": No such file or directory", device = ": Is a device, not a regular file",
                       damaged = "damaged.KVN: line 3: 'abc' is not a number (StarClass)";
     const std::tuple<int, std::string, std::string> cases[] = {
         {2, "", "no command given"},
@@ -242,6 +253,8 @@ TEST_F(Cli, ErrorsExitWithTheirReasonAndLeaveOutputsAsTheyWere)
         {2, "new --format xml", "--format: unknown format 'xml'"},
         {2, "new --format", "--format needs a value"},
         {2, "new extra", "unexpected argument 'extra'"},
+        {2, "new -o ''", "-o needs a file name"},
+        {2, "new --format csv --output=", "--output needs a file name"},
         {2, "show", "show needs a FILE"},
         {2, "show a.KVN b.KVN", "unexpected argument 'b.KVN'"},
         {2, "convert a.KVN", "convert needs IN and OUT"},
@@ -261,16 +274,20 @@ TEST_F(Cli, ErrorsExitWithTheirReasonAndLeaveOutputsAsTheyWere)
         {2, "report a.KVN -o a.pdf --size 100", "unknown option '--size'"},
         {2, "report a.KVN b.KVN -o a.pdf", "unexpected argument 'b.KVN'"},
         {1, "new --format csv -o no-such-folder/out.csv", "no-such-folder/out.csv" + none},
-        {1, "new --count 100 --format csv -o /dev/full", "/dev/full" + full},
+        {1, "new --count 100 --format csv -o /dev/full", "/dev/full" + device},
         {1, "new -o taken", "taken: Is a directory"},
+        {1, "new -o locked.txt", "locked.txt: Permission denied (the file is read-only)"},
         {1, "new --count 2 --format kvn -o blocker", "blocker: not a folder"},
+        {1, "new --count 5 --format kvn -o batch",
+         "batch/system-0003.KVN: Is a directory; stopped after writing 2 of 5 files"},
         {1, "show other.KVN", "other.KVN: This is not a Kelvane 2.0 file."},
         {1, "show damaged.KVN --format json", damaged},
         {1, "convert missing.KVN old.KVN", "missing.KVN" + none},
-        {1, "convert " + Example + " /dev/full", "/dev/full" + full},
+        {1, "convert " + Example + " /dev/full", "/dev/full" + device},
+        {1, "convert " + Example + " pipe.KVN", "pipe.KVN: Is a named pipe, not a regular file"},
         {1, "render missing.KVN -o old.svg", "missing.KVN" + none},
         {1, "render " + Example + " -o no-such-folder/out.png", "no-such-folder/out.png" + none},
-        {1, "render " + Example + " -o full.png", "full.png" + full},
+        {1, "render " + Example + " -o full.png", "full.png" + device},
         {1, "report damaged.KVN -o old.pdf", damaged},
         {1, "report " + Example + " -o no-such-folder/out.pdf", "no-such-folder/out.pdf" + none},
     };
@@ -283,11 +300,56 @@ TEST_F(Cli, ErrorsExitWithTheirReasonAndLeaveOutputsAsTheyWere)
     }
     EXPECT_EQ(Invoke("new --seed 18446744073709551615 -o big.txt").exit, 0); // the largest seed
     // Nothing replaced, nothing half written, no temporary file.
-    for (const char* old : {"blocker", "old.KVN", "old.svg", "old.pdf"})
+    for (const char* old : {"blocker", "old.KVN", "old.svg", "old.pdf", "locked.txt"})
         EXPECT_EQ(Read(old), "old") << old;
     EXPECT_EQ(Files("taken"), Names{"inside"});
-    EXPECT_EQ(Files(), (Names{"big.txt", "blocker", "damaged.KVN", "full.png", "old.KVN", "old.pdf",
-                              "old.svg", "other.KVN", "taken"}));
+    EXPECT_EQ(Files("batch"), (Names{"system-0001.KVN", "system-0002.KVN", "system-0003.KVN"}));
+    EXPECT_EQ(Files(), (Names{"batch", "big.txt", "blocker", "damaged.KVN", "full.png", "locked.txt",
+                              "old.KVN", "old.pdf", "old.svg", "other.KVN", "pipe.KVN", "taken"}));
+}
+
+// How many bytes process pid has written so far; 0 when it cannot be told.
+long long BytesWritten(pid_t pid)
+{
+    std::ifstream io("/proc/" + std::to_string(pid) + "/io");
+    for (std::string key; io >> key;) {
+        long long value = 0;
+        io >> value;
+        if (key == "wchar:")
+            return value;
+    }
+    return 0;
+}
+
+TEST_F(Cli, AFullDiskOrAKilledWriteLeavesNothingBehind)
+{
+    if (const test::SmallDisk disk; disk.Mounted()) {
+        const std::string out = disk.Folder() / "out.csv";
+        const CliRun run = Invoke("new --count 1000 --format csv -o " + out);
+        EXPECT_EQ(run.exit, 1);
+        EXPECT_EQ(run.err, "kelvane-cli: " + out + ": No space left on device\n");
+        EXPECT_EQ(disk.Folder().Count(), 0);
+    }
+    // Killed while it writes: by kill -9, by Ctrl-C and by SIGTERM.
+    for (const int signal : {SIGKILL, SIGINT, SIGTERM}) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            for (const int s : {SIGINT, SIGTERM})
+                std::signal(s, SIG_DFL);
+            if (::chdir(dir.c_str()) == 0)
+                ::execl(KELVANE_CLI_PATH, "kelvane-cli", "new", "--count", "100000000", "--format", "csv",
+                        "-o", "big.csv", static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        for (int wait = 0; wait < 3000 && BytesWritten(child) < (8 << 20); ++wait)
+            ::usleep(10000);
+        EXPECT_GE(BytesWritten(child), 8 << 20) << "not writing yet";
+        ::kill(child, signal);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << strsignal(signal);
+        EXPECT_EQ(Files(), Names{}) << strsignal(signal);
+    }
 }
 
 // A yellow dwarf: a good planet in orbit 2, asteroids in orbit 3, a type no program writes in orbit 4.
@@ -352,6 +414,20 @@ TEST(SystemWriters, TextReadsLikeTheInformationWindow)
     EXPECT_NE(out.find("\n    2  Planet     Good             0      0,0  AB D\n"), std::string::npos) << out;
     EXPECT_NE(out.find("\n    3  Asteroids                          0,0\n"), std::string::npos) << out;
     EXPECT_NE(out.find("\n    4                                     0,0\n"), std::string::npos) << out;
+
+    // Nothing in a file may drive the terminal: control characters show as
+    // \xNN, single bytes and UTF-8 alike; other characters stay.
+    StarSystem s = Sample();
+    s.SystemName = "Evil\x1b[2J\x07\tname\x7f \xc2\x9b \x9b Caf\xc3\xa9 Caf\xe9";
+    s.Orbit(2).Elements = "AB\x1b"
+                          "D";
+    out.clear();
+    AppendText(out, s, '.');
+    EXPECT_NE(
+        out.find("System Name     Evil\\x1B[2J\\x07\\x09name\\x7F \\xC2\\x9B \\x9B Caf\xc3\xa9 Caf\xe9\n"),
+        std::string::npos)
+        << out;
+    EXPECT_NE(out.find("0.0  AB\\x1BD\n"), std::string::npos) << out;
 }
 
 } // namespace

@@ -65,6 +65,10 @@ TEST(NumberText, ShortTextAndOneDecimal)
     EXPECT_EQ(ShortNumberText(U(0)), " 0");
     EXPECT_EQ(ShortNumberText(U(-5000)), "-.5");
     EXPECT_EQ(ShortNumberText(U(-15000)), "-1.5");
+    // The whole range: the most negative value has no positive counterpart.
+    EXPECT_EQ(ShortNumberText(U(INT64_MIN)), "-922337203685477.5808");
+    EXPECT_EQ(ShortNumberText(U(INT64_MAX)), " 922337203685477.5807");
+    EXPECT_EQ(ShortNumberText(U(INT64_MIN + 1)), "-922337203685477.5807");
 
     // Halves away from zero, at least one digit before the separator.
     EXPECT_EQ(OneDecimalText(U(3500), '.'), "0.4");
@@ -73,6 +77,8 @@ TEST(NumberText, ShortTextAndOneDecimal)
     EXPECT_EQ(OneDecimalText(U(12345600), '.'), "1234.6");
     EXPECT_EQ(OneDecimalText(U(-3500), ','), "-0,4");
     EXPECT_EQ(OneDecimalText(U(250), ','), "0,0");
+    EXPECT_EQ(OneDecimalText(U(INT64_MIN), '.'), "-922337203685477.6");
+    EXPECT_EQ(OneDecimalText(U(INT64_MAX), '.'), "922337203685477.6");
 }
 
 } // namespace

@@ -1,7 +1,12 @@
 #include "gui/files/FileCommands.h"
 #include "GuiTestSupport.h"
 #include "core/files/SystemFile.h"
+#include "core/model/NumberText.h"
 #include "gui/display/frmOrbitalDisplay.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace kelvane {
 namespace {
@@ -113,6 +118,73 @@ TEST_F(FileCommands, SaveAndLoad)
     EXPECT_EQ(dialogs->loadErrors, QStringList({"This is not a Kelvane 2.0 file."}));
     EXPECT_EQ(app.system, saved);
     EXPECT_EQ(app.CurrentFileName, In("vega.KVN").toStdString());
+}
+
+// Load then Save As gives back the very bytes of a name the user did not
+// edit: longer than a text box holds by default, in an older code page,
+// with a line feed and a control character; an edit is taken as UTF-8.
+TEST_F(FileCommands, ANameIsWrittenBackByteForByteUntilItIsEdited)
+{
+    StarSystem system = app.system;
+    system.SystemName = "Caf\xE9 " + std::string(40000, 'n') + "\n\x01 \xFF";
+    const std::string file = In("old.KVN").toStdString(), copy = In("copy.KVN").toStdString();
+    test::WriteFile(file, SystemFileText(system, '.'));
+    dialogs->answers = {In("old.KVN"), In("copy.KVN")};
+    controller.OpenSystemCommand();
+    controller.SaveSystemAsCommand();
+    EXPECT_EQ(app.system.SystemName.size(), system.SystemName.size());
+    EXPECT_TRUE(test::ReadFile(copy) == test::ReadFile(file));
+
+    auto* box = main->findChild<QLineEdit*>("txtInput");
+    ASSERT_NE(box, nullptr);
+    box->end(false);
+    QTest::keyClick(box, Qt::Key_Exclam);
+    EXPECT_EQ(app.system.SystemName, "Caf\xC3\xA9 " + std::string(40000, 'n') + "\n\x01 \xC3\xBF!");
+}
+
+// The desktop program takes the decimal separator from the C library, as
+// kelvane-cli does: under a French locale that is not installed Qt would
+// still think in French, but both write and read ".".
+TEST_F(FileCommands, TheSeparatorIsTheOneKelvaneCliUses)
+{
+    const QTemporaryDir noLocales;
+    const test::ScopedEnvironment path("LOCPATH", noLocales.path().toUtf8().constData());
+    const test::ScopedEnvironment french("LC_ALL", "fr_FR.UTF-8");
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    dialogs->answers = {In("french.KVN")};
+    controller.SaveSystemAsCommand();
+    EXPECT_EQ(test::ReadFile(In("french.KVN").toStdString()), SystemFileText(app.system, '.'));
+    EXPECT_EQ(main->findChild<QLabel*>("AULabel_0")->text(),
+              QString::fromStdString(OneDecimalText(app.system.Orbit(1).AU, '.')));
+}
+
+// A pipe, a device and a read-only file are refused at once, as a failed
+// write: no message, no waiting, the file name unchanged.
+TEST_F(FileCommands, SaveAsEndsSilentlyOnWhatItMayNotWrite)
+{
+    const std::string pipe = In("pipe.KVN").toStdString();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+    // With a reader, a Save As that opened the pipe would not wait but write.
+    const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const std::string locked = In("locked.KVN").toStdString();
+    test::WriteFile(locked, "old contents");
+    std::filesystem::permissions(locked, std::filesystem::perms(0444));
+    std::filesystem::create_symlink("/dev/null", In("null.KVN").toStdString());
+    app.CurrentFileName = "before.KVN";
+
+    dialogs->answers = {In("pipe.KVN"), In("null.KVN"), In("locked.KVN")};
+    for (int i = 0; i < 3; ++i)
+        controller.SaveSystemAsCommand();
+    EXPECT_EQ(dialogs->questions,
+              QStringList(In("locked.KVN") + "\nThis file already exists. Overwrite it?"));
+    char byte = 0;
+    EXPECT_EQ(::read(reader, &byte, 1), 0);
+    ::close(reader);
+    EXPECT_EQ(test::ReadFile(locked), "old contents");
+    EXPECT_EQ(app.CurrentFileName, "before.KVN");
+    EXPECT_EQ(
+        QDir(own.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+        QStringList({"locked.KVN", "null.KVN", "pipe.KVN"}));
 }
 
 } // namespace

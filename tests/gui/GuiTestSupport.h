@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include "ScopedEnvironment.h"
+
 #include "core/model/RandomSource.h"
 #include "gui/display/SurfaceWidget.h"
 #include "gui/display/frmOrbitalDisplay.h"
@@ -42,8 +44,6 @@ struct Program {
     explicit Program(const QString& folder = {})
         : controller((folder.isEmpty() ? own.path() : folder).toStdString())
     {
-        // Decimal points, whatever the locale of the machine running the tests.
-        QLocale::setDefault(QLocale::c());
         controller.MutableState().random = std::make_unique<RandomSource>(RandomSource::Deterministic(3));
         controller.Main();
         main = controller.MainWindow();
@@ -65,7 +65,9 @@ struct Program {
     AppSettings& Settings() { return controller.Settings(); }
     SurfaceWidget* Display() { return controller.OrbitalDisplay()->vsdDisplay(); }
 
-    QLocale locale; // the default before the test
+    QLocale locale; // the default before the test, put back after it
+    // Decimal points, whatever the locale of the machine running the tests.
+    ScopedEnvironment numbers{"LC_ALL", "C"};
     QTemporaryDir own;
     Controller controller;
     mdiMain* main = nullptr;

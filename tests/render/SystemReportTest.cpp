@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 #include <tuple>
@@ -8,6 +9,7 @@
 #include "core/drawing/OrbitalDisplay.h"
 #include "core/model/RandomSource.h"
 #include "render/ReportOutput.h"
+#include "render/ReportText.h"
 #include "render/SystemReport.h"
 
 namespace kelvane {
@@ -143,6 +145,56 @@ TEST(SystemReport, TextsColoursPictureAndLayout)
     EXPECT_EQ(cut.Lines.Lines.size() + longName.ItemsOf<ReportTextBox>().at(0)->Lines.Lines.size(), 2u);
     EXPECT_LE(longName.ItemsOf<ReportTable>().at(2)->Bounds().bottom(),
               longName.PageHeight() - longName.MarginBottom());
+
+    // An absurd name, too long for Qt to measure whole, is cut and elided
+    // like any other, the PDF's title included; a UTF-8 name stays UTF-8.
+    system.SystemName = "\xC3\xA9" + std::string(1 << 18, 'W');
+    const ReportDocument absurd = Report(system);
+    for (const TextLines* lines :
+         {&absurd.ItemsOf<ReportParagraph>().at(0)->Lines, &absurd.ItemsOf<ReportTextBox>().at(0)->Lines}) {
+        ASSERT_EQ(lines->Lines.size(), 1u);
+        EXPECT_TRUE(lines->Lines[0].startsWith(QStringLiteral("\u00E9WWW")) &&
+                    lines->Lines[0].endsWith(QChar(0x2026)))
+            << lines->Lines[0].size();
+    }
+    EXPECT_EQ(ReportTitle(system),
+              QStringLiteral("\u00E9") + QString(MaxTitleCharacters - 1, 'W') + QChar(0x2026));
+}
+
+// The lines one layout of the whole text gives: the reference for breaking
+// long texts in pieces.
+std::vector<QString> LinesOfOneLayout(const QString& text, const ReportFont& font, double width)
+{
+    QTextLayout layout(text, TwipsFont(font));
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    std::vector<QString> lines;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        lines.push_back(text.mid(line.textStart(), line.textLength()));
+    }
+    layout.endLayout();
+    return lines;
+}
+
+TEST(ReportText, LongTextsBreakAsInOneLayout)
+{
+    // Words of many lengths, a word longer than a line, one longer than the
+    // pieces the text is laid out in, and a character of two UTF-16 units
+    // where a piece would end.
+    QString words;
+    for (int i = 0; words.size() < 20000; ++i)
+        words +=
+            QString((i * 7919) % 23 + 1, QChar('a' + i % 26)) + (i % 97 == 0 ? QString(300, 'M') : "") + ' ';
+    const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
+    for (const QString& text :
+         {words, QString(10000, 'W'), QString(4095, 'W') + emoji + QString(5000, 'W')}) {
+        const TextLines lines = BreakLines(text, ReportFont{}, 7200);
+        EXPECT_EQ(lines.Lines, LinesOfOneLayout(text, ReportFont{}, 7200)) << text.size();
+        EXPECT_EQ(lines.Lines.size(), lines.Widths.size());
+    }
 }
 
 // The page as printed, probed where the colour or the place is the behaviour.

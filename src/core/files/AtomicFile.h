@@ -5,24 +5,57 @@
 
 namespace kelvane {
 
-// Writes a file so that the old one is never lost: the bytes go to a temporary
-// file in the same folder, are flushed to the disk, and the temporary file is
-// then renamed over the target. A full disk, a read-only folder or a crash
-// leaves the old file whole; an abandoned writer removes its temporary file.
-// A symbolic link is followed and its target replaced. A target that exists
-// but is not a regular file (a device such as /dev/stdout or /dev/full, a
-// pipe) is written in place, since renaming over it would replace the device.
+// The one way the program writes a file: system files, the settings file and
+// every output of the command line. What it promises:
 //
-// Every step returns an empty text on success, else the reason (for example
-// "No space left on device"); after a failure the target is unchanged and
-// the writer does nothing more.
+// - The old file is never lost: the bytes go to a temporary file in the same
+//   folder, are flushed to the disk, and only then take the target's place in
+//   one rename. A full disk, a read-only folder, a crash or a kill leaves the
+//   old file whole; after a power failure the target is the old file or the
+//   new one, never a mix.
+// - Nothing is left behind. The temporary file has no name at all while it
+//   is written (Linux O_TMPFILE) and is linked in only at the end, so even
+//   kill -9 leaves nothing; while an existing file is replaced, a short-lived
+//   name exists between linking and renaming, for two system calls. Where the
+//   file system cannot make unnamed files, the temporary file has a short
+//   hidden name (".kelvane-XXXXXX") and is removed when the writer is
+//   abandoned, and on SIGINT, SIGTERM and SIGHUP by a signal handler, which
+//   then lets the signal end the program as it would have.
+// - Only regular files are written. A target that is a folder, a named pipe,
+//   a device or a socket is refused at once, without opening it (opening a
+//   pipe for writing would wait for a reader).
+// - A file the user may not write is refused: one whose permissions do not
+//   let this user write it, and one without any write permission bit
+//   (chmod a-w, mode 0444), which is how a file is marked read-only; that
+//   one is refused even to root, who may write anything else.
+// - A replaced file keeps its permission bits, its owner and its group.
+//   When the owner cannot be kept (another user's file in a folder we may
+//   write to), the new file is ours, keeps the old group where we belong to
+//   it and the old permission bits, as when that user's file is saved by any
+//   program that replaces files.
+// - A symbolic link stays a link: the file it finally points to is the one
+//   replaced (created, when the link points to nothing yet).
+// - The target's name may be as long as the file system allows; the
+//   temporary names are short.
+//
+// A replaced file is a new file: other hard links to the old one keep the
+// old contents.
+//
+// Every step returns an empty text on success, else the reason ("No space
+// left on device", "Is a named pipe, not a regular file", ...); after a
+// failure the target is unchanged and the writer does nothing more.
 class AtomicFileWriter {
 public:
-    AtomicFileWriter() = default;
+    // How the temporary file is made: Unnamed where the file system allows
+    // it, else Named; Named always (for tests of the fallback).
+    enum class Temporary { UnnamedWherePossible, Named };
+
+    explicit AtomicFileWriter(Temporary temporary = Temporary::UnnamedWherePossible) : m_mode(temporary) {}
     AtomicFileWriter(const AtomicFileWriter&) = delete;
     AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
     ~AtomicFileWriter();
 
+    // Checks the target and makes the temporary file.
     std::string Open(const std::string& path);
     std::string Write(std::string_view bytes);
     // Flushes and puts the file in place of the target.
@@ -30,10 +63,25 @@ public:
 
 private:
     std::string Fail(int error);
+    std::string Fail(std::string reason);
+    std::string ResolveTarget(const std::string& path);
+    std::string CheckTarget();
+    std::string MakeTemporary();
+    void KeepOwnerAndMode();
+    std::string LinkUnnamed();
+    void Discard();
 
+    Temporary m_mode;
+    int m_folder = -1;  // the target's folder, where the temporary file lives
+    std::string m_name; // the target's name in m_folder, links followed
+    bool m_exists = false;
+    unsigned m_oldMode = 0;
+    unsigned m_oldOwner = 0;
+    unsigned m_oldGroup = 0;
     int m_fd = -1;
-    std::string m_target;
-    std::string m_temporary; // empty when writing in place
+    bool m_unnamed = false;
+    std::string m_temporary; // a name in m_folder while one exists
+    int m_cleanupSlot = -1;
     std::string m_error;
 };
 

@@ -1,17 +1,24 @@
 #include "core/model/NumberText.h"
 
+#include <string_view>
+
 namespace kelvane {
 
 std::string ShortNumberText(Distance d)
 {
-    std::string out(1, d.Units() < 0 ? '-' : ' ');
-    const std::string magnitude = (d.Units() < 0 ? -d : d).Format('.');
+    const bool negative = d.Units() < 0;
+    // The magnitude is the exact text without its sign: negating the most
+    // negative value instead would overflow.
+    const std::string text = d.Format('.');
+    std::string_view magnitude = text;
+    if (negative)
+        magnitude.remove_prefix(1);
+    std::string out(1, negative ? '-' : ' ');
     // Between -1 and 1 the text starts "0." and the 0 is dropped; a plain 0
     // stays as it is.
     if (magnitude.size() > 1 && magnitude[0] == '0')
-        out.append(magnitude, 1);
-    else
-        out += magnitude;
+        magnitude.remove_prefix(1);
+    out += magnitude;
     return out;
 }
 

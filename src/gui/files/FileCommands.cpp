@@ -5,6 +5,7 @@
 
 #include "core/files/SystemFile.h"
 #include "gui/shell/Controller.h"
+#include "platform/UserDecimalSeparator.h"
 #include "render/QtText.h"
 
 namespace kelvane {
@@ -96,7 +97,7 @@ void SaveSystemAsCommand(Controller& controller)
                                           QStringLiteral("This file already exists. "
                                                          "Overwrite it?")) != QMessageBox::Yes)
         return;
-    if (!SaveSystemFile(app.system, path, QtDecimalSeparator()).Ok())
+    if (!SaveSystemFile(app.system, path, UserDecimalSeparator()).Ok())
         return;
     controller.RecordSavedFile(path);
 }

@@ -9,6 +9,7 @@
 #include "gui/report/frmPreview.h"
 #include "gui/shell/Controller.h"
 #include "gui/shell/mdiMain.h"
+#include "platform/UserDecimalSeparator.h"
 #include "render/QtText.h"
 #include "render/SystemReport.h"
 
@@ -77,7 +78,7 @@ void PrintReport(Controller& controller, std::int16_t preview)
 
     controller.SetDisplayBackColor(ReportPictureBackColor(app.settings));
     window->SetDocument(BuildSystemReport(app.system, app.settings, app.DisplayBackColor, *app.random,
-                                          QtDecimalSeparator(), window->VSDraw1()->Surface()));
+                                          UserDecimalSeparator(), window->VSDraw1()->Surface()));
     QGuiApplication::restoreOverrideCursor();
 
     if (preview != 0) {

@@ -23,6 +23,7 @@
 #include "gui/views/frmElements.h"
 #include "gui/views/frmForceOrbit.h"
 #include "gui/views/frmInfo.h"
+#include "platform/UserDecimalSeparator.h"
 #include "render/QtText.h"
 
 namespace kelvane {
@@ -195,8 +196,10 @@ frmInfo* Controller::Info()
 {
     if (!IsLoaded(m_info) && m_main) {
         m_info = new frmInfo(m_app);
-        connect(m_info, &frmInfo::NameEdited, this,
-                [this](const QString& name) { ChangeName(FromQt(name)); });
+        connect(m_info, &frmInfo::NameEdited, this, [this](const QString& name) {
+            // A name the user did not edit keeps its bytes, whatever Qt makes of them.
+            ChangeName(FromQtKeeping(name, m_app.system.SystemName));
+        });
         connect(m_info, &frmInfo::ContainsPopupAsked, this, &Controller::OnContainsPopupAsked);
         connect(m_info, &frmInfo::EnvironmentPopupAsked, this, &Controller::OnEnvironmentPopupAsked);
         QMdiSubWindow* frame = AddChild(m_info, QRect(InfoFirstPlace, QSize()));
@@ -323,7 +326,7 @@ FileResult Controller::ChangeByLoading(const std::string& path)
 {
     FileResult result;
     ChangeSystem([&](AppState& app) {
-        result = LoadSystemFile(app.system, path, QtDecimalSeparator());
+        result = LoadSystemFile(app.system, path, UserDecimalSeparator());
         if (result.Ok())
             app.CurrentFileName = path;
     });

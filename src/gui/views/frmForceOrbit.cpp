@@ -11,6 +11,7 @@
 #include "core/model/modGenerate.h"
 #include "gui/shell/Twips.h"
 #include "gui/views/ViewLabels.h"
+#include "platform/UserDecimalSeparator.h"
 #include "render/QtText.h"
 
 namespace kelvane {
@@ -117,7 +118,7 @@ void frmForceOrbit::ForceOrbit(int n)
     const OrbitRecord& orbit = system.Orbit(n);
 
     setWindowTitle(QStringLiteral("Force Orbit ") + QString::number(n));
-    m_orbitAUs->setText(QString::fromStdString(orbit.AU.Format(QtDecimalSeparator())));
+    m_orbitAUs->setText(QString::fromStdString(orbit.AU.Format(UserDecimalSeparator())));
     m_withinBiozone->setText(WithinBiozone(system, orbit.AU) ? QStringLiteral("Yes") : QStringLiteral("No"));
 
     if (orbit.Type == TypeNothing) {

@@ -3,11 +3,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <limits>
 
 #include "core/model/NumberText.h"
 #include "core/model/modGenerate.h"
 #include "gui/shell/Twips.h"
 #include "gui/views/ViewLabels.h"
+#include "platform/UserDecimalSeparator.h"
 #include "render/QtText.h"
 
 namespace kelvane {
@@ -71,6 +73,7 @@ void frmInfo::CreateUpperBlock()
     m_txtInput = new QLineEdit(this);
     m_txtInput->setObjectName(QStringLiteral("txtInput"));
     m_txtInput->setGeometry(PxRect(1680, 60, 2175, 285));
+    m_txtInput->setMaxLength(std::numeric_limits<int>::max()); // names are never cut
     connect(m_txtInput, &QLineEdit::textChanged, this, &frmInfo::NameEdited);
 
     caption("Label2", "Star Type", 480);
@@ -131,7 +134,7 @@ void frmInfo::RefreshForm()
     // SwapBW counts as on for any non-zero value; ColorText only for -1.
     const bool printBackground = app.settings.SwapBW != 0 && app.DisplayBackColor == ColourWhite;
     const bool colorText = app.settings.ColorText == -1;
-    const char separator = QtDecimalSeparator();
+    const char separator = UserDecimalSeparator();
 
     for (int n = 1; n <= StarSystem::OrbitCount; ++n) {
         const auto r = static_cast<std::size_t>(n - 1);

@@ -1,11 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -14,7 +8,6 @@
 #include <vector>
 
 #include "core/AppState.h"
-#include "core/files/AtomicFile.h"
 #include "core/files/LegacySystemFile.h"
 #include "core/files/SystemFile.h"
 #include "core/files/TempFolder.h"
@@ -337,45 +330,6 @@ TEST_F(SystemFileTest, A20FileLoadsEveryFieldButTheNameAndAShortOneTheWholeField
     StarSystem system;
     EXPECT_EQ(ReadLegacySystem(Header, system).message,
               "the file ends after 30 bytes, inside StarClass; a Kelvane 2.0 file has 562");
-}
-
-// Sets or clears the immutable attribute, which stops even root from
-// replacing a file. False where the file system does not have it.
-bool SetImmutable(const std::string& path, bool on)
-{
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    int flags = 0;
-    bool ok = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-    flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
-    ok = ok && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-    ::close(fd);
-    return ok;
-}
-
-TEST_F(SystemFileTest, AFailedOrAbandonedSaveLeavesTheOldFileWholeAndNoTemporaryFile)
-{
-    EXPECT_EQ(SaveSystemFile(app.system, "/dev/full", '.').message, "No space left on device");
-    const std::string longest = folder / std::string(255, 'n'); // no room for a temporary name
-    WriteBytes(longest, "old");
-    WriteBytes(path, "old");
-    EXPECT_EQ(SaveSystemFile(app.system, longest, '.').message, "File name too long");
-    {
-        AtomicFileWriter writer; // abandoned part way
-        ASSERT_EQ(writer.Open(path), "");
-        ASSERT_EQ(writer.Write("new"), "");
-        EXPECT_EQ(folder.Count(), 3);
-    }
-    // The temporary file is written but cannot be renamed over the old one.
-    const bool locked = SetImmutable(path, true);
-    if (locked) {
-        EXPECT_EQ(SaveSystemFile(app.system, path, '.').message, "Operation not permitted");
-        EXPECT_TRUE(SetImmutable(path, false));
-    }
-    EXPECT_EQ(ReadBytes(longest), "old");
-    EXPECT_EQ(ReadBytes(path), "old");
-    EXPECT_EQ(folder.Count(), 2);
-    if (!locked)
-        GTEST_SKIP() << "the immutable attribute cannot be set here, so no rename failed";
 }
 
 } // namespace

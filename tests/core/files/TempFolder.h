@@ -4,9 +4,12 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <sys/mount.h>
+#include <unistd.h>
 
 namespace kelvane::test {
 
@@ -26,10 +29,40 @@ public:
         std::filesystem::remove_all(m_path, ignored);
     }
     std::string operator/(std::string_view name) const { return m_path + "/" + std::string(name); }
+    const std::string& Path() const { return m_path; }
     long Count() const { return std::distance(std::filesystem::directory_iterator(m_path), {}); }
+    // The names in the folder, hidden ones included.
+    std::set<std::string> Names() const
+    {
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(m_path))
+            names.insert(entry.path().filename().string());
+        return names;
+    }
 
 private:
     std::string m_path = std::filesystem::temp_directory_path() / "kelvane-test-XXXXXX";
+};
+
+// A fresh folder on a file system of its own that holds only 64 KiB, for a
+// real "No space left on device". Mounting needs root; Mounted() tells
+// whether it worked.
+class SmallDisk {
+public:
+    SmallDisk() : m_mounted(::mount("tmpfs", m_folder.Path().c_str(), "tmpfs", 0, "size=64k") == 0) {}
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+    ~SmallDisk()
+    {
+        if (m_mounted)
+            ::umount2(m_folder.Path().c_str(), MNT_DETACH);
+    }
+    bool Mounted() const { return m_mounted; }
+    const TempFolder& Folder() const { return m_folder; }
+
+private:
+    TempFolder m_folder;
+    bool m_mounted;
 };
 
 inline std::string ReadBytes(const std::string& path)

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 #include "core/files/TempFolder.h"
@@ -81,11 +82,13 @@ TEST_F(SettingsStore, RoundTripsEveryFieldRewritesKeysInPlaceOrLeavesTheFileWhol
     SaveSettings(AppSettings{}, ini, path);
     EXPECT_EQ(ReadBytes(path), "; kept\r\n" + ReadBytes(defaults) + "Extra=1\r\n");
 
-    // A file that cannot be written stays as it was.
-    const std::string longest = folder / std::string(255, 'n'); // no room for a temporary name
-    WriteBytes(longest, "[Options]\r\nLifeSupport=1\r\n");
-    SaveSettings(Unusual(), ini, longest);
-    EXPECT_EQ(ReadBytes(longest), "[Options]\r\nLifeSupport=1\r\n");
+    // A file marked read-only (no write bit, which stops root too) stays as it was.
+    const std::string locked = folder / "locked.ini";
+    WriteBytes(locked, "[Options]\r\nLifeSupport=1\r\n");
+    std::filesystem::permissions(locked, std::filesystem::perms(0444));
+    SaveSettings(Unusual(), ini, locked);
+    EXPECT_EQ(ReadBytes(locked), "[Options]\r\nLifeSupport=1\r\n");
+    EXPECT_EQ(std::filesystem::status(locked).permissions(), std::filesystem::perms(0444));
     EXPECT_EQ(folder.Count(), 3);
 }
 
