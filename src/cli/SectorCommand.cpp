@@ -6,7 +6,6 @@
 #include <cctype>
 #include <charconv>
 #include <filesystem>
-#include <mutex>
 #include <random>
 #include <set>
 #include <system_error>
@@ -79,9 +78,9 @@ std::string Join(const std::string& folder, const std::string& name)
 // safe writer. The writer flushes every file to the disk before it puts it
 // in place, and the disk serves several flushes at once about as fast as
 // one: a few threads write a large sector ten times faster than one does.
-// Opening a writer sets the process's file mask for a moment, so writers
-// open one at a time. Returns the first file in hex order that could not be
-// written and why, or an empty reason.
+// Each writer keeps to its own file; the little they share (the list of
+// temporary names a signal removes) is kept with atomics. Returns the first file in hex order that could not
+// be written and why, or an empty reason.
 std::pair<std::string, std::string> WriteHexFiles(const Sector& sector, const std::string& folder,
                                                   char separator)
 {
@@ -90,16 +89,11 @@ std::pair<std::string, std::string> WriteHexFiles(const Sector& sector, const st
     std::vector<std::string> reasons(count);
     std::atomic<std::size_t> next{0};
     std::atomic<bool> failed{false};
-    std::mutex opening;
     const auto work = [&] {
         for (std::size_t i; !failed && (i = next++) < count;) {
             const SectorSystem& system = sector.systems[i];
             AtomicFileWriter writer;
-            std::string reason;
-            {
-                const std::lock_guard lock(opening);
-                reason = writer.Open(Join(folder, system.hex.Text() + ".KVN"));
-            }
+            std::string reason = writer.Open(Join(folder, system.hex.Text() + ".KVN"));
             if (reason.empty())
                 reason = writer.Write(SystemFileText(system.system, separator));
             if (reason.empty())
