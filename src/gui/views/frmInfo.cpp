@@ -72,6 +72,7 @@ void frmInfo::CreateUpperBlock()
     m_txtInput->setObjectName(QStringLiteral("txtInput"));
     m_txtInput->setGeometry(PxRect(1680, 60, 2175, 285));
     connect(m_txtInput, &QLineEdit::textChanged, this, &frmInfo::NameEdited);
+    connect(m_txtInput, &QLineEdit::editingFinished, this, &frmInfo::NameEditingFinished);
 
     caption("Label2", "Star Type", 480);
     m_starTypeLabel = value("StarTypeLabel", 480);
