@@ -547,9 +547,11 @@ TEST_F(EditMenu, ExportWritesWhatKelvaneCliWrites)
     EXPECT_EQ(file("a.png"), cli({"render", kvn}, "c.png"));
     EXPECT_EQ(file("a.svg"), cli({"render", kvn}, "c.svg"));
     EXPECT_EQ(WithoutCreationDate(file("a.pdf")), WithoutCreationDate(cli({"report", kvn}, "c.pdf")));
-    // The name proposed is the system's; the format chosen last comes first.
+    // The name proposed is the system's, in the folder of the last export;
+    // the format chosen last comes first.
     EXPECT_EQ(dialogs->offers,
-              QStringList({filters[0] + "|Vega.png", filters[0] + "|Vega.png", filters[1] + "|Vega.svg"}));
+              QStringList({filters[0] + "|Vega.png", filters[0] + "|" + own.filePath("Vega.png"),
+                           filters[1] + "|" + own.filePath("Vega.svg")}));
 
     // Other options, the same bytes for the same options. A name that ends
     // in the extension, in any case, keeps it.
@@ -576,12 +578,16 @@ TEST_F(EditMenu, ExportWritesWhatKelvaneCliWrites)
     EXPECT_EQ(Now(), before);
     EXPECT_EQ(controller.History().UndoCount(), 0);
 
-    // After a load the file's name is proposed, in its folder.
+    // After a load the file's name is proposed; a cancelled export is
+    // forgotten.
+    QDir(own.path()).mkdir("sub");
+    exportTo("sub/c.svg", 1);
     dialogs->open = kvn;
     Trigger("mnuFileLoad");
     dialogs->exportTo.reset();
     Trigger("mnuEditExport");
-    EXPECT_EQ(dialogs->offers.last(), filters[1] + "|" + own.filePath("vega.svg"));
+    Trigger("mnuEditExport");
+    EXPECT_EQ(dialogs->offers.last(), filters[1] + "|" + own.filePath("sub/vega.svg"));
 
     // An existing file is replaced only after Yes; a file that cannot be
     // written says why and leaves nothing behind.

@@ -22,16 +22,19 @@ bool EndsWithNoCase(const std::string& text, const std::string& end)
            });
 }
 
-// The name proposed for a file of format: the current file's, else the
-// system's, with the format's extension.
-QString ProposedName(const AppState& app, const ExportFormat& format)
+// The name proposed for a file of format: the current file's name, else the
+// system's, with the format's extension, in the folder of the last export,
+// else in the current file's.
+QString ProposedName(const AppState& app, const std::string& lastExport, const ExportFormat& format)
 {
-    std::string base = app.CurrentFileName.empty()
-                           ? app.system.SystemName
-                           : std::filesystem::path(app.CurrentFileName).replace_extension().string();
-    if (base.empty())
-        base = "Unnamed System";
-    return ToQt(base + '.' + format.extension);
+    namespace fs = std::filesystem;
+    const fs::path file(app.CurrentFileName);
+    fs::path name = app.CurrentFileName.empty() ? fs::path(app.system.SystemName) : file.stem();
+    if (name.empty())
+        name = "Unnamed System";
+    name += std::string(".") + format.extension;
+    const fs::path folder = lastExport.empty() ? file.parent_path() : fs::path(lastExport).parent_path();
+    return ToQt((folder / name).string());
 }
 
 } // namespace
@@ -57,21 +60,21 @@ void ExportCommand(Controller& controller)
     for (const ExportFormat& format : formats)
         filters << QLatin1String(format.filter);
     // The format chosen last is offered first.
-    const auto chosenLast = std::find(filters.begin(), filters.end(), controller.ExportFilter());
+    const FileDialogs::ExportChoice& last = controller.LastExport();
+    const auto chosenLast = std::find(filters.begin(), filters.end(), last.filter);
     const std::size_t offered =
         chosenLast == filters.end() ? 0 : static_cast<std::size_t>(chosenLast - filters.begin());
 
-    const std::optional<FileDialogs::ExportChoice> choice =
-        controller.Dialogs().ChooseExport(filters, filters[static_cast<qsizetype>(offered)],
-                                          ProposedName(controller.State(), formats[offered]));
+    const std::optional<FileDialogs::ExportChoice> choice = controller.Dialogs().ChooseExport(
+        filters, filters[static_cast<qsizetype>(offered)],
+        ProposedName(controller.State(), FromQt(last.path), formats[offered]));
     if (!choice)
         return;
     const auto chosen = std::find(filters.begin(), filters.end(), choice->filter);
     const ExportFormat& format =
         formats[chosen == filters.end() ? offered : static_cast<std::size_t>(chosen - filters.begin())];
-    controller.SetExportFilter(QLatin1String(format.filter));
-
     const std::string path = WithExportExtension(FromQt(choice->path), format);
+    controller.SetLastExport({ToQt(path), QLatin1String(format.filter)});
     if (FileExists(path) && controller.Dialogs().AskOverwrite(OverwriteQuestion(path)) != QMessageBox::Yes)
         return;
     // Made whole in memory first: a failure leaves no file behind.

@@ -14,6 +14,7 @@
 #include "core/model/OrbitEditing.h"
 #include "core/model/SystemCode.h"
 #include "core/settings/modINI.h"
+#include "gui/files/FileCommands.h"
 #include "gui/shell/MousePointer.h"
 #include "gui/shell/SystemHistory.h"
 
@@ -23,7 +24,6 @@ class QWidget;
 
 namespace kelvane {
 
-class FileDialogs;
 class mdiMain;
 class frmElements;
 class frmForceOrbit;
@@ -151,9 +151,10 @@ public:
     // back with the current drawing.
     const DrawingSurface& DisplayedDrawing();
 
-    // The filter that the Export dialog offers first: the one chosen last.
-    const QString& ExportFilter() const { return m_exportFilter; }
-    void SetExportFilter(const QString& filter) { m_exportFilter = filter; }
+    // The file and the filter of the last export, which the Export dialog
+    // starts from; empty before the first.
+    const FileDialogs::ExportChoice& LastExport() const { return m_lastExport; }
+    void SetLastExport(const FileDialogs::ExportChoice& choice) { m_lastExport = choice; }
 
 private:
     // What a change does to the current code: a generation makes a new one
@@ -190,7 +191,7 @@ private:
     // While RefreshAll writes the views, the name box's echo of the name is
     // no edit of the user's.
     bool m_refreshing = false;
-    QString m_exportFilter;
+    FileDialogs::ExportChoice m_lastExport;
 };
 
 } // namespace kelvane

@@ -23,7 +23,7 @@ frmNewFromCode::frmNewFromCode(QWidget* parent) : QDialog(parent)
     m_txtCode = new QLineEdit(this);
     m_txtCode->setObjectName(QStringLiteral("txtCode"));
     // Room for a code of the longest kind, in its groups of four.
-    m_txtCode->setMinimumWidth(m_txtCode->fontMetrics().horizontalAdvance(QStringLiteral("0000-")) * 9);
+    m_txtCode->setMinimumWidth(m_txtCode->fontMetrics().horizontalAdvance(QStringLiteral("0000-")) * 11);
     prompt->setBuddy(m_txtCode);
     layout->addWidget(m_txtCode);
 
