@@ -1,3 +1,4 @@
+#include <QHashSeed>
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -552,6 +553,14 @@ TEST_F(EditMenu, ExportWritesWhatKelvaneCliWrites)
     EXPECT_EQ(dialogs->offers,
               QStringList({filters[0] + "|Vega.png", filters[0] + "|" + own.filePath("Vega.png"),
                            filters[1] + "|" + own.filePath("Vega.svg")}));
+
+    // The same report again and again, whatever the program's hash seed.
+    for (int i = 0; i < 8; ++i) {
+        QHashSeed::resetRandomGlobalSeed();
+        exportTo("again.pdf", 2);
+        EXPECT_EQ(WithoutCreationDate(file("again.pdf")), WithoutCreationDate(file("a.pdf"))) << i;
+    }
+    dialogs->questions.clear();
 
     // Other options, the same bytes for the same options. A name that ends
     // in the extension, in any case, keeps it.
