@@ -109,6 +109,12 @@ QImage SurfaceImage(const DrawingSurface& surface, int width, int height)
     QImage image(width, height, QImage::Format_RGB32);
     if (image.isNull())
         return image;
+    // The pixels are the screen's, 96 to the inch. Stated, not left to Qt,
+    // whose default depends on the program's screen: so every program
+    // writes the same file for the same drawing.
+    constexpr int ScreenDotsPerMetre = 3780;
+    image.setDotsPerMeterX(ScreenDotsPerMetre);
+    image.setDotsPerMeterY(ScreenDotsPerMetre);
     QPainter painter(&image);
     PaintSurface(painter, surface, QRectF(0, 0, width, height));
     return image;

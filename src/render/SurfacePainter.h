@@ -26,11 +26,13 @@ void PaintSurface(QPainter& painter, const DrawingSurface& surface, const QRectF
                   double penScale = 1.0);
 
 // The surface painted into a whole image of width by height pixels, with a
-// pen scale of 1. A null image when it cannot be made (no memory).
+// pen scale of 1, at 96 pixels to the inch. A null image when it cannot be
+// made (no memory).
 QImage SurfaceImage(const DrawingSurface& surface, int width, int height);
 
 // SurfaceImage encoded as PNG; empty when it cannot be made or encoded. The
-// same surface and size give the same bytes. No QGuiApplication is needed.
+// same surface and size give the same bytes in every program, with or
+// without a QGuiApplication; none is needed.
 QByteArray SurfacePng(const DrawingSurface& surface, int width, int height);
 
 } // namespace kelvane

@@ -1,10 +1,13 @@
 #include "gui/files/FileCommands.h"
 
+#include <QClipboard>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <sys/stat.h>
 
 #include "core/files/SystemFile.h"
 #include "gui/shell/Controller.h"
+#include "gui/shell/frmNewFromCode.h"
 #include "platform/UserDecimalSeparator.h"
 #include "render/QtText.h"
 
@@ -49,6 +52,58 @@ QMessageBox::StandardButton QtFileDialogs::AskOverwrite(const QString& text)
 void QtFileDialogs::ShowLoadError(const QString& text)
 {
     QMessageBox::critical(m_parent, QString::fromUtf8(LoadErrorTitle.data(), LoadErrorTitle.size()), text);
+}
+
+std::optional<FileDialogs::ExportChoice> FileDialogs::ChooseExport(const QStringList&, const QString&,
+                                                                   const QString&)
+{
+    return std::nullopt;
+}
+
+void FileDialogs::ShowExportError(const QString&) {}
+
+std::optional<SystemCode> FileDialogs::AskSystemCode()
+{
+    return std::nullopt;
+}
+
+std::optional<FileDialogs::ExportChoice> QtFileDialogs::ChooseExport(const QStringList& filters,
+                                                                     const QString& selectedFilter,
+                                                                     const QString& proposed)
+{
+    QFileDialog dialog(m_parent, QStringLiteral("Export"), QString(), filters.join(QStringLiteral(";;")));
+    dialog.setObjectName(QStringLiteral("dlgExport"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // The command asks before overwriting, after it has added the extension.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.selectNameFilter(selectedFilter);
+    dialog.selectFile(proposed);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return ExportChoice{dialog.selectedFiles().front(), dialog.selectedNameFilter()};
+}
+
+void QtFileDialogs::ShowExportError(const QString& text)
+{
+    QMessageBox::warning(m_parent, QStringLiteral("Kelvane"), text);
+}
+
+std::optional<SystemCode> QtFileDialogs::AskSystemCode()
+{
+    frmNewFromCode dialog(m_parent);
+    // A code copied from elsewhere is offered; anything else is not.
+    const QString copied = QGuiApplication::clipboard()->text().trimmed();
+    if (DecodeSystemCode(FromQt(copied)))
+        dialog.Propose(copied);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.Code();
+}
+
+QString OverwriteQuestion(const std::string& path)
+{
+    return ToQt(path) + QLatin1Char('\n') + QStringLiteral("This file already exists. Overwrite it?");
 }
 
 bool FileExists(const std::string& path)

@@ -2,10 +2,12 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <string>
 
 #include "core/files/FileResult.h"
+#include "core/model/SystemCode.h"
 
 class QWidget;
 
@@ -25,6 +27,24 @@ public:
     virtual QMessageBox::StandardButton AskOverwrite(const QString& text) = 0;
     // The "Load Error" box with its text.
     virtual void ShowLoadError(const QString& text) = 0;
+
+    // The Edit menu's dialogs. Dialogs that do not answer them cancel them
+    // and show nothing.
+
+    // The file and the filter chosen in the Export dialog, which offers
+    // filters with selectedFilter chosen and proposes a name; nothing when
+    // the user cancelled.
+    struct ExportChoice {
+        QString path;
+        QString filter;
+    };
+    virtual std::optional<ExportChoice> ChooseExport(const QStringList& filters,
+                                                     const QString& selectedFilter, const QString& proposed);
+    // Why an export wrote nothing.
+    virtual void ShowExportError(const QString& text);
+    // New from Code's dialog: the code typed or pasted, once it reads as
+    // one; nothing when the user cancelled.
+    virtual std::optional<SystemCode> AskSystemCode();
 };
 
 // FileDialogs through QFileDialog and QMessageBox, over parent.
@@ -35,6 +55,10 @@ public:
     std::optional<QString> ChooseSave(const QString& filter, const QString& proposed) override;
     QMessageBox::StandardButton AskOverwrite(const QString& text) override;
     void ShowLoadError(const QString& text) override;
+    std::optional<ExportChoice> ChooseExport(const QStringList& filters, const QString& selectedFilter,
+                                             const QString& proposed) override;
+    void ShowExportError(const QString& text) override;
+    std::optional<SystemCode> AskSystemCode() override;
 
 private:
     QWidget* m_parent;
@@ -42,6 +66,9 @@ private:
 
 // The one filter of both file dialogs.
 QString SystemFileFilter();
+
+// The overwrite question's text for path.
+QString OverwriteQuestion(const std::string& path);
 
 // True when a regular file exists at path; false otherwise and when the test
 // itself fails.

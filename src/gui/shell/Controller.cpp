@@ -1,19 +1,25 @@
 #include "gui/shell/Controller.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFont>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
+#include <filesystem>
+#include <utility>
 
 #include "core/drawing/OrbitalDisplay.h"
 #include "core/files/SystemFile.h"
 #include "core/model/modGenerate.h"
 #include "core/settings/SettingsStore.h"
+#include "gui/display/SurfaceWidget.h"
 #include "gui/display/frmOrbitalDisplay.h"
+#include "gui/files/ExportCommand.h"
 #include "gui/files/FileCommands.h"
 #include "gui/report/PrintReport.h"
+#include "gui/shell/EditCommands.h"
 #include "gui/shell/Placement.h"
 #include "gui/shell/ToolbarIcons.h"
 #include "gui/shell/Twips.h"
@@ -44,9 +50,34 @@ constexpr QPoint InfoFirstPlace(475, 0);
 constexpr QPoint ElementsFirstPlace(475, 305);
 constexpr QPoint QuickTipsFirstPlace(752, 0);
 
+// How the Edit menu names the step of a popup item.
+QString ContentsStepText(int n, OrbitContents contents)
+{
+    const char* what = contents == ContentsPlanet      ? "Planet"
+                       : contents == ContentsAsteroids ? "Asteroids"
+                                                       : "Nothing";
+    return QStringLiteral("Orbit %1: %2").arg(n).arg(QLatin1String(what));
+}
+
+QString EnvironmentStepText(int n, std::int32_t environment)
+{
+    const std::string_view name = EnvironmentName(environment);
+    return QStringLiteral("Orbit %1: %2")
+        .arg(n)
+        .arg(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+}
+
+// The star and the orbits, which a code makes again; not the name.
+bool SameStarAndOrbits(StarSystem a, const StarSystem& b)
+{
+    a.SystemName = b.SystemName;
+    return a == b;
+}
+
 } // namespace
 
 Controller::Controller(std::string appFolder)
+    : m_history([this](const SystemSnapshot& to, const SystemSnapshot& from) { Restore(to, from); })
 {
     if (!appFolder.empty() && appFolder.back() != '/')
         appFolder += '/';
@@ -85,6 +116,8 @@ void Controller::Main()
     ShowQuickTips();
 
     NewSystemCommand();
+    // The first system has nothing before it to go back to.
+    m_history.Clear();
 }
 
 void Controller::ConnectMainWindow()
@@ -114,6 +147,16 @@ void Controller::ConnectMainWindow()
     connect(w, &mdiMain::EnvironmentChosen, this, &Controller::PopupSetEnvironment);
     connect(w, &mdiMain::QuickTipsRequested, this, &Controller::ShowQuickTips);
     connect(w, &mdiMain::AboutRequested, this, &Controller::ShowAbout);
+    connect(w, &mdiMain::UndoRequested, this, &Controller::UndoCommand);
+    connect(w, &mdiMain::RedoRequested, this, &Controller::RedoCommand);
+    connect(w, &mdiMain::CopyPictureRequested, this, &Controller::CopyPictureCommand);
+    connect(w, &mdiMain::CopyTextRequested, this, &Controller::CopyTextCommand);
+    connect(w, &mdiMain::CopyCodeRequested, this, &Controller::CopySystemCodeCommand);
+    connect(w, &mdiMain::NewFromCodeRequested, this, &Controller::NewFromCodeCommand);
+    connect(w, &mdiMain::ExportRequested, this, &Controller::ExportCommand);
+    connect(&m_history, &SystemHistory::Changed, this, &Controller::ShowHistoryAndCode);
+    w->EnableCopyText(CopyTextAvailable());
+    ShowHistoryAndCode();
 }
 
 void Controller::ShutdownApp()
@@ -200,6 +243,7 @@ frmInfo* Controller::Info()
             // A name the user did not edit keeps its bytes, whatever Qt makes of them.
             ChangeName(FromQtKeeping(name, m_app.system.SystemName));
         });
+        connect(m_info, &frmInfo::NameEditingFinished, &m_history, &SystemHistory::EndRenameBurst);
         connect(m_info, &frmInfo::ContainsPopupAsked, this, &Controller::OnContainsPopupAsked);
         connect(m_info, &frmInfo::EnvironmentPopupAsked, this, &Controller::OnEnvironmentPopupAsked);
         QMdiSubWindow* frame = AddChild(m_info, QRect(InfoFirstPlace, QSize()));
@@ -256,12 +300,14 @@ void Controller::RefreshAll()
 {
     if (!m_main)
         return;
+    const bool wasRefreshing = std::exchange(m_refreshing, true);
     m_mouse.PushMousePointer(MousePointer::Hourglass);
     OrbitalDisplay()->Redraw();
     Info()->RefreshForm();
     Elements()->RefreshForm();
     m_main->SelectOrbitDisplay(m_app.settings.OrbitDisplay);
     m_mouse.PopMousePointer();
+    m_refreshing = wasRefreshing;
 }
 
 void Controller::UpdateDisplayCaption()
@@ -275,36 +321,75 @@ void Controller::UpdateDisplayCaption()
         m_display->Redraw();
 }
 
-template <class Edit> void Controller::ChangeSystem(Edit edit)
+SystemSnapshot Controller::Snapshot() const
 {
-    // The state before this line and after the next is one step of the
-    // system's history.
+    return {m_app.system, m_app.CurrentFileName, m_app.DisplayBackColor, m_code};
+}
+
+void Controller::Restore(const SystemSnapshot& to, const SystemSnapshot& from)
+{
+    // Only what the step changed goes back: the file that a later Save As
+    // wrote and the background that a later report left, which are no
+    // steps, stay as they are.
+    if (to.system != from.system)
+        m_app.system = to.system;
+    if (to.CurrentFileName != from.CurrentFileName)
+        m_app.CurrentFileName = to.CurrentFileName;
+    if (to.DisplayBackColor != from.DisplayBackColor)
+        m_app.DisplayBackColor = to.DisplayBackColor;
+    if (to.code != from.code)
+        m_code = to.code;
+}
+
+template <class Edit> void Controller::ChangeSystem(const QString& text, CodeEffect effect, Edit edit)
+{
+    const SystemSnapshot before = Snapshot();
     edit(m_app);
+    if (effect == CodeEffect::LostOnChange && !SameStarAndOrbits(m_app.system, before.system))
+        m_code.reset();
+    m_history.Record(text, before, Snapshot());
 }
 
 void Controller::ChangeToNewSystem()
 {
-    ChangeSystem([](AppState& app) { GenerateSystem(app); });
+    ChangeSystem(QStringLiteral("New System"), CodeEffect::Made,
+                 [this](AppState& app) { m_code = GenerateSystemWithCode(app); });
     UpdateDisplayCaption();
 }
 
 void Controller::ChangeToNewOrbits()
 {
-    ChangeSystem([](AppState& app) { GenerateOrbitsOnly(app); });
+    ChangeSystem(QStringLiteral("New Orbits"), CodeEffect::Made,
+                 [this](AppState& app) { m_code = GenerateOrbitsOnlyWithCode(app); });
+}
+
+void Controller::ChangeToCodedSystem(const SystemCode& code)
+{
+    // A code far into a seeded run takes a moment to make again.
+    m_mouse.PushMousePointer(MousePointer::Hourglass);
+    ChangeSystem(QStringLiteral("New from Code"), CodeEffect::Made, [&](AppState& app) {
+        app.DisplayBackColor = 0;
+        app.system = RegenerateSystem(code);
+        app.CurrentFileName.clear();
+        m_code = code;
+    });
+    m_mouse.PopMousePointer();
+    UpdateDisplayCaption();
 }
 
 void Controller::ChangeByForcing(int n, const ForceChoice& choice)
 {
     if (n < 1 || n > StarSystem::OrbitCount)
         return;
-    ChangeSystem([&](AppState& app) { ApplyForceOrbit(app.system, *app.random, n, choice); });
+    ChangeSystem(QStringLiteral("Force Orbit %1").arg(n), CodeEffect::LostOnChange,
+                 [&](AppState& app) { ApplyForceOrbit(app.system, *app.random, n, choice); });
 }
 
 void Controller::ChangeContents(int n, OrbitContents contents)
 {
     if (n < 1 || n > StarSystem::OrbitCount)
         return;
-    ChangeSystem([&](AppState& app) {
+    ChangeSystem(ContentsStepText(n, contents), CodeEffect::LostOnChange, [&](AppState& app) {
         SetOrbitContents(app.system, *app.random, app.settings.LifeSupport, n, contents);
     });
 }
@@ -313,19 +398,26 @@ void Controller::ChangeEnvironment(int n, std::int32_t environment)
 {
     if (n < 1 || n > StarSystem::OrbitCount)
         return;
-    ChangeSystem([&](AppState& app) { SetOrbitEnvironment(app.system, n, environment); });
+    ChangeSystem(EnvironmentStepText(n, environment), CodeEffect::LostOnChange,
+                 [&](AppState& app) { SetOrbitEnvironment(app.system, n, environment); });
 }
 
 void Controller::ChangeName(const std::string& name)
 {
-    ChangeSystem([&](AppState& app) { app.system.SystemName = name; });
+    const SystemSnapshot before = Snapshot();
+    m_app.system.SystemName = name;
+    // The name box repeating what a refresh wrote into it belongs to the
+    // change being shown; only the user's own typing is a step.
+    if (!m_refreshing)
+        m_history.RecordRename(before, Snapshot());
     UpdateDisplayCaption();
 }
 
 FileResult Controller::ChangeByLoading(const std::string& path)
 {
     FileResult result;
-    ChangeSystem([&](AppState& app) {
+    const std::string fileName = std::filesystem::path(path).filename().string();
+    ChangeSystem(QStringLiteral("Load %1").arg(ToQt(fileName)), CodeEffect::LostOnChange, [&](AppState& app) {
         result = LoadSystemFile(app.system, path, UserDecimalSeparator());
         if (result.Ok())
             app.CurrentFileName = path;
@@ -478,6 +570,66 @@ void Controller::ShowAbout()
 {
     frmSplash about(m_main.get());
     about.exec();
+}
+
+void Controller::UndoCommand()
+{
+    if (!m_history.Undo())
+        return;
+    UpdateDisplayCaption();
+    RefreshAll();
+}
+
+void Controller::RedoCommand()
+{
+    if (!m_history.Redo())
+        return;
+    UpdateDisplayCaption();
+    RefreshAll();
+}
+
+void Controller::ShowHistoryAndCode()
+{
+    if (!m_main)
+        return;
+    m_main->ShowHistory(m_history.UndoText(), m_history.RedoText());
+    m_main->ShowSystemCode(m_code ? QString::fromStdString(EncodeSystemCode(*m_code)) : QString());
+}
+
+const DrawingSurface& Controller::DisplayedDrawing()
+{
+    UpdateDisplayCaption();
+    return OrbitalDisplay()->vsdDisplay()->Surface();
+}
+
+void Controller::CopyPictureCommand()
+{
+    kelvane::CopyPictureCommand(*this);
+}
+
+void Controller::CopyTextCommand()
+{
+    kelvane::CopyTextCommand(*this);
+}
+
+void Controller::CopySystemCodeCommand()
+{
+    if (m_code)
+        QGuiApplication::clipboard()->setText(QString::fromStdString(EncodeSystemCode(*m_code)));
+}
+
+void Controller::NewFromCodeCommand()
+{
+    const std::optional<SystemCode> code = Dialogs().AskSystemCode();
+    if (!code)
+        return;
+    ChangeToCodedSystem(*code);
+    RefreshAll();
+}
+
+void Controller::ExportCommand()
+{
+    kelvane::ExportCommand(*this);
 }
 
 } // namespace kelvane

@@ -4,21 +4,26 @@
 #include <QPointer>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/AppState.h"
+#include "core/drawing/DrawingSurface.h"
 #include "core/files/FileResult.h"
 #include "core/model/Codes.h"
 #include "core/model/OrbitEditing.h"
+#include "core/model/SystemCode.h"
 #include "core/settings/modINI.h"
+#include "gui/files/FileCommands.h"
 #include "gui/shell/MousePointer.h"
+#include "gui/shell/SystemHistory.h"
 
 class QMdiSubWindow;
+class QString;
 class QWidget;
 
 namespace kelvane {
 
-class FileDialogs;
 class mdiMain;
 class frmElements;
 class frmForceOrbit;
@@ -69,6 +74,16 @@ public:
     void ShowQuickTips();
     void ShowAbout();
 
+    // The Edit menu. Undo and Redo step through the history of the system
+    // and end in RefreshAll; the copies and Export leave the system as it is.
+    void UndoCommand();
+    void RedoCommand();
+    void CopyPictureCommand();
+    void CopyTextCommand();
+    void CopySystemCodeCommand();
+    void NewFromCodeCommand();
+    void ExportCommand();
+
     // Changes of the current system. Every change of StarSystem, and of the
     // CurrentFileName and DisplayBackColor that go with it, passes through
     // one of these, and each of them through ChangeSystem: the one place
@@ -80,6 +95,9 @@ public:
     void ChangeContents(int n, OrbitContents contents);
     void ChangeEnvironment(int n, std::int32_t environment);
     void ChangeName(const std::string& name);
+    // The system a code stands for, as New makes a system: a fresh name, no
+    // file, a black background, and the code kept as the current one.
+    void ChangeToCodedSystem(const SystemCode& code);
     // Reads the file at path into the system. On Done the file becomes the
     // current file and the caption shows the name; on any other outcome
     // neither changes, though a damaged file may have stored some fields.
@@ -91,6 +109,15 @@ public:
     // The background of the drawings, which a report sets before and after
     // it draws its picture. Not a change of the system.
     void SetDisplayBackColor(Colour colour);
+
+    // The code that makes the current system again, while it is as
+    // generated: New, New Orbits Only and New from Code give one, when the
+    // generation can be written down; forcing, the popups and a load that
+    // changes the star or the orbits take it away. The name is not part of
+    // a code, so renaming keeps it. Undo and Redo bring back the code that
+    // went with each state.
+    const std::optional<SystemCode>& CurrentCode() const { return m_code; }
+    const SystemHistory& History() const { return m_history; }
 
     const AppState& State() const { return m_app; }
     // For tests and for the commands of gui/files and gui/report, which
@@ -120,8 +147,25 @@ public:
     // The Force Orbit dialog, once it has been opened; else null.
     frmForceOrbit* ForceOrbitDialog() const;
 
+    // The shapes the Orbital Display shows; a display that was closed comes
+    // back with the current drawing.
+    const DrawingSurface& DisplayedDrawing();
+
+    // The file and the filter of the last export, which the Export dialog
+    // starts from; empty before the first.
+    const FileDialogs::ExportChoice& LastExport() const { return m_lastExport; }
+    void SetLastExport(const FileDialogs::ExportChoice& choice) { m_lastExport = choice; }
+
 private:
-    template <class Edit> void ChangeSystem(Edit edit);
+    // What a change does to the current code: a generation makes a new one
+    // (the edit sets it), an edit of the star or the orbits ends it, and a
+    // change of the name alone keeps it.
+    enum class CodeEffect { Made, LostOnChange };
+    template <class Edit> void ChangeSystem(const QString& text, CodeEffect effect, Edit edit);
+    SystemSnapshot Snapshot() const;
+    void Restore(const SystemSnapshot& to, const SystemSnapshot& from);
+    // Brings the Edit menu and the code shown in step with the state.
+    void ShowHistoryAndCode();
     void ConnectMainWindow();
     // A child window's frame in the client area, closed for good by its
     // close box, shown at once.
@@ -134,6 +178,9 @@ private:
     modINI m_ini;
     MousePointer m_mouse;
     std::string m_settingsPath;
+    std::optional<SystemCode> m_code;
+    // Made before the windows and gone after them, which report to it.
+    SystemHistory m_history;
     std::unique_ptr<mdiMain> m_main;
     QPointer<frmOrbitalDisplay> m_display;
     QPointer<frmElements> m_elements;
@@ -141,6 +188,10 @@ private:
     QPointer<frmQuickOpts> m_quickTips;
     QPointer<frmForceOrbit> m_forceOrbit;
     std::unique_ptr<FileDialogs> m_dialogs;
+    // While RefreshAll writes the views, the name box's echo of the name is
+    // no edit of the user's.
+    bool m_refreshing = false;
+    FileDialogs::ExportChoice m_lastExport;
 };
 
 } // namespace kelvane

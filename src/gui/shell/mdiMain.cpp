@@ -5,9 +5,11 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -84,16 +86,17 @@ mdiMain::mdiMain(const AppState& app) : m_app(app)
     layout->addWidget(m_mdiArea, 1);
 
     CreateFileMenu();
+    CreateEditMenu();
     CreateOptionsMenu();
     CreateWindowMenu();
     CreateHelpMenu();
     CreatePopupMenus();
+    CreateStatusBar();
 
     for (const QAction* action : findChildren<QAction*>())
-        if (!action->shortcut().isEmpty())
-            m_menuShortcuts << action->shortcut();
-    // A text box claims Ctrl+X, Ctrl+C, Ctrl+V and Ctrl+A for itself; the
-    // filter lets the menu items have them wherever the focus is.
+        m_menuShortcuts << action->shortcuts();
+    // A text box claims Ctrl+X, Ctrl+C, Ctrl+V, Ctrl+A, Ctrl+Z and Ctrl+Y for
+    // itself; the filter lets the menu items have them wherever the focus is.
     qApp->installEventFilter(this);
 
     // The designed client area, on first start before any placement exists,
@@ -176,6 +179,63 @@ void mdiMain::CreateFileMenu()
     connect(AddItem(file, "mnuFileExit", QStringLiteral("E&xit"), QKeySequence(QStringLiteral("Ctrl+X"))),
             &QAction::triggered, this, &mdiMain::ExitRequested);
     connect(file, &QMenu::aboutToShow, this, [this] { UpdateCheckmarks(CheckmarkMoment::FileMenuOpens); });
+}
+
+void mdiMain::CreateEditMenu()
+{
+    QMenu* edit = AddMenu(this, menuBar(), nullptr, "mnuEditMenu", QStringLiteral("&Edit"));
+    m_undo = AddItem(edit, "mnuEditUndo", QStringLiteral("&Undo"), QKeySequence(QStringLiteral("Ctrl+Z")));
+    m_redo = AddItem(edit, "mnuEditRedo", QStringLiteral("&Redo"));
+    m_redo->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
+    connect(m_undo, &QAction::triggered, this, &mdiMain::UndoRequested);
+    connect(m_redo, &QAction::triggered, this, &mdiMain::RedoRequested);
+    AddSeparator(edit, "mnuEditSpace");
+    connect(AddItem(edit, "mnuEditCopyPicture", QStringLiteral("Copy &Picture")), &QAction::triggered, this,
+            &mdiMain::CopyPictureRequested);
+    m_copyText = AddItem(edit, "mnuEditCopyText", QStringLiteral("Copy as &Text"));
+    connect(m_copyText, &QAction::triggered, this, &mdiMain::CopyTextRequested);
+    m_copyCode = AddItem(edit, "mnuEditCopyCode", QStringLiteral("Copy System &Code"));
+    connect(m_copyCode, &QAction::triggered, this, &mdiMain::CopyCodeRequested);
+    AddSeparator(edit, "mnuEditSpace2");
+    connect(AddItem(edit, "mnuEditNewFromCode", QStringLiteral("New from Code...")), &QAction::triggered,
+            this, &mdiMain::NewFromCodeRequested);
+    connect(AddItem(edit, "mnuEditExport", QStringLiteral("&Export...")), &QAction::triggered, this,
+            &mdiMain::ExportRequested);
+    ShowHistory({}, {});
+    EnableCopyText(false);
+}
+
+void mdiMain::CreateStatusBar()
+{
+    m_systemCode = new QLabel(statusBar());
+    m_systemCode->setObjectName(QStringLiteral("lblSystemCode"));
+    m_systemCode->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    statusBar()->addWidget(m_systemCode);
+    ShowSystemCode({});
+}
+
+void mdiMain::ShowHistory(const QString& undoStep, const QString& redoStep)
+{
+    // A step's name is shown as it is: an ampersand in a file's name is no
+    // accelerator.
+    const auto show = [](QAction* item, const QString& caption, QString step) {
+        item->setEnabled(!step.isEmpty());
+        item->setText(step.isEmpty() ? caption : caption + QLatin1Char(' ') + step.replace('&', "&&"));
+    };
+    show(m_undo, QStringLiteral("&Undo"), undoStep);
+    show(m_redo, QStringLiteral("&Redo"), redoStep);
+}
+
+void mdiMain::ShowSystemCode(const QString& code)
+{
+    m_systemCode->setText(code.isEmpty() ? QString() : QStringLiteral("System Code: ") + code);
+    m_copyCode->setEnabled(!code.isEmpty());
+}
+
+void mdiMain::EnableCopyText(bool enabled)
+{
+    m_copyText->setEnabled(enabled);
 }
 
 void mdiMain::CreateOptionsMenu()

@@ -10,6 +10,7 @@
 class QAction;
 class QActionGroup;
 class QComboBox;
+class QLabel;
 class QMdiArea;
 class QMenu;
 class QToolButton;
@@ -46,6 +47,14 @@ public:
     // Sets the checkmarks that this moment sets from the current settings.
     void UpdateCheckmarks(CheckmarkMoment moment);
 
+    // The Undo and Redo items for the steps they would act on, named as
+    // the steps are; an empty name disables the item.
+    void ShowHistory(const QString& undoStep, const QString& redoStep);
+    // The current system's code in the status bar, and Copy System Code
+    // enabled; an empty code shows nothing and disables the item.
+    void ShowSystemCode(const QString& code);
+    void EnableCopyText(bool enabled);
+
 signals:
     void NewSystemRequested();
     void NewOrbitsRequested();
@@ -71,6 +80,13 @@ signals:
     void EnvironmentChosen(std::int32_t environment);
     void QuickTipsRequested();
     void AboutRequested();
+    void UndoRequested();
+    void RedoRequested();
+    void CopyPictureRequested();
+    void CopyTextRequested();
+    void CopyCodeRequested();
+    void NewFromCodeRequested();
+    void ExportRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -79,10 +95,13 @@ protected:
 private:
     void CreateToolbar();
     void CreateFileMenu();
+    void CreateEditMenu();
     void CreateOptionsMenu();
     void CreateWindowMenu();
     void CreateHelpMenu();
     void CreatePopupMenus();
+    // The status bar, which shows the current system's code.
+    void CreateStatusBar();
     void UpdateWindowMenu();
     void OnOrbitDisplaySelected(int index);
 
@@ -106,6 +125,11 @@ private:
     QAction* m_thicker = nullptr;
     QAction* m_color = nullptr;
     QAction* m_showQuickTips = nullptr;
+    QAction* m_undo = nullptr;
+    QAction* m_redo = nullptr;
+    QAction* m_copyText = nullptr;
+    QAction* m_copyCode = nullptr;
+    QLabel* m_systemCode = nullptr;
 };
 
 } // namespace kelvane

@@ -75,6 +75,7 @@ void frmInfo::CreateUpperBlock()
     m_txtInput->setGeometry(PxRect(1680, 60, 2175, 285));
     m_txtInput->setMaxLength(std::numeric_limits<int>::max()); // names are never cut
     connect(m_txtInput, &QLineEdit::textChanged, this, &frmInfo::NameEdited);
+    connect(m_txtInput, &QLineEdit::editingFinished, this, &frmInfo::NameEditingFinished);
 
     caption("Label2", "Star Type", 480);
     m_starTypeLabel = value("StarTypeLabel", 480);

@@ -27,6 +27,8 @@ public:
 signals:
     // The name box's whole text changed, by the user or by RefreshForm.
     void NameEdited(const QString& name);
+    // The user is done with the name box for now: Enter, or the focus left it.
+    void NameEditingFinished();
     // The right button was released over the Contains cell of orbit n (1 to
     // 10), or over its Environment cell; globalPosition is the pointer's.
     void ContainsPopupAsked(int n, const QPoint& globalPosition);
