@@ -147,6 +147,13 @@ TEST(SystemCode, MistypedCodesAreRefused)
         EXPECT_FALSE(DecodeSystemCode(code + "!"));
     }
     std::string error;
+    // The last character carries only some of the bits: any other value there
+    // is a mistake too, and said as one.
+    const std::string last = codes[1];
+    std::string lastWrong = last;
+    lastWrong.back() = last.back() == 'Z' ? 'Y' : 'Z';
+    EXPECT_FALSE(DecodeSystemCode(lastWrong, &error));
+    EXPECT_EQ(error, "its check does not match; a character is wrong or missing");
     for (const char* text : {"", "-", "U", "00", "ZZZZ-ZZZZ", "é"}) {
         EXPECT_FALSE(DecodeSystemCode(text, &error)) << text;
         EXPECT_FALSE(error.empty()) << text;

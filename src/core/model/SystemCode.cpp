@@ -276,11 +276,12 @@ std::optional<SystemCode> DecodeSystemCode(std::string_view text, std::string* e
             bytes.push_back(static_cast<std::uint8_t>(buffer >> bits));
         }
     }
-    // A whole code leaves fewer than five bits over, all of them zero.
-    if (bytes.size() < 3 || bits >= 5 || (buffer & ((1u << bits) - 1)) != 0)
+    // A whole code leaves fewer than five bits over, all of them zero: a
+    // last character with other bits is mistyped, like one the check finds.
+    if (bytes.size() < 3 || bits >= 5)
         return Fail(error, "it is too short or cut off");
     const std::size_t body = bytes.size() - 2;
-    if (Check(bytes, body) != (bytes[body] << 8 | bytes[body + 1]))
+    if ((buffer & ((1u << bits) - 1)) != 0 || Check(bytes, body) != (bytes[body] << 8 | bytes[body + 1]))
         return Fail(error, "its check does not match; a character is wrong or missing");
 
     ByteReader reader(bytes, body);
