@@ -6,7 +6,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build test run bench fuzz sanitize format format-check clean
+.PHONY: all deps configure build test run bench fuzz sanitize format format-check tidy cppcheck clean
 
 all: build
 
@@ -39,11 +39,21 @@ sanitize: deps
 bench: build
 	@for b in $(BUILD_DIR)/bench/bench_*; do echo "== $$b"; "$$b"; done
 
+# clang-format 14, the version the format is settled with (CLANG_FORMAT
+# names another binary of that version).
 format:
-	git ls-files '*.h' '*.cpp' | xargs clang-format -i
+	@bash scripts/format.sh
 
 format-check:
-	git ls-files '*.h' '*.cpp' | xargs clang-format --dry-run --Werror
+	@bash scripts/format.sh --check
+
+# The static checks: clang-tidy with .clang-tidy, and cppcheck; each fails on
+# any finding. They read the compile commands of BUILD_DIR.
+tidy: configure
+	@bash scripts/static-checks.sh tidy $(BUILD_DIR)
+
+cppcheck: configure
+	@bash scripts/static-checks.sh cppcheck $(BUILD_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR)

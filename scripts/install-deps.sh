@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
-  clang-format
+  clang-format-14 clang-tidy-14 cppcheck
   clang libclang-rt-14-dev
 )
 

@@ -80,6 +80,7 @@ void AppendJsonString(std::string& out, std::string_view text)
     out += '"';
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
+        const std::size_t length = c < 0x80 ? 1 : Utf8SequenceLength(text, i);
         if (c == '"' || c == '\\') {
             out += '\\';
             out += static_cast<char>(c);
@@ -89,19 +90,13 @@ void AppendJsonString(std::string& out, std::string_view text)
             out += "\\r";
         } else if (c == '\t') {
             out += "\\t";
-        } else if (c < 0x20 || c == 0x7F) {
+        } else if (c < 0x20 || c == 0x7F || length == 0) {
             out += "\\u00";
             out += hex[c >> 4];
             out += hex[c & 15];
-        } else if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (const std::size_t length = Utf8SequenceLength(text, i); length != 0) {
+        } else {
             out.append(text, i, length);
             i += length - 1;
-        } else {
-            out += "\\u00";
-            out += hex[c >> 4];
-            out += hex[c & 15];
         }
     }
     out += '"';
@@ -238,9 +233,9 @@ void AppendJson(std::string& out, const StarSystem& system, int indent)
         out += field;
         out += "  {\"orbit\": ";
         AppendInt(out, n);
-        out += ", \"contents\": \"";
+        out += R"(, "contents": ")";
         out += ContentsKeyword(orbit.Type);
-        out += "\", \"environment\": ";
+        out += R"(", "environment": )";
         if (IsEnvironment(orbit.Type))
             AppendJsonString(out, EnvironmentName(orbit.Type));
         else

@@ -36,7 +36,7 @@ QAction* AddSeparator(QMenu* menu, const char* name)
 
 QMenu* AddMenu(QWidget* parent, QMenuBar* bar, QMenu* into, const char* name, const QString& caption)
 {
-    QMenu* menu = new QMenu(caption, parent);
+    auto* menu = new QMenu(caption, parent);
     menu->setObjectName(QLatin1String(name));
     menu->menuAction()->setObjectName(QLatin1String(name));
     if (bar != nullptr)
@@ -308,11 +308,11 @@ void mdiMain::UpdateFileChecks()
 void mdiMain::UpdateOptionsChecks()
 {
     const AppSettings& s = m_controller.Settings();
-    for (int i = 0; i < 3; ++i)
-        m_biozone[i]->setChecked(false);
+    for (QAction* item : m_biozone)
+        item->setChecked(false);
     m_biozone[s.Biozone == 2 ? 1 : s.Biozone == 3 ? 2 : 0]->setChecked(true);
-    for (int i = 0; i < 4; ++i)
-        m_lifeSupport[i]->setChecked(false);
+    for (QAction* item : m_lifeSupport)
+        item->setChecked(false);
     m_lifeSupport[s.LifeSupport >= 2 && s.LifeSupport <= 4 ? s.LifeSupport - 1 : 0]->setChecked(true);
     m_orbitArced->setChecked(false);
     m_orbitComplete->setChecked(false);
