@@ -36,6 +36,10 @@ public:
     template <typename OnOption, typename OnPositional>
     void ForEach(OnOption option, OnPositional positional) const;
 
+    // True when -h or --help stands where an option may: the command then
+    // only prints its usage. "-o -h" names a file, as ForEach reads it.
+    bool AsksForHelp() const;
+
 private:
     std::vector<std::string_view> m_items;
 };

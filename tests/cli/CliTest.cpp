@@ -219,6 +219,47 @@ TEST_F(Cli, ReportIsOnePageOfUsLetterWithoutAScreen)
     EXPECT_EQ(Files(), (Names{"a.pdf", "b.PDF"}));
 }
 
+// Help and the version go to standard output with exit 0; the usage keeps its bytes.
+TEST_F(Cli, HelpGivesEachCommandsUsageAndVersionTheAboutWindowsVersion)
+{
+    const std::string usage = Invoke("--help").out;
+    EXPECT_EQ(
+        usage,
+        "usage: kelvane-cli new [--count N] [--seed S] [--life-support 1-4] [--biozone 1-3]\n"
+        "                       [--format text|json|csv|kvn] [-o FILE|DIR]\n"
+        "       kelvane-cli show FILE [--format text|json|csv|kvn]\n"
+        "       kelvane-cli convert IN OUT\n"
+        "       kelvane-cli render FILE -o OUT.png|OUT.svg [--style arced|complete|flat] [--size PX]\n"
+        "                          [--orbit-lines on|off] [--white-orbits on|off] [--thick-orbits on|off]\n"
+        "       kelvane-cli report FILE -o OUT.pdf [--style arced|complete|flat] [--grey-for-black on|off]\n"
+        "                          [--colored-text on|off]\n");
+    EXPECT_EQ(Invoke("-h").out, usage);
+
+    // Each command's own lines, wherever the option stands and whatever else is wrong.
+    std::string pieces;
+    for (const std::string command : {"new", "show", "convert", "render", "report"}) {
+        std::string own;
+        for (const std::string arguments : {" --help", " -h", " --count=0 a b -h", " --size 1 --help"}) {
+            const CliRun run = Invoke(command + arguments);
+            EXPECT_EQ(run.exit, 0) << command << arguments;
+            EXPECT_EQ(run.err, "") << command << arguments;
+            EXPECT_TRUE(run.out.starts_with("usage: kelvane-cli " + command + " ")) << run.out;
+            if (own.empty())
+                own = run.out;
+            EXPECT_EQ(run.out, own) << command << arguments;
+        }
+        pieces += pieces.empty() ? own : "       " + own.substr(7);
+    }
+    EXPECT_EQ(pieces, usage);
+    // After an option that takes a value, -h is that value: here a file name.
+    EXPECT_EQ(Invoke("new --seed 1 -o -h").exit, 0);
+    EXPECT_EQ(Read("-h"), Invoke("new --seed 1").out);
+
+    const CliRun version = Invoke("--version");
+    EXPECT_EQ(version.exit, 0);
+    EXPECT_EQ(version.out + version.err, "kelvane-cli 3.5 b20\n");
+}
+
 // A wrong command line exits 2 with the usage; a file that cannot be read or written exits 1.
 TEST_F(Cli, ErrorsExitWithTheirReasonAndLeaveOutputsAsTheyWere)
 {
