@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "cli/SystemWriters.h"
 #include "core/AppState.h"
+#include "core/export/SystemWriters.h"
 #include "core/model/modGenerate.h"
 
 namespace kelvane {

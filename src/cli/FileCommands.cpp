@@ -2,8 +2,8 @@
 #include <system_error>
 
 #include "cli/Commands.h"
-#include "cli/SystemWriters.h"
 #include "core/AppState.h"
+#include "core/export/SystemWriters.h"
 #include "core/files/SystemFile.h"
 
 namespace kelvane {

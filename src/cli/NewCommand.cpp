@@ -2,8 +2,8 @@
 #include <optional>
 
 #include "cli/Commands.h"
-#include "cli/SystemWriters.h"
 #include "core/AppState.h"
+#include "core/export/SystemWriters.h"
 #include "core/files/SystemFile.h"
 #include "core/model/modGenerate.h"
 

@@ -8,8 +8,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "cli/SystemWriters.h"
 #include "core/AppState.h"
+#include "core/export/SystemWriters.h"
 #include "core/files/SystemFile.h"
 #include "core/model/Codes.h"
 #include "core/model/modGenerate.h"
@@ -329,70 +329,6 @@ TEST_F(Cli, ErrorsExitWithTheirReasonAndLeaveOutputsAsTheyWere)
     EXPECT_EQ(Files("taken"), Names{"inside"});
     EXPECT_EQ(Files(), (Names{"big.txt", "blocker", "damaged.KVN", "full.png", "old.KVN", "old.pdf",
                               "old.svg", "other.KVN", "taken"}));
-}
-
-// A yellow dwarf: a good planet in orbit 2, asteroids in orbit 3, a type no program writes in orbit 4.
-StarSystem Sample()
-{
-    StarSystem s;
-    s.SystemName = "Vega";
-    s.StarClass = ClassMainSequence;
-    s.StarType = StarYellow;
-    s.BiozoneMin = Distance::FromUnits(7500);
-    s.BiozoneMax = Distance::FromUnits(12000);
-    s.Orbit(2) = {TypeEnvGood, 7, 0, ElementText("AB D"), Distance::FromUnits(250), -12, 0, 0, 250};
-    s.Orbit(3).Type = TypeAsteroids;
-    s.Orbit(3).Moons = 4; // left from an earlier planet: not shown
-    s.Orbit(4).Type = 12345;
-    return s;
-}
-
-TEST(SystemWriters, CsvQuotesOnlyFieldsThatNeedIt)
-{
-    StarSystem s = Sample();
-    std::string out;
-    AppendCsvRows(out, s, 3);
-    EXPECT_TRUE(out.starts_with("3,Vega,25,65535,0.75,1.2,0,1,0,0,0,                          ,0,0,0,0,0\n"
-                                "3,Vega,25,65535,0.75,1.2,0,2,16776960,7,0,AB D                      ,0.025,"
-                                "-12,0,0,250\n"))
-        << out;
-
-    s.SystemName = "Sol, \"the\" Sun\r\n";
-    s.Orbit(1).Elements = "A,\"B\"";
-    out.clear();
-    AppendCsvRows(out, s, 1);
-    EXPECT_TRUE(out.starts_with("1,\"Sol, \"\"the\"\" Sun\r\n\",25,65535,0.75,1.2,0,1,0,0,0,\"A,\"\"B\"\"" +
-                                std::string(21, ' ') + "\",0,"))
-        << out;
-}
-
-TEST(SystemWriters, JsonEscapesNamesAndNamesContents)
-{
-    StarSystem s = Sample();
-    s.SystemName = std::string("Caf\xc3\xa9 \"A\\B\"\t\x01 \xe9\xff", 16);
-    std::string out;
-    AppendJson(out, s, 0);
-    EXPECT_NE(out.find(R"("name": "Café \"A\\B\"\t\u0001 \u00e9\u00ff",)"), std::string::npos) << out;
-    EXPECT_NE(out.find(R"({"orbit": 2, "contents": "planet", "environment": "Good", "type": 16776960, )"
-                       R"("radius": 7, "moons": 0, "elements": "AB D                      ", "au": 0.025, )"
-                       R"("posX": -12, "posY": 0, "posXArc": 0, "posYArc": 250},)"),
-              std::string::npos);
-    EXPECT_NE(out.find(R"({"orbit": 3, "contents": "asteroids", "environment": null,)"), std::string::npos);
-    EXPECT_NE(out.find(R"({"orbit": 4, "contents": "unknown", "environment": null, "type": 12345,)"),
-              std::string::npos);
-}
-
-TEST(SystemWriters, TextReadsLikeTheInformationWindow)
-{
-    std::string out;
-    AppendText(out, Sample(), ',');
-    EXPECT_EQ(out.substr(0, out.find("\n\n")), "System Name     Vega\n"
-                                               "Star Type       Yellow (G)\n"
-                                               "Star Class      Main Sequence (V)\n"
-                                               "Habitable Zone   .75 to  1.2 AUs");
-    EXPECT_NE(out.find("\n    2  Planet     Good             0      0,0  AB D\n"), std::string::npos) << out;
-    EXPECT_NE(out.find("\n    3  Asteroids                          0,0\n"), std::string::npos) << out;
-    EXPECT_NE(out.find("\n    4                                     0,0\n"), std::string::npos) << out;
 }
 
 } // namespace

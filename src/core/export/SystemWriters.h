@@ -7,10 +7,11 @@
 
 namespace kelvane {
 
-// The command line's three ways of printing a system. Each appends to out, so
-// a caller can stream many systems through one buffer. JSON and CSV always
-// write distances in their shortest exact form with "."; the text table shows
-// them as the Information window does, with the given decimal separator.
+// Three plain-text ways of printing a system, the same bytes for kelvane-cli
+// and the desktop program. Each appends to out, so a caller can stream many
+// systems through one buffer. JSON and CSV always write distances in their
+// shortest exact form with "."; the text table shows them as the Information
+// window does, with the given decimal separator.
 
 // The CSV header line, ending in "\n".
 void AppendCsvHeader(std::string& out);

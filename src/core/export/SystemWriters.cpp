@@ -1,4 +1,4 @@
-#include "cli/SystemWriters.h"
+#include "core/export/SystemWriters.h"
 
 #include <algorithm>
 #include <charconv>
