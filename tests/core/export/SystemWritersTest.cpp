@@ -117,5 +117,45 @@ TEST(SystemWriters, CsvQuotesElementsWhereverTheCharacterStands)
     EXPECT_EQ(out.find('"'), std::string::npos) << out;
 }
 
+// Whole numbers as std::to_string writes them, around every change of length
+// and at the ends of their types.
+TEST(SystemWriters, CsvNumbersAtEveryLengthAndTheEndsOfTheirTypes)
+{
+    const std::int32_t types[] = {0,         9,     10,     99,       100,       999,
+                                  1000,      99999, 100000, 16776960, 999999999, 1000000000,
+                                  INT32_MAX, -1,    -10,    -100000,  INT32_MIN};
+    const std::int16_t smalls[] = {0,     1,         9,  10, 99,  100, 999,  1000,  9999,
+                                   10000, INT16_MAX, -1, -9, -10, -99, -100, -9999, INT16_MIN};
+    StarSystem s;
+    std::size_t k = 0;
+    for (const std::int32_t type : types) {
+        for (int n = 1; n <= StarSystem::OrbitCount; ++n, ++k) {
+            const std::int16_t a = smalls[k % std::size(smalls)], b = smalls[(k + 5) % std::size(smalls)];
+            s.Orbit(n) = {type, a, b, {}, {}, b, a, a, b};
+        }
+        std::string out;
+        AppendCsvRows(out, s, std::uint64_t{18446744073709551615u});
+        std::string expected;
+        for (int n = 1; n <= StarSystem::OrbitCount; ++n) {
+            const OrbitRecord& o = s.Orbit(n);
+            for (const auto number : {n, int{type}, int{o.Radius}, int{o.Moons}})
+                expected += std::to_string(number) + ',';
+            expected += std::string(26, ' ') + ",0,";
+            for (const auto number : {o.PosX, o.PosY, o.PosXArc})
+                expected += std::to_string(number) + ',';
+            expected += std::to_string(o.PosYArc) + '\n';
+        }
+        std::string rows;
+        for (std::size_t at = 0; at < out.size();) {
+            const std::size_t end = out.find('\n', at) + 1;
+            const std::string row = out.substr(at, end - at);
+            EXPECT_TRUE(row.starts_with("18446744073709551615,,0,0,0,0,0,")) << row;
+            rows += row.substr(32);
+            at = end;
+        }
+        EXPECT_EQ(rows, expected);
+    }
+}
+
 } // namespace
 } // namespace kelvane
