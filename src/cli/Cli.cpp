@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <string>
 
-#include "cli/Commands.h"
 #include "core/Version.h"
 
 namespace kelvane {
@@ -59,7 +58,7 @@ std::string Usage(std::string_view command = {})
 
 } // namespace
 
-int RunCli(int argc, char** argv)
+int RunCli(int argc, char** argv, std::span<const CliCommand> commands)
 {
     // Numbers in the user's own form where the program shows them so; the
     // machine-readable formats ignore this and always use ".".
@@ -81,16 +80,9 @@ int RunCli(int argc, char** argv)
             std::fputs(Usage(command).c_str(), stdout);
             return ExitOk;
         }
-        if (command == "new")
-            return NewCommand(arguments);
-        if (command == "show")
-            return ShowCommand(arguments);
-        if (command == "convert")
-            return ConvertCommand(arguments);
-        if (command == "render")
-            return RenderCommand(arguments);
-        if (command == "report")
-            return ReportCommand(arguments);
+        for (const CliCommand& known : commands)
+            if (known.name == command)
+                return known.run(arguments);
         throw UsageError{"unknown command '" + command + "'"};
     } catch (const UsageError& error) {
         std::fprintf(stderr, "kelvane-cli: %s\n%s", error.reason.c_str(), Usage().c_str());

@@ -29,7 +29,7 @@ std::string WriteToStdout(std::string_view bytes)
 
 } // namespace
 
-Arguments::Arguments(int argc, char** argv, int first)
+Arguments::Arguments(int argc, char** argv, int first) : m_argv(argv)
 {
     for (int i = first; i < argc; ++i)
         m_items.emplace_back(argv[i]);

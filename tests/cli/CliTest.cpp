@@ -63,11 +63,15 @@ protected:
         return names;
     }
 
-    CliRun Invoke(const std::string& arguments) const
+    CliRun Invoke(const std::string& arguments) const { return Run(KELVANE_CLI_PATH, arguments); }
+
+    // program may be a copy of kelvane-cli; environment holds NAME=value words.
+    CliRun Run(const std::string& program, const std::string& arguments,
+               const std::string& environment = "") const
     {
         const std::string command = "cd " + dir.string() +
                                     " && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=C " +
-                                    KELVANE_CLI_PATH + " " + arguments + " >.out 2>.err";
+                                    environment + " " + program + " " + arguments + " >.out 2>.err";
         const int status = std::system(command.c_str());
         CliRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, Read(".out"), Read(".err")};
         fs::remove(dir / ".out");
@@ -217,6 +221,44 @@ TEST_F(Cli, ReportIsOnePageOfUsLetterWithoutAScreen)
     EXPECT_EQ(Invoke("report " + options + " " + Example + " --output b.PDF").exit, 0);
     EXPECT_EQ(Count(Read("b.PDF"), "/Type /Page[^s]"), 1);
     EXPECT_EQ(Files(), (Names{"a.pdf", "b.PDF"}));
+}
+
+// kelvane-cli loads no Qt library: new, show and convert start without
+// them, and render and report run in the helper beside kelvane-cli or, as
+// installed, in the libexec folder relative to it.
+TEST_F(Cli, OnlyTheQtHelperLoadsQtWhereverItIsInstalled)
+{
+    // The dynamic loader names every library it loads, dlopen()ed ones too.
+    CliRun run = Run(KELVANE_CLI_PATH, "new --seed 1 --format csv", "LD_DEBUG=files");
+    ASSERT_EQ(run.exit, 0);
+    EXPECT_NE(run.err.find("file=libstdc++"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("libQt"), std::string::npos) << run.err;
+    run = Run(KELVANE_CLI_PATH, "render " + Example + " -o a.svg", "LD_DEBUG=files");
+    ASSERT_EQ(run.exit, 0);
+    EXPECT_NE(run.err.find("file=libQt6Gui"), std::string::npos);
+
+    // As installed: bin/kelvane-cli and the helper in its folder relative to bin.
+    const fs::path bin = dir / "usr" / "bin", helper = bin / KELVANE_CLI_HELPER_FOLDER / "kelvane-cli-qt";
+    fs::create_directories(helper.parent_path());
+    fs::copy_file(KELVANE_CLI_PATH, bin / "kelvane-cli");
+    fs::copy_file(KELVANE_CLI_HELPER_PATH, helper);
+    run = Run((bin / "kelvane-cli").string(), "render " + Example + " -o installed.png");
+    EXPECT_EQ(run.exit, 0) << run.err;
+    EXPECT_TRUE(Read("installed.png").starts_with("\x89PNG"));
+    run = Run((bin / "kelvane-cli").string(), "report --style complete");
+    EXPECT_EQ(run.exit, 2);
+    EXPECT_EQ(run.err, "kelvane-cli: report: no system file given\n" + Invoke("--help").out);
+
+    // Without the helper only render and report fail, and say why.
+    fs::remove(helper);
+    run = Run((bin / "kelvane-cli").string(), "render " + Example + " -o missing.png");
+    EXPECT_EQ(run.exit, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "kelvane-cli: kelvane-cli-qt: not found beside " + (bin / "kelvane-cli").string() +
+                           " nor in " + (bin / KELVANE_CLI_HELPER_FOLDER).string() + "\n");
+    EXPECT_EQ(Run((bin / "kelvane-cli").string(), "new --seed 1").out, Invoke("new --seed 1").out);
+    EXPECT_EQ(Run((bin / "kelvane-cli").string(), "render --help").exit, 0);
+    EXPECT_FALSE(fs::exists(dir / "missing.png"));
 }
 
 // Help and the version go to standard output with exit 0; the usage keeps its bytes.
