@@ -30,9 +30,9 @@ struct Subject {
 };
 
 // Draws from the subject's random source, as every new report does.
-ReportDocument Build(Subject& subject)
+ReportDocument Build(const Subject& subject)
 {
-    AppState& app = subject.app;
+    const AppState& app = subject.app;
     return BuildSystemReport(app.system, app.settings, ReportPictureBackColor(app.settings), *app.random,
                              '.');
 }
