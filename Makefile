@@ -37,7 +37,9 @@ sanitize: deps
 	bash scripts/sanitize-tests.sh
 
 bench: build
-	@for b in $(BUILD_DIR)/bench/bench_*; do echo "== $$b"; "$$b"; done
+	@for b in $(BUILD_DIR)/bench/bench_*; do \
+	  if [ -f "$$b" ] && [ -x "$$b" ]; then echo "== $$b"; "$$b" || exit 1; fi; \
+	done
 
 # clang-format 14, the version the format is settled with (CLANG_FORMAT
 # names another binary of that version).
