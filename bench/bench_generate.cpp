@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "core/AppState.h"
-#include "core/export/SystemWriters.h"
+#include "core/export/SystemCsv.h"
 #include "core/model/modGenerate.h"
 
 namespace kelvane {

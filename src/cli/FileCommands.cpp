@@ -3,6 +3,7 @@
 
 #include "cli/Commands.h"
 #include "core/AppState.h"
+#include "core/export/SystemCsv.h"
 #include "core/export/SystemWriters.h"
 #include "core/files/SystemFile.h"
 

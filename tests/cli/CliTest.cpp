@@ -9,7 +9,7 @@
 #include <unistd.h>
 
 #include "core/AppState.h"
-#include "core/export/SystemWriters.h"
+#include "core/export/SystemCsv.h"
 #include "core/files/SystemFile.h"
 #include "core/model/Codes.h"
 #include "core/model/modGenerate.h"

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/export/SystemCsv.h"
 #include "core/export/SystemWriters.h"
 #include "core/model/Codes.h"
 
