@@ -19,11 +19,9 @@ bool IsProgram(const fs::path& path)
     return fs::is_regular_file(path, error) && ::access(path.c_str(), X_OK) == 0;
 }
 
-} // namespace
-
-std::string FindQtHelper(const std::string& program)
+std::string FindQtHelper(const fs::path& program)
 {
-    const fs::path folder = fs::path(program).parent_path();
+    const fs::path folder = program.parent_path();
     for (const fs::path& candidate :
          {folder / QtHelperName, (folder / KELVANE_CLI_HELPER_FOLDER / QtHelperName).lexically_normal()})
         if (IsProgram(candidate))
@@ -31,15 +29,22 @@ std::string FindQtHelper(const std::string& program)
     return {};
 }
 
+} // namespace
+
 int RunInQtHelper(const Arguments& arguments)
 {
-    // The program's own file, whatever the name it was started by.
+    // The program's own file, whatever the name or link it was started by;
+    // without /proc, the name it was started by.
     std::error_code error;
-    const fs::path program = fs::read_symlink("/proc/self/exe", error);
-    const std::string helper = error ? std::string() : FindQtHelper(program.string());
+    fs::path program = fs::read_symlink("/proc/self/exe", error);
+    if (error)
+        program = fs::absolute(arguments.CommandLine()[0], error);
+    const std::string helper = FindQtHelper(program);
     if (helper.empty())
-        return ReportFailure(QtHelperName, "not found beside " + program.string() + " nor in " +
-                                               (program.parent_path() / KELVANE_CLI_HELPER_FOLDER).string());
+        return ReportFailure(
+            QtHelperName,
+            "not found beside " + program.string() + " nor in " +
+                (program.parent_path() / KELVANE_CLI_HELPER_FOLDER).lexically_normal().string());
 
     std::vector<char*> commandLine;
     commandLine.push_back(const_cast<char*>(helper.c_str()));

@@ -259,7 +259,7 @@ TEST_F(Cli, OnlyTheQtHelperLoadsQtWhereverItIsInstalled)
     EXPECT_EQ(run.exit, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "kelvane-cli: kelvane-cli-qt: not found beside " + (bin / "kelvane-cli").string() +
-                           " nor in " + (bin / KELVANE_CLI_HELPER_FOLDER).string() + "\n");
+                           " nor in " + (bin / KELVANE_CLI_HELPER_FOLDER).lexically_normal().string() + "\n");
     EXPECT_EQ(Run((bin / "kelvane-cli").string(), "new --seed 1").out, Invoke("new --seed 1").out);
     EXPECT_EQ(Run((bin / "kelvane-cli").string(), "render --help").exit, 0);
     EXPECT_FALSE(fs::exists(dir / "missing.png"));
