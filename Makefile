@@ -11,7 +11,8 @@ JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 PACKAGE_DIR ?= build-package
 
-.PHONY: all deps configure build test run install package bench fuzz sanitize format format-check clean
+.PHONY: all deps configure build test run install package bench fuzz sanitize format format-check tidy \
+        cppcheck clean
 
 all: build
 
@@ -58,13 +59,25 @@ sanitize: deps
 	bash scripts/sanitize-tests.sh
 
 bench: build
-	@for b in $(BUILD_DIR)/bench/bench_*; do echo "== $$b"; "$$b"; done
+	@for b in $(BUILD_DIR)/bench/bench_*; do \
+	  if [ -f "$$b" ] && [ -x "$$b" ]; then echo "== $$b"; "$$b" || exit 1; fi; \
+	done
 
+# clang-format 14, the version the format is settled with (CLANG_FORMAT
+# names another binary of that version).
 format:
-	git ls-files '*.h' '*.cpp' | xargs clang-format -i
+	@bash scripts/format.sh
 
 format-check:
-	git ls-files '*.h' '*.cpp' | xargs clang-format --dry-run --Werror
+	@bash scripts/format.sh --check
+
+# The static checks: clang-tidy with .clang-tidy, and cppcheck; each fails on
+# any finding. They read the compile commands of BUILD_DIR.
+tidy: configure
+	@bash scripts/static-checks.sh tidy $(BUILD_DIR)
+
+cppcheck: configure
+	@bash scripts/static-checks.sh cppcheck $(BUILD_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR) $(PACKAGE_DIR) kelvane_*.deb

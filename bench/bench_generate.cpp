@@ -1,9 +1,10 @@
 #include <benchmark/benchmark.h>
 
 #include <string>
+#include <vector>
 
-#include "cli/SystemWriters.h"
 #include "core/AppState.h"
+#include "core/export/SystemCsv.h"
 #include "core/model/modGenerate.h"
 
 namespace kelvane {
@@ -34,17 +35,33 @@ void BM_GenerateSystemSeeded(benchmark::State& state)
 }
 BENCHMARK(BM_GenerateSystemSeeded);
 
-// The CSV rows of one system (ten lines), into a buffer that is emptied now
-// and then as the command line empties it.
-void BM_CsvRows(benchmark::State& state)
+// Systems as New makes them under every pair of options, so that formatting
+// meets the spread of stars, distances and orbit contents of a long run.
+std::vector<StarSystem> VariedSystems(std::size_t count)
 {
     AppState app;
     app.random = std::make_unique<RandomSource>(RandomSource::Deterministic(1));
-    GenerateSystem(app);
+    std::vector<StarSystem> systems;
+    systems.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        app.settings.LifeSupport = static_cast<LifeSupportLevel>(1 + i % 4);
+        app.settings.Biozone = static_cast<BiozoneWidth>(1 + i / 4 % 3);
+        GenerateSystem(app);
+        systems.push_back(app.system);
+    }
+    return systems;
+}
+
+// The CSV rows of one system (ten lines) after another, into a buffer that
+// is emptied now and then as the command line empties it.
+void BM_CsvRows(benchmark::State& state)
+{
+    const std::vector<StarSystem> systems = VariedSystems(1024);
     std::string out;
     std::uint64_t number = 0;
     for (auto _ : state) {
-        AppendCsvRows(out, app.system, ++number);
+        AppendCsvRows(out, systems[number % systems.size()], number + 1);
+        ++number;
         if (out.size() > (1u << 20))
             out.clear();
     }

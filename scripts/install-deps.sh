@@ -10,7 +10,7 @@ packages=(
   fonts-liberation
   # the locale sources: a test makes a locale with a decimal comma
   locales
-  clang-format
+  clang-format-14 clang-tidy-14 cppcheck
   clang libclang-rt-14-dev
   # make package: dpkg-shlibdeps and file
   dpkg-dev file

@@ -28,10 +28,24 @@ std::string WriteToStdout(std::string_view bytes)
 
 } // namespace
 
-Arguments::Arguments(int argc, char** argv, int first)
+Arguments::Arguments(int argc, char** argv, int first) : m_argv(argv)
 {
     for (int i = first; i < argc; ++i)
         m_items.emplace_back(argv[i]);
+}
+
+bool Arguments::AsksForHelp() const
+{
+    for (std::size_t i = 0; i < m_items.size(); ++i) {
+        const std::string_view item = m_items[i];
+        if (item == "-h" || item == "--help")
+            return true;
+        // Every option takes a value: skip it unless it came after "=".
+        if (item.size() >= 2 && item[0] == '-' &&
+            !(item.starts_with("--") && item.find('=') != std::string_view::npos))
+            ++i;
+    }
+    return false;
 }
 
 bool Output::Open()

@@ -37,7 +37,16 @@ public:
     template <typename OnOption, typename OnPositional>
     void ForEach(OnOption option, OnPositional positional) const;
 
+    // True when -h or --help stands where an option may: the command then
+    // only prints its usage. "-o -h" names a file, as ForEach reads it.
+    bool AsksForHelp() const;
+
+    // The whole command line as the process got it, program name first and
+    // ending in a null pointer: for a command carried out by another program.
+    char** CommandLine() const { return m_argv; }
+
 private:
+    char** m_argv;
     std::vector<std::string_view> m_items;
 };
 

@@ -5,8 +5,6 @@
 #include <string_view>
 
 #include "cli/CliSupport.h"
-#include "cli/RenderCommand.h"
-#include "cli/ReportCommand.h"
 
 namespace kelvane {
 

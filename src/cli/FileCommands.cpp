@@ -2,9 +2,10 @@
 #include <system_error>
 
 #include "cli/Commands.h"
-#include "cli/SectorCommand.h"
-#include "cli/SystemWriters.h"
+#include "cli/SectorShow.h"
 #include "core/AppState.h"
+#include "core/export/SystemCsv.h"
+#include "core/export/SystemWriters.h"
 #include "core/files/SystemFile.h"
 
 namespace kelvane {

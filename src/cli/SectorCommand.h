@@ -20,12 +20,4 @@ namespace kelvane {
 // when DIR or a file cannot be written.
 int SectorCommand(const Arguments& arguments);
 
-// Whether show's FILE is a sector's index: its name ends in .json (in any
-// case), or it starts with "{".
-bool IsSectorFileArgument(const std::string& path);
-
-// show DIR/sector.json [--format text|json|csv]: the sector as a table, as
-// its index written anew, or one CSV row per system.
-int ShowSectorCommand(const std::string& path, SystemFormat format);
-
 } // namespace kelvane

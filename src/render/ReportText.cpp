@@ -94,15 +94,15 @@ void PaintLines(QPainter& painter, const TextLines& lines, const QRectF& box, Qt
     painter.setFont(TwipsFont(lines.Font));
     painter.setPen(colour);
     double top = box.top();
-    if (alignment & Qt::AlignVCenter)
+    if (alignment.testFlag(Qt::AlignVCenter))
         top += (box.height() - lines.Height()) / 2;
-    else if (alignment & Qt::AlignBottom)
+    else if (alignment.testFlag(Qt::AlignBottom))
         top += box.height() - lines.Height();
     for (std::size_t i = 0; i < lines.Lines.size(); ++i) {
         double left = box.left();
-        if (alignment & Qt::AlignHCenter)
+        if (alignment.testFlag(Qt::AlignHCenter))
             left += (box.width() - lines.Widths[i]) / 2;
-        else if (alignment & Qt::AlignRight)
+        else if (alignment.testFlag(Qt::AlignRight))
             left += box.width() - lines.Widths[i];
         const double baseline = top + lines.LineSpacing * static_cast<double>(i) + lines.Ascent;
         painter.drawText(QPointF(left, baseline), lines.Lines[i]);

@@ -30,7 +30,7 @@ protected:
                     continue;
                 ++s_bodies;
                 for (int k = 1; k <= 26; ++k)
-                    s_letters[k] += orbit.Elements.At(k) != ' ';
+                    s_letters[k] += orbit.Elements.At(k) != ' ' ? 1 : 0;
                 if (ZoneOf(s, orbit.AU) == OrbitZone::Outer && IsPlanetType(orbit.Type) &&
                     s.StarClass != ClassWhiteDwarf) {
                     ++s_outerPlanets;

@@ -55,8 +55,8 @@ inline float ForRoll(int k, int n)
 // patterns, which order non-negative floats.
 template <typename Predicate> float FirstDrawWhere(Predicate holds)
 {
-    std::uint32_t low = 0;                                   // bits of 0.0f
-    std::uint32_t high = std::bit_cast<std::uint32_t>(1.0f); // one past the last draw
+    std::uint32_t low = 0;                          // bits of 0.0f
+    auto high = std::bit_cast<std::uint32_t>(1.0f); // one past the last draw
     while (low < high) {
         const std::uint32_t mid = low + (high - low) / 2;
         if (holds(std::bit_cast<float>(mid)))

@@ -246,7 +246,7 @@ TEST_F(Views, ForceOrbitDialogFromTheMenuAndTheDisplay)
     const auto clickAt = [&](Qt::MouseButton button, double x, double y) {
         QTest::mouseClick(surface, button, {},
                           QPointF((x - origin.x()) / step.x(), (y - origin.y()) / step.y()).toPoint());
-        const QString title = Dialog()->isVisible() ? Dialog()->windowTitle() : "";
+        QString title = Dialog()->isVisible() ? Dialog()->windowTitle() : "";
         Dialog()->hide();
         return title;
     };

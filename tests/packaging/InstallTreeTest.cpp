@@ -40,6 +40,7 @@ const std::map<std::string, bool>& ExpectedFiles()
         std::map<std::string, bool> f = {
             {"bin/kelvane", true},
             {"bin/kelvane-cli", true},
+            {"libexec/kelvane/kelvane-cli-qt", true},
             {"share/applications/org.kelvane.Kelvane.desktop", false},
             {"share/metainfo/org.kelvane.Kelvane.metainfo.xml", false},
             {"share/mime/packages/kelvane.xml", false},

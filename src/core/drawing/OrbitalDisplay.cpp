@@ -105,9 +105,9 @@ void DrawAsteroidBelt(DrawingSurface& surface, const OrbitRecord& orbit, OrbitDi
 
     // Four draws per dot, in order, whether or not the style uses them all.
     std::array<float, 4 * MaxBeltDots> draws;
-    random.DrawMany(draws.data(), static_cast<std::size_t>(4 * dots));
+    random.DrawMany(draws.data(), 4 * static_cast<std::size_t>(dots));
     for (int i = 0; i < dots; ++i) {
-        const float* u = &draws[static_cast<std::size_t>(4 * i)];
+        const float* u = &draws[4 * static_cast<std::size_t>(i)];
         const double a = std::floor(21.0 * u[0] - 10);   // across the orbit, -10 to 10
         const double b = std::floor(501.0 * u[1] - 250); // height in the flat style
         const double s = std::floor(5.0 * u[2] + 1);     // radius, 1 to 5

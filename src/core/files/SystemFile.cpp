@@ -84,7 +84,7 @@ void AppendTag(std::string& out, std::string_view indent, std::string_view name,
 void AppendWhole(std::string& out, std::int64_t value)
 {
     char digits[24];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
     out.append(digits, static_cast<std::size_t>(end - digits));
 }
 
@@ -240,7 +240,7 @@ std::string Quoted(std::string_view text)
 // the separator.
 bool HasDecimalShape(std::string_view text, char separator, std::size_t& decimals)
 {
-    std::size_t i = text.size() > 0 && text[0] == '-' ? 1 : 0;
+    std::size_t i = !text.empty() && text[0] == '-' ? 1 : 0;
     std::size_t digits = 0;
     while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
         ++i;

@@ -62,6 +62,7 @@ public:
         return *this;
     }
 
+    // NOLINTNEXTLINE(modernize-use-nullptr): clang-tidy 14 takes the defaulted comparison's 0 for a pointer
     constexpr auto operator<=>(const Distance&) const = default;
 
 private:

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -14,6 +16,7 @@ public:
     static constexpr std::size_t Length = 26;
 
     ElementText() { m_chars.fill(' '); }
+    // cppcheck-suppress noExplicitConstructor
     ElementText(std::string_view text) { Assign(text); } // NOLINT: implicit on purpose
 
     ElementText& operator=(std::string_view text)
@@ -24,11 +27,9 @@ public:
 
     void Assign(std::string_view text)
     {
-        const std::size_t n = text.size() < Length ? text.size() : Length;
-        for (std::size_t i = 0; i < n; ++i)
-            m_chars[i] = text[i];
-        for (std::size_t i = n; i < Length; ++i)
-            m_chars[i] = ' ';
+        const std::size_t n = std::min(text.size(), Length);
+        std::copy_n(text.begin(), n, m_chars.begin());
+        std::fill(m_chars.begin() + static_cast<std::ptrdiff_t>(n), m_chars.end(), ' ');
     }
 
     // Position 1 to 26.

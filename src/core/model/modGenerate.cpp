@@ -101,7 +101,7 @@ double ArcLimit(int n)
 constexpr float FirstDrawRollingAboveFive(int n)
 {
     std::uint32_t low = 0;
-    std::uint32_t high = std::bit_cast<std::uint32_t>(1.0f);
+    auto high = std::bit_cast<std::uint32_t>(1.0f);
     while (low < high) {
         const std::uint32_t mid = low + (high - low) / 2;
         if (RollOf(std::bit_cast<float>(mid), n) > 5)

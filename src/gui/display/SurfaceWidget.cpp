@@ -22,7 +22,7 @@ QPointF SurfaceWidget::ToLogical(const QPointF& position) const
     return {logical.X, logical.Y};
 }
 
-void SurfaceWidget::paintEvent(QPaintEvent*)
+void SurfaceWidget::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
     PaintSurface(painter, m_surface, QRectF(rect()));

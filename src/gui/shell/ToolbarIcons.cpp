@@ -16,7 +16,7 @@ class PictureEngine final : public QIconEngine {
 public:
     explicit PictureEngine(ToolbarPicture picture) : m_picture(picture) {}
 
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State /*state*/) override
     {
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing);

@@ -77,11 +77,6 @@ QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, QRect r
 
 } // namespace
 
-QString frmSplash::VersionText(int major, int minor, int revision)
-{
-    return QStringLiteral("Version %1.%2 b%3").arg(major).arg(minor).arg(revision);
-}
-
 frmSplash::frmSplash(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmSplash"));
@@ -102,7 +97,7 @@ frmSplash::frmSplash(QWidget* parent) : QDialog(parent)
 
     AddLabel(this, "Label1", QStringLiteral("Kelvane"), PxRect(2280, 240, 1875, 1335), 18,
              Qt::AlignLeft | Qt::AlignTop);
-    AddLabel(this, "lblVersion", VersionText(VersionMajor, VersionMinor, VersionRevision),
+    AddLabel(this, "lblVersion", QString::fromStdString("Version " + VersionText()),
              PxRect(2280, 1560, 1875, 255), 9.75, Qt::AlignLeft | Qt::AlignTop);
     AddLabel(this, "lblCredit1", QStringLiteral("Written by the Kelvane developers"),
              PxRect(120, 2040, 4455, 255), 9.75, Qt::AlignHCenter | Qt::AlignTop);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QString>
 
 namespace kelvane {
 
@@ -12,9 +11,6 @@ class frmSplash final : public QDialog {
 
 public:
     explicit frmSplash(QWidget* parent);
-
-    // "Version 3.5 b20" for major 3, minor 5, revision 20.
-    static QString VersionText(int major, int minor, int revision);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -40,7 +40,7 @@ QAction* AddSeparator(QMenu* menu, const char* name)
 
 QMenu* AddMenu(QWidget* parent, QMenuBar* bar, QMenu* into, const char* name, const QString& caption)
 {
-    QMenu* menu = new QMenu(caption, parent);
+    auto* menu = new QMenu(caption, parent);
     menu->setObjectName(QLatin1String(name));
     menu->menuAction()->setObjectName(QLatin1String(name));
     if (bar != nullptr)

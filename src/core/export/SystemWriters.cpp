@@ -1,4 +1,4 @@
-#include "cli/SystemWriters.h"
+#include "core/export/SystemWriters.h"
 
 #include <algorithm>
 #include <charconv>
@@ -15,29 +15,6 @@ template <typename Int> void AppendInt(std::string& out, Int value)
     char buffer[24];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     out.append(buffer, result.ptr);
-}
-
-bool NeedsCsvQuotes(std::string_view field)
-{
-    for (char c : field)
-        if (c == ',' || c == '"' || c == '\r' || c == '\n')
-            return true;
-    return false;
-}
-
-void AppendCsvField(std::string& out, std::string_view field)
-{
-    if (!NeedsCsvQuotes(field)) {
-        out += field;
-        return;
-    }
-    out += '"';
-    for (char c : field) {
-        if (c == '"')
-            out += '"';
-        out += c;
-    }
-    out += '"';
 }
 
 // Length of the valid UTF-8 sequence starting at text[i], or 0 if none.
@@ -80,6 +57,7 @@ void AppendJsonString(std::string& out, std::string_view text)
     out += '"';
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
+        const std::size_t length = c < 0x80 ? 1 : Utf8SequenceLength(text, i);
         if (c == '"' || c == '\\') {
             out += '\\';
             out += static_cast<char>(c);
@@ -89,19 +67,13 @@ void AppendJsonString(std::string& out, std::string_view text)
             out += "\\r";
         } else if (c == '\t') {
             out += "\\t";
-        } else if (c < 0x20 || c == 0x7F) {
+        } else if (c < 0x20 || c == 0x7F || length == 0) {
             out += "\\u00";
             out += hex[c >> 4];
             out += hex[c & 15];
-        } else if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (const std::size_t length = Utf8SequenceLength(text, i); length != 0) {
+        } else {
             out.append(text, i, length);
             i += length - 1;
-        } else {
-            out += "\\u00";
-            out += hex[c >> 4];
-            out += hex[c & 15];
         }
     }
     out += '"';
@@ -165,67 +137,6 @@ const char* ContentsKeyword(std::int32_t type)
     return "unknown";
 }
 
-void AppendCsvHeader(std::string& out)
-{
-    out += "system,name,star_class,star_type,biozone_min,biozone_max,inner_limit,orbit,type,radius,"
-           "moons,elements,au,pos_x,pos_y,pos_x_arc,pos_y_arc\n";
-}
-
-void AppendCsvRows(std::string& out, const StarSystem& system, std::uint64_t systemNumber)
-{
-    // The star's columns are the same on all ten rows: build them once.
-    std::string star;
-    AppendInt(star, systemNumber);
-    star += ',';
-    AppendCsvField(star, system.SystemName);
-    star += ',';
-    AppendInt(star, system.StarClass);
-    star += ',';
-    AppendInt(star, system.StarType);
-    star += ',';
-    system.BiozoneMin.AppendTo(star);
-    star += ',';
-    system.BiozoneMax.AppendTo(star);
-    star += ',';
-    system.InnerLimit.AppendTo(star);
-    star += ',';
-
-    // The orbit's columns go into a buffer that holds the longest possible
-    // row part: numbers of at most 11 characters, elements quoted at most to
-    // 54, a distance of at most 21.
-    for (int n = 1; n <= StarSystem::OrbitCount; ++n) {
-        const OrbitRecord& orbit = system.Orbit(n);
-        char row[192];
-        char* p = row;
-        const auto number = [&p](auto value) {
-            p = std::to_chars(p, p + 12, value).ptr;
-            *p++ = ',';
-        };
-        number(n);
-        number(orbit.Type);
-        number(orbit.Radius);
-        number(orbit.Moons);
-        const std::string_view elements = orbit.Elements.View();
-        if (NeedsCsvQuotes(elements)) {
-            std::string quoted;
-            AppendCsvField(quoted, elements);
-            p = std::copy(quoted.begin(), quoted.end(), p);
-        } else {
-            p = std::copy(elements.begin(), elements.end(), p);
-        }
-        *p++ = ',';
-        p = orbit.AU.FormatTo(p);
-        *p++ = ',';
-        number(orbit.PosX);
-        number(orbit.PosY);
-        number(orbit.PosXArc);
-        p = std::to_chars(p, p + 12, orbit.PosYArc).ptr;
-        *p++ = '\n';
-        out += star;
-        out.append(row, p);
-    }
-}
-
 void AppendJson(std::string& out, const StarSystem& system, int indent)
 {
     const std::string pad(static_cast<std::size_t>(indent), ' ');
@@ -273,9 +184,9 @@ void AppendJson(std::string& out, const StarSystem& system, int indent)
         out += field;
         out += "  {\"orbit\": ";
         AppendInt(out, n);
-        out += ", \"contents\": \"";
+        out += R"(, "contents": ")";
         out += ContentsKeyword(orbit.Type);
-        out += "\", \"environment\": ";
+        out += R"(", "environment": )";
         if (IsEnvironment(orbit.Type))
             AppendJsonString(out, EnvironmentName(orbit.Type));
         else

@@ -7,15 +7,11 @@
 
 namespace kelvane {
 
-// The command line's three ways of printing a system. Each appends to out, so
-// a caller can stream many systems through one buffer. JSON and CSV always
-// write distances in their shortest exact form with "."; the text table shows
-// them as the Information window does, with the given decimal separator.
-
-// The CSV header line, ending in "\n".
-void AppendCsvHeader(std::string& out);
-// Ten CSV rows, one per orbit; systemNumber fills the first column.
-void AppendCsvRows(std::string& out, const StarSystem& system, std::uint64_t systemNumber);
+// Plain-text ways of printing a system, the same bytes for kelvane-cli and
+// the desktop program (CSV is in SystemCsv.h). Each appends to out, so a
+// caller can stream many systems through one buffer. JSON always writes
+// distances in their shortest exact form with "."; the text table shows them
+// as the Information window does, with the given decimal separator.
 
 // One JSON object; indent is the indentation of its opening brace's line, and
 // the text ends without a newline so that the caller can place separators.

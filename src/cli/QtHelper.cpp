@@ -1,0 +1,59 @@
+#include "cli/QtHelper.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <unistd.h>
+#include <vector>
+
+namespace kelvane {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+bool IsProgram(const fs::path& path)
+{
+    std::error_code error;
+    return fs::is_regular_file(path, error) && ::access(path.c_str(), X_OK) == 0;
+}
+
+std::string FindQtHelper(const fs::path& program)
+{
+    const fs::path folder = program.parent_path();
+    for (const fs::path& candidate :
+         {folder / QtHelperName, (folder / KELVANE_CLI_HELPER_FOLDER / QtHelperName).lexically_normal()})
+        if (IsProgram(candidate))
+            return candidate.string();
+    return {};
+}
+
+} // namespace
+
+int RunInQtHelper(const Arguments& arguments)
+{
+    // The program's own file, whatever the name or link it was started by;
+    // without /proc, the name it was started by.
+    std::error_code error;
+    fs::path program = fs::read_symlink("/proc/self/exe", error);
+    if (error)
+        program = fs::absolute(arguments.CommandLine()[0], error);
+    const std::string helper = FindQtHelper(program);
+    if (helper.empty())
+        return ReportFailure(
+            QtHelperName,
+            "not found beside " + program.string() + " nor in " +
+                (program.parent_path() / KELVANE_CLI_HELPER_FOLDER).lexically_normal().string());
+
+    std::vector<char*> commandLine;
+    commandLine.push_back(const_cast<char*>(helper.c_str()));
+    for (char** argument = arguments.CommandLine() + 1; *argument != nullptr; ++argument)
+        commandLine.push_back(*argument);
+    commandLine.push_back(nullptr);
+    std::fflush(nullptr);
+    ::execv(helper.c_str(), commandLine.data());
+    return ReportFailure(helper, std::strerror(errno));
+}
+
+} // namespace kelvane

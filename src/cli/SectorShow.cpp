@@ -1,0 +1,145 @@
+#include "cli/SectorShow.h"
+
+#include <algorithm>
+#include <cctype>
+#include <string>
+
+#include "core/files/FileBytes.h"
+#include "core/model/Codes.h"
+#include "core/sector/SectorFile.h"
+#include "core/sector/SectorMap.h"
+
+namespace kelvane {
+
+namespace {
+
+// The number of characters of a UTF-8 text, for lining up columns.
+std::size_t Characters(const std::string& text)
+{
+    return static_cast<std::size_t>(std::count_if(
+        text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+void AppendPadded(std::string& out, const std::string& text, std::size_t width)
+{
+    out += text;
+    out.append(width - std::min(width, Characters(text)) + 2, ' ');
+}
+
+void AppendRight(std::string& out, int number, std::size_t width)
+{
+    const std::string text = std::to_string(number);
+    out.append(width - std::min(width, text.size()), ' ');
+    out += text;
+    out += "  ";
+}
+
+std::string BestName(const SystemSummary& summary)
+{
+    return summary.bestEnvironment == TypeNothing ? "-"
+                                                  : std::string(EnvironmentName(summary.bestEnvironment));
+}
+
+// The sector as a table: its title and options, then a row per system.
+std::string SectorTable(const Sector& sector)
+{
+    std::string out = SectorTitle(sector) + "\n" + SectorOptionsText(sector.options) + "\n";
+    if (sector.systems.empty())
+        return out;
+    std::size_t nameWidth = 4, typeWidth = 4, classWidth = 5;
+    for (const SectorSystem& system : sector.systems) {
+        nameWidth = std::max(nameWidth, Characters(system.name));
+        typeWidth =
+            std::max(typeWidth, StarTypeName(system.summary.starType, system.summary.starClass).size());
+        classWidth = std::max(classWidth, StarClassName(system.summary.starClass).size());
+    }
+    out += '\n';
+    AppendPadded(out, "Hex", 4);
+    AppendPadded(out, "Name", nameWidth);
+    AppendPadded(out, "Type", typeWidth);
+    AppendPadded(out, "Class", classWidth);
+    out += "Best       Planets  Belts  Moons  Code\n";
+    for (const SectorSystem& system : sector.systems) {
+        const SystemSummary& summary = system.summary;
+        AppendPadded(out, system.hex.Text(), 4);
+        AppendPadded(out, system.name, nameWidth);
+        AppendPadded(out, std::string(StarTypeName(summary.starType, summary.starClass)), typeWidth);
+        AppendPadded(out, std::string(StarClassName(summary.starClass)), classWidth);
+        AppendPadded(out, BestName(summary), 9);
+        AppendRight(out, summary.planets, 7);
+        AppendRight(out, summary.belts, 5);
+        AppendRight(out, summary.moons, 5);
+        out += system.code;
+        out += '\n';
+    }
+    return out;
+}
+
+void AppendCsvField(std::string& out, const std::string& text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string::npos) {
+        out += text;
+        return;
+    }
+    out += '"';
+    for (const char c : text) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
+std::string SectorCsv(const Sector& sector)
+{
+    std::string out = "hex,name,code,star_class,star_type,best_environment,planets,belts,moons\n";
+    for (const SectorSystem& system : sector.systems) {
+        const SystemSummary& summary = system.summary;
+        out += system.hex.Text() + ",";
+        AppendCsvField(out, system.name);
+        out += "," + system.code + ",";
+        AppendCsvField(out, std::string(StarClassName(summary.starClass)));
+        out += ',';
+        AppendCsvField(out, std::string(StarTypeName(summary.starType, summary.starClass)));
+        out += "," + std::string(EnvironmentName(summary.bestEnvironment)) + "," +
+               std::to_string(summary.planets) + "," + std::to_string(summary.belts) + "," +
+               std::to_string(summary.moons) + "\n";
+    }
+    return out;
+}
+
+} // namespace
+
+bool IsSectorFileArgument(const std::string& path)
+{
+    std::string lower = path;
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (lower.ends_with(".json"))
+        return true;
+    std::string bytes;
+    if (!ReadFileBytes(path, bytes).Ok())
+        return false;
+    const std::size_t first = bytes.find_first_not_of(" \t\r\n");
+    return first != std::string::npos && bytes[first] == '{';
+}
+
+int ShowSectorCommand(const std::string& path, SystemFormat format)
+{
+    if (format == SystemFormat::Kvn)
+        throw UsageError{"--format: a sector has no kvn form; its systems are the CCRR.KVN files beside it"};
+    Sector sector;
+    if (const FileResult read = ReadSectorFile(path, sector); !read.Ok())
+        return ReportFailure(path, read.message);
+    Output output("");
+    switch (format) {
+    case SystemFormat::Json: output.Buffer() = SectorFileText(sector); break;
+    case SystemFormat::Csv: output.Buffer() = SectorCsv(sector); break;
+    default: output.Buffer() = SectorTable(sector); break;
+    }
+    if (!output.Close())
+        return ReportFailure(output.Name(), output.Error());
+    return ExitOk;
+}
+
+} // namespace kelvane
