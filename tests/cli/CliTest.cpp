@@ -11,6 +11,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "CliFixture.h"
 #include "core/AppState.h"
 #include "core/export/SystemCsv.h"
 #include "core/files/SystemFile.h"
@@ -32,59 +33,9 @@ long Count(const std::string& text, const std::string& pattern)
     return std::distance(std::sregex_iterator(text.begin(), text.end(), regex), {});
 }
 
-struct CliRun {
-    int exit = -1;
-    std::string out, err;
-};
+using test::CliRun;
 
-// Runs of the built kelvane-cli in the C locale and without a display, as on
-// a server, each test in a fresh working folder of its own.
-class Cli : public ::testing::Test {
-protected:
-    const fs::path dir =
-        fs::temp_directory_path() / ("kelvane-cli-test-" + std::to_string(::getpid()) + "-" +
-                                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
-
-    void SetUp() override
-    {
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
-    // A relative name is in the test's folder.
-    std::string Read(const fs::path& name) const
-    {
-        return {std::istreambuf_iterator<char>(std::ifstream(dir / name).rdbuf()), {}};
-    }
-    void Write(const fs::path& name, const std::string& text) const { std::ofstream(dir / name) << text; }
-
-    Names Files(const std::string& folder = "") const
-    {
-        Names names;
-        for (const auto& entry : fs::directory_iterator(dir / folder))
-            names.insert(entry.path().filename().string());
-        return names;
-    }
-
-    CliRun Invoke(const std::string& arguments) const { return Run(KELVANE_CLI_PATH, arguments); }
-
-    // program may be a copy of kelvane-cli; environment holds NAME=value words.
-    CliRun Run(const std::string& program, const std::string& arguments,
-               const std::string& environment = "") const
-    {
-        // A command that hangs (writing into a pipe nobody reads) fails
-        // after a minute instead of stalling the run.
-        const std::string command =
-            "cd " + dir.string() + " && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=C " +
-            environment + " timeout 60 " + program + " " + arguments + " >.out 2>.err";
-        const int status = std::system(command.c_str());
-        CliRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, Read(".out"), Read(".err")};
-        fs::remove(dir / ".out");
-        fs::remove(dir / ".err");
-        return run;
-    }
-};
+class Cli : public test::CliFixture {};
 
 TEST_F(Cli, NewGivesWhatRepeatedNewInProcessGives)
 {

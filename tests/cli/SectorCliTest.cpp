@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "CliFixture.h"
 #include "core/files/SystemFile.h"
 #include "core/sector/SectorFile.h"
 #include "core/sector/SectorGeneration.h"
@@ -20,49 +21,10 @@ namespace {
 namespace fs = std::filesystem;
 using Names = std::set<std::string>;
 
-// kelvane-cli sector and show of a sector, run as a script runs them: in the
-// C locale, without a display, in a fresh folder of the test's own.
-class SectorCli : public ::testing::Test {
+// kelvane-cli sector and show of a sector, run as a script runs them.
+class SectorCli : public test::CliFixture {
 protected:
-    const fs::path dir =
-        fs::temp_directory_path() / ("kelvane-sector-test-" + std::to_string(::getpid()) + "-" +
-                                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
-
-    void SetUp() override
-    {
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
-    std::string Read(const fs::path& name) const
-    {
-        return {std::istreambuf_iterator<char>(std::ifstream(dir / name, std::ios::binary).rdbuf()), {}};
-    }
-    void Write(const fs::path& name, const std::string& text) const { std::ofstream(dir / name) << text; }
-    Names Files(const std::string& folder) const
-    {
-        Names names;
-        for (const auto& entry : fs::directory_iterator(dir / folder))
-            names.insert(entry.path().filename().string());
-        return names;
-    }
-
-    struct Run {
-        int exit = -1;
-        std::string out, err;
-    };
-    Run Invoke(const std::string& arguments) const
-    {
-        const std::string command = "cd " + dir.string() +
-                                    " && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=C " +
-                                    KELVANE_CLI_PATH + " " + arguments + " >.out 2>.err";
-        const int status = std::system(command.c_str());
-        Run run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, Read(".out"), Read(".err")};
-        fs::remove(dir / ".out");
-        fs::remove(dir / ".err");
-        return run;
-    }
+    using Run = test::CliRun;
 
     // The sector a folder's index holds.
     Sector Index(const std::string& folder) const

@@ -515,7 +515,7 @@ std::string CliOutput(const QString& folder, const QStringList& arguments, const
 }
 
 // A PDF's bytes without the moment it was made.
-std::string WithoutCreationDate(std::string pdf)
+std::string WithoutCreationDate(const std::string& pdf)
 {
     return QString::fromLatin1(pdf.data(), static_cast<qsizetype>(pdf.size()))
         .replace(QRegularExpression("/CreationDate \\(D:[0-9]+Z?\\)"), "/CreationDate ()")

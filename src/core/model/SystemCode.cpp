@@ -47,7 +47,8 @@ void PutVarint(std::vector<std::uint8_t>& out, std::uint64_t value)
 
 std::uint64_t ZigZag(std::int64_t value)
 {
-    return (static_cast<std::uint64_t>(value) << 1) ^ static_cast<std::uint64_t>(value >> 63);
+    const auto bits = static_cast<std::uint64_t>(value);
+    return (bits << 1) ^ (0 - (bits >> 63));
 }
 
 std::int64_t UnZigZag(std::uint64_t value)

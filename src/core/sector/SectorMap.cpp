@@ -91,9 +91,9 @@ void AddStar(std::vector<MapShape>& shapes, HexNumber hex, double x, double y, c
 
 void AddBelts(std::vector<MapShape>& shapes, HexNumber hex, double x, double y)
 {
-    for (const auto& dot : BeltDots)
-        shapes.push_back(Circle(MapShape::Role::Belts, hex, x + dot[0], y + dot[1], BeltDotRadius, BeltColour,
-                                1, BeltColour));
+    for (const auto& [dx, dy] : BeltDots)
+        shapes.push_back(
+            Circle(MapShape::Role::Belts, hex, x + dx, y + dy, BeltDotRadius, BeltColour, 1, BeltColour));
 }
 
 // The legend from its top-left corner: on one row when it fits width, else
@@ -120,8 +120,8 @@ std::pair<double, double> AddLegend(std::vector<MapShape>& shapes, double left, 
                 Circle(MapShape::Role::Legend, none, sample, y, 19, RingColour, 2, std::nullopt));
             break;
         default:
-            for (const auto& dot : BeltDots)
-                shapes.push_back(Circle(MapShape::Role::Legend, none, sample - 51 + dot[0], y + 8 + dot[1],
+            for (const auto& [dx, dy] : BeltDots)
+                shapes.push_back(Circle(MapShape::Role::Legend, none, sample - 51 + dx, y + 8 + dy,
                                         BeltDotRadius, BeltColour, 1, BeltColour));
         }
         MapShape text = Text(MapShape::Role::Legend, none, x + LegendSample, y + LegendTextSize * 0.35,
