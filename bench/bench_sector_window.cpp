@@ -18,9 +18,8 @@ using namespace kelvane;
 
 const Sector& Largest()
 {
-    static const Sector sector =
-        GenerateSector({2024, SectorOptions::MaxWidth, SectorOptions::MaxHeight, 1, LifeSupportLevel{2},
-                        BiozoneWidth{1}});
+    static const Sector sector = GenerateSector(
+        {2024, SectorOptions::MaxWidth, SectorOptions::MaxHeight, 1, LifeSupportLevel{2}, BiozoneWidth{1}});
     return sector;
 }
 
