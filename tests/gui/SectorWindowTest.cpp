@@ -258,9 +258,13 @@ TEST_F(SectorWindow, AClickedSystemIsCurrentAndItsEditsAreKeptInTheSector)
     EXPECT_EQ(View()->CurrentHex(), hex);
 
     // Written as kelvane-cli writes a sector, the edited system as it is,
-    // which the current system's file is then.
+    // which the current system's file is then; the map stays as it was shown.
+    View()->ZoomAt(2, QPointF(40, 40));
+    const double scale = View()->Scale();
     SaveSector(dir / "out");
     EXPECT_EQ(dialogs->errors, QStringList());
+    EXPECT_EQ(View()->Scale(), scale);
+    EXPECT_EQ(View()->CurrentHex(), hex);
     const fs::path file = dir / "out" / HexFileName(hex);
     EXPECT_EQ(test::ReadFile(file), SystemFileText(edited, '.'));
     EXPECT_EQ(App().CurrentFileName, file.string());

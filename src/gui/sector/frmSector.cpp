@@ -47,6 +47,12 @@ void frmSector::Redraw()
     ShowCaption();
 }
 
+void frmSector::SetFolder(const QString& folder)
+{
+    m_folder = folder;
+    ShowCaption();
+}
+
 void frmSector::SetCurrentHex(std::optional<HexNumber> hex)
 {
     m_map->SetCurrentHex(hex);

@@ -31,6 +31,8 @@ public:
     void ShowSector(const Sector* sector, const QString& folder);
     // The sector's systems changed: the map and the caption are drawn anew.
     void Redraw();
+    // The sector now lives in folder; the map stays as it is shown.
+    void SetFolder(const QString& folder);
     // Outlines the current system's hex, or none.
     void SetCurrentHex(std::optional<HexNumber> hex);
 

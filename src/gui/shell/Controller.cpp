@@ -728,10 +728,8 @@ void Controller::RecordSavedSector(const std::string& folder)
     m_sector->folder = folder;
     if (const std::optional<HexNumber> hex = CurrentHex())
         RecordSavedFile((std::filesystem::path(folder) / HexFileName(*hex)).string());
-    if (frmSector* window = SectorWindow()) {
-        window->ShowSector(&m_sector->sector, ToQt(folder));
-        window->SetCurrentHex(CurrentHex());
-    }
+    if (frmSector* window = SectorWindow())
+        window->SetFolder(ToQt(folder));
 }
 
 const Sector* Controller::CurrentSector() const
