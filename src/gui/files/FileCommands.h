@@ -47,7 +47,8 @@ public:
     // one; nothing when the user cancelled.
     virtual std::optional<SystemCode> AskSystemCode();
 
-    // The Sector menu's dialogs, which other dialogs cancel too.
+    // The Sector menu's dialogs. Dialogs that do not answer them cancel them
+    // and show nothing.
 
     // New Sector's dialog, starting from proposed: what to make, or nothing
     // when the user cancelled.
