@@ -150,6 +150,9 @@ TEST_F(SectorWindow, NewSectorThroughItsDialog)
     EXPECT_EQ(controller.SectorWindow()->windowTitle(),
               QString::fromStdString(SectorTitle(GenerateSector(Small))));
     EXPECT_TRUE(Item("mnuSectorSaveAs")->isEnabled());
+    auto* windows = Find<QMenu>("mnuWindow");
+    emit windows->aboutToShow();
+    EXPECT_EQ(windows->actions().last()->text(), "&5 " + controller.SectorWindow()->windowTitle());
     // Making a sector is no change of the current system.
     EXPECT_EQ(App().system, system);
     EXPECT_EQ(controller.History().UndoCount(), 0);
