@@ -44,8 +44,8 @@ struct View {
 };
 
 // The whole viewport painted, as after a zoom: range(0) is the scale in
-// thousandths (0 for fitted in; 250 shows hex numbers and names, 500 is the
-// map's SVG scale, 2000 the most).
+// thousandths (0 for fitted in, about 46; 100 a hex 20 pixels across; 250
+// shows hex numbers and names; 500 is the map's SVG scale; 2000 the most).
 void BM_SectorWindowFrame(benchmark::State& state)
 {
     View v(static_cast<double>(state.range(0)) / 1000);
@@ -53,7 +53,13 @@ void BM_SectorWindowFrame(benchmark::State& state)
     for (auto _ : state)
         v.view.viewport()->render(&v.image);
 }
-BENCHMARK(BM_SectorWindowFrame)->Arg(0)->Arg(250)->Arg(500)->Arg(2000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SectorWindowFrame)
+    ->Arg(0)
+    ->Arg(100)
+    ->Arg(250)
+    ->Arg(500)
+    ->Arg(2000)
+    ->Unit(benchmark::kMillisecond);
 
 // A pan step of 40 pixels across: only the strip that came into view is
 // painted.
@@ -64,7 +70,7 @@ void BM_SectorWindowPanStep(benchmark::State& state)
     for (auto _ : state)
         v.view.viewport()->render(&v.image, QPoint(960, 0), strip);
 }
-BENCHMARK(BM_SectorWindowPanStep)->Arg(250)->Arg(500)->Arg(2000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SectorWindowPanStep)->Arg(100)->Arg(250)->Arg(500)->Arg(2000)->Unit(benchmark::kMillisecond);
 
 // What an edit of a hex's system costs the window besides the paint: the
 // whole map's shapes made anew.
