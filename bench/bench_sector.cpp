@@ -5,7 +5,10 @@
 #include <QImage>
 #include <QPainter>
 #include <cstdlib>
+#include <filesystem>
+#include <unistd.h>
 
+#include "core/sector/SectorFolder.h"
 #include "core/sector/SectorGeneration.h"
 #include "core/sector/SectorMap.h"
 #include "core/sector/SectorMapSvg.h"
@@ -88,6 +91,28 @@ void BM_SectorBookPdf(benchmark::State& state)
     }
 }
 BENCHMARK(BM_SectorBookPdf)->Unit(benchmark::kMillisecond);
+
+// Open Sector's reading of the largest folder: the index, then the 5,120
+// system files, each read over the system its code makes.
+void BM_ReadSectorFolder(benchmark::State& state)
+{
+    const std::string folder =
+        (std::filesystem::temp_directory_path() / ("kelvane-bench-sector-" + std::to_string(::getpid())))
+            .string();
+    const Sector sector = GenerateSector({2024, 64, 80, 1, LifeSupportLevel{2}, BiozoneWidth{1}});
+    if (!WriteSectorFolder(sector, folder, '.', "book").Ok()) {
+        state.SkipWithError("the folder could not be written");
+        return;
+    }
+    for (auto _ : state) {
+        Sector read;
+        if (!ReadSectorFolder(folder, '.', read).Ok())
+            state.SkipWithError("the folder could not be read");
+        benchmark::DoNotOptimize(read);
+    }
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_ReadSectorFolder)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace kelvane

@@ -6,6 +6,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <filesystem>
 
 #include "core/model/RandomSource.h"
 #include "render/QtText.h"
@@ -146,6 +147,17 @@ QByteArray SectorBookPdf(const Sector& sector, const AppSettings& settings, char
     buffer.close();
     FixCreationDate(bytes);
     return bytes;
+}
+
+SectorFolderResult WriteSectorFolderWithBook(const Sector& sector, const std::string& folder,
+                                             char decimalSeparator)
+{
+    // The book is made whole in memory first: a failure writes nothing.
+    const QByteArray book = SectorBookPdf(sector, AppSettings(), decimalSeparator);
+    if (book.isEmpty())
+        return {(std::filesystem::path(folder) / SectorBookFileName).string(), "the PDF could not be made"};
+    return WriteSectorFolder(sector, folder, decimalSeparator,
+                             std::string_view(book.constData(), static_cast<std::size_t>(book.size())));
 }
 
 } // namespace kelvane

@@ -5,6 +5,7 @@
 #include <QRectF>
 
 #include "core/sector/Sector.h"
+#include "core/sector/SectorFolder.h"
 #include "core/sector/SectorMap.h"
 #include "core/settings/AppSettings.h"
 #include "render/ReportDocument.h"
@@ -42,5 +43,11 @@ ReportDocument SectorSystemPage(const SectorSystem& system, const AppSettings& s
 // system. The same sector and settings give the same bytes: the PDF's creation date
 // is a fixed one. Empty when it cannot be made. Needs a QGuiApplication.
 QByteArray SectorBookPdf(const Sector& sector, const AppSettings& settings, char decimalSeparator);
+
+// The sector's whole folder, as WriteSectorFolder writes it, with its book
+// made here with the options' defaults: kelvane-cli and the program write the
+// same bytes for the same sector. Needs a QGuiApplication.
+SectorFolderResult WriteSectorFolderWithBook(const Sector& sector, const std::string& folder,
+                                             char decimalSeparator);
 
 } // namespace kelvane

@@ -89,6 +89,16 @@ void PaintSectorMap(QPainter& painter, const SectorMap& map, const QRectF& targe
             const double pixels = std::floor(size);
             if (pixels < MinMapTextPixels || shape.text.empty())
                 continue;
+            // No letter is wider than a quarter more than its em (Arial's
+            // widest, "@", is just over one), and a text has no more letters
+            // than bytes: a text whose widest extent misses what can show is
+            // left out before it is measured, which would take most of the
+            // time of a window showing a corner of a large map.
+            const double widest = static_cast<double>(shape.text.size()) * pixels * 1.25;
+            const double widestLeft =
+                shape.anchor == MapShape::Anchor::Middle ? centre.X - widest / 2 : centre.X;
+            if (!QRectF(widestLeft, centre.Y - pixels * 1.5, widest, pixels * 3).intersects(visible))
+                continue;
             const QString text = ToQt(shape.text);
             const MapFonts::Entry* font = &fonts.Get(static_cast<int>(pixels), shape.bold);
             double width = font->metrics.horizontalAdvance(text);

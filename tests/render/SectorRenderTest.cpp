@@ -98,6 +98,24 @@ TEST(SectorMapPainter, PaintsEachShapeInItsPlaceAndLeavesOutWhatCannotBeRead)
     }
     EXPECT_TRUE(Near(clipped.pixel(width - 2, height / 2), 0));
     EXPECT_TRUE(Near(clipped.pixel(2, height / 2), 0xFFFFFF));
+
+    // A strip that holds only the end of a name, as a window paints after a
+    // pan, gets that end as the whole image has it.
+    Sector wide = TwoHexes();
+    wide.systems[0].name = "WWW@@@MMMW";
+    const SectorMap wideMap = DrawSectorMap(wide);
+    const QImage whole = SectorMapImage(wideMap, width, height);
+    const MapShape& wideName = Find(wideMap, MapShape::Role::Name);
+    const QRect strip(static_cast<int>(wideName.x - wideMap.extents.Left) + 30,
+                      static_cast<int>(wideName.y - wideMap.extents.Top) - 20, 30, 26);
+    QImage part(width, height, QImage::Format_RGB32);
+    {
+        QPainter painter(&part);
+        painter.setClipRect(strip);
+        PaintSectorMap(painter, wideMap, QRectF(0, 0, width, height));
+    }
+    EXPECT_TRUE(Ink(whole, strip));
+    EXPECT_EQ(part.copy(strip), whole.copy(strip));
 }
 
 TEST(SectorBook, TheMapThenEachSystemsReportPageTheSameEveryTime)

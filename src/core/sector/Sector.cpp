@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "core/model/Codes.h"
 
@@ -66,6 +67,31 @@ const SectorSystem* Sector::At(HexNumber hex) const
     const auto found = std::lower_bound(systems.begin(), systems.end(), hex,
                                         [](const SectorSystem& s, HexNumber h) { return s.hex < h; });
     return found != systems.end() && found->hex == hex ? &*found : nullptr;
+}
+
+SectorSystem* Sector::Find(HexNumber hex)
+{
+    return const_cast<SectorSystem*>(std::as_const(*this).At(hex));
+}
+
+bool IsSectorName(std::string_view name)
+{
+    constexpr std::size_t MaxNameBytes = 200;
+    return !name.empty() && name.size() <= MaxNameBytes && std::none_of(name.begin(), name.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x20;
+    });
+}
+
+void SetHexSystem(SectorSystem& entry, const StarSystem& system, const StarSystem& generated)
+{
+    // generated may be the entry's own system: it is read before that changes.
+    StarSystem named = generated;
+    named.SystemName = system.SystemName;
+    entry.edited = named != system;
+    entry.system = system;
+    if (IsSectorName(system.SystemName))
+        entry.name = system.SystemName;
+    entry.summary = SummarizeSystem(system);
 }
 
 } // namespace kelvane

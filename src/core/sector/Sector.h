@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/model/StarSystem.h"
@@ -50,14 +51,17 @@ struct SystemSummary {
 // to Excellent, and a type outside that table has none.
 SystemSummary SummarizeSystem(const StarSystem& system);
 
-// One occupied hex: its system's name, its code (the text that makes the
-// system again), its summary and the system itself, named.
+// One occupied hex: its system's name, its code (the text that made the
+// system), its summary and the system itself, named. A system edited after
+// it was made (an orbit forced, a popup item chosen) keeps the code it was
+// made from, and is marked edited: that code no longer makes it.
 struct SectorSystem {
     HexNumber hex;
     std::string name;
     std::string code;
     SystemSummary summary;
     StarSystem system;
+    bool edited = false;
 
     bool operator==(const SectorSystem&) const = default;
 };
@@ -72,7 +76,20 @@ struct Sector {
     // The system in hex, or null when the hex is empty.
     const SectorSystem* At(HexNumber hex) const;
 
+    // The entry of hex, or null when the hex is empty.
+    SectorSystem* Find(HexNumber hex);
+
     bool operator==(const Sector&) const = default;
 };
+
+// Whether a system's name can stand in a sector's index and on its map: 1 to
+// 200 bytes, without line breaks or other control characters.
+bool IsSectorName(std::string_view name);
+
+// Puts system in entry as the hex's system from now on: its summary follows
+// it, and so does its name where IsSectorName takes it (else the entry keeps
+// the name it had). generated is the system the entry's code makes; the
+// entry is edited when its system differs from that in more than the name.
+void SetHexSystem(SectorSystem& entry, const StarSystem& system, const StarSystem& generated);
 
 } // namespace kelvane

@@ -165,6 +165,11 @@ SectorSystem ReadSystem(const JsonValue& entry, const HexGrid& grid, std::size_t
         summary.moons = WholeNumber<int>(*value, where + "\"moons\"", 0, orbits * 32767);
     if (summary.planets + summary.belts > orbits)
         throw Fault{where + "more planets and belts than orbits"};
+    if (const JsonValue* value = entry.Member("edited")) {
+        if (value->kind != JsonValue::Kind::Bool)
+            throw Fault{where + "\"edited\" is not true or false"};
+        system.edited = value->boolean;
+    }
     return system;
 }
 
@@ -247,7 +252,8 @@ std::string SectorFileText(const Sector& sector)
             AppendJsonString(out, EnvironmentName(summary.bestEnvironment));
         out += ", \"planets\": " + std::to_string(summary.planets);
         out += ", \"belts\": " + std::to_string(summary.belts);
-        out += ", \"moons\": " + std::to_string(summary.moons) + "}";
+        out += ", \"moons\": " + std::to_string(summary.moons);
+        out += system.edited ? ", \"edited\": true}" : "}";
     }
     out += first ? "]\n}\n" : "\n  ]\n}\n";
     return out;

@@ -29,7 +29,10 @@ namespace kelvane {
 // (each system on one line). The seed is a string because it can exceed what
 // many JSON readers hold exactly; the density is the shortest decimal that
 // reads back as the same number; bestEnvironment is null for a system
-// without planets. Names are the display names of the program's tables.
+// without planets. Names are the display names of the program's tables. A
+// system edited in the program after it was made ends in "edited": true:
+// its code makes it as it was made, its summary is of the system as it is,
+// and its CCRR.KVN beside the index holds it.
 inline constexpr char SectorFileName[] = "sector.json";
 inline constexpr int SectorFileVersion = 1;
 
@@ -39,7 +42,8 @@ std::string SectorFileText(const Sector& sector);
 // Reads a sector.json text into sector, replacing all of it. Members it does
 // not know are ignored. A system's summary fields may be left out, and are
 // then worked out from its code; its system is made again from its code and
-// given its name. Returns Done, or BadContent saying what is wrong: JSON
+// given its name (an edited one as it was made: ReadSectorFolder reads it as
+// it is from its file). Returns Done, or BadContent saying what is wrong: JSON
 // that does not parse (with its line), a missing or wrong member ("width 65
 // is not between 1 and 64", "system 0405: its code does not read: ..."), a
 // hex outside the grid or listed twice. sector is then unchanged.

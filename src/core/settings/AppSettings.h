@@ -25,7 +25,8 @@ enum class LifeSupportLevel : std::int16_t { Poor = 1, Average = 2, Good = 3, Ex
 enum class BiozoneWidth : std::int16_t { Normal = 1, Double = 2, Triple = 3 };
 enum class OrbitDisplayStyle : std::int16_t { Arced = 1, Flat = 2, Complete = 3 };
 
-// The user's options and the placement of the five long-lived windows.
+// The user's options and the placement of the five long-lived windows, and
+// of the Sector window, which shows while a sector is open.
 // Booleans are 16-bit integers, -1 for true and 0 for false, as the settings
 // file holds them; the Parts that read them decide what other values mean.
 struct AppSettings {
@@ -43,6 +44,7 @@ struct AppSettings {
     WindowPlacement Elements;
     WindowPlacement Orbit;
     WindowPlacement Quick;
+    WindowPlacement Sector;
 
     bool operator==(const AppSettings&) const = default;
 };

@@ -16,8 +16,13 @@ struct WindowKeys {
 };
 
 constexpr WindowKeys WindowsKeys[] = {
-    {"Main", &AppSettings::Main},   {"Info", &AppSettings::Info},   {"Elements", &AppSettings::Elements},
-    {"Orbit", &AppSettings::Orbit}, {"Quick", &AppSettings::Quick},
+    {"Main", &AppSettings::Main},
+    {"Info", &AppSettings::Info},
+    {"Elements", &AppSettings::Elements},
+    {"Orbit", &AppSettings::Orbit},
+    {"Quick", &AppSettings::Quick},
+    // Added later than the others, so after them in a file written before.
+    {"Sector", &AppSettings::Sector},
 };
 
 constexpr std::int32_t WindowPlacement::*Corners[] = {

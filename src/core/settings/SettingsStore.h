@@ -13,7 +13,7 @@ inline constexpr std::string_view SettingsFileName = "kelvane.ini";
 
 // The settings file holds two sections, written in this order: "Windows"
 // with MainState, MainCorner1 to MainCorner4, then the same five keys for the
-// prefixes Info, Elements, Orbit and Quick; and "Options" with LifeSupport,
+// prefixes Info, Elements, Orbit, Quick and Sector; and "Options" with LifeSupport,
 // Biozone, OrbitDisplay, VisibleOrbits, ColorText, SwapBW, WhiteOrbits and
 // OrbitPenWidth. Every value is a decimal integer; booleans are -1 or 0.
 

@@ -101,6 +101,45 @@ std::optional<SystemCode> QtFileDialogs::AskSystemCode()
     return dialog.Code();
 }
 
+std::optional<SectorRequest> FileDialogs::AskNewSector(const SectorRequest&)
+{
+    return std::nullopt;
+}
+
+std::optional<QString> FileDialogs::ChooseSectorFolder(bool, const QString&)
+{
+    return std::nullopt;
+}
+
+void FileDialogs::ShowSectorError(const QString&) {}
+
+std::optional<SectorRequest> QtFileDialogs::AskNewSector(const SectorRequest& proposed)
+{
+    frmNewSector dialog(proposed, m_parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.Request();
+}
+
+std::optional<QString> QtFileDialogs::ChooseSectorFolder(bool save, const QString& proposed)
+{
+    QFileDialog dialog(m_parent, save ? QStringLiteral("Save Sector As") : QStringLiteral("Open Sector"));
+    dialog.setObjectName(QStringLiteral("dlgSectorFolder"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (!proposed.isEmpty())
+        dialog.setDirectory(proposed);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().front();
+}
+
+void QtFileDialogs::ShowSectorError(const QString& text)
+{
+    QMessageBox::warning(m_parent, QStringLiteral("Kelvane"), text);
+}
+
 QString OverwriteQuestion(const std::string& path)
 {
     return ToQt(path) + QLatin1Char('\n') + QStringLiteral("This file already exists. Overwrite it?");

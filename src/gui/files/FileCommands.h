@@ -8,6 +8,7 @@
 
 #include "core/files/FileResult.h"
 #include "core/model/SystemCode.h"
+#include "gui/sector/frmNewSector.h"
 
 class QWidget;
 
@@ -45,6 +46,18 @@ public:
     // New from Code's dialog: the code typed or pasted, once it reads as
     // one; nothing when the user cancelled.
     virtual std::optional<SystemCode> AskSystemCode();
+
+    // The Sector menu's dialogs. Dialogs that do not answer them cancel them
+    // and show nothing.
+
+    // New Sector's dialog, starting from proposed: what to make, or nothing
+    // when the user cancelled.
+    virtual std::optional<SectorRequest> AskNewSector(const SectorRequest& proposed);
+    // A sector's folder to open, or to save into, starting at proposed;
+    // nothing when the user cancelled.
+    virtual std::optional<QString> ChooseSectorFolder(bool save, const QString& proposed);
+    // Why a sector did not open or was not saved.
+    virtual void ShowSectorError(const QString& text);
 };
 
 // FileDialogs through QFileDialog and QMessageBox, over parent.
@@ -59,6 +72,9 @@ public:
                                              const QString& proposed) override;
     void ShowExportError(const QString& text) override;
     std::optional<SystemCode> AskSystemCode() override;
+    std::optional<SectorRequest> AskNewSector(const SectorRequest& proposed) override;
+    std::optional<QString> ChooseSectorFolder(bool save, const QString& proposed) override;
+    void ShowSectorError(const QString& text) override;
 
 private:
     QWidget* m_parent;

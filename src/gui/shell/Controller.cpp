@@ -13,12 +13,15 @@
 #include "core/drawing/OrbitalDisplay.h"
 #include "core/files/SystemFile.h"
 #include "core/model/modGenerate.h"
+#include "core/sector/SectorFolder.h"
 #include "core/settings/SettingsStore.h"
 #include "gui/display/SurfaceWidget.h"
 #include "gui/display/frmOrbitalDisplay.h"
 #include "gui/files/ExportCommand.h"
 #include "gui/files/FileCommands.h"
 #include "gui/report/PrintReport.h"
+#include "gui/sector/SectorCommands.h"
+#include "gui/sector/frmSector.h"
 #include "gui/shell/EditCommands.h"
 #include "gui/shell/Placement.h"
 #include "gui/shell/ToolbarIcons.h"
@@ -49,6 +52,8 @@ constexpr QPoint DisplayFirstPlace(0, 0);
 constexpr QPoint InfoFirstPlace(475, 0);
 constexpr QPoint ElementsFirstPlace(475, 305);
 constexpr QPoint QuickTipsFirstPlace(752, 0);
+// The Sector window opens over the others, a little in from the corner.
+constexpr QPoint SectorFirstPlace(40, 30);
 
 // How the Edit menu names the step of a popup item.
 QString ContentsStepText(int n, OrbitContents contents)
@@ -154,8 +159,12 @@ void Controller::ConnectMainWindow()
     connect(w, &mdiMain::CopyCodeRequested, this, &Controller::CopySystemCodeCommand);
     connect(w, &mdiMain::NewFromCodeRequested, this, &Controller::NewFromCodeCommand);
     connect(w, &mdiMain::ExportRequested, this, &Controller::ExportCommand);
+    connect(w, &mdiMain::NewSectorRequested, this, &Controller::NewSectorCommand);
+    connect(w, &mdiMain::OpenSectorRequested, this, &Controller::OpenSectorCommand);
+    connect(w, &mdiMain::SaveSectorAsRequested, this, &Controller::SaveSectorAsCommand);
     connect(&m_history, &SystemHistory::Changed, this, &Controller::ShowHistoryAndCode);
     w->EnableCopyText(CopyTextAvailable());
+    w->EnableSaveSector(false);
     ShowHistoryAndCode();
 }
 
@@ -176,6 +185,10 @@ void Controller::ShutdownApp()
     record(m_elements, m_app.settings.Elements);
     record(m_display, m_app.settings.Orbit);
     record(m_quickTips, m_app.settings.Quick);
+    // The Sector window is there only while a sector is open; a closed one
+    // recorded its placement as it closed.
+    if (IsLoaded(m_sectorWindow))
+        RecordPlacement(*FrameOf(m_sectorWindow), m_app.settings.Sector);
     SaveSettings(m_app.settings, m_ini, m_settingsPath);
 }
 
@@ -323,7 +336,7 @@ void Controller::UpdateDisplayCaption()
 
 SystemSnapshot Controller::Snapshot() const
 {
-    return {m_app.system, m_app.CurrentFileName, m_app.DisplayBackColor, m_code};
+    return {m_app.system, m_app.CurrentFileName, m_app.DisplayBackColor, m_code, m_place};
 }
 
 void Controller::Restore(const SystemSnapshot& to, const SystemSnapshot& from)
@@ -339,6 +352,9 @@ void Controller::Restore(const SystemSnapshot& to, const SystemSnapshot& from)
         m_app.DisplayBackColor = to.DisplayBackColor;
     if (to.code != from.code)
         m_code = to.code;
+    if (to.place != from.place)
+        m_place = to.place;
+    KeepInSector();
 }
 
 template <class Edit> void Controller::ChangeSystem(const QString& text, CodeEffect effect, Edit edit)
@@ -348,12 +364,15 @@ template <class Edit> void Controller::ChangeSystem(const QString& text, CodeEff
     if (effect == CodeEffect::LostOnChange && !SameStarAndOrbits(m_app.system, before.system))
         m_code.reset();
     m_history.Record(text, before, Snapshot());
+    KeepInSector();
 }
 
 void Controller::ChangeToNewSystem()
 {
-    ChangeSystem(QStringLiteral("New System"), CodeEffect::Made,
-                 [this](AppState& app) { m_code = GenerateSystemWithCode(app); });
+    ChangeSystem(QStringLiteral("New System"), CodeEffect::Made, [this](AppState& app) {
+        m_code = GenerateSystemWithCode(app);
+        m_place.reset();
+    });
     UpdateDisplayCaption();
 }
 
@@ -372,6 +391,7 @@ void Controller::ChangeToCodedSystem(const SystemCode& code)
         app.system = RegenerateSystem(code);
         app.CurrentFileName.clear();
         m_code = code;
+        m_place.reset();
     });
     m_mouse.PopMousePointer();
     UpdateDisplayCaption();
@@ -410,6 +430,7 @@ void Controller::ChangeName(const std::string& name)
     // change being shown; only the user's own typing is a step.
     if (!m_refreshing)
         m_history.RecordRename(before, Snapshot());
+    KeepInSector();
     UpdateDisplayCaption();
 }
 
@@ -418,9 +439,14 @@ FileResult Controller::ChangeByLoading(const std::string& path)
     FileResult result;
     const std::string fileName = std::filesystem::path(path).filename().string();
     ChangeSystem(QStringLiteral("Load %1").arg(ToQt(fileName)), CodeEffect::LostOnChange, [&](AppState& app) {
+        const StarSystem was = app.system;
         result = LoadSystemFile(app.system, path, UserDecimalSeparator());
         if (result.Ok())
             app.CurrentFileName = path;
+        // A file read in whole or in part takes the hex's place; one that
+        // could not be read leaves the system in its hex.
+        if (result.Ok() || app.system != was)
+            m_place.reset();
     });
     if (result.Ok())
         UpdateDisplayCaption();
@@ -630,6 +656,126 @@ void Controller::NewFromCodeCommand()
 void Controller::ExportCommand()
 {
     kelvane::ExportCommand(*this);
+}
+
+void Controller::NewSectorCommand()
+{
+    kelvane::NewSectorCommand(*this);
+}
+
+void Controller::OpenSectorCommand()
+{
+    kelvane::OpenSectorCommand(*this);
+}
+
+void Controller::SaveSectorAsCommand()
+{
+    kelvane::SaveSectorAsCommand(*this);
+}
+
+void Controller::OpenHexCommand(HexNumber hex)
+{
+    ChangeToSectorHex(hex);
+    RefreshAll();
+}
+
+void Controller::ChangeToSectorHex(HexNumber hex)
+{
+    const SectorSystem* entry = m_sector ? m_sector->sector.At(hex) : nullptr;
+    if (entry == nullptr)
+        return;
+    const std::string file = m_sector->folder.empty()
+                                 ? std::string()
+                                 : (std::filesystem::path(m_sector->folder) / HexFileName(hex)).string();
+    ChangeSystem(QStringLiteral("Hex %1 (%2)").arg(QString::fromStdString(hex.Text()), ToQt(entry->name)),
+                 CodeEffect::Made, [&](AppState& app) {
+                     app.system = entry->system;
+                     app.CurrentFileName = file;
+                     m_code = entry->edited ? std::nullopt : DecodeSystemCode(entry->code);
+                     m_place = SectorPlace{m_sector->number, hex};
+                 });
+    UpdateDisplayCaption();
+}
+
+void Controller::ShowSector(Sector sector, std::string folder)
+{
+    if (!m_main)
+        return;
+    m_sector =
+        std::make_unique<OpenSector>(OpenSector{std::move(sector), std::move(folder), ++m_sectorsOpened});
+    if (!IsLoaded(m_sectorWindow)) {
+        m_sectorWindow = new frmSector;
+        connect(m_sectorWindow, &frmSector::HexClicked, this, &Controller::OpenHexCommand);
+        connect(m_sectorWindow, &frmSector::Closing, this, &Controller::OnSectorWindowClosing);
+        const QSize area = m_main->ClientArea()->viewport()->size();
+        const QSize size = frmSector::DesignedSize()
+                               .boundedTo(area - QSize(2 * SectorFirstPlace.x(), 2 * SectorFirstPlace.y()))
+                               .expandedTo(QSize(320, 240));
+        QMdiSubWindow* frame = AddChild(m_sectorWindow, QRect(SectorFirstPlace, size));
+        ApplyOrCapturePlacement(*frame, m_app.settings.Sector);
+        frame->show();
+    }
+    m_sectorWindow->ShowSector(&m_sector->sector, ToQt(m_sector->folder));
+    m_sectorWindow->SetCurrentHex(CurrentHex());
+    m_main->ClientArea()->setActiveSubWindow(FrameOf(m_sectorWindow));
+    m_main->EnableSaveSector(true);
+}
+
+void Controller::RecordSavedSector(const std::string& folder)
+{
+    if (!m_sector)
+        return;
+    m_sector->folder = folder;
+    if (const std::optional<HexNumber> hex = CurrentHex())
+        RecordSavedFile((std::filesystem::path(folder) / HexFileName(*hex)).string());
+    if (frmSector* window = SectorWindow())
+        window->SetFolder(ToQt(folder));
+}
+
+const Sector* Controller::CurrentSector() const
+{
+    return m_sector ? &m_sector->sector : nullptr;
+}
+
+const std::string& Controller::SectorFolder() const
+{
+    static const std::string none;
+    return m_sector ? m_sector->folder : none;
+}
+
+std::optional<HexNumber> Controller::CurrentHex() const
+{
+    if (!m_sector || !m_place || m_place->sector != m_sector->number)
+        return std::nullopt;
+    return m_place->hex;
+}
+
+frmSector* Controller::SectorWindow() const
+{
+    return IsLoaded(m_sectorWindow) && m_sector ? m_sectorWindow.data() : nullptr;
+}
+
+void Controller::KeepInSector()
+{
+    const std::optional<HexNumber> hex = CurrentHex();
+    SectorSystem* entry = hex ? m_sector->sector.Find(*hex) : nullptr;
+    if (entry != nullptr && entry->system != m_app.system) {
+        const std::optional<SystemCode> code = DecodeSystemCode(entry->code);
+        SetHexSystem(*entry, m_app.system, code ? m_maker.Make(*code) : entry->system);
+        if (frmSector* window = SectorWindow())
+            window->Redraw();
+    }
+    if (frmSector* window = SectorWindow())
+        window->SetCurrentHex(hex);
+}
+
+void Controller::OnSectorWindowClosing()
+{
+    if (QMdiSubWindow* frame = FrameOf(m_sectorWindow))
+        RecordPlacement(*frame, m_app.settings.Sector);
+    m_sector.reset();
+    if (m_main)
+        m_main->EnableSaveSector(false);
 }
 
 } // namespace kelvane

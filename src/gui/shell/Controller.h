@@ -13,6 +13,8 @@
 #include "core/model/Codes.h"
 #include "core/model/OrbitEditing.h"
 #include "core/model/SystemCode.h"
+#include "core/sector/Sector.h"
+#include "core/sector/SystemMaker.h"
 #include "core/settings/modINI.h"
 #include "gui/files/FileCommands.h"
 #include "gui/shell/MousePointer.h"
@@ -30,6 +32,7 @@ class frmForceOrbit;
 class frmInfo;
 class frmOrbitalDisplay;
 class frmQuickOpts;
+class frmSector;
 
 // Carries out what the user asks for: the commands of the menus, toolbar and
 // windows, start-up and shutdown, and the one refresh that ends every change.
@@ -84,6 +87,14 @@ public:
     void NewFromCodeCommand();
     void ExportCommand();
 
+    // The Sector menu (gui/sector/SectorCommands), and a click on a hex of
+    // the Sector window: that hex's system becomes the current system, as
+    // one step, and every view is refreshed.
+    void NewSectorCommand();
+    void OpenSectorCommand();
+    void SaveSectorAsCommand();
+    void OpenHexCommand(HexNumber hex);
+
     // Changes of the current system. Every change of StarSystem, and of the
     // CurrentFileName and DisplayBackColor that go with it, passes through
     // one of these, and each of them through ChangeSystem: the one place
@@ -102,6 +113,13 @@ public:
     // current file and the caption shows the name; on any other outcome
     // neither changes, though a damaged file may have stored some fields.
     FileResult ChangeByLoading(const std::string& path);
+    // The system of an occupied hex of the open sector, as the sector now
+    // holds it, becomes the current system, standing in that hex: its file is
+    // the hex's CCRR.KVN in the sector's folder (none for a sector not saved
+    // yet), its code the hex's while it is as generated. From then on every
+    // change of the system and its undoing is kept in the sector too, until
+    // New, New from Code or a load puts another system in its place.
+    void ChangeToSectorHex(HexNumber hex);
 
     // A completed Save As: the file becomes the current file and the caption
     // is written anew. The system itself does not change.
@@ -144,6 +162,24 @@ public:
     FileDialogs& Dialogs();
     void SetDialogs(std::unique_ptr<FileDialogs> dialogs);
 
+    // The open sector, shown in the Sector window: made or opened in place of
+    // any other, and closed with its window. Opening one is no change of the
+    // current system. folder is where it was read from, empty for a new one.
+    void ShowSector(Sector sector, std::string folder);
+    // A completed Save Sector As into folder: the sector lives there now, and
+    // so does the file of the current system if it is the sector's.
+    void RecordSavedSector(const std::string& folder);
+    // The open sector, or null; its folder, empty when it has none.
+    const Sector* CurrentSector() const;
+    const std::string& SectorFolder() const;
+    // The hex of the open sector that the current system stands in, if any.
+    std::optional<HexNumber> CurrentHex() const;
+    // The Sector window while a sector is open; else null.
+    frmSector* SectorWindow() const;
+    // What the last New Sector made, which the next one proposes.
+    const SectorRequest& LastSectorRequest() const { return m_lastSectorRequest; }
+    void SetLastSectorRequest(const SectorRequest& request) { m_lastSectorRequest = request; }
+
     // The Force Orbit dialog, once it has been opened; else null.
     frmForceOrbit* ForceOrbitDialog() const;
 
@@ -173,6 +209,10 @@ private:
     void OnOrbitDisplayCombo(OrbitDisplayStyle style);
     void OnContainsPopupAsked(int n, const QPoint& globalPosition);
     void OnEnvironmentPopupAsked(int n, const QPoint& globalPosition);
+    // Puts the current system into the open sector when it stands in one of
+    // its hexes, and shows the sector's map and current hex as they now are.
+    void KeepInSector();
+    void OnSectorWindowClosing();
 
     AppState m_app;
     modINI m_ini;
@@ -192,6 +232,22 @@ private:
     // no edit of the user's.
     bool m_refreshing = false;
     FileDialogs::ExportChoice m_lastExport;
+
+    // The open sector with the number it was given when made or opened.
+    struct OpenSector {
+        Sector sector;
+        std::string folder;
+        int number = 0;
+    };
+    std::unique_ptr<OpenSector> m_sector;
+    int m_sectorsOpened = 0;
+    // Where the current system stands; a place in a sector that is no longer
+    // open names a number no open sector has.
+    std::optional<SectorPlace> m_place;
+    QPointer<frmSector> m_sectorWindow;
+    SectorRequest m_lastSectorRequest;
+    // Makes a hex's system from its code, to tell an edited system.
+    SystemMaker m_maker;
 };
 
 } // namespace kelvane

@@ -10,17 +10,29 @@
 #include "core/model/Codes.h"
 #include "core/model/StarSystem.h"
 #include "core/model/SystemCode.h"
+#include "core/sector/HexGrid.h"
 
 namespace kelvane {
 
+// Where the current system stands in a sector: the sector, by the number the
+// program gave it when it was made or opened, and the hex.
+struct SectorPlace {
+    int sector = 0;
+    HexNumber hex;
+
+    bool operator==(const SectorPlace&) const = default;
+};
+
 // The part of the program's state that a change of the system touches: the
 // system, the file it was last loaded from or saved to, the background of
-// its drawings, and its code while it is as generated. About a kilobyte.
+// its drawings, its code while it is as generated, and the hex it stands in
+// while it is a sector's. About a kilobyte.
 struct SystemSnapshot {
     StarSystem system;
     std::string CurrentFileName;
     Colour DisplayBackColor = 0;
     std::optional<SystemCode> code;
+    std::optional<SectorPlace> place;
 
     bool operator==(const SystemSnapshot&) const = default;
 };

@@ -88,6 +88,7 @@ mdiMain::mdiMain(const AppState& app) : m_app(app)
     CreateFileMenu();
     CreateEditMenu();
     CreateOptionsMenu();
+    CreateSectorMenu();
     CreateWindowMenu();
     CreateHelpMenu();
     CreatePopupMenus();
@@ -330,6 +331,22 @@ void mdiMain::CreateOptionsMenu()
     });
     connect(options, &QMenu::aboutToShow, this,
             [this] { UpdateCheckmarks(CheckmarkMoment::OptionsMenuOpens); });
+}
+
+void mdiMain::CreateSectorMenu()
+{
+    QMenu* sector = AddMenu(this, menuBar(), nullptr, "mnuSectorMenu", QStringLiteral("&Sector"));
+    connect(AddItem(sector, "mnuSectorNew", QStringLiteral("&New Sector...")), &QAction::triggered, this,
+            &mdiMain::NewSectorRequested);
+    connect(AddItem(sector, "mnuSectorOpen", QStringLiteral("&Open Sector...")), &QAction::triggered, this,
+            &mdiMain::OpenSectorRequested);
+    m_saveSector = AddItem(sector, "mnuSectorSaveAs", QStringLiteral("Save Sector &As..."));
+    connect(m_saveSector, &QAction::triggered, this, &mdiMain::SaveSectorAsRequested);
+}
+
+void mdiMain::EnableSaveSector(bool enabled)
+{
+    m_saveSector->setEnabled(enabled);
 }
 
 void mdiMain::CreateWindowMenu()

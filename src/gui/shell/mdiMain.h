@@ -54,6 +54,8 @@ public:
     // enabled; an empty code shows nothing and disables the item.
     void ShowSystemCode(const QString& code);
     void EnableCopyText(bool enabled);
+    // Save Sector As, which needs an open sector.
+    void EnableSaveSector(bool enabled);
 
 signals:
     void NewSystemRequested();
@@ -87,6 +89,9 @@ signals:
     void CopyCodeRequested();
     void NewFromCodeRequested();
     void ExportRequested();
+    void NewSectorRequested();
+    void OpenSectorRequested();
+    void SaveSectorAsRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -97,6 +102,7 @@ private:
     void CreateFileMenu();
     void CreateEditMenu();
     void CreateOptionsMenu();
+    void CreateSectorMenu();
     void CreateWindowMenu();
     void CreateHelpMenu();
     void CreatePopupMenus();
@@ -129,6 +135,7 @@ private:
     QAction* m_redo = nullptr;
     QAction* m_copyText = nullptr;
     QAction* m_copyCode = nullptr;
+    QAction* m_saveSector = nullptr;
     QLabel* m_systemCode = nullptr;
 };
 

@@ -29,10 +29,11 @@ AppSettings Unusual()
                   {},
                   {},
                   {},
+                  {},
                   {}};
     std::int32_t corner = 100;
     std::int16_t state = 0;
-    for (WindowPlacement* p : {&s.Main, &s.Info, &s.Elements, &s.Orbit, &s.Quick})
+    for (WindowPlacement* p : {&s.Main, &s.Info, &s.Elements, &s.Orbit, &s.Quick, &s.Sector})
         *p = {state++, corner++, -(corner++), corner++, corner++ * 1000};
     return s;
 }
@@ -67,6 +68,7 @@ TEST_F(SettingsStore, FirstStartKeepsTheDefaultsAndWritesEveryKeyInOrder)
               "ElementsCorner4=0\r\n"
               "OrbitState=-1\r\nOrbitCorner1=0\r\nOrbitCorner2=0\r\nOrbitCorner3=0\r\nOrbitCorner4=0\r\n"
               "QuickState=-1\r\nQuickCorner1=0\r\nQuickCorner2=0\r\nQuickCorner3=0\r\nQuickCorner4=0\r\n"
+              "SectorState=-1\r\nSectorCorner1=0\r\nSectorCorner2=0\r\nSectorCorner3=0\r\nSectorCorner4=0\r\n"
               "\r\n[Options]\r\nLifeSupport=2\r\nBiozone=1\r\nOrbitDisplay=1\r\nVisibleOrbits=-1\r\n"
               "ColorText=-1\r\nSwapBW=-1\r\nWhiteOrbits=0\r\nOrbitPenWidth=1\r\n");
 }
@@ -90,6 +92,36 @@ TEST_F(SettingsStore, RoundTripsEveryFieldRewritesKeysInPlaceOrLeavesTheFileWhol
     EXPECT_EQ(ReadBytes(locked), "[Options]\r\nLifeSupport=1\r\n");
     EXPECT_EQ(std::filesystem::status(locked).permissions(), std::filesystem::perms(0444));
     EXPECT_EQ(folder.Count(), 3);
+}
+
+// A file written before the Sector window existed keeps every line where it
+// was; the Sector keys join the end of its Windows section.
+TEST_F(SettingsStore, TheSectorKeysFollowTheKeysOfAnOlderFile)
+{
+    AppSettings older = Unusual();
+    older.Sector = {};
+    SaveSettings(older, ini, path);
+    std::string text = ReadBytes(path);
+    const std::size_t sector = text.find("SectorState=");
+    const std::size_t options = text.find("\r\n[Options]");
+    ASSERT_TRUE(sector != std::string::npos && options != std::string::npos);
+    text.erase(sector, options - sector);
+    WriteBytes(path, text);
+    EXPECT_EQ(Load(Unusual()).Sector, Unusual().Sector);
+
+    SaveSettings(Unusual(), ini, path);
+    const std::string again = ReadBytes(path);
+    const WindowPlacement& p = Unusual().Sector;
+    const std::string keys =
+        "SectorState=" + std::to_string(p.State) + "\r\nSectorCorner1=" + std::to_string(p.Corner1) +
+        "\r\nSectorCorner2=" + std::to_string(p.Corner2) + "\r\nSectorCorner3=" + std::to_string(p.Corner3) +
+        "\r\nSectorCorner4=" + std::to_string(p.Corner4) + "\r\n";
+    EXPECT_EQ(again.substr(0, again.find("QuickCorner4=")), text.substr(0, text.find("QuickCorner4=")));
+    EXPECT_NE(again.find("QuickCorner4=" + std::to_string(Unusual().Quick.Corner4) + "\r\n" + keys +
+                         "\r\n[Options]"),
+              std::string::npos)
+        << again;
+    EXPECT_EQ(Load(), Unusual());
 }
 
 TEST_F(SettingsStore, ReadsHandEditedFilesAndKeepsWhatTheyLackOrCannotHold)

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <set>
+#include <string>
+#include <string_view>
+
+#include "core/files/FileResult.h"
+#include "core/sector/Sector.h"
+
+namespace kelvane {
+
+// A sector's folder, as kelvane-cli sector and the program's Save Sector As
+// write it and Open Sector reads it:
+//
+//   CCRR.KVN     one system file per occupied hex, as Save As writes it
+//   sector.svg   the map
+//   sector.pdf   the book: the map, then a report page per system
+//   sector.json  the index (SectorFile.h), written last: a folder with an
+//                index holds a whole sector
+inline constexpr char SectorMapFileName[] = "sector.svg";
+inline constexpr char SectorBookFileName[] = "sector.pdf";
+
+// "0312.KVN", the system file of a hex.
+std::string HexFileName(HexNumber hex);
+
+// What a folder holds, seen by a writer of sectors.
+struct SectorFolderContents {
+    // Why no sector may be written there, or empty text when one may: the
+    // folder is missing, empty, or holds nothing but a sector's files.
+    std::string refusal;
+    // The files of an earlier sector in it.
+    std::set<std::string> sectorFiles;
+};
+
+SectorFolderContents InspectSectorFolder(const std::string& folder);
+
+// Where writing a sector's folder stopped and why; both empty when it did
+// not stop.
+struct SectorFolderResult {
+    std::string path;
+    std::string reason;
+
+    bool Ok() const { return reason.empty(); }
+};
+
+// Writes sector into folder (made when missing, its parent must exist), with
+// book as its sector.pdf: each system's file with the system as the sector
+// holds it, in the user's decimal separator, then the map, the book and the
+// index. An earlier sector's files are replaced, and its system files for
+// hexes this sector leaves empty removed; its index goes first, so that
+// should a file fail, no index names a folder half old and half new. A folder
+// InspectSectorFolder refuses is left untouched. Every file goes through the
+// safe writer. The same sector, separator and book give the same bytes.
+SectorFolderResult WriteSectorFolder(const Sector& sector, const std::string& folder, char decimalSeparator,
+                                     std::string_view book);
+
+// Reads the sector of a folder into sector, replacing all of it: the index,
+// then each listed hex's system file, which gives the hex its system as it
+// is (edited or not; SetHexSystem). Other files are not looked at. Returns
+// Done, or what stopped it with the file's name first ("sector.json: \"width\"
+// is missing", "0304.KVN: No such file or directory", "0304.KVN: line 21:
+// ..."): CannotAccess for a file that cannot be read, BadContent for one
+// whose content is wrong, NotKelvaneFile for a system file of neither kind.
+// sector is then unchanged.
+FileResult ReadSectorFolder(const std::string& folder, char decimalSeparator, Sector& sector);
+
+} // namespace kelvane

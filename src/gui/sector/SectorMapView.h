@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <QPointF>
+#include <optional>
+
+#include "core/sector/HexGrid.h"
+#include "core/sector/Sector.h"
+#include "core/sector/SectorMap.h"
+
+namespace kelvane {
+
+// The Sector window's map: the sector drawn as its sector.svg is, by
+// DrawSectorMap and PaintSectorMap, in a view that zooms and pans. It opens
+// with the whole map fitted in; the wheel (or + and -) zooms about the
+// pointer (a map narrower or lower than the view stays in its middle that
+// way), up to a hex 400 pixels across, and 0 fits the map again; the
+// scroll bars, the arrow keys and dragging with the left button pan. A click
+// on an occupied hex reports it; the current hex is outlined; hovering a hex
+// shows its number, and for a system its name and star, as a tool tip.
+class SectorMapView final : public QAbstractScrollArea {
+    Q_OBJECT
+
+public:
+    // The most pixels per logical unit: a hex 400 pixels across.
+    static constexpr double MaxScale = 2.0;
+
+    explicit SectorMapView(QWidget* parent = nullptr);
+
+    // Shows sector, which must outlive the view or be replaced first; null
+    // shows nothing. The map is fitted into the view.
+    void SetSector(const Sector* sector);
+    // Draws the map again after the sector's systems changed; the view stays
+    // where it is.
+    void Redraw();
+    // The hex outlined as the current system's; none for no outline.
+    void SetCurrentHex(std::optional<HexNumber> hex);
+    std::optional<HexNumber> CurrentHex() const { return m_current; }
+
+    // Pixels of the view per logical unit of the map.
+    double Scale() const { return m_scale; }
+    bool IsFitted() const { return m_fitted; }
+    // Zooms by factor about a point of the viewport, within the fitted
+    // scale and MaxScale.
+    void ZoomAt(double factor, const QPointF& at);
+    void Fit();
+
+    // Where a hex's centre shows in the viewport, and the hex under a point
+    // of it (none outside the grid).
+    QPointF HexCentre(HexNumber hex) const;
+    std::optional<HexNumber> HexAt(const QPointF& position) const;
+    // The tool tip of a hex: "0304 Kelvaris: Yellow (G), Main Sequence (V)",
+    // or "0305: no system".
+    QString HexToolTip(HexNumber hex) const;
+
+signals:
+    // An occupied hex was clicked.
+    void HexClicked(kelvane::HexNumber hex);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+
+private:
+    double FitScale() const;
+    // The map's size at the current scale, in pixels.
+    QSizeF ContentSize() const;
+    // Where the map's whole area lies in the viewport.
+    QRectF Target() const;
+    void UpdateScrollBars();
+
+    const Sector* m_sector = nullptr;
+    SectorMap m_map;
+    HexGrid m_grid{0, 0};
+    std::optional<HexNumber> m_current;
+    double m_scale = 1;
+    bool m_fitted = true;
+    // A left-button press: where it was and the scroll bars then, and
+    // whether it has moved far enough to be a drag.
+    std::optional<QPoint> m_pressedAt;
+    QPoint m_scrollAtPress;
+    bool m_dragging = false;
+};
+
+} // namespace kelvane

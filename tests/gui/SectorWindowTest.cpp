@@ -1,0 +1,442 @@
+#include <QRegularExpression>
+
+#include "GuiTestSupport.h"
+#include "core/files/SystemFile.h"
+#include "core/sector/SectorFile.h"
+#include "core/sector/SectorFolder.h"
+#include "core/sector/SectorGeneration.h"
+#include "gui/files/FileCommands.h"
+#include "gui/sector/SectorMapView.h"
+#include "gui/sector/frmNewSector.h"
+#include "gui/sector/frmSector.h"
+#include "gui/views/frmInfo.h"
+
+namespace kelvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Answers the Sector menu's dialogs from a script and notes what they were
+// asked and said.
+class SectorDialogs final : public FileDialogs {
+public:
+    std::optional<QString> ChooseOpen(const QString&, const QString&) override { return std::nullopt; }
+    std::optional<QString> ChooseSave(const QString&, const QString&) override { return std::nullopt; }
+    QMessageBox::StandardButton AskOverwrite(const QString& text) override
+    {
+        questions << text;
+        return overwrite;
+    }
+    void ShowLoadError(const QString&) override {}
+    std::optional<SectorRequest> AskNewSector(const SectorRequest& proposed) override
+    {
+        proposals.push_back(proposed);
+        return request;
+    }
+    std::optional<QString> ChooseSectorFolder(bool save, const QString& proposed) override
+    {
+        folderProposals << (save ? "save " : "open ") + proposed;
+        return folder;
+    }
+    void ShowSectorError(const QString& text) override { errors << text; }
+
+    std::optional<SectorRequest> request;
+    std::vector<SectorRequest> proposals;
+    std::optional<QString> folder;
+    QMessageBox::StandardButton overwrite = QMessageBox::Yes;
+    QStringList questions, folderProposals, errors;
+};
+
+const SectorOptions Small{5, 6, 5, 0.6, LifeSupportLevel::Good, BiozoneWidth::Double};
+
+struct SectorWindow : ::testing::Test, test::Program {
+    SectorWindow() { controller.SetDialogs(std::unique_ptr<FileDialogs>(dialogs)); }
+
+    QAction* Item(const char* name) { return Find(QLatin1String(name)); }
+    void NewSector(const SectorOptions& options)
+    {
+        dialogs->request = SectorRequest{options, false};
+        Item("mnuSectorNew")->trigger();
+    }
+    void OpenSector(const fs::path& folder)
+    {
+        dialogs->folder = QString::fromStdString(folder.string());
+        Item("mnuSectorOpen")->trigger();
+    }
+    void SaveSector(const fs::path& folder)
+    {
+        dialogs->folder = QString::fromStdString(folder.string());
+        Item("mnuSectorSaveAs")->trigger();
+    }
+    SectorMapView* View() { return controller.SectorWindow()->MapView(); }
+    // A click on the hex as it shows in the window.
+    void Click(HexNumber hex)
+    {
+        QTest::mouseClick(View()->viewport(), Qt::LeftButton, {}, View()->HexCentre(hex).toPoint());
+    }
+    QString UndoText() { return Item("mnuEditUndo")->text(); }
+    const SectorSystem& Entry(HexNumber hex) { return *controller.CurrentSector()->At(hex); }
+    const AppState& App() { return controller.State(); }
+    // An occupied hex whose system has a planet, and that planet's orbit.
+    std::pair<HexNumber, int> HexWithAPlanet()
+    {
+        for (const SectorSystem& entry : controller.CurrentSector()->systems)
+            for (int n = 1; n <= StarSystem::OrbitCount; ++n)
+                if (IsEnvironment(entry.system.Orbit(n).Type) && entry.system.Orbit(n).Type != TypeEnvGood)
+                    return {entry.hex, n};
+        ADD_FAILURE() << "no planet in the sector";
+        return {};
+    }
+    std::string Run(const std::string& arguments)
+    {
+        const std::string command = std::string("env -u DISPLAY QT_QPA_PLATFORM=offscreen LC_ALL=C ") +
+                                    KELVANE_CLI_PATH + " " + arguments + " 2>&1";
+        std::string out;
+        if (FILE* pipe = ::popen(command.c_str(), "r")) {
+            char buffer[4096];
+            for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+                out.append(buffer, n);
+            EXPECT_EQ(::pclose(pipe), 0) << out;
+        }
+        return out;
+    }
+    std::map<std::string, std::string> Files(const fs::path& folder)
+    {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : fs::directory_iterator(folder))
+            files[entry.path().filename().string()] = test::ReadFile(entry.path());
+        return files;
+    }
+
+    fs::path dir = own.path().toStdString();
+    SectorDialogs* dialogs = new SectorDialogs; // owned by the controller
+};
+
+// New Sector's own dialog: it proposes what was made last (random seed at
+// first) with the options' Life Support and Bio Zone, refuses a seed that is
+// no 64-bit number, and makes the sector it was asked for.
+TEST_F(SectorWindow, NewSectorThroughItsDialog)
+{
+    controller.SetDialogs(std::make_unique<QtFileDialogs>(main));
+    EXPECT_FALSE(Item("mnuSectorSaveAs")->isEnabled());
+    Settings().LifeSupport = LifeSupportLevel::Good;
+    Settings().Biozone = BiozoneWidth::Double;
+    const StarSystem system = App().system;
+
+    test::WhenModal<frmNewSector>([&](frmNewSector* dialog) {
+        EXPECT_EQ(Find<QSpinBox>("spnWidth", dialog)->value(), 8);
+        EXPECT_EQ(Find<QSpinBox>("spnHeight", dialog)->value(), 10);
+        EXPECT_EQ(Find<QDoubleSpinBox>("spnDensity", dialog)->value(), 0.5);
+        EXPECT_EQ(Find<QLabel>("lblGeneration", dialog)->text(), "Life Support Good, Bio Zone Double");
+        auto* seed = Find<QLineEdit>("txtSeed", dialog);
+        EXPECT_FALSE(seed->isEnabled());
+        Find<QCheckBox>("chkRandomSeed", dialog)->click();
+        EXPECT_TRUE(seed->isEnabled());
+        Find<QSpinBox>("spnWidth", dialog)->setValue(6);
+        Find<QSpinBox>("spnHeight", dialog)->setValue(5);
+        Find<QDoubleSpinBox>("spnDensity", dialog)->setValue(0.6);
+        for (const char* wrong : {"18446744073709551616", "-1", "5x", ""}) {
+            seed->setText(QLatin1String(wrong));
+            Find<QPushButton>("Okay", dialog)->click();
+            EXPECT_TRUE(dialog->isVisible()) << wrong;
+            EXPECT_TRUE(Find<QLabel>("lblError", dialog)->isVisibleTo(dialog)) << wrong;
+        }
+        seed->setText("5");
+        Find<QPushButton>("Okay", dialog)->click();
+    });
+    Item("mnuSectorNew")->trigger();
+    ASSERT_NE(controller.CurrentSector(), nullptr);
+    EXPECT_EQ(*controller.CurrentSector(), GenerateSector(Small));
+    EXPECT_EQ(controller.SectorWindow()->windowTitle(),
+              QString::fromStdString(SectorTitle(GenerateSector(Small))));
+    EXPECT_TRUE(Item("mnuSectorSaveAs")->isEnabled());
+    auto* windows = Find<QMenu>("mnuWindow");
+    emit windows->aboutToShow();
+    EXPECT_EQ(windows->actions().last()->text(), "&5 " + controller.SectorWindow()->windowTitle());
+    // Making a sector is no change of the current system.
+    EXPECT_EQ(App().system, system);
+    EXPECT_EQ(controller.History().UndoCount(), 0);
+
+    // The next proposal is what was made; a random seed makes another sector.
+    test::WhenModal<frmNewSector>([&](frmNewSector* dialog) {
+        EXPECT_EQ(Find<QSpinBox>("spnWidth", dialog)->value(), 6);
+        EXPECT_EQ(Find<QLineEdit>("txtSeed", dialog)->text(), "5");
+        Find<QCheckBox>("chkRandomSeed", dialog)->click();
+        Find<QPushButton>("Okay", dialog)->click();
+    });
+    Item("mnuSectorNew")->trigger();
+    EXPECT_NE(controller.CurrentSector()->options.seed, 5u);
+    EXPECT_EQ(controller.CurrentSector()->options.width, 6);
+    test::WhenModal<frmNewSector>(
+        [&](frmNewSector* dialog) { Find<QPushButton>("Cancel", dialog)->click(); });
+    const Sector before = *controller.CurrentSector();
+    Item("mnuSectorNew")->trigger();
+    EXPECT_EQ(*controller.CurrentSector(), before);
+}
+
+// A click on a system makes it the current system as one step; every change
+// of it, and the undoing of the change, is kept in the sector, and Save
+// Sector As writes it as it is.
+TEST_F(SectorWindow, AClickedSystemIsCurrentAndItsEditsAreKeptInTheSector)
+{
+    NewSector(Small);
+    ASSERT_NE(controller.SectorWindow(), nullptr);
+    const auto [hex, orbit] = HexWithAPlanet();
+    const SectorSystem made = Entry(hex);
+    const StarSystem first = App().system;
+    const HexGrid grid = controller.CurrentSector()->Grid();
+    HexNumber empty{0, 0};
+    for (int c = 1; c <= grid.Width() && empty.column == 0; ++c)
+        for (int r = 1; r <= grid.Height() && empty.column == 0; ++r)
+            if (controller.CurrentSector()->At({c, r}) == nullptr)
+                empty = {c, r};
+    ASSERT_NE(empty.column, 0);
+
+    // An empty hex is no system to open.
+    Click(empty);
+    EXPECT_EQ(controller.History().UndoCount(), 0);
+    const QString step =
+        "Hex " + QString::fromStdString(hex.Text()) + " (" + QString::fromStdString(made.name) + ")";
+    Click(hex);
+    EXPECT_EQ(App().system, made.system);
+    EXPECT_EQ(App().CurrentFileName, "");
+    EXPECT_EQ(UndoText(), "&Undo " + step);
+    EXPECT_EQ(controller.OrbitalDisplay()->windowTitle(),
+              "Orbital Display (" + QString::fromStdString(made.name) + ")");
+    EXPECT_EQ(Find<QLabel>("lblSystemCode")->text(), "System Code: " + QString::fromStdString(made.code));
+    EXPECT_EQ(View()->CurrentHex(), hex);
+    Click(hex);
+    EXPECT_EQ(controller.History().UndoCount(), 1);
+
+    // Hovering shows the hex, and for a system its name and star.
+    const auto tip = [&](HexNumber at) {
+        QHelpEvent help(QEvent::ToolTip, View()->HexCentre(at).toPoint(),
+                        View()->viewport()->mapToGlobal(View()->HexCentre(at).toPoint()));
+        QApplication::sendEvent(View()->viewport(), &help);
+        return QToolTip::text();
+    };
+    EXPECT_EQ(
+        tip(hex),
+        QString::fromStdString(hex.Text() + " " + made.name + ": ") +
+            QString::fromStdString(std::string(StarTypeName(made.summary.starType, made.summary.starClass))) +
+            ", " + QString::fromStdString(std::string(StarClassName(made.summary.starClass))));
+    EXPECT_EQ(tip(empty), QString::fromStdString(empty.Text()) + ": no system");
+
+    // A popup item and a new name, through the Information window.
+    auto* info = controller.Info();
+    QTest::mouseRelease(Find<QLabel>(QStringLiteral("EnvironmentLabel_%1").arg(orbit - 1), info),
+                        Qt::RightButton);
+    auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(popup, nullptr);
+    QTest::mouseClick(popup, Qt::LeftButton, {}, popup->actionGeometry(Find("popEnvGood", popup)).center());
+    auto* name = Find<QLineEdit>("txtInput", info);
+    name->selectAll();
+    QTest::keyClicks(name, "Haven");
+    const StarSystem edited = App().system;
+    EXPECT_EQ(edited.Orbit(orbit).Type, TypeEnvGood);
+    EXPECT_EQ(Entry(hex).system, edited);
+    EXPECT_EQ(Entry(hex).name, "Haven");
+    EXPECT_TRUE(Entry(hex).edited);
+    EXPECT_EQ(Entry(hex).code, made.code);
+    EXPECT_EQ(Entry(hex).summary, SummarizeSystem(edited));
+    EXPECT_TRUE(controller.SectorWindow()->windowTitle().startsWith("Sector 5:"));
+
+    // Undone, the sector has the system as it was; redone, as edited.
+    Item("mnuEditUndo")->trigger();
+    Item("mnuEditUndo")->trigger();
+    EXPECT_EQ(Entry(hex), made);
+    Item("mnuEditRedo")->trigger();
+    Item("mnuEditRedo")->trigger();
+    EXPECT_EQ(Entry(hex).system, edited);
+
+    // New puts another system in the hex's place: the sector keeps Haven,
+    // and a new step changes it no more; undone, the hex is current again.
+    Item("mnuFileNew")->trigger();
+    EXPECT_EQ(View()->CurrentHex(), std::nullopt);
+    Item("mnuFileNewOrbits")->trigger();
+    EXPECT_EQ(Entry(hex).system, edited);
+    Item("mnuEditUndo")->trigger();
+    Item("mnuEditUndo")->trigger();
+    EXPECT_EQ(App().system, edited);
+    EXPECT_EQ(View()->CurrentHex(), hex);
+
+    // Written as kelvane-cli writes a sector, the edited system as it is,
+    // which the current system's file is then; the map stays as it was shown.
+    View()->ZoomAt(2, QPointF(40, 40));
+    const double scale = View()->Scale();
+    SaveSector(dir / "out");
+    EXPECT_EQ(dialogs->errors, QStringList());
+    EXPECT_EQ(View()->Scale(), scale);
+    EXPECT_EQ(View()->CurrentHex(), hex);
+    const fs::path file = dir / "out" / HexFileName(hex);
+    EXPECT_EQ(test::ReadFile(file), SystemFileText(edited, '.'));
+    EXPECT_EQ(App().CurrentFileName, file.string());
+    Sector index;
+    ASSERT_TRUE(ReadSectorFile(dir / "out" / SectorFileName, index).Ok());
+    EXPECT_EQ(index.At(hex)->name, "Haven");
+    EXPECT_TRUE(index.At(hex)->edited);
+    EXPECT_EQ(index.At(hex)->summary, SummarizeSystem(edited));
+    EXPECT_TRUE(controller.SectorWindow()
+                    ->findChild<QLabel*>("lblSectorInfo")
+                    ->text()
+                    .endsWith(QString::fromStdString((dir / "out").string())));
+
+    // Back to the system before the first click: no hex is current.
+    while (controller.History().UndoCount() > 0)
+        Item("mnuEditUndo")->trigger();
+    EXPECT_EQ(App().system, first);
+    EXPECT_EQ(View()->CurrentHex(), std::nullopt);
+    EXPECT_EQ(Entry(hex), made);
+}
+
+// A folder kelvane-cli wrote opens as the sector it holds and is written back
+// byte for byte; a damaged or foreign folder is refused with what is wrong,
+// and so is a folder with other files for saving; a sector already there is
+// replaced only after asking.
+TEST_F(SectorWindow, OpenAndSaveFoldersOfKelvaneCli)
+{
+    Run("sector --seed 7 -o " + (dir / "cli").string());
+    OpenSector(dir / "cli");
+    ASSERT_NE(controller.CurrentSector(), nullptr);
+    const Sector seven = GenerateSector({7, 8, 10, 0.5, LifeSupportLevel::Average, BiozoneWidth::Normal});
+    EXPECT_EQ(*controller.CurrentSector(), seven);
+    EXPECT_EQ(controller.SectorFolder(), (dir / "cli").string());
+    const HexNumber hex = seven.systems[3].hex;
+    Click(hex);
+    EXPECT_EQ(App().CurrentFileName, (dir / "cli" / HexFileName(hex)).string());
+
+    SaveSector(dir / "copy");
+    EXPECT_EQ(dialogs->folderProposals.back(), QString::fromStdString("save " + (dir / "cli").string()));
+    EXPECT_TRUE(Files(dir / "copy") == Files(dir / "cli"));
+    EXPECT_EQ(dialogs->questions, QStringList());
+
+    // Damaged and foreign folders.
+    fs::copy(dir / "cli", dir / "damaged");
+    fs::remove(dir / "damaged" / HexFileName(hex));
+    fs::create_directory(dir / "other");
+    test::WriteFile(dir / "other" / "notes.txt", "mine");
+    OpenSector(dir / "damaged");
+    OpenSector(dir / "other");
+    const QString damaged = QString::fromStdString((dir / "damaged").string());
+    const QString other = QString::fromStdString((dir / "other").string());
+    EXPECT_EQ(dialogs->errors,
+              QStringList({damaged + "\nThis sector cannot be opened.\n" +
+                               QString::fromStdString(HexFileName(hex)) + ": No such file or directory",
+                           other + "\nThis folder holds no sector: it has no sector.json."}));
+    EXPECT_EQ(*controller.CurrentSector(), seven);
+    EXPECT_EQ(controller.SectorFolder(), (dir / "copy").string());
+    EXPECT_EQ(View()->CurrentHex(), hex);
+
+    // Saving: other files refuse the folder; a sector there is replaced
+    // only on Yes.
+    dialogs->errors.clear();
+    SaveSector(dir / "other");
+    EXPECT_EQ(dialogs->errors,
+              QStringList("The sector was not saved.\n" + other +
+                          ": holds other files than a sector's; choose an empty folder or a sector's own"));
+    EXPECT_EQ(Files(dir / "other").size(), 1u);
+    NewSector(Small);
+    dialogs->overwrite = QMessageBox::No;
+    SaveSector(dir / "copy");
+    EXPECT_EQ(dialogs->questions, QStringList(QString::fromStdString((dir / "copy").string()) +
+                                              "\nThis folder holds a sector already. Replace it?"));
+    EXPECT_TRUE(Files(dir / "copy") == Files(dir / "cli"));
+    EXPECT_EQ(controller.SectorFolder(), "");
+    dialogs->overwrite = QMessageBox::Yes;
+    SaveSector(dir / "copy");
+    Sector read;
+    ASSERT_TRUE(ReadSectorFolder((dir / "copy").string(), '.', read).Ok());
+    EXPECT_EQ(read, GenerateSector(Small));
+    EXPECT_EQ(Files(dir / "copy").size(), GenerateSector(Small).systems.size() + 3);
+}
+
+// The wheel zooms about the pointer, within the fitted map and a hex 400
+// pixels across (a map narrower than the view stays in its middle); a drag
+// pans and is no click.
+TEST_F(SectorWindow, ZoomsAboutThePointerAndADragIsNoClick)
+{
+    NewSector({9, 64, 80, 1, LifeSupportLevel::Average, BiozoneWidth::Normal});
+    SectorMapView* view = View();
+    QWidget* port = view->viewport();
+    const double fit = view->Scale();
+    EXPECT_TRUE(view->IsFitted());
+    const QPointF at(port->width() * 0.3, port->height() * 0.6);
+    const auto wheel = [&](int notches) {
+        QWheelEvent event(at, port->mapToGlobal(at), {}, QPoint(0, notches * 120), Qt::NoButton, {},
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(port, &event);
+    };
+    wheel(6);
+    EXPECT_NEAR(view->Scale(), fit * std::pow(1.25, 6), 1e-9);
+    EXPECT_FALSE(view->IsFitted());
+    const std::optional<HexNumber> under = view->HexAt(at);
+    ASSERT_TRUE(under);
+    const QPointF shown = view->HexCentre(*under);
+    wheel(2);
+    EXPECT_EQ(view->HexAt(at), under);
+    EXPECT_NEAR(QLineF(view->HexCentre(*under) - at, (shown - at) * 1.5625).length(), 0, 1.5);
+    wheel(40);
+    EXPECT_EQ(view->Scale(), SectorMapView::MaxScale);
+    EXPECT_EQ(view->HexAt(at), under);
+
+    // A drag moves the map with the pointer and opens nothing.
+    const QPoint from = at.toPoint(), to = from + QPoint(-150, -90);
+    const QPointF centre = view->HexCentre(*under);
+    QTest::mousePress(port, Qt::LeftButton, {}, from);
+    QTest::mouseMove(port, from + QPoint(-50, -30));
+    QTest::mouseMove(port, to);
+    QTest::mouseRelease(port, Qt::LeftButton, {}, to);
+    EXPECT_EQ(view->HexCentre(*under), centre + QPointF(to - from));
+    EXPECT_EQ(controller.History().UndoCount(), 0);
+
+    wheel(-80);
+    EXPECT_EQ(view->Scale(), fit);
+    EXPECT_TRUE(view->IsFitted());
+}
+
+// The Sector window's place is kept under keys of its own, after the other
+// windows' keys; closing the window closes the sector and keeps its place.
+TEST(SectorPlacement, KeptAcrossRunsUnderItsOwnKeys)
+{
+    QTemporaryDir folder;
+    const std::filesystem::path ini = folder.filePath("kelvane.ini").toStdString();
+    const QRect place(25, 35, 500, 400);
+    const auto newSector = [](test::Program& p) {
+        auto* dialogs = new SectorDialogs;
+        dialogs->request = SectorRequest{Small, false};
+        p.controller.SetDialogs(std::unique_ptr<FileDialogs>(dialogs));
+        p.Find("mnuSectorNew")->trigger();
+        return p.controller.FrameOf(p.controller.SectorWindow());
+    };
+    {
+        test::Program first(folder.path());
+        EXPECT_EQ(first.controller.SectorWindow(), nullptr);
+        newSector(first)->setGeometry(place);
+        first.main->close();
+    }
+    const std::string text = test::ReadFile(ini);
+    const QString keys =
+        QStringLiteral("QuickCorner4=[-0-9]+\r\nSectorState=0\r\nSectorCorner1=%1\r\n"
+                       "SectorCorner2=%2\r\nSectorCorner3=%3\r\nSectorCorner4=%4\r\n\r\n\\[Options\\]")
+            .arg(place.y() * 15)
+            .arg(place.x() * 15)
+            .arg(place.height() * 15)
+            .arg(place.width() * 15);
+    EXPECT_TRUE(QString::fromStdString(text).contains(QRegularExpression(keys))) << text;
+    {
+        test::Program second(folder.path());
+        // No sector at start: no window, and its keys stay as they were.
+        EXPECT_EQ(second.main->ClientArea()->subWindowList().size(), 4);
+        QMdiSubWindow* frame = newSector(second);
+        EXPECT_EQ(frame->geometry(), place);
+        EXPECT_EQ(second.main->findChild<QAction*>("mnuSectorSaveAs")->isEnabled(), true);
+        frame->setGeometry(place.translated(10, 20));
+        frame->close();
+        EXPECT_EQ(second.controller.CurrentSector(), nullptr);
+        EXPECT_FALSE(second.main->findChild<QAction*>("mnuSectorSaveAs")->isEnabled());
+        EXPECT_EQ(newSector(second)->geometry(), place.translated(10, 20));
+    }
+}
+
+} // namespace
+} // namespace kelvane
