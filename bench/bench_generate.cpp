@@ -5,6 +5,7 @@
 
 #include "core/AppState.h"
 #include "core/export/SystemCsv.h"
+#include "core/model/SystemCode.h"
 #include "core/model/modGenerate.h"
 
 namespace kelvane {
@@ -60,7 +61,7 @@ void BM_CsvRows(benchmark::State& state)
     std::string out;
     std::uint64_t number = 0;
     for (auto _ : state) {
-        AppendCsvRows(out, systems[number % systems.size()], number + 1);
+        AppendCsvRows(out, systems[number % systems.size()], number + 1, "4G3G-6FVE");
         ++number;
         if (out.size() > (1u << 20))
             out.clear();
@@ -69,7 +70,8 @@ void BM_CsvRows(benchmark::State& state)
 }
 BENCHMARK(BM_CsvRows);
 
-// What `kelvane-cli new --format csv` does per system, short of the write.
+// What `kelvane-cli new --format csv` does per system, short of the write:
+// the system, its code and its rows.
 void BM_GenerateAndCsv(benchmark::State& state)
 {
     AppState app;
@@ -78,7 +80,10 @@ void BM_GenerateAndCsv(benchmark::State& state)
     std::uint64_t number = 0;
     for (auto _ : state) {
         GenerateSystem(app);
-        AppendCsvRows(out, app.system, ++number);
+        ++number;
+        const std::string code =
+            EncodeSystemCode(BatchSystemCode(1, number, LifeSupportLevel::Average, BiozoneWidth::Normal));
+        AppendCsvRows(out, app.system, number, code);
         if (out.size() > (1u << 20))
             out.clear();
     }

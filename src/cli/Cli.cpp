@@ -19,8 +19,9 @@ struct Synopsis {
 
 constexpr Synopsis Synopses[] = {
     {"new", "[--count N] [--seed S] [--life-support 1-4] [--biozone 1-3]",
-     "[--format text|json|csv|kvn] [-o FILE|DIR]"},
-    {"show", "FILE [--format text|json|csv|kvn]", ""},
+     "[--format text|json|csv|md|kvn] [-o FILE|DIR]"},
+    {"new", "--code CODE [--format text|json|csv|md|kvn] [-o FILE]", ""},
+    {"show", "FILE [--format text|json|csv|md|kvn]", ""},
     {"convert", "IN OUT", ""},
     {"render", "FILE -o OUT.png|OUT.svg [--style arced|complete|flat] [--size PX]",
      "[--orbit-lines on|off] [--white-orbits on|off] [--thick-orbits on|off]"},

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "cli/CliSupport.h"
+#include "core/model/StarSystem.h"
 
 namespace kelvane {
 
@@ -12,10 +13,11 @@ namespace kelvane {
 // returns the exit code; a wrong command line throws UsageError.
 
 // new [--count N] [--seed S] [--life-support 1-4] [--biozone 1-3]
-//     [--format text|json|csv|kvn] [-o FILE|DIR]
+//     [--format text|json|csv|md|kvn] [-o FILE|DIR]
+// new --code CODE [--format text|json|csv|md|kvn] [-o FILE]
 int NewCommand(const Arguments& arguments);
 
-// show FILE [--format text|json|csv|kvn]: FILE loaded into an empty system
+// show FILE [--format text|json|csv|md|kvn]: FILE loaded into an empty system
 // as the program's Load does, printed on standard output.
 int ShowCommand(const Arguments& arguments);
 
@@ -24,8 +26,16 @@ int ShowCommand(const Arguments& arguments);
 int ConvertCommand(const Arguments& arguments);
 
 // The ways a system is printed; Kvn is the system file's tagged text.
-enum class SystemFormat { Text, Json, Csv, Kvn };
+enum class SystemFormat { Text, Json, Csv, Markdown, Kvn };
 SystemFormat ParseSystemFormat(std::string_view text, bool withKvn);
+
+// One system in format appended to out: number fills the first column of
+// CSV, code (empty when the system has none) its own field, column or line;
+// jsonIndent indents a JSON object, which ends without a newline; first says
+// whether it is the output's first system (text and Markdown put an empty
+// line between systems). The CSV header is the caller's.
+void AppendSystem(std::string& out, SystemFormat format, const StarSystem& system, std::uint64_t number,
+                  std::string_view code, char separator, int jsonIndent, bool first);
 
 // DIR/system-0001.KVN and so on: at least four digits.
 std::string NumberedSystemFile(const std::string& folder, std::uint64_t number);

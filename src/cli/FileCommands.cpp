@@ -18,9 +18,31 @@ SystemFormat ParseSystemFormat(std::string_view text, bool withKvn)
         return SystemFormat::Json;
     if (text == "csv")
         return SystemFormat::Csv;
+    if (text == "md")
+        return SystemFormat::Markdown;
     if (text == "kvn" && withKvn)
         return SystemFormat::Kvn;
     throw UsageError{"--format: unknown format '" + std::string(text) + "'"};
+}
+
+void AppendSystem(std::string& out, SystemFormat format, const StarSystem& system, std::uint64_t number,
+                  std::string_view code, char separator, int jsonIndent, bool first)
+{
+    switch (format) {
+    case SystemFormat::Csv: AppendCsvRows(out, system, number, code); break;
+    case SystemFormat::Json: AppendJson(out, system, code, jsonIndent); break;
+    case SystemFormat::Text:
+        if (!first)
+            out += '\n';
+        AppendText(out, system, code, separator);
+        break;
+    case SystemFormat::Markdown:
+        if (!first)
+            out += '\n';
+        AppendMarkdown(out, system, code, separator);
+        break;
+    case SystemFormat::Kvn: out += SystemFileText(system, separator); break;
+    }
 }
 
 int ShowCommand(const Arguments& arguments)
@@ -45,20 +67,14 @@ int ShowCommand(const Arguments& arguments)
     if (!LoadSystemArgument(app, path))
         return ExitFailure;
 
+    // A loaded system has no code: files do not keep one.
     Output output("");
     std::string& out = output.Buffer();
-    switch (format) {
-    case SystemFormat::Text: AppendText(out, app.system, separator); break;
-    case SystemFormat::Json:
-        AppendJson(out, app.system, 0);
-        out += '\n';
-        break;
-    case SystemFormat::Csv:
+    if (format == SystemFormat::Csv)
         AppendCsvHeader(out);
-        AppendCsvRows(out, app.system, 1);
-        break;
-    case SystemFormat::Kvn: out += SystemFileText(app.system, separator); break;
-    }
+    AppendSystem(out, format, app.system, 1, "", separator, 0, true);
+    if (format == SystemFormat::Json)
+        out += '\n';
     if (!output.Close())
         return ReportFailure(output.Name(), output.Error());
     return ExitOk;

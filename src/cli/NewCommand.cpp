@@ -1,3 +1,4 @@
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -6,26 +7,46 @@
 #include "core/export/SystemCsv.h"
 #include "core/export/SystemWriters.h"
 #include "core/files/SystemFile.h"
+#include "core/model/SystemCode.h"
 #include "core/model/modGenerate.h"
 
 namespace kelvane {
 
 namespace {
 
+// A run without --seed draws one of this many bits: every system still gets a
+// code, and the code stays short.
+constexpr int DrawnSeedBits = 40;
+
 struct NewOptions {
     std::uint64_t count = 1;
     std::optional<std::uint64_t> seed;
     LifeSupportLevel lifeSupport = LifeSupportLevel::Average;
     BiozoneWidth biozone = BiozoneWidth::Normal;
+    std::optional<SystemCode> code;
     SystemFormat format = SystemFormat::Text;
     std::string outputPath;
 };
 
+SystemCode ParseCode(std::string_view option, std::string_view text)
+{
+    std::string error;
+    const std::optional<SystemCode> code = DecodeSystemCode(text, &error);
+    if (!code)
+        throw UsageError{std::string(option) + ": '" + std::string(text) +
+                         "' is not a system code: " + error};
+    return *code;
+}
+
 NewOptions ParseNewOptions(const Arguments& arguments)
 {
     NewOptions options;
+    std::string generationOption; // the first option that --code leaves no room for
     arguments.ForEach(
         [&](std::string_view name, std::string_view value) {
+            if (name == "--count" || name == "--seed" || name == "--life-support" || name == "--biozone")
+                if (generationOption.empty())
+                    generationOption = std::string(name);
             if (name == "--count")
                 options.count = ParseNumber<std::uint64_t>(name, value, 1, UINT64_MAX);
             else if (name == "--seed")
@@ -37,6 +58,8 @@ NewOptions ParseNewOptions(const Arguments& arguments)
             else if (name == "--biozone")
                 options.biozone = static_cast<BiozoneWidth>(ParseNumber<std::int16_t>(
                     name, value, std::int16_t(BiozoneWidth::Normal), std::int16_t(BiozoneWidth::Triple)));
+            else if (name == "--code")
+                options.code = ParseCode(name, value);
             else if (name == "--format")
                 options.format = ParseSystemFormat(value, true);
             else if (name == "-o" || name == "--output")
@@ -45,23 +68,65 @@ NewOptions ParseNewOptions(const Arguments& arguments)
                 throw UsageError{"unknown option '" + std::string(name) + "'"};
         },
         [](std::string_view text) { throw UsageError{"unexpected argument '" + std::string(text) + "'"}; });
+    // A code fixes the system and its options: nothing else may choose them.
+    if (options.code && !generationOption.empty())
+        throw UsageError{"--code makes one system with the options it holds; " + generationOption +
+                         " cannot go with it"};
     return options;
 }
 
+// One system of the run: its number in the run it came from, and its code
+// as text (empty when it has none).
+using EachSystem =
+    std::function<bool(const StarSystem& system, std::uint64_t number, const std::string& code)>;
+
+// Makes the systems of the run in order and hands each to each, until each
+// says stop. A code makes its one system. Otherwise the systems come from
+// repeated New on one state, seeded by --seed or by a seed drawn now; each
+// system's code names it by that seed and its number, and one beyond the
+// numbers a code can name gets the code of its orbit pass.
+void MakeSystems(const NewOptions& options, const EachSystem& each)
+{
+    if (options.code) {
+        const SystemCode& code = *options.code;
+        each(RegenerateSystem(code), code.kind == SystemCode::Kind::Batch ? code.index : 1,
+             EncodeSystemCode(code));
+        return;
+    }
+    const std::uint64_t seed = options.seed ? *options.seed : RandomSource::EntropySeed(DrawnSeedBits);
+    AppState app;
+    app.settings.LifeSupport = options.lifeSupport;
+    app.settings.Biozone = options.biozone;
+    app.random = std::make_unique<RandomSource>(RandomSource::Deterministic(seed));
+    for (std::uint64_t i = 1; i <= options.count; ++i) {
+        std::string code;
+        if (i <= SystemCode::MaxBatchIndex) {
+            GenerateSystem(app);
+            code = EncodeSystemCode(BatchSystemCode(seed, i, options.lifeSupport, options.biozone));
+        } else if (const std::optional<SystemCode> orbits = GenerateSystemWithCode(app)) {
+            code = EncodeSystemCode(*orbits);
+        }
+        if (!each(app.system, i, code))
+            return;
+    }
+}
+
 // Several systems as system files: one file each in the folder -o names.
-int WriteSystemFiles(AppState& app, const NewOptions& options, char separator)
+int WriteSystemFiles(const NewOptions& options, char separator)
 {
     if (const int prepared = PrepareFolder(options.outputPath); prepared != ExitOk)
         return prepared;
-    for (std::uint64_t i = 1; i <= options.count; ++i) {
-        GenerateSystem(app);
-        const std::string path = NumberedSystemFile(options.outputPath, i);
-        const FileResult saved = SaveSystemFile(app.system, path, separator);
+    int exit = ExitOk;
+    MakeSystems(options, [&](const StarSystem& system, std::uint64_t number, const std::string&) {
+        const std::string path = NumberedSystemFile(options.outputPath, number);
+        const FileResult saved = SaveSystemFile(system, path, separator);
         if (!saved.Ok())
-            return ReportFailure(path, saved.message + "; stopped after writing " + std::to_string(i - 1) +
-                                           " of " + std::to_string(options.count) + " files");
-    }
-    return ExitOk;
+            exit =
+                ReportFailure(path, saved.message + "; stopped after writing " + std::to_string(number - 1) +
+                                        " of " + std::to_string(options.count) + " files");
+        return saved.Ok();
+    });
+    return exit;
 }
 
 } // namespace
@@ -71,17 +136,10 @@ int NewCommand(const Arguments& arguments)
     const NewOptions options = ParseNewOptions(arguments);
     const std::uint64_t count = options.count;
     const SystemFormat format = options.format;
-
-    // Repeated New on one state: the same options, the one source.
-    AppState app;
-    app.settings.LifeSupport = options.lifeSupport;
-    app.settings.Biozone = options.biozone;
-    if (options.seed)
-        app.random = std::make_unique<RandomSource>(RandomSource::Deterministic(*options.seed));
     const char separator = UserDecimalSeparator();
 
     if (format == SystemFormat::Kvn && count > 1 && !options.outputPath.empty())
-        return WriteSystemFiles(app, options, separator);
+        return WriteSystemFiles(options, separator);
 
     Output output(options.outputPath);
     if (!output.Open())
@@ -92,27 +150,18 @@ int NewCommand(const Arguments& arguments)
     if (format == SystemFormat::Json && count > 1)
         out += "[\n";
 
-    for (std::uint64_t i = 1; i <= count; ++i) {
-        GenerateSystem(app);
-        switch (format) {
-        case SystemFormat::Csv: AppendCsvRows(out, app.system, i); break;
-        case SystemFormat::Json:
-            AppendJson(out, app.system, count > 1 ? 2 : 0);
-            out += count > 1 && i < count ? ",\n" : "\n";
-            break;
-        case SystemFormat::Text:
-            if (i > 1)
-                out += '\n';
-            AppendText(out, app.system, separator);
-            break;
-        case SystemFormat::Kvn: out += SystemFileText(app.system, separator); break;
-        }
-        if (!output.FlushIfFull())
-            return ReportFailure(output.Name(), output.Error());
-    }
+    bool written = true;
+    std::uint64_t made = 0;
+    MakeSystems(options, [&](const StarSystem& system, std::uint64_t number, const std::string& code) {
+        AppendSystem(out, format, system, number, code, separator, count > 1 ? 2 : 0, ++made == 1);
+        if (format == SystemFormat::Json)
+            out += made < count ? ",\n" : "\n";
+        written = output.FlushIfFull();
+        return written;
+    });
     if (format == SystemFormat::Json && count > 1)
         out += "]\n";
-    if (!output.Close())
+    if (!written || !output.Close())
         return ReportFailure(output.Name(), output.Error());
     return ExitOk;
 }

@@ -128,6 +128,8 @@ int ShowSectorCommand(const std::string& path, SystemFormat format)
 {
     if (format == SystemFormat::Kvn)
         throw UsageError{"--format: a sector has no kvn form; its systems are the CCRR.KVN files beside it"};
+    if (format == SystemFormat::Markdown)
+        throw UsageError{"--format: a sector is shown as text, json or csv"};
     Sector sector;
     if (const FileResult read = ReadSectorFile(path, sector); !read.Ok())
         return ReportFailure(path, read.message);

@@ -5,11 +5,13 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <regex>
 #include <set>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 #include "CliFixture.h"
 #include "core/AppState.h"
@@ -17,6 +19,7 @@
 #include "core/files/SystemFile.h"
 #include "core/files/TempFolder.h"
 #include "core/model/Codes.h"
+#include "core/model/SystemCode.h"
 #include "core/model/modGenerate.h"
 
 namespace kelvane {
@@ -37,6 +40,25 @@ using test::CliRun;
 
 class Cli : public test::CliFixture {};
 
+// The rows of a CSV output by the system number in their first column.
+std::map<std::string, std::string> RowsBySystem(const std::string& csv)
+{
+    std::map<std::string, std::string> rows;
+    for (std::size_t at = csv.find('\n') + 1; at < csv.size();) {
+        const std::size_t end = csv.find('\n', at) + 1;
+        rows[csv.substr(at, csv.find(',', at) - at)] += csv.substr(at, end - at);
+        at = end;
+    }
+    return rows;
+}
+
+// The code in the last column of a system's rows.
+std::string CodeOfRows(const std::string& rows)
+{
+    const std::size_t end = rows.find('\n');
+    return rows.substr(rows.rfind(',', end) + 1, end - rows.rfind(',', end) - 1);
+}
+
 TEST_F(Cli, NewGivesWhatRepeatedNewInProcessGives)
 {
     AppState app;
@@ -47,7 +69,9 @@ TEST_F(Cli, NewGivesWhatRepeatedNewInProcessGives)
     AppendCsvHeader(csv);
     for (std::uint64_t i = 1; i <= 5; ++i) {
         GenerateSystem(app);
-        AppendCsvRows(csv, app.system, i);
+        AppendCsvRows(
+            csv, app.system, i,
+            EncodeSystemCode(BatchSystemCode(123, i, LifeSupportLevel::Excellent, BiozoneWidth::Triple)));
     }
     const CliRun run = Invoke("new --seed 123 --count 5 --life-support 4 --biozone 3 --format csv -o s.csv");
     ASSERT_EQ(run.exit, 0) << run.err;
@@ -57,10 +81,10 @@ TEST_F(Cli, NewGivesWhatRepeatedNewInProcessGives)
     // The same on standard output, with the options in the --name=value form.
     EXPECT_EQ(Invoke("new --seed=123 --count=5 --life-support=4 --biozone=3 --format=csv").out, csv);
     EXPECT_TRUE(csv.starts_with("system,name,star_class,star_type,biozone_min,biozone_max,inner_limit,orbit,"
-                                "type,radius,moons,elements,au,pos_x,pos_y,pos_x_arc,pos_y_arc\n"));
-    // Ten rows of 17 fields a system; the elements keep all 26 characters.
+                                "type,radius,moons,elements,au,pos_x,pos_y,pos_x_arc,pos_y_arc,code\n"));
+    // Ten rows of 18 fields a system; the elements keep all 26 characters.
     EXPECT_EQ(Count(csv, "\n"), 51);
-    const std::string row = ",[^,\n]*(,[-.0-9]+){9},[A-Z ]{26}(,[-.0-9]+){5}(?=\n)";
+    const std::string row = ",[^,\n]*(,[-.0-9]+){9},[A-Z ]{26}(,[-.0-9]+){5},[0-9A-Z-]+(?=\n)";
     for (int system = 1; system <= 5; ++system) {
         // Appended, not "\n" + ...: GCC 12 at -O3 warns falsely (-Wrestrict) about that.
         std::string rows = "\n";
@@ -68,7 +92,7 @@ TEST_F(Cli, NewGivesWhatRepeatedNewInProcessGives)
         EXPECT_EQ(Count(csv, rows), 10) << system;
     }
 
-    // A seed gives the same bytes every time, the clock different ones.
+    // A seed gives the same bytes every time; without one, each run differs.
     const std::string json = Invoke("new --seed 7 --count 3 --format json").out;
     EXPECT_EQ(Invoke("new --seed 7 --count 3 --format json").out, json);
     EXPECT_TRUE(json.starts_with("[\n  {\n") && json.ends_with("\n  }\n]\n")) << json;
@@ -93,6 +117,7 @@ TEST_F(Cli, SeedsGiveTheStoredBytesInEveryFormat)
         {"--seed 42 --count 4 --life-support 4 --biozone 2 --format json", "seed42-ls4-bz2.json"},
         {"--seed 7 --count 2 --life-support 3 --biozone 2 --format text", "seed7-ls3-bz2.txt"},
         {"--seed 0 --count 2 --life-support 1 --biozone 1 --format kvn", "seed0-ls1-bz1.KVN"},
+        {"--seed 1 --count 2 --life-support 2 --biozone 3 --format md", "seed1-ls2-bz3.md"},
     };
     for (const auto& c : cases) {
         const CliRun run = Invoke(std::string("new ") + c.arguments);
@@ -100,6 +125,61 @@ TEST_F(Cli, SeedsGiveTheStoredBytesInEveryFormat)
         const fs::path golden = fs::path(KELVANE_TEST_DATA) / "golden" / c.golden;
         ASSERT_TRUE(fs::exists(golden)) << golden;
         EXPECT_TRUE(run.out == Read(golden)) << c.arguments << " no longer gives " << c.golden;
+    }
+}
+
+TEST_F(Cli, EverySystemsCodeMakesItAgainWithItsOptions)
+{
+    // Seeded runs with every pair of options, and a run that drew its seed.
+    std::vector<std::string> runs = {"--count 2"};
+    for (int lifeSupport = 1; lifeSupport <= 4; ++lifeSupport)
+        for (int biozone = 1; biozone <= 3; ++biozone)
+            runs.push_back("--seed " + std::to_string(lifeSupport * 1000003 + biozone) +
+                           " --count 2 --life-support " + std::to_string(lifeSupport) + " --biozone " +
+                           std::to_string(biozone));
+    for (const std::string& run : runs) {
+        const CliRun batch = Invoke("new " + run + " --format csv");
+        ASSERT_EQ(batch.exit, 0) << batch.err;
+        for (const auto& [number, rows] : RowsBySystem(batch.out)) {
+            const std::string code = CodeOfRows(rows);
+            ASSERT_FALSE(code.empty()) << run;
+            // The same rows, its number in the run included.
+            const CliRun again = Invoke("new --code " + code + " --format csv");
+            ASSERT_EQ(again.exit, 0) << again.err;
+            EXPECT_EQ(RowsBySystem(again.out), (std::map<std::string, std::string>{{number, rows}})) << run;
+        }
+    }
+    // Every format carries the code; a system file, which keeps no code, is
+    // the same system.
+    const std::string code = CodeOfRows(RowsBySystem(Invoke("new --seed 9 --format csv").out)["1"]);
+    EXPECT_EQ(Invoke("new --code " + code + " --format kvn").out, Invoke("new --seed 9 --format kvn").out);
+    for (const std::string format : {"text", "json", "md"})
+        EXPECT_EQ(Invoke("new --code " + code + " --format " + format).out,
+                  Invoke("new --seed 9 --format " + format).out)
+            << format;
+    EXPECT_NE(Invoke("new --seed 9").out.find("\nSystem Code     " + code + "\n"), std::string::npos);
+    // A loaded system has none: null, an empty column, no line.
+    ASSERT_EQ(Invoke("new --seed 9 --format kvn -o nine.KVN").exit, 0);
+    EXPECT_NE(Invoke("show nine.KVN --format json").out.find("\n  \"code\": null,\n"), std::string::npos);
+    EXPECT_TRUE(Invoke("show nine.KVN --format csv").out.ends_with(",\n"));
+    EXPECT_EQ(Invoke("show nine.KVN").out.find("System Code"), std::string::npos);
+
+    // A code fixes the options and the system: nothing may choose them again.
+    for (const std::string clash : {"--seed 1", "--count 2", "--life-support 3", "--biozone 2"}) {
+        const CliRun run = Invoke("new --code " + code + " " + clash);
+        EXPECT_EQ(run.exit, 2) << clash;
+        EXPECT_TRUE(run.err.starts_with("kelvane-cli: --code makes one system with the options it holds; " +
+                                        clash.substr(0, clash.find(' ')) + " cannot go with it\n"))
+            << run.err;
+    }
+    std::string mistyped = code;
+    mistyped[0] = mistyped[0] == '4' ? '5' : '4';
+    for (const std::string& bad : {mistyped, std::string("hello"), code + "-7"}) {
+        const CliRun run = Invoke("new --code " + bad);
+        EXPECT_EQ(run.exit, 2) << bad;
+        EXPECT_TRUE(run.err.starts_with("kelvane-cli: --code: '" + bad + "' is not a system code: "))
+            << run.err;
+        EXPECT_EQ(run.out, "");
     }
 }
 
@@ -116,9 +196,21 @@ TEST_F(Cli, SystemFilesKeepTheirBytesAndLoadBackAsGenerated)
     EXPECT_EQ(Read("sector/system-0001.KVN") + Read("sector/system-0002.KVN") +
                   Read("sector/system-0003.KVN"),
               Invoke("new --seed 7 --count 3 --format kvn").out);
-    for (const std::string format : {"text", "json", "csv", "kvn"})
+    // The file keeps everything but the code, which files do not hold.
+    const std::string code = CodeOfRows(RowsBySystem(Invoke("new --seed 7 --format csv").out)["1"]);
+    const auto withoutCode = [&code](std::string text) {
+        for (const auto& [with, without] :
+             {std::pair<std::string, std::string>{"System Code     " + code + "\n", ""},
+              {"| System Code | " + code + " |\n", ""},
+              {"\"" + code + "\"", "null"},
+              {"," + code + "\n", ",\n"}})
+            for (std::size_t at; (at = text.find(with)) != std::string::npos;)
+                text.replace(at, with.size(), without);
+        return text;
+    };
+    for (const std::string format : {"text", "json", "csv", "md", "kvn"})
         EXPECT_EQ(Invoke("show sector/system-0001.KVN --format " + format).out,
-                  Invoke("new --seed 7 --format " + format).out)
+                  withoutCode(Invoke("new --seed 7 --format " + format).out))
             << format;
 }
 
@@ -229,8 +321,9 @@ TEST_F(Cli, HelpGivesEachCommandsUsageAndVersionTheAboutWindowsVersion)
     EXPECT_EQ(
         usage,
         "usage: kelvane-cli new [--count N] [--seed S] [--life-support 1-4] [--biozone 1-3]\n"
-        "                       [--format text|json|csv|kvn] [-o FILE|DIR]\n"
-        "       kelvane-cli show FILE [--format text|json|csv|kvn]\n"
+        "                       [--format text|json|csv|md|kvn] [-o FILE|DIR]\n"
+        "       kelvane-cli new --code CODE [--format text|json|csv|md|kvn] [-o FILE]\n"
+        "       kelvane-cli show FILE [--format text|json|csv|md|kvn]\n"
         "       kelvane-cli convert IN OUT\n"
         "       kelvane-cli render FILE -o OUT.png|OUT.svg [--style arced|complete|flat] [--size PX]\n"
         "                          [--orbit-lines on|off] [--white-orbits on|off] [--thick-orbits on|off]\n"

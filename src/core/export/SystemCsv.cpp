@@ -153,7 +153,7 @@ constexpr std::size_t MaxStarColumns(std::size_t nameLength)
 }
 
 // The orbit's columns: number, type, radius, moons, elements (quoted at
-// most to 54), distance and the four positions, ending in a newline.
+// most to 54), distance and the four positions, each followed by a comma.
 constexpr std::size_t MaxOrbitColumns =
     (MaxDigits<int> + 1) + (MaxDigits<decltype(OrbitRecord::Type)> + 1) +
     (MaxDigits<decltype(OrbitRecord::Radius)> + 1) + (MaxDigits<decltype(OrbitRecord::Moons)> + 1) +
@@ -172,7 +172,7 @@ char* WriteOrbitColumns(char* p, const OrbitRecord& orbit, int n)
     p = WriteNumber(p, orbit.PosX, ',');
     p = WriteNumber(p, orbit.PosY, ',');
     p = WriteNumber(p, orbit.PosXArc, ',');
-    return WriteNumber(p, orbit.PosYArc, '\n');
+    return WriteNumber(p, orbit.PosYArc, ',');
 }
 
 } // namespace
@@ -180,10 +180,11 @@ char* WriteOrbitColumns(char* p, const OrbitRecord& orbit, int n)
 void AppendCsvHeader(std::string& out)
 {
     out += "system,name,star_class,star_type,biozone_min,biozone_max,inner_limit,orbit,type,radius,"
-           "moons,elements,au,pos_x,pos_y,pos_x_arc,pos_y_arc\n";
+           "moons,elements,au,pos_x,pos_y,pos_x_arc,pos_y_arc,code\n";
 }
 
-void AppendCsvRows(std::string& out, const StarSystem& system, std::uint64_t systemNumber)
+void AppendCsvRows(std::string& out, const StarSystem& system, std::uint64_t systemNumber,
+                   std::string_view code)
 {
     // out grows once for the star's columns and once for all ten rows, and
     // the columns are written in place; rows 2 to 10 copy the star's columns
@@ -202,13 +203,15 @@ void AppendCsvRows(std::string& out, const StarSystem& system, std::uint64_t sys
     p = WriteDistance(p, system.InnerLimit, ',');
     const auto starLength = static_cast<std::size_t>(p - (out.data() + start));
 
-    out.resize(start + StarSystem::OrbitCount * (starLength + MaxOrbitColumns));
+    const bool quoteCode = NeedsCsvQuotes(code);
+    out.resize(start + StarSystem::OrbitCount * (starLength + MaxOrbitColumns + 2 * code.size() + 3));
     const char* const star = out.data() + start;
     p = out.data() + start + starLength;
     for (int n = 1; n <= StarSystem::OrbitCount; ++n) {
         if (n > 1)
             p = std::copy_n(star, starLength, p);
         p = WriteOrbitColumns(p, system.Orbit(n), n);
+        p = WriteCsvField(p, code, quoteCode, '\n');
     }
     out.resize(static_cast<std::size_t>(p - out.data()));
 }

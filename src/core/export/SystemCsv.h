@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "core/model/StarSystem.h"
 
@@ -14,7 +15,9 @@ namespace kelvane {
 
 // The CSV header line, ending in "\n".
 void AppendCsvHeader(std::string& out);
-// Ten CSV rows, one per orbit; systemNumber fills the first column.
-void AppendCsvRows(std::string& out, const StarSystem& system, std::uint64_t systemNumber);
+// Ten CSV rows, one per orbit; systemNumber fills the first column, and the
+// system's code (empty when it has none) the last.
+void AppendCsvRows(std::string& out, const StarSystem& system, std::uint64_t systemNumber,
+                   std::string_view code);
 
 } // namespace kelvane

@@ -114,6 +114,20 @@ void AppendReadable(std::string& out, std::string_view text)
     }
 }
 
+// Text inside a Markdown table cell or heading: what Markdown would read as
+// markup is escaped with a backslash, a line break becomes a space, and
+// control characters show as in AppendReadable.
+void AppendMarkdownText(std::string& out, std::string_view text)
+{
+    std::string readable;
+    AppendReadable(readable, text);
+    for (const char c : readable) {
+        if (std::string_view("\\`*_[]<>|~&").find(c) != std::string_view::npos)
+            out += '\\';
+        out += c;
+    }
+}
+
 void AppendPadded(std::string& out, std::string_view text, std::size_t width, bool right)
 {
     const std::size_t pad = text.size() < width ? width - text.size() : 0;
@@ -137,7 +151,7 @@ const char* ContentsKeyword(std::int32_t type)
     return "unknown";
 }
 
-void AppendJson(std::string& out, const StarSystem& system, int indent)
+void AppendJson(std::string& out, const StarSystem& system, std::string_view code, int indent)
 {
     const std::string pad(static_cast<std::size_t>(indent), ' ');
     const std::string field = pad + "  ";
@@ -152,6 +166,12 @@ void AppendJson(std::string& out, const StarSystem& system, int indent)
     out += "{\n";
     key("name");
     AppendJsonString(out, system.SystemName);
+    out += ",\n";
+    key("code");
+    if (code.empty())
+        out += "null";
+    else
+        AppendJsonString(out, code);
     out += ",\n";
     key("systemType");
     AppendInt(out, system.SystemType);
@@ -217,7 +237,7 @@ void AppendJson(std::string& out, const StarSystem& system, int indent)
     out += '}';
 }
 
-void AppendText(std::string& out, const StarSystem& system, char decimalSeparator)
+void AppendText(std::string& out, const StarSystem& system, std::string_view code, char decimalSeparator)
 {
     const auto line = [&](std::string_view caption, std::string_view value) {
         AppendPadded(out, caption, 16, false);
@@ -225,6 +245,8 @@ void AppendText(std::string& out, const StarSystem& system, char decimalSeparato
         out += '\n';
     };
     line("System Name", system.SystemName);
+    if (!code.empty())
+        line("System Code", code);
     line("Star Type", StarTypeName(system.StarType, system.StarClass));
     line("Star Class", StarClassName(system.StarClass));
     line("Habitable Zone",
@@ -249,6 +271,57 @@ void AppendText(std::string& out, const StarSystem& system, char decimalSeparato
         while (!out.empty() && out.back() == ' ')
             out.pop_back();
         out += '\n';
+    }
+}
+
+void AppendMarkdown(std::string& out, const StarSystem& system, std::string_view code, char decimalSeparator)
+{
+    out += "# ";
+    AppendMarkdownText(out,
+                       system.SystemName.empty() ? std::string_view("Unnamed System") : system.SystemName);
+    out += "\n\n| Star Type | ";
+    out += StarTypeName(system.StarType, system.StarClass);
+    out += " |\n|---|---|\n| Star Class | ";
+    out += StarClassName(system.StarClass);
+    out += " |\n| Habitable Zone | ";
+    out += ShortNumberText(system.BiozoneMin);
+    out += " to ";
+    out += ShortNumberText(system.BiozoneMax);
+    out += " AUs |\n";
+    if (!code.empty()) {
+        out += "| System Code | ";
+        out += code; // digits, capitals and dashes: nothing to escape
+        out += " |\n";
+    }
+    out += "\n| Orbit | Contains | Environment | Moons | AUs | Elements |\n"
+           "|---:|---|---|---:|---:|---|\n";
+    for (int n = 1; n <= StarSystem::OrbitCount; ++n) {
+        const OrbitRecord& orbit = system.Orbit(n);
+        out += "| ";
+        AppendInt(out, n);
+        out += " | ";
+        out += ContentsName(orbit.Type);
+        out += " | ";
+        out += EnvironmentName(orbit.Type);
+        out += " | ";
+        if (IsEnvironment(orbit.Type))
+            AppendInt(out, orbit.Moons);
+        out += " | ";
+        out += OneDecimalText(orbit.AU, decimalSeparator);
+        out += " | ";
+        // The letters as the Elements window shows them: none for an empty
+        // orbit; a code span keeps their columns.
+        std::string letters;
+        if (orbit.Type != TypeNothing)
+            AppendReadable(letters, orbit.Elements.View());
+        while (!letters.empty() && letters.back() == ' ')
+            letters.pop_back();
+        if (letters.find_first_not_of(' ') != std::string::npos) {
+            out += '`';
+            out += letters;
+            out += '`';
+        }
+        out += " |\n";
     }
 }
 

@@ -12,6 +12,11 @@ RandomSource::RandomSource(std::uint64_t seed, std::unique_ptr<Clock> clock)
 
 RandomSource RandomSource::FromEntropy()
 {
+    return RandomSource(EntropySeed(), std::make_unique<SystemClock>());
+}
+
+std::uint64_t RandomSource::EntropySeed(int bits)
+{
     // getrandom costs a fraction of a microsecond where std::random_device
     // opens a device file every time (some 40 us): a state is made for every
     // system a code makes again. Without it, the clock's ticks alone seed.
@@ -20,7 +25,8 @@ RandomSource RandomSource::FromEntropy()
         entropy = 0;
     const auto ticks =
         static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
-    return RandomSource(entropy ^ Mix(ticks), std::make_unique<SystemClock>());
+    const std::uint64_t seed = entropy ^ Mix(ticks);
+    return bits >= 64 ? seed : seed & ((std::uint64_t{1} << bits) - 1);
 }
 
 RandomSource RandomSource::Deterministic(std::uint64_t seed)

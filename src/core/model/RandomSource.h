@@ -21,6 +21,9 @@ public:
 
     // A source seeded from the operating system's entropy and the real clock.
     static RandomSource FromEntropy();
+    // A seed of the given number of bits (1 to 64) from the same entropy,
+    // for a run that was given none.
+    static std::uint64_t EntropySeed(int bits = 64);
     // A source that starts from seed and reseeds from a counter instead of the
     // clock: the same seed gives the same draws everywhere.
     static RandomSource Deterministic(std::uint64_t seed);

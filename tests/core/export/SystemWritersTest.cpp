@@ -29,18 +29,19 @@ TEST(SystemWriters, CsvQuotesOnlyFieldsThatNeedIt)
 {
     StarSystem s = Sample();
     std::string out;
-    AppendCsvRows(out, s, 3);
-    EXPECT_TRUE(out.starts_with("3,Vega,25,65535,0.75,1.2,0,1,0,0,0,                          ,0,0,0,0,0\n"
-                                "3,Vega,25,65535,0.75,1.2,0,2,16776960,7,0,AB D                      ,0.025,"
-                                "-12,0,0,250\n"))
+    AppendCsvRows(out, s, 3, "4G3G-6FVE");
+    EXPECT_TRUE(
+        out.starts_with("3,Vega,25,65535,0.75,1.2,0,1,0,0,0,                          ,0,0,0,0,0,4G3G-6FVE\n"
+                        "3,Vega,25,65535,0.75,1.2,0,2,16776960,7,0,AB D                      ,0.025,"
+                        "-12,0,0,250,4G3G-6FVE\n"))
         << out;
 
     s.SystemName = "Sol, \"the\" Sun\r\n";
     s.Orbit(1).Elements = "A,\"B\"";
     out.clear();
-    AppendCsvRows(out, s, 1);
+    AppendCsvRows(out, s, 1, ""); // a loaded system: no code, an empty last column
     EXPECT_TRUE(out.starts_with("1,\"Sol, \"\"the\"\" Sun\r\n\",25,65535,0.75,1.2,0,1,0,0,0,\"A,\"\"B\"\"" +
-                                std::string(21, ' ') + "\",0,"))
+                                std::string(21, ' ') + "\",0,0,0,0,0,\n"))
         << out;
 }
 
@@ -49,8 +50,12 @@ TEST(SystemWriters, JsonEscapesNamesAndNamesContents)
     StarSystem s = Sample();
     s.SystemName = std::string("Caf\xc3\xa9 \"A\\B\"\t\x01 \xe9\xff", 16);
     std::string out;
-    AppendJson(out, s, 0);
-    EXPECT_NE(out.find(R"("name": "Café \"A\\B\"\t\u0001 \u00e9\u00ff",)"), std::string::npos) << out;
+    AppendJson(out, s, "", 0);
+    EXPECT_NE(out.find(R"("name": "Café \"A\\B\"\t\u0001 \u00e9\u00ff",
+  "code": null,
+  "systemType")"),
+              std::string::npos)
+        << out;
     EXPECT_NE(out.find(R"({"orbit": 2, "contents": "planet", "environment": "Good", "type": 16776960, )"
                        R"("radius": 7, "moons": 0, "elements": "AB D                      ", "au": 0.025, )"
                        R"("posX": -12, "posY": 0, "posXArc": 0, "posYArc": 250},)"),
@@ -63,8 +68,9 @@ TEST(SystemWriters, JsonEscapesNamesAndNamesContents)
 TEST(SystemWriters, TextReadsLikeTheInformationWindow)
 {
     std::string out;
-    AppendText(out, Sample(), ',');
+    AppendText(out, Sample(), "4G3G-6FVE", ',');
     EXPECT_EQ(out.substr(0, out.find("\n\n")), "System Name     Vega\n"
+                                               "System Code     4G3G-6FVE\n"
                                                "Star Type       Yellow (G)\n"
                                                "Star Class      Main Sequence (V)\n"
                                                "Habitable Zone   .75 to  1.2 AUs");
@@ -79,12 +85,49 @@ TEST(SystemWriters, TextReadsLikeTheInformationWindow)
     s.Orbit(2).Elements = "AB\x1b"
                           "D";
     out.clear();
-    AppendText(out, s, '.');
+    AppendText(out, s, "", '.');
+    EXPECT_EQ(out.find("System Code"), std::string::npos);
     EXPECT_NE(
         out.find("System Name     Evil\\x1B[2J\\x07\\x09name\\x7F \\xC2\\x9B \\x9B Caf\xc3\xa9 Caf\xe9\n"),
         std::string::npos)
         << out;
     EXPECT_NE(out.find("0.0  AB\\x1BD\n"), std::string::npos) << out;
+}
+
+TEST(SystemWriters, MarkdownIsTheTableToPaste)
+{
+    StarSystem s = Sample();
+    s.SystemName = "Vega | *B* #2";
+    s.Orbit(1).Elements = "ABC"; // an empty orbit shows no letters
+    s.Orbit(3).Elements = "A  D";
+    std::string out;
+    AppendMarkdown(out, s, "4G3G-6FVE", ',');
+    EXPECT_EQ(out, "# Vega \\| \\*B\\* #2\n"
+                   "\n"
+                   "| Star Type | Yellow (G) |\n"
+                   "|---|---|\n"
+                   "| Star Class | Main Sequence (V) |\n"
+                   "| Habitable Zone |  .75 to  1.2 AUs |\n"
+                   "| System Code | 4G3G-6FVE |\n"
+                   "\n"
+                   "| Orbit | Contains | Environment | Moons | AUs | Elements |\n"
+                   "|---:|---|---|---:|---:|---|\n"
+                   "| 1 |  |  |  | 0,0 |  |\n"
+                   "| 2 | Planet | Good | 0 | 0,0 | `AB D` |\n"
+                   "| 3 | Asteroids |  |  | 0,0 | `A  D` |\n"
+                   "| 4 |  |  |  | 0,0 |  |\n"
+                   "| 5 |  |  |  | 0,0 |  |\n"
+                   "| 6 |  |  |  | 0,0 |  |\n"
+                   "| 7 |  |  |  | 0,0 |  |\n"
+                   "| 8 |  |  |  | 0,0 |  |\n"
+                   "| 9 |  |  |  | 0,0 |  |\n"
+                   "| 10 |  |  |  | 0,0 |  |\n");
+    // No code, no line for it; no name, the name the report gives it.
+    s.SystemName.clear();
+    out.clear();
+    AppendMarkdown(out, s, "", '.');
+    EXPECT_TRUE(out.starts_with("# Unnamed System\n")) << out;
+    EXPECT_EQ(out.find("System Code"), std::string::npos);
 }
 
 // CSV as its rule says: a field is quoted when it holds a comma, a quote, CR
@@ -113,7 +156,7 @@ TEST(SystemWriters, CsvQuotesElementsWhereverTheCharacterStands)
             elements[static_cast<std::size_t>(position - 1)] = special;
             s.Orbit(position % 10 + 1).Elements = elements;
             std::string out = "\n";
-            AppendCsvRows(out, s, 1);
+            AppendCsvRows(out, s, 1, "");
             const std::string row = "\n1,Vega,25,65535,0.75,1.2,0," + std::to_string(position % 10 + 1) + ",";
             const std::size_t at = out.find(row);
             ASSERT_NE(at, std::string::npos) << out;
@@ -128,7 +171,7 @@ TEST(SystemWriters, CsvQuotesElementsWhereverTheCharacterStands)
     // Plain bytes alone: no quotes anywhere.
     s.Orbit(3).Elements = plain;
     std::string out;
-    AppendCsvRows(out, s, 1);
+    AppendCsvRows(out, s, 1, "");
     EXPECT_EQ(out.find('"'), std::string::npos) << out;
 }
 
@@ -149,7 +192,7 @@ TEST(SystemWriters, CsvNumbersAtEveryLengthAndTheEndsOfTheirTypes)
             s.Orbit(n) = {type, a, b, {}, {}, b, a, a, b};
         }
         std::string out;
-        AppendCsvRows(out, s, std::uint64_t{18446744073709551615u});
+        AppendCsvRows(out, s, std::uint64_t{18446744073709551615u}, "");
         std::string expected;
         for (int n = 1; n <= StarSystem::OrbitCount; ++n) {
             const OrbitRecord& o = s.Orbit(n);
@@ -158,7 +201,7 @@ TEST(SystemWriters, CsvNumbersAtEveryLengthAndTheEndsOfTheirTypes)
             expected += std::string(26, ' ') + ",0,";
             for (const auto number : {o.PosX, o.PosY, o.PosXArc})
                 expected += std::to_string(number) + ',';
-            expected += std::to_string(o.PosYArc) + '\n';
+            expected += std::to_string(o.PosYArc) + ",\n";
         }
         std::string rows;
         for (std::size_t at = 0; at < out.size();) {
