@@ -89,8 +89,7 @@ void MakeSystems(const NewOptions& options, const EachSystem& each)
 {
     if (options.code) {
         const SystemCode& code = *options.code;
-        each(RegenerateSystem(code), code.kind == SystemCode::Kind::Batch ? code.index : 1,
-             EncodeSystemCode(code));
+        each(RegenerateSystem(code), RunNumber(code), EncodeSystemCode(code));
         return;
     }
     const std::uint64_t seed = options.seed ? *options.seed : RandomSource::EntropySeed(DrawnSeedBits);

@@ -3,14 +3,10 @@
 #include <QByteArray>
 #include <algorithm>
 #include <cctype>
-#include <memory>
 
 #include "core/AppState.h"
-#include "core/drawing/OrbitalDisplay.h"
-#include "core/drawing/SurfaceSvg.h"
 #include "core/files/SystemFile.h"
-#include "core/model/RandomSource.h"
-#include "render/SurfacePainter.h"
+#include "render/SystemFiles.h"
 
 namespace kelvane {
 
@@ -77,24 +73,17 @@ int RenderCommand(const Arguments& arguments)
     settings.OrbitPenWidth = thickOrbits ? 2 : 1;
 
     AppState app;
-    // The asteroid dots are random. A fixed seed makes the same file render
-    // to the same bytes on every run, which scripts and tests rely on.
-    app.random = std::make_unique<RandomSource>(RandomSource::Deterministic(0));
     if (!LoadSystemArgument(app, inputPath))
         return ExitFailure;
-
-    DrawingSurface surface;
-    DrawOrbitalDisplay(surface, app.system, settings, 0, *app.random);
-
     Output output(outputPath);
     if (format == ImageFormat::Png) {
         // Encoded whole in memory first: a failure leaves no file behind.
-        const QByteArray png = SurfacePng(surface, size, size);
+        const QByteArray png = DisplayPngFile(app.system, settings, 0, size);
         if (png.isEmpty())
             return ReportFailure(outputPath, "the image could not be made");
         output.Buffer().assign(png.constData(), static_cast<std::size_t>(png.size()));
     } else {
-        output.Buffer() = SurfaceSvg(surface, size, size);
+        output.Buffer() = DisplaySvgFile(app.system, settings, 0, size);
     }
     if (!output.Open() || !output.Close())
         return ReportFailure(output.Name(), output.Error());

@@ -3,14 +3,10 @@
 #include <QByteArray>
 #include <algorithm>
 #include <cctype>
-#include <memory>
 
 #include "cli/OffscreenGui.h"
 #include "core/AppState.h"
-#include "core/drawing/OrbitalDisplay.h"
-#include "core/model/RandomSource.h"
-#include "render/ReportOutput.h"
-#include "render/SystemReport.h"
+#include "render/SystemFiles.h"
 
 namespace kelvane {
 
@@ -56,21 +52,14 @@ int ReportCommand(const Arguments& arguments)
         throw UsageError{"-o: '" + outputPath + "' does not end in .pdf"};
 
     AppState app;
-    // A fixed seed: the same file gives the same picture on every run.
-    app.random = std::make_unique<RandomSource>(RandomSource::Deterministic(0));
     if (!LoadSystemArgument(app, inputPath))
         return ExitFailure;
-    const char separator = UserDecimalSeparator();
 
     const OffscreenGui gui;
     if (!gui.Ready())
         return ReportFailure(outputPath, "no fonts: the report could not be laid out");
-    app.DisplayBackColor = ReportPictureBackColor(settings);
-    const ReportDocument document =
-        BuildSystemReport(app.system, settings, app.DisplayBackColor, *app.random, separator);
-
     // Made whole in memory first: a failure leaves no file behind.
-    const QByteArray pdf = ReportPdf(document, ReportTitle(app.system));
+    const QByteArray pdf = ReportPdfFile(app.system, settings, UserDecimalSeparator());
     if (pdf.isEmpty())
         return ReportFailure(outputPath, "the PDF could not be made");
     Output output(outputPath);

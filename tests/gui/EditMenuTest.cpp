@@ -495,8 +495,6 @@ TEST_F(EditMenu, CopyPictureAsImageAndSvg)
     Trigger("mnuEditCopyPicture");
     EXPECT_EQ(QGuiApplication::clipboard()->mimeData()->data("image/svg+xml"), svgOf(Display()->Surface()));
     EXPECT_GT(Display()->Surface().Shapes().size(), 10u);
-    // Copy as Text waits for its writers; nothing is copied meanwhile.
-    EXPECT_FALSE(Item("mnuEditCopyText")->isEnabled());
 }
 
 // The bytes kelvane-cli writes for a file, or the reason it could not.
@@ -523,12 +521,47 @@ std::string WithoutCreationDate(const std::string& pdf)
         .toStdString();
 }
 
+// The text forms of a system made from a code, exported and copied, are
+// kelvane-cli's for that code: JSON, CSV (numbered as in the code's run),
+// Markdown, and the text table as plain text.
+TEST_F(EditMenu, TextFormsAreWhatKelvaneCliWritesForTheCode)
+{
+    const SystemCode code = BatchSystemCode(11, 4, LifeSupportLevel::Good, BiozoneWidth::Triple);
+    dialogs->code = code;
+    Trigger("mnuEditNewFromCode");
+    const QString text = QString::fromStdString(EncodeSystemCode(code));
+    const auto cli = [&](const QString& format) {
+        return CliOutput(own.path(), {"new", "--code", text, "--format", format}, "cli." + format);
+    };
+    const auto exportTo = [&](const QString& name, int format) {
+        dialogs->exportTo = FileDialogs::ExportChoice{own.filePath(name), dialogs->offered.value(format)};
+        Trigger("mnuEditExport");
+        return test::ReadFile(own.filePath(name).toStdString());
+    };
+    Trigger("mnuEditExport"); // the dialog's filters, answered with nothing
+    ASSERT_EQ(dialogs->offered.size(), 6);
+    EXPECT_EQ(exportTo("e.json", 3), cli("json"));
+    EXPECT_EQ(exportTo("e.csv", 4), cli("csv"));
+    EXPECT_EQ(exportTo("e.md", 5), cli("md"));
+    EXPECT_NE(cli("csv").find("\n4,Unnamed System,"), std::string::npos);
+
+    ASSERT_TRUE(Item("mnuEditCopyText")->isEnabled());
+    Trigger("mnuEditCopyText");
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    EXPECT_EQ(data->data("text/markdown").toStdString(), cli("md"));
+    EXPECT_EQ(data->text().toStdString(), cli("text"));
+    // Copying changes nothing and is no step.
+    EXPECT_EQ(controller.History().UndoCount(), 1);
+}
+
 // Export writes, by the filter chosen, what kelvane-cli render and report
 // write for the same system and options: PNG and SVG 800 pixels square, and
-// the report's PDF but for its creation date.
+// the report's PDF but for its creation date. (The text forms are below.)
 TEST_F(EditMenu, ExportWritesWhatKelvaneCliWrites)
 {
-    const QStringList filters{"PNG image (*.png)", "SVG image (*.svg)", "PDF report (*.pdf)"};
+    const QStringList filters{"PNG image (*.png)", "SVG image (*.svg)", "PDF report (*.pdf)",
+                              "JSON (*.json)",     "CSV (*.csv)",       "Markdown (*.md)"};
     const QString kvn = own.filePath("vega.KVN");
     System().SystemName = "Vega";
     ASSERT_TRUE(SaveSystemFile(System(), kvn.toStdString(), '.').Ok());

@@ -192,6 +192,11 @@ SystemCode BatchSystemCode(std::uint64_t seed, std::uint64_t index, LifeSupportL
     return code;
 }
 
+std::uint64_t RunNumber(const SystemCode& code)
+{
+    return code.kind == SystemCode::Kind::Batch ? code.index : 1;
+}
+
 std::string EncodeSystemCode(const SystemCode& code)
 {
     std::vector<std::uint8_t> bytes;

@@ -77,6 +77,10 @@ BiozoneWidth EffectiveBiozone(BiozoneWidth option);
 SystemCode BatchSystemCode(std::uint64_t seed, std::uint64_t index, LifeSupportLevel lifeSupport,
                            BiozoneWidth biozone);
 
+// The system's number in the run the code names: its index for a Batch
+// code, 1 for an Orbits code.
+std::uint64_t RunNumber(const SystemCode& code);
+
 // The code as text, for example "2Q1G-04FB-P8".
 std::string EncodeSystemCode(const SystemCode& code);
 

@@ -43,9 +43,12 @@ QString ProposedName(const AppState& app, const std::string& lastExport, const E
 ExportSource CurrentExportSource(const Controller& controller)
 {
     const AppState& app = controller.State();
-    const std::optional<SystemCode>& code = controller.CurrentCode();
-    return ExportSource{app.system, app.settings, app.DisplayBackColor,
-                        code ? EncodeSystemCode(*code) : std::string(), UserDecimalSeparator()};
+    ExportSource source{app.system, app.settings, app.DisplayBackColor, {}, 1, UserDecimalSeparator()};
+    if (const std::optional<SystemCode>& code = controller.CurrentCode()) {
+        source.code = EncodeSystemCode(*code);
+        source.runNumber = RunNumber(*code);
+    }
+    return source;
 }
 
 std::string WithExportExtension(const std::string& path, const ExportFormat& format)

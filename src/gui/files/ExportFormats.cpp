@@ -2,37 +2,49 @@
 
 #include <QByteArray>
 
-#include "core/drawing/DrawingSurface.h"
-#include "core/drawing/OrbitalDisplay.h"
-#include "core/drawing/SurfaceSvg.h"
-#include "core/model/RandomSource.h"
-#include "render/ReportOutput.h"
-#include "render/SurfacePainter.h"
-#include "render/SystemReport.h"
+#include "core/export/SystemCsv.h"
+#include "core/export/SystemWriters.h"
+#include "render/SystemFiles.h"
 
 namespace kelvane {
 
 namespace {
-
-// The asteroid dots of an exported drawing: the seed kelvane-cli uses.
-RandomSource ExportDots()
-{
-    return RandomSource::Deterministic(0);
-}
-
-DrawingSurface ExportDrawing(const ExportSource& source)
-{
-    DrawingSurface surface;
-    RandomSource dots = ExportDots();
-    DrawOrbitalDisplay(surface, source.system, source.settings, source.displayBackColor, dots);
-    return surface;
-}
 
 std::optional<std::string> Bytes(const QByteArray& bytes)
 {
     if (bytes.isEmpty())
         return std::nullopt;
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+std::optional<std::string> SystemJson(const ExportSource& source)
+{
+    std::string out;
+    AppendJson(out, source.system, source.code, 0);
+    out += '\n';
+    return out;
+}
+
+std::optional<std::string> SystemCsv(const ExportSource& source)
+{
+    std::string out;
+    AppendCsvHeader(out);
+    AppendCsvRows(out, source.system, source.runNumber, source.code);
+    return out;
+}
+
+std::optional<std::string> SystemMarkdown(const ExportSource& source)
+{
+    std::string out;
+    AppendMarkdown(out, source.system, source.code, source.decimalSeparator);
+    return out;
+}
+
+std::optional<std::string> SystemText(const ExportSource& source)
+{
+    std::string out;
+    AppendText(out, source.system, source.code, source.decimalSeparator);
+    return out;
 }
 
 } // namespace
@@ -43,33 +55,36 @@ const std::vector<ExportFormat>& ExportFormats()
         {"PNG image (*.png)", "png", OrbitalDisplayPng},
         {"SVG image (*.svg)", "svg", OrbitalDisplaySvg},
         {"PDF report (*.pdf)", "pdf", SystemReportPdf},
+        {"JSON (*.json)", "json", SystemJson},
+        {"CSV (*.csv)", "csv", SystemCsv},
+        {"Markdown (*.md)", "md", SystemMarkdown},
     };
     return formats;
 }
 
 const std::vector<ClipboardTextFormat>& ClipboardTextFormats()
 {
-    static const std::vector<ClipboardTextFormat> formats = {};
+    // Markdown for notes and wikis, the plain table for everything else.
+    static const std::vector<ClipboardTextFormat> formats = {
+        {"text/markdown", SystemMarkdown},
+        {"text/plain", SystemText},
+    };
     return formats;
 }
 
 std::optional<std::string> OrbitalDisplayPng(const ExportSource& source)
 {
-    return Bytes(SurfacePng(ExportDrawing(source), ExportPictureSize, ExportPictureSize));
+    return Bytes(DisplayPngFile(source.system, source.settings, source.displayBackColor, ExportPictureSize));
 }
 
 std::optional<std::string> OrbitalDisplaySvg(const ExportSource& source)
 {
-    return SurfaceSvg(ExportDrawing(source), ExportPictureSize, ExportPictureSize);
+    return DisplaySvgFile(source.system, source.settings, source.displayBackColor, ExportPictureSize);
 }
 
 std::optional<std::string> SystemReportPdf(const ExportSource& source)
 {
-    RandomSource dots = ExportDots();
-    const ReportDocument document =
-        BuildSystemReport(source.system, source.settings, ReportPictureBackColor(source.settings), dots,
-                          source.decimalSeparator);
-    return Bytes(ReportPdf(document, ReportTitle(source.system)));
+    return Bytes(ReportPdfFile(source.system, source.settings, source.decimalSeparator));
 }
 
 } // namespace kelvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,6 +19,9 @@ struct ExportSource {
     Colour displayBackColor = 0;
     // The system's code as text; empty when it has none.
     std::string code;
+    // The system's number in the run its code names (1 unless it is a later
+    // system of a seeded run), as kelvane-cli's CSV numbers it.
+    std::uint64_t runNumber = 1;
     char decimalSeparator = '.';
 };
 

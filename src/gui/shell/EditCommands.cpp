@@ -30,7 +30,7 @@ void CopyPictureCommand(Controller& controller)
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
-void CopyTextCommand(Controller& controller)
+void CopyTextCommand(const Controller& controller)
 {
     if (!CopyTextAvailable())
         return;

@@ -12,7 +12,7 @@ void CopyPictureCommand(Controller& controller);
 // Edit > Copy as Text: every form of ClipboardTextFormats onto the
 // clipboard at once, so that each program that the text is pasted into
 // takes the form it reads best.
-void CopyTextCommand(Controller& controller);
+void CopyTextCommand(const Controller& controller);
 
 // Whether Copy as Text has any form to copy.
 bool CopyTextAvailable();
