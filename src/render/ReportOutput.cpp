@@ -18,32 +18,28 @@ namespace {
 constexpr double InchesPerMetre = 1 / 0.0254;
 constexpr int PdfDpi = 1200;
 
-QByteArray PdfBytes(const ReportDocument& document, const QString& title)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly))
-        return {};
+// Qt's PDF writer keeps the fonts it embeds in a hash table and writes them
+// in the table's order, which the random hash seed of each process decides.
+// A table keeps the seed it was made with, so while a PDF is made tables take
+// the fixed seed: the same document gives the same bytes in every run of
+// every program, and no other table is affected.
+class FixedHashSeed {
+public:
+    FixedHashSeed() : m_wasFixed(size_t(QHashSeed::globalSeed()) == 0)
     {
-        QPdfWriter writer(&buffer);
-        writer.setResolution(PdfDpi);
-        writer.setCreator(QStringLiteral("Kelvane"));
-        writer.setTitle(title);
-        const QSizeF inches(document.PageWidth() / TwipsPerInch, document.PageHeight() / TwipsPerInch);
-        const QPageSize pageSize(inches, QPageSize::Inch);
-        // The page's corner is the painter's origin: no margins.
-        if (!writer.setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0))))
-            return {};
-        QPainter painter;
-        if (!painter.begin(&writer))
-            return {};
-        document.PaintOnDevice(painter);
-        if (!painter.end())
-            return {};
+        QHashSeed::setDeterministicGlobalSeed();
     }
-    buffer.close();
-    return bytes;
-}
+    ~FixedHashSeed()
+    {
+        if (!m_wasFixed)
+            QHashSeed::resetRandomGlobalSeed();
+    }
+    FixedHashSeed(const FixedHashSeed&) = delete;
+    FixedHashSeed& operator=(const FixedHashSeed&) = delete;
+
+private:
+    bool m_wasFixed;
+};
 
 } // namespace
 
@@ -66,17 +62,43 @@ QImage ReportPageImage(const ReportDocument& document, double dpi)
     return image;
 }
 
+QByteArray PdfPages(const QString& title, const QSizeF& pageInches, int pageCount,
+                    const std::function<bool(QPainter& painter, int page)>& paintPage)
+{
+    const FixedHashSeed fixedSeed;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly))
+        return {};
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(PdfDpi);
+        writer.setCreator(QStringLiteral("Kelvane"));
+        writer.setTitle(title);
+        // The page's corner is the painter's origin: no margins.
+        const QPageSize pageSize(pageInches, QPageSize::Inch);
+        if (!writer.setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0))))
+            return {};
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return {};
+        for (int page = 0; page < pageCount; ++page)
+            if ((page > 0 && !writer.newPage()) || !paintPage(painter, page))
+                return {};
+        if (!painter.end())
+            return {};
+    }
+    buffer.close();
+    return bytes;
+}
+
 QByteArray ReportPdf(const ReportDocument& document, const QString& title)
 {
-    // The PDF writer keeps the fonts it embeds in a hash table and writes
-    // them in the table's order, which a random hash seed would change from
-    // run to run. A table keeps the seed it was made with, so with the seed
-    // zero while the PDF is made the same document gives the same bytes in
-    // every run of every program, and no other table is affected.
-    QHashSeed::setDeterministicGlobalSeed();
-    const QByteArray bytes = PdfBytes(document, title);
-    QHashSeed::resetRandomGlobalSeed();
-    return bytes;
+    const QSizeF inches(document.PageWidth() / TwipsPerInch, document.PageHeight() / TwipsPerInch);
+    return PdfPages(title, inches, 1, [&document](QPainter& painter, int) {
+        document.PaintOnDevice(painter);
+        return true;
+    });
 }
 
 } // namespace kelvane

@@ -1,15 +1,10 @@
 #include "render/SectorBook.h"
 
-#include <QBuffer>
-#include <QHashSeed>
-#include <QMarginsF>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPdfWriter>
 #include <filesystem>
 
 #include "core/model/RandomSource.h"
 #include "render/QtText.h"
+#include "render/ReportOutput.h"
 #include "render/ReportUnits.h"
 #include "render/SectorMapPainter.h"
 #include "render/SystemReport.h"
@@ -18,7 +13,6 @@ namespace kelvane {
 
 namespace {
 
-constexpr int PdfDpi = 1200;
 constexpr double TitlePoints = 17.5;
 constexpr double BodyPoints = 10;
 // Room between the options line and the map.
@@ -49,28 +43,6 @@ void FixCreationDate(QByteArray& pdf)
             c = '+';
     }
 }
-
-// Qt's PDF writer keeps the document's fonts in a hash and writes them in
-// its order, which a random seed per process decides. While the book is
-// written, hashes made take a fixed seed, so the fonts come in the same
-// order every time; hashes made before keep their own.
-class FixedHashSeed {
-public:
-    FixedHashSeed() : m_wasFixed(size_t(QHashSeed::globalSeed()) == 0)
-    {
-        QHashSeed::setDeterministicGlobalSeed();
-    }
-    ~FixedHashSeed()
-    {
-        if (!m_wasFixed)
-            QHashSeed::resetRandomGlobalSeed();
-    }
-    FixedHashSeed(const FixedHashSeed&) = delete;
-    FixedHashSeed& operator=(const FixedHashSeed&) = delete;
-
-private:
-    bool m_wasFixed;
-};
 
 } // namespace
 
@@ -119,32 +91,19 @@ ReportDocument SectorSystemPage(const SectorSystem& system, const AppSettings& s
 
 QByteArray SectorBookPdf(const Sector& sector, const AppSettings& settings, char decimalSeparator)
 {
-    const FixedHashSeed fixedSeed;
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly))
-        return {};
-    {
-        QPdfWriter writer(&buffer);
-        writer.setResolution(PdfDpi);
-        writer.setCreator(QStringLiteral("Kelvane"));
-        writer.setTitle(ToQt(SectorTitle(sector)));
-        const QPageSize letter(QSizeF(8.5, 11), QPageSize::Inch);
-        if (!writer.setPageLayout(QPageLayout(letter, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0))))
-            return {};
-        QPainter painter;
-        if (!painter.begin(&writer))
-            return {};
-        PaintSectorMapPage(painter, BuildSectorMapPage(sector), DrawSectorMap(sector));
-        for (const SectorSystem& system : sector.systems) {
-            if (!writer.newPage())
-                return {};
-            SectorSystemPage(system, settings, decimalSeparator).PaintOnDevice(painter);
-        }
-        if (!painter.end())
-            return {};
-    }
-    buffer.close();
+    const SectorMapPage mapPage = BuildSectorMapPage(sector);
+    const SectorMap map = DrawSectorMap(sector);
+    QByteArray bytes =
+        PdfPages(ToQt(SectorTitle(sector)), QSizeF(8.5, 11), static_cast<int>(sector.systems.size()) + 1,
+                 [&](QPainter& painter, int page) {
+                     if (page == 0)
+                         PaintSectorMapPage(painter, mapPage, map);
+                     else
+                         SectorSystemPage(sector.systems[static_cast<std::size_t>(page - 1)], settings,
+                                          decimalSeparator)
+                             .PaintOnDevice(painter);
+                     return true;
+                 });
     FixCreationDate(bytes);
     return bytes;
 }

@@ -1,6 +1,5 @@
 #include "render/SectorMapPainter.h"
 
-#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPen>
 #include <QPolygonF>
@@ -140,7 +139,7 @@ void PaintSectorMap(QPainter& painter, const SectorMap& map, const QRectF& targe
 
 QImage SectorMapImage(const SectorMap& map, int width, int height)
 {
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image = ScreenImage(width, height);
     if (image.isNull())
         return image;
     QPainter painter(&image);
@@ -150,12 +149,7 @@ QImage SectorMapImage(const SectorMap& map, int width, int height)
 
 QByteArray SectorMapPng(const SectorMap& map, int width, int height)
 {
-    const QImage image = SectorMapImage(map, width, height);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
-        return {};
-    return bytes;
+    return PngBytes(SectorMapImage(map, width, height));
 }
 
 } // namespace kelvane

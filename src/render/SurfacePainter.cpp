@@ -103,9 +103,8 @@ void PaintSurface(QPainter& painter, const DrawingSurface& surface, const QRectF
     painter.restore();
 }
 
-QImage SurfaceImage(const DrawingSurface& surface, int width, int height)
+QImage ScreenImage(int width, int height)
 {
-    // Raster painting needs no QGuiApplication as long as no text is drawn.
     QImage image(width, height, QImage::Format_RGB32);
     if (image.isNull())
         return image;
@@ -115,6 +114,24 @@ QImage SurfaceImage(const DrawingSurface& surface, int width, int height)
     constexpr int ScreenDotsPerMetre = 3780;
     image.setDotsPerMeterX(ScreenDotsPerMetre);
     image.setDotsPerMeterY(ScreenDotsPerMetre);
+    return image;
+}
+
+QByteArray PngBytes(const QImage& image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
+        return {};
+    return bytes;
+}
+
+QImage SurfaceImage(const DrawingSurface& surface, int width, int height)
+{
+    // Raster painting needs no QGuiApplication as long as no text is drawn.
+    QImage image = ScreenImage(width, height);
+    if (image.isNull())
+        return image;
     QPainter painter(&image);
     PaintSurface(painter, surface, QRectF(0, 0, width, height));
     return image;
@@ -122,12 +139,7 @@ QImage SurfaceImage(const DrawingSurface& surface, int width, int height)
 
 QByteArray SurfacePng(const DrawingSurface& surface, int width, int height)
 {
-    const QImage image = SurfaceImage(surface, width, height);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
-        return {};
-    return bytes;
+    return PngBytes(SurfaceImage(surface, width, height));
 }
 
 } // namespace kelvane

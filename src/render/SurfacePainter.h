@@ -35,4 +35,11 @@ QImage SurfaceImage(const DrawingSurface& surface, int width, int height);
 // without a QGuiApplication; none is needed.
 QByteArray SurfacePng(const DrawingSurface& surface, int width, int height);
 
+// A blank image of width by height pixels at the screen's 96 dots per inch,
+// so that a picture written as a file has the same bytes in every program.
+QImage ScreenImage(int width, int height);
+
+// The image encoded as PNG; empty when it cannot be encoded.
+QByteArray PngBytes(const QImage& image);
+
 } // namespace kelvane

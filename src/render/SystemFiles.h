@@ -22,7 +22,8 @@ DrawingSurface DrawingForFile(const StarSystem& system, const AppSettings& setti
 // That drawing as a square PNG (96 dots per inch) or SVG of side pixels; the
 // PNG is empty when it cannot be made.
 QByteArray DisplayPngFile(const StarSystem& system, const AppSettings& settings, Colour background, int side);
-std::string DisplaySvgFile(const StarSystem& system, const AppSettings& settings, Colour background, int side);
+std::string DisplaySvgFile(const StarSystem& system, const AppSettings& settings, Colour background,
+                           int side);
 
 // The one-page report as the program prints it with these options, as a PDF
 // on US Letter; empty when it cannot be made. Needs a QGuiApplication.

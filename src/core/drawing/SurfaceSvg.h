@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "core/drawing/DrawingSurface.h"
 
@@ -16,5 +17,12 @@ std::string SurfaceSvg(const DrawingSurface& surface, int width, int height);
 
 // "#rrggbb" for a colour value 0x00BBGGRR.
 std::string SvgColour(Colour colour);
+
+// Pieces of SVG text for every drawing written as SVG: a number with at most
+// three decimals and no trailing zeros, "." as the separator whatever the
+// locale; an attribute, ` name="value"`, the value written as it is.
+void AppendSvgNumber(std::string& out, double value);
+void AppendSvgAttribute(std::string& out, const char* name, double value);
+void AppendSvgAttribute(std::string& out, const char* name, std::string_view value);
 
 } // namespace kelvane

@@ -7,6 +7,7 @@
 
 #include "core/model/Clock.h"
 #include "core/model/Random.h"
+#include "core/model/SplitMix.h"
 
 namespace kelvane {
 
@@ -47,14 +48,9 @@ public:
     std::span<const ReseedEntry> ReseedLog() const { return {m_log.data(), m_logged}; }
 
 private:
-    static constexpr std::uint64_t Golden = 0x9E3779B97F4A7C15ull;
+    static constexpr std::uint64_t Golden = SplitMixGolden;
 
-    static constexpr std::uint64_t Mix(std::uint64_t z)
-    {
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        return z ^ (z >> 31);
-    }
+    static constexpr std::uint64_t Mix(std::uint64_t z) { return SplitMix(z); }
 
     // 24 bits fill a float's significand exactly: the result is k / 2^24, < 1.
     static float ToDraw(std::uint64_t bits) { return static_cast<float>(bits & 0xFFFFFF) * 0x1.0p-24f; }

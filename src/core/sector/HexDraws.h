@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "core/model/SplitMix.h"
 #include "core/sector/HexGrid.h"
 
 namespace kelvane {
@@ -39,13 +40,8 @@ public:
     double Unit() { return static_cast<double>(Next() >> 11) * 0x1.0p-53; }
 
 private:
-    static constexpr std::uint64_t Golden = 0x9E3779B97F4A7C15ull;
-    static constexpr std::uint64_t Mix(std::uint64_t z)
-    {
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        return z ^ (z >> 31);
-    }
+    static constexpr std::uint64_t Golden = SplitMixGolden;
+    static constexpr std::uint64_t Mix(std::uint64_t z) { return SplitMix(z); }
 
     std::uint64_t m_state;
 };

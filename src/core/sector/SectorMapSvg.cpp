@@ -1,54 +1,11 @@
 #include "core/sector/SectorMapSvg.h"
 
-#include <charconv>
 #include <cmath>
 
 #include "core/drawing/SurfaceSvg.h"
 #include "core/sector/JsonValue.h"
 
 namespace kelvane {
-
-namespace {
-
-void AppendNumber(std::string& out, double value)
-{
-    if (!std::isfinite(value))
-        value = 0;
-    char text[64];
-    const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 3);
-    if (result.ec != std::errc{}) {
-        out += '0';
-        return;
-    }
-    std::string_view number(text, static_cast<std::size_t>(result.ptr - text));
-    while (number.ends_with('0'))
-        number.remove_suffix(1);
-    if (number.ends_with('.'))
-        number.remove_suffix(1);
-    if (number == "-0")
-        number = "0";
-    out += number;
-}
-
-void AppendAttribute(std::string& out, const char* name, double value)
-{
-    out += ' ';
-    out += name;
-    out += "=\"";
-    AppendNumber(out, value);
-    out += '"';
-}
-
-void AppendAttribute(std::string& out, const char* name, std::string_view value)
-{
-    out += ' ';
-    out += name;
-    out += "=\"";
-    out += value;
-    out += '"';
-}
-
-} // namespace
 
 std::string SectorMapSvg(const SectorMap& map, double scale)
 {
@@ -61,18 +18,18 @@ std::string SectorMapSvg(const SectorMap& map, double scale)
     std::string out;
     out.reserve(512 + 110 * map.shapes.size());
     out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\"";
-    AppendAttribute(out, "width", width);
-    AppendAttribute(out, "height", height);
+    AppendSvgAttribute(out, "width", width);
+    AppendSvgAttribute(out, "height", height);
     out += " viewBox=\"0 0 ";
-    AppendNumber(out, width);
+    AppendSvgNumber(out, width);
     out += ' ';
-    AppendNumber(out, height);
+    AppendSvgNumber(out, height);
     out += "\" font-family=\"Arial, 'Liberation Sans', Helvetica, sans-serif\">\n<title>";
     AppendXmlText(out, map.title);
     out += "</title>\n<rect x=\"0\" y=\"0\"";
-    AppendAttribute(out, "width", width);
-    AppendAttribute(out, "height", height);
-    AppendAttribute(out, "fill", SvgColour(map.backColor));
+    AppendSvgAttribute(out, "width", width);
+    AppendSvgAttribute(out, "height", height);
+    AppendSvgAttribute(out, "fill", SvgColour(map.backColor));
     out += "/>\n";
 
     for (const MapShape& shape : map.shapes) {
@@ -81,14 +38,14 @@ std::string SectorMapSvg(const SectorMap& map, double scale)
         const double size = shape.size * scale;
         if (shape.kind == MapShape::Kind::Text) {
             out += "<text";
-            AppendAttribute(out, "x", x);
-            AppendAttribute(out, "y", y);
-            AppendAttribute(out, "font-size", size);
+            AppendSvgAttribute(out, "x", x);
+            AppendSvgAttribute(out, "y", y);
+            AppendSvgAttribute(out, "font-size", size);
             if (shape.anchor == MapShape::Anchor::Middle)
                 out += " text-anchor=\"middle\"";
             if (shape.bold)
                 out += " font-weight=\"bold\"";
-            AppendAttribute(out, "fill", SvgColour(shape.penColor));
+            AppendSvgAttribute(out, "fill", SvgColour(shape.penColor));
             out += '>';
             AppendXmlText(out, shape.text);
             out += "</text>\n";
@@ -102,21 +59,21 @@ std::string SectorMapSvg(const SectorMap& map, double scale)
             for (int i = 0; i < 6; ++i) {
                 if (i > 0)
                     out += ' ';
-                AppendNumber(out, corners[i][0]);
+                AppendSvgNumber(out, corners[i][0]);
                 out += ',';
-                AppendNumber(out, corners[i][1]);
+                AppendSvgNumber(out, corners[i][1]);
             }
             out += '"';
         } else {
             out += "<circle";
-            AppendAttribute(out, "cx", x);
-            AppendAttribute(out, "cy", y);
-            AppendAttribute(out, "r", size);
+            AppendSvgAttribute(out, "cx", x);
+            AppendSvgAttribute(out, "cy", y);
+            AppendSvgAttribute(out, "r", size);
         }
-        AppendAttribute(out, "fill", shape.fillColor ? SvgColour(*shape.fillColor) : std::string("none"));
+        AppendSvgAttribute(out, "fill", shape.fillColor ? SvgColour(*shape.fillColor) : std::string("none"));
         if (shape.penWidth > 0) {
-            AppendAttribute(out, "stroke", SvgColour(shape.penColor));
-            AppendAttribute(out, "stroke-width", shape.penWidth);
+            AppendSvgAttribute(out, "stroke", SvgColour(shape.penColor));
+            AppendSvgAttribute(out, "stroke-width", shape.penWidth);
         }
         out += "/>\n";
     }
