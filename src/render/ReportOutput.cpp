@@ -74,7 +74,7 @@ QByteArray ReportPdf(const ReportDocument& document, const QString& title)
     // zero while the PDF is made the same document gives the same bytes in
     // every run of every program, and no other table is affected.
     QHashSeed::setDeterministicGlobalSeed();
-    const QByteArray bytes = PdfBytes(document, title);
+    QByteArray bytes = PdfBytes(document, title);
     QHashSeed::resetRandomGlobalSeed();
     return bytes;
 }
