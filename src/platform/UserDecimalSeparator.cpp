@@ -1,8 +1,8 @@
 #include "platform/UserDecimalSeparator.h"
 
+#include <clocale>
 #include <cstdlib>
 #include <langinfo.h>
-#include <locale.h>
 #include <string>
 #include <utility>
 

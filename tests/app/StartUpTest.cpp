@@ -218,7 +218,7 @@ TEST(StartUp, FileOnTheCommandLine)
 TEST(StartUp, ArgumentsNameOneFileFromTheStartingFolder)
 {
     using Action = ProgramArguments::Action;
-    const auto parse = [](std::vector<std::string> arguments) {
+    const auto parse = [](const std::vector<std::string>& arguments) {
         return ProgramArguments::Parse(arguments, "/home/me");
     };
     EXPECT_EQ(parse({}).action, Action::Run);

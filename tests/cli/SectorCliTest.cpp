@@ -170,7 +170,7 @@ TEST_F(SectorCli, BadUsageExitsTwoAndFilesThatCannotBeWrittenOne)
     Write("blocker", "old");
     fs::create_directories(dir / "busy");
     Write("busy/notes.txt", "mine");
-    Write("damaged.json", "{\"kelvaneSector\": 1, \"seed\": \"1\", \"width\": 99}");
+    Write("damaged.json", R"({"kelvaneSector": 1, "seed": "1", "width": 99})");
     const std::string usage = Invoke("--help").out;
     const std::tuple<int, std::string, std::string> cases[] = {
         {2, "sector", "sector: no output folder given (-o DIR)"},

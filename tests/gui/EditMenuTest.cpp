@@ -21,14 +21,20 @@ namespace {
 // Export dialog was offered.
 class EditDialogs final : public FileDialogs {
 public:
-    std::optional<QString> ChooseOpen(const QString&, const QString&) override { return open; }
-    std::optional<QString> ChooseSave(const QString&, const QString&) override { return save; }
+    std::optional<QString> ChooseOpen(const QString& /*filter*/, const QString& /*proposed*/) override
+    {
+        return open;
+    }
+    std::optional<QString> ChooseSave(const QString& /*filter*/, const QString& /*proposed*/) override
+    {
+        return save;
+    }
     QMessageBox::StandardButton AskOverwrite(const QString& text) override
     {
         questions << text;
         return overwrite;
     }
-    void ShowLoadError(const QString&) override {}
+    void ShowLoadError(const QString& /*text*/) override {}
     std::optional<ExportChoice> ChooseExport(const QStringList& filters, const QString& selected,
                                              const QString& proposed) override
     {
@@ -483,7 +489,7 @@ TEST_F(EditMenu, CopyPictureAsImageAndSvg)
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     ASSERT_NE(data, nullptr);
     ASSERT_TRUE(data->hasImage());
-    const QImage image = qvariant_cast<QImage>(data->imageData());
+    const auto image = qvariant_cast<QImage>(data->imageData());
     EXPECT_EQ(image.size(), QSize(ExportPictureSize, ExportPictureSize));
     // The star sits at the middle of the left edge in its own colour.
     EXPECT_EQ(image.pixelColor(2, ExportPictureSize / 2), ToQColor(system.StarType));

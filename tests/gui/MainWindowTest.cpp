@@ -58,18 +58,18 @@ TEST(MainWindow, Menus)
 
 // Counts what the file commands ask and cancels every dialog.
 struct CancellingDialogs final : FileDialogs {
-    std::optional<QString> ChooseOpen(const QString&, const QString&) override
+    std::optional<QString> ChooseOpen(const QString& /*filter*/, const QString& /*proposed*/) override
     {
         ++opened;
         return std::nullopt;
     }
-    std::optional<QString> ChooseSave(const QString&, const QString&) override
+    std::optional<QString> ChooseSave(const QString& /*filter*/, const QString& /*proposed*/) override
     {
         ++saved;
         return std::nullopt;
     }
-    QMessageBox::StandardButton AskOverwrite(const QString&) override { return QMessageBox::No; }
-    void ShowLoadError(const QString&) override {}
+    QMessageBox::StandardButton AskOverwrite(const QString& /*text*/) override { return QMessageBox::No; }
+    void ShowLoadError(const QString& /*text*/) override {}
     int opened = 0, saved = 0;
 };
 
@@ -387,7 +387,7 @@ TEST(ChildWindows, ComeBackAfterTheyAreClosed)
     Controller& c = program.controller;
     const auto frame = [&](QWidget* content) { return c.FrameOf(content); };
     const auto listed = [&] {
-        QMenu* menu = program.Find<QMenu>("mnuWindow");
+        auto* menu = program.Find<QMenu>("mnuWindow");
         emit menu->aboutToShow();
         QStringList titles;
         for (const QAction* action : menu->actions())

@@ -20,14 +20,20 @@ namespace fs = std::filesystem;
 // asked and said.
 class SectorDialogs final : public FileDialogs {
 public:
-    std::optional<QString> ChooseOpen(const QString&, const QString&) override { return std::nullopt; }
-    std::optional<QString> ChooseSave(const QString&, const QString&) override { return std::nullopt; }
+    std::optional<QString> ChooseOpen(const QString& /*filter*/, const QString& /*proposed*/) override
+    {
+        return std::nullopt;
+    }
+    std::optional<QString> ChooseSave(const QString& /*filter*/, const QString& /*proposed*/) override
+    {
+        return std::nullopt;
+    }
     QMessageBox::StandardButton AskOverwrite(const QString& text) override
     {
         questions << text;
         return overwrite;
     }
-    void ShowLoadError(const QString&) override {}
+    void ShowLoadError(const QString& /*text*/) override {}
     std::optional<SectorRequest> AskNewSector(const SectorRequest& proposed) override
     {
         proposals.push_back(proposed);

@@ -164,7 +164,7 @@ protected:
             Shell("cd " + Quoted(folder) + " && bash --norc -c " +
                   Quoted("source " + Quoted(In("share/bash-completion/completions/kelvane-cli")) +
                          "; COMP_WORDS=(" + array + "); COMP_CWORD=" + std::to_string(words.size() - 1) +
-                         "; _kelvane_cli; printf '%s\\n' \"${COMPREPLY[@]}\""));
+                         R"(; _kelvane_cli; printf '%s\n' "${COMPREPLY[@]}")"));
         EXPECT_EQ(ran.status, 0) << ran.output;
         std::set<std::string> offered;
         std::istringstream lines(ran.output);
@@ -198,9 +198,8 @@ TEST_F(InstallTree, HoldsEveryFileThePackageNeedsAndNothingElse)
 
     // Each picture is what its name says: a PNG of its size, an SVG.
     for (const int size : IconSizes()) {
-        const std::string side = std::to_string(size);
-        const std::string png =
-            ReadBytes(In("share/icons/hicolor/" + side + "x" + side + "/apps/kelvane.png"));
+        const std::string folder = std::to_string(size) + "x" + std::to_string(size);
+        const std::string png = ReadBytes(In("share/icons/hicolor/" + folder + "/apps/kelvane.png"));
         ASSERT_GE(png.size(), 24u);
         EXPECT_EQ(png.substr(0, 8), "\x89PNG\r\n\x1a\n");
         const auto big = [&png](std::size_t at) {
@@ -247,11 +246,12 @@ TEST_F(InstallTree, ProgramsRunFromItAndAgreeOnTheVersion)
                     "<release version=\"" + release + "\""));
     // Each man page shows what its program's --version prints.
     const std::string shown = numbers[1].str() + "." + numbers[2].str() + " b" + numbers[3].str();
-    for (const auto& [page, program] : std::map<std::string, std::string>{
-             {"kelvane.1.gz", "kelvane"}, {"kelvane-cli.1.gz", "kelvane\\-cli"}}) {
+    for (const auto& [page, title] :
+         std::map<std::string, std::string>{{"kelvane.1.gz", "\"kelvane " + shown + "\""},
+                                            {"kelvane-cli.1.gz", "\"kelvane\\-cli " + shown + "\""}}) {
         const std::string text = Shell("zcat " + Quoted(In("share/man/man1/" + page))).output;
         EXPECT_TRUE(Has(text, "\"Kelvane " + release + "\"")) << page;
-        EXPECT_TRUE(Has(text, "\"" + program + " " + shown + "\"")) << page;
+        EXPECT_TRUE(Has(text, title)) << page;
     }
 }
 
@@ -306,7 +306,7 @@ TEST_F(InstallTree, SystemFilesAreKnownByNameAndByTheirFirstBytes)
     };
     for (const auto& [name, type] : expected) {
         const Ran info = Shell("XDG_DATA_HOME=" + Quoted(data) + " XDG_DATA_DIRS=/usr/share gio info -a " +
-                               "standard::content-type " + Quoted(files + "/" + name));
+                               "standard::content-type " + Quoted(fs::path(files) / name));
         EXPECT_TRUE(Has(info.output, "standard::content-type: " + type + "\n")) << name << ":\n"
                                                                                 << info.output;
     }
@@ -358,7 +358,7 @@ TEST_F(InstallTree, BashCompletesCommandsOptionsValuesAndSystemFiles)
         for (const std::string& option : options)
             EXPECT_TRUE(offered.count(option)) << command << " " << option;
         for (const std::string& option : options) {
-            if (usage.values.count(option) == 0)
+            if (!usage.values.contains(option))
                 continue;
             EXPECT_EQ(Completions({"kelvane-cli", command, "x.KVN", option, ""}), usage.values.at(option))
                 << command << " " << option;

@@ -94,22 +94,18 @@ void AppendReadable(std::string& out, std::string_view text)
     };
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
-        if (c < 0x20 || c == 0x7F) {
+        const std::size_t length = c < 0x80 ? 1 : Utf8SequenceLength(text, i);
+        if (c < 0x20 || c == 0x7F || (length == 0 && c < 0xA0)) {
             escape(c);
-        } else if (c < 0x80) {
+        } else if (length == 0) {
             out += static_cast<char>(c);
-        } else if (const std::size_t length = Utf8SequenceLength(text, i); length != 0) {
-            if (c == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0) {
-                escape(c);
-                escape(static_cast<unsigned char>(text[i + 1]));
-            } else {
-                out.append(text, i, length);
-            }
-            i += length - 1;
-        } else if (c < 0xA0) {
+        } else if (c == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0) {
             escape(c);
+            escape(static_cast<unsigned char>(text[i + 1]));
+            ++i;
         } else {
-            out += static_cast<char>(c);
+            out.append(text, i, length);
+            i += length - 1;
         }
     }
 }

@@ -312,6 +312,7 @@ std::string AtomicFileWriter::MakeTemporary()
     return Fail(EEXIST);
 }
 
+// NOLINTNEXTLINE(readability-make-member-function-const): it changes the file the writer holds open
 void AtomicFileWriter::KeepOwnerAndMode()
 {
     if (!m_exists)

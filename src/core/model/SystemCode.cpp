@@ -101,6 +101,74 @@ private:
     bool m_failed = false;
 };
 
+// The bytes a code's text spells, less the check at their end, which must
+// match; else why the text is no code.
+const char* SpelledBytes(std::string_view text, std::vector<std::uint8_t>& bytes)
+{
+    std::uint32_t buffer = 0;
+    int bits = 0;
+    std::size_t characters = 0;
+    for (char c : text) {
+        if (c == '-' || c == ' ')
+            continue;
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+        if (c == 'I' || c == 'L')
+            c = '1';
+        else if (c == 'O')
+            c = '0';
+        const std::size_t value = Alphabet.find(c);
+        if (value == std::string_view::npos)
+            return "it holds a character that no code has";
+        if (++characters > 256)
+            return "it is too long";
+        buffer = (buffer << 5 | static_cast<std::uint32_t>(value)) & 0x1FFF;
+        bits += 5;
+        if (bits >= 8) {
+            bits -= 8;
+            bytes.push_back(static_cast<std::uint8_t>(buffer >> bits));
+        }
+    }
+    // A whole code leaves fewer than five bits over, all of them zero: a
+    // last character with other bits is mistyped, like one the check finds.
+    if (bytes.size() < 3 || bits >= 5)
+        return "it is too short or cut off";
+    const std::size_t body = bytes.size() - 2;
+    if ((buffer & ((1u << bits) - 1)) != 0 || Check(bytes, body) != (bytes[body] << 8 | bytes[body + 1]))
+        return "its check does not match; a character is wrong or missing";
+    bytes.resize(body);
+    return nullptr;
+}
+
+// The star, random state and clock readings of an Orbits code, read into
+// code; else why they are out of range.
+const char* ReadOrbitsFields(ByteReader& reader, SystemCode& code)
+{
+    const std::uint8_t star = reader.Byte();
+    if (star >= std::size(StarClasses) * StarTypeCount)
+        return "its star is out of range";
+    code.starClass = StarClasses[star / StarTypeCount];
+    code.starType = StarTypes[star % StarTypeCount];
+    if (!StarTableHolds(code.starType, code.starClass))
+        return "its star is not one of the star table";
+    code.state = reader.Fixed64();
+    const std::uint64_t first = reader.Varint();
+    const std::uint64_t mode = reader.Varint();
+    if (first > (std::uint64_t{1} << 62) || mode > 1)
+        return "its clock readings are out of range";
+    code.readings[0] = static_cast<std::int64_t>(first);
+    std::int64_t step = mode == 0 ? UnZigZag(reader.Varint()) : 0;
+    for (std::size_t i = 1; i < code.readings.size(); ++i) {
+        if (mode == 1)
+            step = UnZigZag(reader.Varint());
+        if (step > (std::int64_t{1} << 62) || step < -(std::int64_t{1} << 62) ||
+            __builtin_add_overflow(code.readings[i - 1], step, &code.readings[i]) ||
+            std::llabs(code.readings[i]) > (std::int64_t{1} << 62))
+            return "its clock readings are out of range";
+    }
+    return nullptr;
+}
+
 std::optional<SystemCode> Fail(std::string* error, const char* why)
 {
     if (error != nullptr)
@@ -258,39 +326,10 @@ std::string EncodeSystemCode(const SystemCode& code)
 std::optional<SystemCode> DecodeSystemCode(std::string_view text, std::string* error)
 {
     std::vector<std::uint8_t> bytes;
-    std::uint32_t buffer = 0;
-    int bits = 0;
-    std::size_t characters = 0;
-    for (char c : text) {
-        if (c == '-' || c == ' ')
-            continue;
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-        if (c == 'I' || c == 'L')
-            c = '1';
-        else if (c == 'O')
-            c = '0';
-        const std::size_t value = Alphabet.find(c);
-        if (value == std::string_view::npos)
-            return Fail(error, "it holds a character that no code has");
-        if (++characters > 256)
-            return Fail(error, "it is too long");
-        buffer = (buffer << 5 | static_cast<std::uint32_t>(value)) & 0x1FFF;
-        bits += 5;
-        if (bits >= 8) {
-            bits -= 8;
-            bytes.push_back(static_cast<std::uint8_t>(buffer >> bits));
-        }
-    }
-    // A whole code leaves fewer than five bits over, all of them zero: a
-    // last character with other bits is mistyped, like one the check finds.
-    if (bytes.size() < 3 || bits >= 5)
-        return Fail(error, "it is too short or cut off");
-    const std::size_t body = bytes.size() - 2;
-    if ((buffer & ((1u << bits) - 1)) != 0 || Check(bytes, body) != (bytes[body] << 8 | bytes[body + 1]))
-        return Fail(error, "its check does not match; a character is wrong or missing");
+    if (const char* why = SpelledBytes(text, bytes))
+        return Fail(error, why);
 
-    ByteReader reader(bytes, body);
+    ByteReader reader(bytes, bytes.size());
     const std::uint8_t header = reader.Byte();
     if (header >> 5 != Version)
         return Fail(error, "it was made by another version of Kelvane");
@@ -305,29 +344,8 @@ std::optional<SystemCode> DecodeSystemCode(std::string_view text, std::string* e
         code.index = reader.Varint();
         if (!reader.Failed() && (code.index < 1 || code.index > SystemCode::MaxBatchIndex))
             return Fail(error, "its system number is out of range");
-    } else {
-        const std::uint8_t star = reader.Byte();
-        if (star >= std::size(StarClasses) * StarTypeCount)
-            return Fail(error, "its star is out of range");
-        code.starClass = StarClasses[star / StarTypeCount];
-        code.starType = StarTypes[star % StarTypeCount];
-        if (!StarTableHolds(code.starType, code.starClass))
-            return Fail(error, "its star is not one of the star table");
-        code.state = reader.Fixed64();
-        const std::uint64_t first = reader.Varint();
-        const std::uint64_t mode = reader.Varint();
-        if (first > (std::uint64_t{1} << 62) || mode > 1)
-            return Fail(error, "its clock readings are out of range");
-        code.readings[0] = static_cast<std::int64_t>(first);
-        std::int64_t step = mode == 0 ? UnZigZag(reader.Varint()) : 0;
-        for (std::size_t i = 1; i < code.readings.size(); ++i) {
-            if (mode == 1)
-                step = UnZigZag(reader.Varint());
-            if (step > (std::int64_t{1} << 62) || step < -(std::int64_t{1} << 62) ||
-                __builtin_add_overflow(code.readings[i - 1], step, &code.readings[i]) ||
-                std::llabs(code.readings[i]) > (std::int64_t{1} << 62))
-                return Fail(error, "its clock readings are out of range");
-        }
+    } else if (const char* why = ReadOrbitsFields(reader, code)) {
+        return Fail(error, why);
     }
     if (!reader.Finished())
         return Fail(error, "it is too short or cut off");

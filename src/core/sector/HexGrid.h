@@ -19,6 +19,7 @@ struct HexNumber {
 
     std::string Text() const;
 
+    // NOLINTNEXTLINE(modernize-use-nullptr): clang-tidy 14 takes the defaulted comparison's 0 for a pointer
     auto operator<=>(const HexNumber&) const = default;
 };
 

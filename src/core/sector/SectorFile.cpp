@@ -218,7 +218,7 @@ std::string SectorFileText(const Sector& sector)
     std::string out;
     out.reserve(256 + 200 * sector.systems.size());
     out += "{\n  \"kelvaneSector\": " + std::to_string(SectorFileVersion) + ",\n";
-    out += "  \"seed\": \"" + std::to_string(options.seed) + "\",\n";
+    out += R"(  "seed": ")" + std::to_string(options.seed) + "\",\n";
     out += "  \"width\": " + std::to_string(options.width) + ",\n";
     out += "  \"height\": " + std::to_string(options.height) + ",\n";
     out += "  \"density\": " + DensityText(options.density) + ",\n";

@@ -54,13 +54,14 @@ void QtFileDialogs::ShowLoadError(const QString& text)
     QMessageBox::critical(m_parent, QString::fromUtf8(LoadErrorTitle.data(), LoadErrorTitle.size()), text);
 }
 
-std::optional<FileDialogs::ExportChoice> FileDialogs::ChooseExport(const QStringList&, const QString&,
-                                                                   const QString&)
+std::optional<FileDialogs::ExportChoice> FileDialogs::ChooseExport(const QStringList& /*filters*/,
+                                                                   const QString& /*selectedFilter*/,
+                                                                   const QString& /*proposed*/)
 {
     return std::nullopt;
 }
 
-void FileDialogs::ShowExportError(const QString&) {}
+void FileDialogs::ShowExportError(const QString& /*text*/) {}
 
 std::optional<SystemCode> FileDialogs::AskSystemCode()
 {
@@ -101,17 +102,17 @@ std::optional<SystemCode> QtFileDialogs::AskSystemCode()
     return dialog.Code();
 }
 
-std::optional<SectorRequest> FileDialogs::AskNewSector(const SectorRequest&)
+std::optional<SectorRequest> FileDialogs::AskNewSector(const SectorRequest& /*proposed*/)
 {
     return std::nullopt;
 }
 
-std::optional<QString> FileDialogs::ChooseSectorFolder(bool, const QString&)
+std::optional<QString> FileDialogs::ChooseSectorFolder(bool /*save*/, const QString& /*proposed*/)
 {
     return std::nullopt;
 }
 
-void FileDialogs::ShowSectorError(const QString&) {}
+void FileDialogs::ShowSectorError(const QString& /*text*/) {}
 
 std::optional<SectorRequest> QtFileDialogs::AskNewSector(const SectorRequest& proposed)
 {
@@ -166,7 +167,7 @@ void OpenSystemCommand(Controller& controller)
 
 FileResult LoadSystemCommand(Controller& controller, const std::string& path)
 {
-    const FileResult result = controller.ChangeByLoading(path);
+    FileResult result = controller.ChangeByLoading(path);
     if (result.outcome == FileOutcome::NotKelvaneFile) {
         // The 2.0 reader's own box and refresh; the command refreshes again.
         controller.Dialogs().ShowLoadError(QString::fromStdString(result.message));

@@ -1,6 +1,7 @@
 #include "gui/shell/SystemHistory.h"
 
 #include <QUndoCommand>
+#include <utility>
 
 namespace kelvane {
 
@@ -11,10 +12,10 @@ class SystemStep final : public QUndoCommand {
 public:
     static constexpr int RenameId = 1;
 
-    SystemStep(const QString& text, const SystemSnapshot& before, const SystemSnapshot& after,
+    SystemStep(const QString& text, SystemSnapshot before, SystemSnapshot after,
                const SystemHistory::RestoreFunction& restore, bool rename, bool joins)
-        : QUndoCommand(text), m_before(before), m_after(after), m_restore(restore), m_rename(rename),
-          m_joins(joins)
+        : QUndoCommand(text), m_before(std::move(before)), m_after(std::move(after)), m_restore(restore),
+          m_rename(rename), m_joins(joins)
     {}
 
     void undo() override { m_restore(m_before, m_after); }

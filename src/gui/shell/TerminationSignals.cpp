@@ -15,7 +15,7 @@ int pipeEnds[2] = {-1, -1};
 
 constexpr int Handled[] = {SIGTERM, SIGHUP, SIGINT};
 
-void Handler(int)
+void Handler(int /*signal*/)
 {
     // Only async-signal-safe work here: one byte down the pipe.
     const char byte = 1;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <regex>
 
@@ -106,11 +107,12 @@ TEST(SectorMap, SvgHasOneElementPerShapeAndTheSameBytesEveryTime)
                                           "8: 8 x 10 hexes, [0-9]+ systems</title>\n<rect [^\n]*/>\n")))
         << svg.substr(0, 400);
     EXPECT_EQ(Count(svg, "<polygon "), 80);
-    long circles = 0, texts = 0;
-    for (const MapShape& shape : map.shapes)
-        (shape.kind == MapShape::Kind::Circle ? circles : texts) += shape.kind != MapShape::Kind::Hexagon;
-    EXPECT_EQ(Count(svg, "<circle "), circles);
-    EXPECT_EQ(Count(svg, "<text [^>]*>[^<]*</text>\n"), texts);
+    const auto shapes = [&map](MapShape::Kind kind) {
+        return std::count_if(map.shapes.begin(), map.shapes.end(),
+                             [kind](const MapShape& shape) { return shape.kind == kind; });
+    };
+    EXPECT_EQ(Count(svg, "<circle "), shapes(MapShape::Kind::Circle));
+    EXPECT_EQ(Count(svg, "<text [^>]*>[^<]*</text>\n"), shapes(MapShape::Kind::Text));
     EXPECT_EQ(Count(svg, "\n"), 4 + static_cast<long>(map.shapes.size()) + 1);
     EXPECT_NE(svg.find(">&lt;Vega &amp; Co&gt;</text>"), std::string::npos);
     // 0101's outline: a hex 100 pixels across from its corner at the left
