@@ -152,11 +152,14 @@ TEST_F(Cli, EverySystemsCodeMakesItAgainWithItsOptions)
     // Every format carries the code; a system file, which keeps no code, is
     // the same system.
     const std::string code = CodeOfRows(RowsBySystem(Invoke("new --seed 9 --format csv").out)["1"]);
-    EXPECT_EQ(Invoke("new --code " + code + " --format kvn").out, Invoke("new --seed 9 --format kvn").out);
-    for (const std::string format : {"text", "json", "md"})
-        EXPECT_EQ(Invoke("new --code " + code + " --format " + format).out,
-                  Invoke("new --seed 9 --format " + format).out)
-            << format;
+    const auto withCode = [&](const std::string& more) {
+        std::string arguments = "new --code ";
+        arguments += code;
+        arguments += more;
+        return Invoke(arguments);
+    };
+    for (const std::string format : {" --format text", " --format json", " --format md", " --format kvn"})
+        EXPECT_EQ(withCode(format).out, Invoke("new --seed 9" + format).out) << format;
     EXPECT_NE(Invoke("new --seed 9").out.find("\nSystem Code     " + code + "\n"), std::string::npos);
     // A loaded system has none: null, an empty column, no line.
     ASSERT_EQ(Invoke("new --seed 9 --format kvn -o nine.KVN").exit, 0);
@@ -166,7 +169,7 @@ TEST_F(Cli, EverySystemsCodeMakesItAgainWithItsOptions)
 
     // A code fixes the options and the system: nothing may choose them again.
     for (const std::string clash : {"--seed 1", "--count 2", "--life-support 3", "--biozone 2"}) {
-        const CliRun run = Invoke("new --code " + code + " " + clash);
+        const CliRun run = withCode(" " + clash);
         EXPECT_EQ(run.exit, 2) << clash;
         EXPECT_TRUE(run.err.starts_with("kelvane-cli: --code makes one system with the options it holds; " +
                                         clash.substr(0, clash.find(' ')) + " cannot go with it\n"))

@@ -633,7 +633,7 @@ void Controller::CopyPictureCommand()
     kelvane::CopyPictureCommand(*this);
 }
 
-void Controller::CopyTextCommand()
+void Controller::CopyTextCommand() const
 {
     kelvane::CopyTextCommand(*this);
 }

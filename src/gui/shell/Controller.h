@@ -82,7 +82,7 @@ public:
     void UndoCommand();
     void RedoCommand();
     void CopyPictureCommand();
-    void CopyTextCommand();
+    void CopyTextCommand() const;
     void CopySystemCodeCommand();
     void NewFromCodeCommand();
     void ExportCommand();

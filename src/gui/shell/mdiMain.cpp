@@ -244,8 +244,8 @@ void mdiMain::CreateOptionsMenu()
     QMenu* options = AddMenu(this, menuBar(), nullptr, "mnuOptionsMenu", QStringLiteral("&Options"));
 
     // Each submenu of choices is a group of radio items: one checkmark.
-    const auto radio = [this](QMenu* menu, QActionGroup* group, const char* name, const char* caption,
-                              const QKeySequence& shortcut = {}) {
+    const auto radio = [](QMenu* menu, QActionGroup* group, const char* name, const char* caption,
+                          const QKeySequence& shortcut = {}) {
         QAction* action = Checkable(AddItem(menu, name, QLatin1String(caption), shortcut));
         group->addAction(action);
         return action;
