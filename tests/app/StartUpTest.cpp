@@ -17,7 +17,7 @@
 #include <unistd.h>
 #include <vector>
 
-#include "core/files/TempFolder.h"
+#include "TempFolder.h"
 #include "gui/shell/ProgramArguments.h"
 
 namespace kelvane {

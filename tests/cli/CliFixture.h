@@ -2,13 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <set>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
+
+#include "Shell.h"
+#include "TempFolder.h"
 
 namespace kelvane::test {
 
@@ -17,36 +16,18 @@ struct CliRun {
     std::string out, err;
 };
 
-// Runs of the built kelvane-cli as a script runs them: in the C locale and
-// without a display, as on a server, each test in a fresh working folder of
-// its own.
+// Runs of the built kelvane-cli as a script runs them, each test in a fresh
+// working folder of its own.
 class CliFixture : public ::testing::Test {
 protected:
     using Names = std::set<std::string>;
 
-    const std::filesystem::path dir =
-        std::filesystem::temp_directory_path() /
-        ("kelvane-cli-test-" + std::to_string(::getpid()) + "-" +
-         ::testing::UnitTest::GetInstance()->current_test_info()->test_suite_name() + "-" +
-         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-
-    void SetUp() override
-    {
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
-
     // A relative name is in the test's folder.
-    std::string Read(const std::filesystem::path& name) const
-    {
-        return {std::istreambuf_iterator<char>(std::ifstream(dir / name, std::ios::binary).rdbuf()), {}};
-    }
+    std::string Read(const std::filesystem::path& name) const { return ReadBytes(dir / name); }
     void Write(const std::filesystem::path& name, const std::string& text) const
     {
-        std::ofstream(dir / name, std::ios::binary) << text;
+        WriteBytes(dir / name, text);
     }
-
     Names Files(const std::string& folder = "") const
     {
         Names names;
@@ -63,15 +44,15 @@ protected:
     {
         // A command that hangs (writing into a pipe nobody reads) fails
         // after a minute instead of stalling the run.
-        const std::string command =
-            "cd " + dir.string() + " && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=C " +
-            environment + " timeout 60 " + program + " " + arguments + " >.out 2>.err";
-        const int status = std::system(command.c_str());
-        CliRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, Read(".out"), Read(".err")};
-        std::filesystem::remove(dir / ".out");
+        const Ran ran = Shell("cd " + dir.string() + " && { " + AsAScript + environment + " timeout 60 " +
+                              program + " " + arguments + " 2>.err; }");
+        CliRun run{ran.status, ran.output, Read(".err")};
         std::filesystem::remove(dir / ".err");
         return run;
     }
+
+    const TempFolder tempFolder;
+    const std::filesystem::path dir = tempFolder.Path();
 };
 
 } // namespace kelvane::test

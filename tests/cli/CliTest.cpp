@@ -1,23 +1,14 @@
-#include <gtest/gtest.h>
-
 #include <csignal>
-#include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <map>
 #include <regex>
-#include <set>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-#include <vector>
 
 #include "CliFixture.h"
 #include "core/AppState.h"
 #include "core/export/SystemCsv.h"
 #include "core/files/SystemFile.h"
-#include "core/files/TempFolder.h"
 #include "core/model/Codes.h"
 #include "core/model/SystemCode.h"
 #include "core/model/modGenerate.h"
@@ -27,6 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using Names = std::set<std::string>;
+using test::CliRun;
 const std::string Example = KELVANE_TEST_DATA "/example.KVN";
 
 // How often pattern matches in text.
@@ -35,8 +27,6 @@ long Count(const std::string& text, const std::string& pattern)
     const std::regex regex(pattern);
     return std::distance(std::sregex_iterator(text.begin(), text.end(), regex), {});
 }
-
-using test::CliRun;
 
 class Cli : public test::CliFixture {};
 
@@ -80,22 +70,7 @@ TEST_F(Cli, NewGivesWhatRepeatedNewInProcessGives)
     EXPECT_EQ(Read("s.csv"), csv);
     // The same on standard output, with the options in the --name=value form.
     EXPECT_EQ(Invoke("new --seed=123 --count=5 --life-support=4 --biozone=3 --format=csv").out, csv);
-    EXPECT_TRUE(csv.starts_with("system,name,star_class,star_type,biozone_min,biozone_max,inner_limit,orbit,"
-                                "type,radius,moons,elements,au,pos_x,pos_y,pos_x_arc,pos_y_arc,code\n"));
-    // Ten rows of 18 fields a system; the elements keep all 26 characters.
-    EXPECT_EQ(Count(csv, "\n"), 51);
-    const std::string row = ",[^,\n]*(,[-.0-9]+){9},[A-Z ]{26}(,[-.0-9]+){5},[0-9A-Z-]+(?=\n)";
-    for (int system = 1; system <= 5; ++system) {
-        // Appended, not "\n" + ...: GCC 12 at -O3 warns falsely (-Wrestrict) about that.
-        std::string rows = "\n";
-        rows += std::to_string(system) + row;
-        EXPECT_EQ(Count(csv, rows), 10) << system;
-    }
-
-    // A seed gives the same bytes every time; without one, each run differs.
-    const std::string json = Invoke("new --seed 7 --count 3 --format json").out;
-    EXPECT_EQ(Invoke("new --seed 7 --count 3 --format json").out, json);
-    EXPECT_TRUE(json.starts_with("[\n  {\n") && json.ends_with("\n  }\n]\n")) << json;
+    // Without a seed each run differs.
     EXPECT_NE(Invoke("new --count 3 --format csv").out, Invoke("new --count 3 --format csv").out);
 }
 
@@ -130,14 +105,9 @@ TEST_F(Cli, SeedsGiveTheStoredBytesInEveryFormat)
 
 TEST_F(Cli, EverySystemsCodeMakesItAgainWithItsOptions)
 {
-    // Seeded runs with every pair of options, and a run that drew its seed.
-    std::vector<std::string> runs = {"--count 2"};
-    for (int lifeSupport = 1; lifeSupport <= 4; ++lifeSupport)
-        for (int biozone = 1; biozone <= 3; ++biozone)
-            runs.push_back("--seed " + std::to_string(lifeSupport * 1000003 + biozone) +
-                           " --count 2 --life-support " + std::to_string(lifeSupport) + " --biozone " +
-                           std::to_string(biozone));
-    for (const std::string& run : runs) {
+    // Codes over every seed and option pair are the core's; here a run that
+    // drew its seed and one with options of its own.
+    for (const std::string run : {"--count 2", "--seed 4000003 --count 2 --life-support 4 --biozone 3"}) {
         const CliRun batch = Invoke("new " + run + " --format csv");
         ASSERT_EQ(batch.exit, 0) << batch.err;
         for (const auto& [number, rows] : RowsBySystem(batch.out)) {
@@ -232,7 +202,9 @@ TEST_F(Cli, RenderDrawsTheSameImageEveryTimeWithoutAScreen)
     ASSERT_EQ(Invoke("render " + Example + " --size=64 -o small.PNG").exit, 0);
     EXPECT_EQ(Read("small.PNG").substr(16, 8), std::string("\0\0\0\x40\0\0\0\x40", 8));
 
-    // A giant with a planet of three moons in orbit 2 and asteroids in orbit 6.
+    // A giant with a planet of three moons in orbit 2 and asteroids in orbit 6,
+    // flat, white, thick and small. (The other options are the desktop's
+    // Export, compared byte for byte with these commands.)
     StarSystem system;
     system.SystemType = 1;
     system.StarClass = ClassGiant;
@@ -240,26 +212,14 @@ TEST_F(Cli, RenderDrawsTheSameImageEveryTimeWithoutAScreen)
     system.Orbit(2) = {TypeEnvAverage, 9, 3, {}, {}, 0, 115, 115, 0};
     system.Orbit(6).Type = TypeAsteroids;
     ASSERT_TRUE(SaveSystemFile(system, (dir / "vega.KVN").string(), '.').Ok());
-    const auto svg = [&](const std::string& options) {
-        EXPECT_EQ(Invoke("render vega.KVN -o vega.svg " + options).exit, 0) << options;
-        return Read("vega.svg");
-    };
-    // The background, then one element per shape: the star, ten grey orbits,
-    // the planet, its three moons and 70 asteroid dots.
-    std::string text = svg("");
-    EXPECT_TRUE(
-        std::regex_search(text, std::regex("^<\\?xml[^\n]*\n<svg [^\n]*\n<rect x=\"0\" y=\"0\" width=\"800\" "
-                                           "height=\"800\" fill=\"#000000\"/>\n<svg [^\n]*\n"
-                                           "(<circle [^\n]*\n){85}</svg>\n</svg>\n$")))
-        << text;
-    EXPECT_EQ(Count(text, "<circle [^\n]*stroke=\"#969696\" stroke-width=\"1\""), 10);
-    text = svg("--style flat --white-orbits on --thick-orbits on --size 300");
+    ASSERT_EQ(
+        Invoke("render vega.KVN -o vega.svg --style flat --white-orbits on --thick-orbits on --size 300")
+            .exit,
+        0);
+    const std::string text = Read("vega.svg");
     EXPECT_NE(text.find("<rect x=\"0\" y=\"0\" width=\"300\" height=\"300\""), std::string::npos);
     EXPECT_EQ(Count(text, "<line [^\n]*stroke=\"#ffffff\" stroke-width=\"2\""), 10);
     EXPECT_EQ(Count(text, "<circle"), 1 + 1 + 3 + 50);
-    text = svg("--style complete --orbit-lines off");
-    EXPECT_EQ(Count(text, "<circle"), 1 + 1 + 3 + 120);
-    EXPECT_EQ(Count(text, "<line|#969696"), 0);
     EXPECT_EQ(Files(), (Names{"example.png", "small.PNG", "vega.KVN", "vega.svg"}));
 }
 
@@ -293,20 +253,11 @@ TEST_F(Cli, OnlyTheQtHelperLoadsQtWhereverItIsInstalled)
     ASSERT_EQ(run.exit, 0);
     EXPECT_NE(run.err.find("file=libQt6Gui"), std::string::npos);
 
-    // As installed: bin/kelvane-cli and the helper in its folder relative to bin.
-    const fs::path bin = dir / "usr" / "bin", helper = bin / KELVANE_CLI_HELPER_FOLDER / "kelvane-cli-qt";
-    fs::create_directories(helper.parent_path());
+    // As installed, bin/kelvane-cli without the helper in its folder relative
+    // to bin: only render and report fail, and say why.
+    const fs::path bin = dir / "usr" / "bin";
+    fs::create_directories(bin);
     fs::copy_file(KELVANE_CLI_PATH, bin / "kelvane-cli");
-    fs::copy_file(KELVANE_CLI_HELPER_PATH, helper);
-    run = Run((bin / "kelvane-cli").string(), "render " + Example + " -o installed.png");
-    EXPECT_EQ(run.exit, 0) << run.err;
-    EXPECT_TRUE(Read("installed.png").starts_with("\x89PNG"));
-    run = Run((bin / "kelvane-cli").string(), "report --style complete");
-    EXPECT_EQ(run.exit, 2);
-    EXPECT_EQ(run.err, "kelvane-cli: report: no system file given\n" + Invoke("--help").out);
-
-    // Without the helper only render and report fail, and say why.
-    fs::remove(helper);
     run = Run((bin / "kelvane-cli").string(), "render " + Example + " -o missing.png");
     EXPECT_EQ(run.exit, 1);
     EXPECT_EQ(run.out, "");

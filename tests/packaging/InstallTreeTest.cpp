@@ -15,7 +15,7 @@
 #include <sys/wait.h>
 #include <vector>
 
-#include "core/files/TempFolder.h"
+#include "TempFolder.h"
 
 namespace kelvane {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <utility>
 
-#include "core/files/TempFolder.h"
+#include "TempFolder.h"
 #include "platform/UserDecimalSeparator.h"
 
 namespace kelvane {

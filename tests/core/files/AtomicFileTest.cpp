@@ -13,8 +13,8 @@
 #include <set>
 #include <string>
 
+#include "TempFolder.h"
 #include "core/files/AtomicFile.h"
-#include "core/files/TempFolder.h"
 
 namespace kelvane {
 namespace {

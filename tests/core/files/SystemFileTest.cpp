@@ -7,10 +7,10 @@
 #include <tuple>
 #include <vector>
 
+#include "TempFolder.h"
 #include "core/AppState.h"
 #include "core/files/LegacySystemFile.h"
 #include "core/files/SystemFile.h"
-#include "core/files/TempFolder.h"
 #include "core/model/RandomSource.h"
 #include "core/model/modGenerate.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/files/TempFolder.h"
+#include "TempFolder.h"
 #include "core/sector/JsonValue.h"
 #include "core/sector/SectorFile.h"
 #include "core/sector/SectorGeneration.h"

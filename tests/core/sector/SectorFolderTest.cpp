@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
+#include "TempFolder.h"
 #include "core/files/SystemFile.h"
-#include "core/files/TempFolder.h"
 #include "core/model/Codes.h"
 #include "core/model/OrbitEditing.h"
 #include "core/sector/SectorFile.h"

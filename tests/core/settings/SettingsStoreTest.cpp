@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "core/files/TempFolder.h"
+#include "TempFolder.h"
 #include "core/settings/SettingsStore.h"
 
 namespace kelvane {

@@ -65,16 +65,16 @@ private:
     bool m_mounted;
 };
 
-inline std::string ReadBytes(const std::string& path)
+inline std::string ReadBytes(const std::filesystem::path& path)
 {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-inline void WriteBytes(const std::string& path, std::string_view bytes)
+inline void WriteBytes(const std::filesystem::path& path, std::string_view bytes)
 {
     if (!(std::ofstream(path, std::ios::binary) << bytes))
-        throw std::runtime_error("cannot write " + path);
+        throw std::runtime_error("cannot write " + path.string());
 }
 
 } // namespace kelvane::test
