@@ -1,87 +1,34 @@
 #include <QHashSeed>
-#include <QProcess>
 #include <QRegularExpression>
 
 #include "GuiTestSupport.h"
+#include "Shell.h"
 #include "core/drawing/SurfaceSvg.h"
 #include "core/files/SystemFile.h"
 #include "core/model/SystemCode.h"
 #include "gui/files/ExportFormats.h"
-#include "gui/files/FileCommands.h"
 #include "gui/shell/frmNewFromCode.h"
 #include "gui/shell/frmQuickOpts.h"
 #include "gui/views/frmForceOrbit.h"
-#include "gui/views/frmInfo.h"
 #include "render/SurfacePainter.h"
 
 namespace kelvane {
 namespace {
 
-// Answers Load, Export and New from Code from a script and notes what the
-// Export dialog was offered.
-class EditDialogs final : public FileDialogs {
-public:
-    std::optional<QString> ChooseOpen(const QString& /*filter*/, const QString& /*proposed*/) override
-    {
-        return open;
-    }
-    std::optional<QString> ChooseSave(const QString& /*filter*/, const QString& /*proposed*/) override
-    {
-        return save;
-    }
-    QMessageBox::StandardButton AskOverwrite(const QString& text) override
-    {
-        questions << text;
-        return overwrite;
-    }
-    void ShowLoadError(const QString& /*text*/) override {}
-    std::optional<ExportChoice> ChooseExport(const QStringList& filters, const QString& selected,
-                                             const QString& proposed) override
-    {
-        offered = filters;
-        offers << selected + "|" + proposed;
-        return exportTo;
-    }
-    void ShowExportError(const QString& text) override { exportErrors << text; }
-    std::optional<SystemCode> AskSystemCode() override { return code; }
-
-    std::optional<QString> open, save;
-    std::optional<ExportChoice> exportTo;
-    std::optional<SystemCode> code;
-    QMessageBox::StandardButton overwrite = QMessageBox::Yes;
-    QStringList questions, offered, offers, exportErrors;
-};
-
 struct EditMenu : ::testing::Test, test::Program {
-    EditMenu() { controller.SetDialogs(std::unique_ptr<FileDialogs>(dialogs)); }
-
-    // Shortcuts only reach a window that is active.
-    void Activate()
-    {
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
-        main->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(main));
-    }
-    QAction* Item(const char* name) { return Find(QLatin1String(name)); }
-    void Trigger(const char* name) { Item(name)->trigger(); }
-    QLineEdit* NameBox() { return Find<QLineEdit>("txtInput", controller.Info()); }
-    QLabel* Cell(const char* column, int row)
-    {
-        return Find<QLabel>(QStringLiteral("%1_%2").arg(QLatin1String(column)).arg(row), controller.Info());
-    }
+    QString UndoText() { return Find("mnuEditUndo")->text(); }
     QString ShownCode() { return Find<QLabel>("lblSystemCode")->text(); }
     QString CodeText()
     {
         const auto& code = controller.CurrentCode();
         return code ? QString::fromStdString(EncodeSystemCode(*code)) : QString();
     }
-    // Right-clicks a cell and clicks an item of the popup menu it shows.
-    void Choose(const char* column, int row, const char* item)
+    // Saves system into the program's folder and loads it by File > Load.
+    void Load(const StarSystem& system, const QString& name)
     {
-        QTest::mouseRelease(Cell(column, row), Qt::RightButton);
-        auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_NE(popup, nullptr);
-        QTest::mouseClick(popup, Qt::LeftButton, {}, popup->actionGeometry(Find(item, popup)).center());
+        ASSERT_TRUE(SaveSystemFile(system, own.filePath(name).toStdString(), '.').Ok());
+        dialogs->answers = {own.filePath(name)};
+        Trigger("mnuFileLoad");
     }
     // The state a step keeps, as the views and the status bar show it too.
     struct Seen {
@@ -111,8 +58,6 @@ struct EditMenu : ::testing::Test, test::Program {
                   "Orbital Display (" + QString::fromStdString(app.system.SystemName) + ")")
             << where;
     }
-
-    EditDialogs* dialogs = new EditDialogs; // owned by the controller
 };
 
 // Every kind of change, made through the windows, undone and redone by the
@@ -121,18 +66,14 @@ struct EditMenu : ::testing::Test, test::Program {
 TEST_F(EditMenu, EveryKindOfStepUndoneAndRedone)
 {
     Activate();
-    EXPECT_FALSE(Item("mnuEditUndo")->isEnabled() || Item("mnuEditRedo")->isEnabled());
-    EXPECT_EQ(Item("mnuEditUndo")->text() + "|" + Item("mnuEditRedo")->text(), "&Undo|&Redo");
-    const auto undoText = [&] { return Item("mnuEditUndo")->text(); };
-
+    EXPECT_FALSE(Find("mnuEditUndo")->isEnabled() || Find("mnuEditRedo")->isEnabled());
     std::vector<Seen> states{Now()};
-    // The steps as the items name them.
-    std::vector<QString> steps;
+    std::vector<QString> steps; // as the items name them
     const auto step = [&](const QString& text) {
         steps.push_back(text);
         states.push_back(Now());
         EXPECT_NE(states.back(), states[states.size() - 2]) << text.toStdString();
-        EXPECT_EQ(undoText(), "&Undo " + text);
+        EXPECT_EQ(UndoText(), "&Undo " + text);
     };
 
     // A report left the background white; New makes it black again.
@@ -147,24 +88,21 @@ TEST_F(EditMenu, EveryKindOfStepUndoneAndRedone)
 
     Trigger("mnuOptionsForce3");
     frmForceOrbit* dialog = controller.ForceOrbitDialog();
-    const bool belt = controller.State().system.Orbit(3).Type == TypeAsteroids;
+    const bool belt = System().Orbit(3).Type == TypeAsteroids;
     Find<QRadioButton>(belt ? "FillOrbitNothing" : "FillOrbitAsteroids", dialog)->click();
     Find<QPushButton>("Okay", dialog)->click();
     step("Force Orbit 3");
 
     Choose("ContainsLabel", 4, "popContainsPlanet");
     step("Orbit 5: Planet");
-    const bool hostile = controller.State().system.Orbit(5).Type == TypeEnvHostile;
+    const bool hostile = System().Orbit(5).Type == TypeEnvHostile;
     Choose("EnvironmentLabel", 4, hostile ? "popEnvExcellent" : "popEnvHostile");
     step(hostile ? "Orbit 5: Excellent" : "Orbit 5: Hostile");
 
-    StarSystem saved = controller.State().system;
+    StarSystem saved = System();
     saved.Orbit(1).Type = TypeEnvGood;
     saved.SystemName = "Vega";
-    const QString file = own.filePath("R&D.KVN");
-    ASSERT_TRUE(SaveSystemFile(saved, file.toStdString(), '.').Ok());
-    dialogs->open = file;
-    Trigger("mnuFileLoad");
+    Load(saved, "R&D.KVN");
     // An ampersand in a file's name is shown, not taken as an accelerator.
     step("Load R&&D.KVN");
 
@@ -180,10 +118,10 @@ TEST_F(EditMenu, EveryKindOfStepUndoneAndRedone)
         i % 2 ? Trigger("mnuEditUndo") : QTest::keyClick(NameBox(), Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(Now(), states[i]) << "undo " << steps[i].toStdString();
         ExpectViewsShowTheState("after undoing " + steps[i].toStdString());
-        EXPECT_EQ(Item("mnuEditRedo")->text(), "&Redo " + steps[i]);
+        EXPECT_EQ(Find("mnuEditRedo")->text(), "&Redo " + steps[i]);
     }
-    EXPECT_FALSE(Item("mnuEditUndo")->isEnabled());
-    EXPECT_EQ(undoText(), "&Undo");
+    EXPECT_FALSE(Find("mnuEditUndo")->isEnabled());
+    EXPECT_EQ(UndoText(), "&Undo");
     EXPECT_EQ(controller.State().DisplayBackColor, ColourWhite);
     for (std::size_t i = 0; i < steps.size(); ++i) {
         if (i % 3 == 0)
@@ -195,48 +133,26 @@ TEST_F(EditMenu, EveryKindOfStepUndoneAndRedone)
         EXPECT_EQ(Now(), states[i + 1]) << "redo " << steps[i].toStdString();
         ExpectViewsShowTheState("after redoing " + steps[i].toStdString());
     }
-    EXPECT_FALSE(Item("mnuEditRedo")->isEnabled());
+    EXPECT_FALSE(Find("mnuEditRedo")->isEnabled());
 
     // A new change after an undo drops what could have been redone. Options
     // are no part of the history.
     Trigger("mnuEditUndo");
     Trigger("mnuOptionsOrbitComplete");
     Trigger("mnuOptionsLifePoor");
-    EXPECT_TRUE(Item("mnuEditRedo")->isEnabled());
+    EXPECT_TRUE(Find("mnuEditRedo")->isEnabled());
     Trigger("mnuFileNewOrbits");
-    EXPECT_FALSE(Item("mnuEditRedo")->isEnabled());
+    EXPECT_FALSE(Find("mnuEditRedo")->isEnabled());
     Trigger("mnuEditUndo");
     EXPECT_EQ(Now(), states[states.size() - 2]);
     EXPECT_EQ(Settings().OrbitDisplay, OrbitDisplayStyle::Complete);
     EXPECT_EQ(Settings().LifeSupport, LifeSupportLevel::Poor);
 }
 
-// The Force Orbit dialog left open across an undo acts, when OK is pressed,
-// on the system the undo left; that is a step like any other.
-TEST_F(EditMenu, ForceOrbitDialogLeftOpenAcrossAnUndo)
-{
-    Trigger("mnuFileNew");
-    const Seen first = Now();
-    Trigger("mnuFileNew");
-    Trigger("mnuOptionsForce10");
-    frmForceOrbit* dialog = controller.ForceOrbitDialog();
-    Trigger("mnuEditUndo");
-    ASSERT_TRUE(dialog->isVisible());
-    EXPECT_EQ(Now(), first);
-    const bool empty = controller.State().system.Orbit(10).Type == TypeNothing;
-    Find<QRadioButton>(empty ? "FillOrbitAsteroids" : "FillOrbitNothing", dialog)->click();
-    Find<QPushButton>("Okay", dialog)->click();
-    StarSystem expected = first.system;
-    expected.Orbit(10) = controller.State().system.Orbit(10);
-    EXPECT_EQ(controller.State().system, expected);
-    EXPECT_EQ(Item("mnuEditUndo")->text(), "&Undo Force Orbit 10");
-    EXPECT_FALSE(Item("mnuEditRedo")->isEnabled());
-    Trigger("mnuEditUndo");
-    EXPECT_EQ(Now(), first);
-}
-
 // A step takes back what it changed and nothing else: the file that a later
-// Save As wrote and the background that a later report left stay.
+// Save As wrote and the background that a later report left stay. The Force
+// Orbit dialog left open across an undo acts, when OK is pressed, on the
+// system the undo left; that is a step like any other.
 TEST_F(EditMenu, UndoPutsBackOnlyWhatTheStepChanged)
 {
     constexpr Colour grey = 0xD2D2D2;
@@ -245,11 +161,10 @@ TEST_F(EditMenu, UndoPutsBackOnlyWhatTheStepChanged)
     Trigger("mnuFileNew");
     const Seen generated = Now();
     Choose("ContainsLabel", 1,
-           controller.State().system.Orbit(2).Type == TypeNothing ? "popContainsAsteroids"
-                                                                  : "popContainsNothing");
+           System().Orbit(2).Type == TypeNothing ? "popContainsAsteroids" : "popContainsNothing");
     const Seen edited = Now();
     controller.SetDisplayBackColor(ColourWhite);
-    dialogs->save = own.filePath("s");
+    dialogs->answers = {own.filePath("s")};
     Trigger("mnuFileSave");
     const std::string saved = own.filePath("s.KVN").toStdString();
     ASSERT_EQ(controller.State().CurrentFileName, saved);
@@ -261,6 +176,23 @@ TEST_F(EditMenu, UndoPutsBackOnlyWhatTheStepChanged)
     Trigger("mnuEditRedo");
     Trigger("mnuEditRedo");
     EXPECT_EQ(Now(), (Seen{edited.system, saved, 0, edited.code}));
+
+    Trigger("mnuOptionsForce10");
+    frmForceOrbit* dialog = controller.ForceOrbitDialog();
+    Trigger("mnuEditUndo");
+    ASSERT_TRUE(dialog->isVisible());
+    ASSERT_EQ(System(), generated.system);
+    Find<QRadioButton>(System().Orbit(10).Type == TypeNothing ? "FillOrbitAsteroids" : "FillOrbitNothing",
+                       dialog)
+        ->click();
+    Find<QPushButton>("Okay", dialog)->click();
+    StarSystem expected = generated.system;
+    expected.Orbit(10) = System().Orbit(10);
+    EXPECT_EQ(System(), expected);
+    EXPECT_EQ(UndoText(), "&Undo Force Orbit 10");
+    EXPECT_FALSE(Find("mnuEditRedo")->isEnabled());
+    Trigger("mnuEditUndo");
+    EXPECT_EQ(System(), generated.system);
 }
 
 // At least a hundred steps back, by the key; the history keeps its depth
@@ -279,7 +211,7 @@ TEST_F(EditMenu, AHundredStepsBackAndTheDepth)
         QTest::keyClick(main, Qt::Key_Z, Qt::ControlModifier);
         ASSERT_EQ(Now(), states[static_cast<std::size_t>(i)]) << i;
     }
-    EXPECT_FALSE(Item("mnuEditUndo")->isEnabled());
+    EXPECT_FALSE(Find("mnuEditUndo")->isEnabled());
 
     for (int i = 0; i < SystemHistory::Depth + 5; ++i)
         controller.ChangeToNewSystem();
@@ -296,7 +228,7 @@ TEST_F(EditMenu, NamesTypedInBursts)
     Activate();
     QLineEdit* box = NameBox();
     box->setFocus();
-    const auto name = [&] { return controller.State().system.SystemName; };
+    const auto name = [&] { return System().SystemName; };
     const auto undoCount = [&] { return controller.History().UndoCount(); };
 
     box->selectAll();
@@ -326,7 +258,7 @@ TEST_F(EditMenu, NamesTypedInBursts)
     EXPECT_EQ(name(), "Vega Prime III");
     EXPECT_EQ(box->text(), "Vega Prime III");
     EXPECT_EQ(undoCount(), 4);
-    EXPECT_EQ(Item("mnuEditRedo")->text(), "&Redo Rename");
+    EXPECT_EQ(Find("mnuEditRedo")->text(), "&Redo Rename");
     Trigger("mnuEditUndo");
     Trigger("mnuEditUndo");
     EXPECT_EQ(name(), "Vega Prime II");
@@ -334,19 +266,15 @@ TEST_F(EditMenu, NamesTypedInBursts)
     EXPECT_EQ(name(), "Vega Prime");
     Trigger("mnuEditUndo");
     EXPECT_EQ(name(), "Unnamed System");
-    EXPECT_EQ(box->text(), "Unnamed System");
-    EXPECT_EQ(controller.OrbitalDisplay()->windowTitle(), "Orbital Display (Unnamed System)");
     EXPECT_EQ(controller.History().RedoCount(), 5);
 
     // A name from an older file, in a single-byte code page, is written into
     // the box by the refresh after the load: that is no rename either.
-    StarSystem old = controller.State().system;
+    StarSystem old = System();
     old.SystemName = "\xC9toile";
-    ASSERT_TRUE(SaveSystemFile(old, own.filePath("old.KVN").toStdString(), '.').Ok());
-    dialogs->open = own.filePath("old.KVN");
-    Trigger("mnuFileLoad");
+    Load(old, "old.KVN");
     EXPECT_EQ(box->text(), QString::fromLatin1("\xC9toile"));
-    EXPECT_EQ(Item("mnuEditUndo")->text(), "&Undo Load old.KVN");
+    EXPECT_EQ(UndoText(), "&Undo Load old.KVN");
     Trigger("mnuEditUndo");
     EXPECT_EQ(name(), "Unnamed System");
 
@@ -357,7 +285,7 @@ TEST_F(EditMenu, NamesTypedInBursts)
     QTest::keyClick(box, Qt::Key_Backspace);
     EXPECT_EQ(name(), "Unnamed System");
     EXPECT_EQ(undoCount(), 0);
-    EXPECT_FALSE(Item("mnuEditUndo")->isEnabled());
+    EXPECT_FALSE(Find("mnuEditUndo")->isEnabled());
 }
 
 // The code shows while the system is as generated, names the system it
@@ -368,7 +296,7 @@ TEST_F(EditMenu, SystemCodeShownWhileTheSystemIsAsGenerated)
     const auto expectMadeAgain = [&](const std::string& where) {
         ASSERT_TRUE(controller.CurrentCode()) << where;
         StarSystem again = RegenerateSystem(*controller.CurrentCode());
-        StarSystem shown = controller.State().system;
+        StarSystem shown = System();
         // What no window shows: positions of orbits without a planet, and the name.
         again.SystemName = shown.SystemName;
         for (int n = 1; n <= StarSystem::OrbitCount; ++n)
@@ -379,7 +307,7 @@ TEST_F(EditMenu, SystemCodeShownWhileTheSystemIsAsGenerated)
             }
         EXPECT_EQ(again, shown) << where;
         EXPECT_EQ(ShownCode(), "System Code: " + CodeText()) << where;
-        EXPECT_TRUE(Item("mnuEditCopyCode")->isEnabled()) << where;
+        EXPECT_TRUE(Find("mnuEditCopyCode")->isEnabled()) << where;
     };
     expectMadeAgain("start-up");
     Settings().LifeSupport = LifeSupportLevel::Excellent;
@@ -397,27 +325,22 @@ TEST_F(EditMenu, SystemCodeShownWhileTheSystemIsAsGenerated)
     EXPECT_EQ(QGuiApplication::clipboard()->text(), code);
 
     Choose("ContainsLabel", 0,
-           controller.State().system.Orbit(1).Type == TypeNothing ? "popContainsAsteroids"
-                                                                  : "popContainsNothing");
+           System().Orbit(1).Type == TypeNothing ? "popContainsAsteroids" : "popContainsNothing");
     EXPECT_FALSE(controller.CurrentCode());
     EXPECT_EQ(ShownCode(), "");
-    EXPECT_FALSE(Item("mnuEditCopyCode")->isEnabled());
+    EXPECT_FALSE(Find("mnuEditCopyCode")->isEnabled());
     Trigger("mnuEditUndo");
     EXPECT_EQ(CodeText(), code);
     EXPECT_EQ(ShownCode(), "System Code: " + code);
 
     // A load that changes the star or the orbits takes the code away; one
     // that brings back the same system under another name keeps it.
-    StarSystem same = controller.State().system;
+    StarSystem same = System();
     same.SystemName = "Same";
-    ASSERT_TRUE(SaveSystemFile(same, own.filePath("same.KVN").toStdString(), '.').Ok());
-    dialogs->open = own.filePath("same.KVN");
-    Trigger("mnuFileLoad");
+    Load(same, "same.KVN");
     EXPECT_EQ(CodeText(), code);
     same.Orbit(2).Moons += 1;
-    ASSERT_TRUE(SaveSystemFile(same, own.filePath("other.KVN").toStdString(), '.').Ok());
-    dialogs->open = own.filePath("other.KVN");
-    Trigger("mnuFileLoad");
+    Load(same, "other.KVN");
     EXPECT_EQ(ShownCode(), "");
     Trigger("mnuEditUndo");
     EXPECT_EQ(ShownCode(), "System Code: " + code);
@@ -464,12 +387,12 @@ TEST_F(EditMenu, NewFromCodeThroughItsDialog)
         Find<QPushButton>("Okay", dialog)->click();
     });
     Trigger("mnuEditNewFromCode");
-    EXPECT_EQ(controller.State().system, RegenerateSystem(code));
+    EXPECT_EQ(System(), RegenerateSystem(code));
     EXPECT_EQ(controller.State().CurrentFileName, "");
     EXPECT_EQ(controller.State().DisplayBackColor, 0);
     EXPECT_EQ(CodeText(), text);
     ExpectViewsShowTheState("New from Code");
-    EXPECT_EQ(Item("mnuEditUndo")->text(), "&Undo New from Code");
+    EXPECT_EQ(UndoText(), "&Undo New from Code");
     // The options stay the user's own.
     EXPECT_EQ(Settings().LifeSupport, LifeSupportLevel::Average);
 }
@@ -503,19 +426,13 @@ TEST_F(EditMenu, CopyPictureAsImageAndSvg)
     EXPECT_GT(Display()->Surface().Shapes().size(), 10u);
 }
 
-// The bytes kelvane-cli writes for a file, or the reason it could not.
-std::string CliOutput(const QString& folder, const QStringList& arguments, const QString& output)
+// The bytes kelvane-cli writes into output for arguments, or why it could not.
+std::string CliOutput(const QString& folder, const std::string& arguments, const QString& output)
 {
-    QProcess cli;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("LC_ALL", "C");
-    environment.remove("DISPLAY");
-    cli.setProcessEnvironment(environment);
-    cli.setWorkingDirectory(folder);
-    cli.start(KELVANE_CLI_PATH, arguments + QStringList{"-o", output});
-    if (!cli.waitForFinished(60000) || cli.exitCode() != 0)
-        return "kelvane-cli failed: " + cli.readAllStandardError().toStdString();
-    return test::ReadFile((folder + "/" + output).toStdString());
+    const test::Ran ran = test::Shell("cd " + folder.toStdString() + " && " + test::AsAScript +
+                                      KELVANE_CLI_PATH + " " + arguments + " -o " + output.toStdString());
+    return ran.status == 0 ? test::ReadBytes((folder + "/" + output).toStdString())
+                           : "kelvane-cli failed: " + ran.output;
 }
 
 // A PDF's bytes without the moment it was made.
@@ -527,56 +444,28 @@ std::string WithoutCreationDate(const std::string& pdf)
         .toStdString();
 }
 
-// The text forms of a system made from a code, exported and copied, are
-// kelvane-cli's for that code: JSON, CSV (numbered as in the code's run),
-// Markdown, and the text table as plain text.
-TEST_F(EditMenu, TextFormsAreWhatKelvaneCliWritesForTheCode)
-{
-    const SystemCode code = BatchSystemCode(11, 4, LifeSupportLevel::Good, BiozoneWidth::Triple);
-    dialogs->code = code;
-    Trigger("mnuEditNewFromCode");
-    const QString text = QString::fromStdString(EncodeSystemCode(code));
-    const auto cli = [&](const QString& format) {
-        return CliOutput(own.path(), {"new", "--code", text, "--format", format}, "cli." + format);
-    };
-    const auto exportTo = [&](const QString& name, int format) {
-        dialogs->exportTo = FileDialogs::ExportChoice{own.filePath(name), dialogs->offered.value(format)};
-        Trigger("mnuEditExport");
-        return test::ReadFile(own.filePath(name).toStdString());
-    };
-    Trigger("mnuEditExport"); // the dialog's filters, answered with nothing
-    ASSERT_EQ(dialogs->offered.size(), 6);
-    EXPECT_EQ(exportTo("e.json", 3), cli("json"));
-    EXPECT_EQ(exportTo("e.csv", 4), cli("csv"));
-    EXPECT_EQ(exportTo("e.md", 5), cli("md"));
-    EXPECT_NE(cli("csv").find("\n4,Unnamed System,"), std::string::npos);
-
-    ASSERT_TRUE(Item("mnuEditCopyText")->isEnabled());
-    Trigger("mnuEditCopyText");
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    ASSERT_NE(data, nullptr);
-    EXPECT_EQ(data->data("text/markdown").toStdString(), cli("md"));
-    EXPECT_EQ(data->text().toStdString(), cli("text"));
-    // Copying changes nothing and is no step.
-    EXPECT_EQ(controller.History().UndoCount(), 1);
-}
-
-// Export writes, by the filter chosen, what kelvane-cli render and report
-// write for the same system and options: PNG and SVG 800 pixels square, and
-// the report's PDF but for its creation date. (The text forms are below.)
-TEST_F(EditMenu, ExportWritesWhatKelvaneCliWrites)
+// Export writes, by the filter chosen, and Copy as Text copies what
+// kelvane-cli writes for the same system and options: PNG and SVG 800 pixels
+// square and the report's PDF but for its creation date, as render and report
+// write them for the system's file; JSON, CSV (numbered as in the code's
+// run), Markdown and the text table as new writes them for its code.
+TEST_F(EditMenu, ExportAndCopyAsTextWriteWhatKelvaneCliWrites)
 {
     const QStringList filters{"PNG image (*.png)", "SVG image (*.svg)", "PDF report (*.pdf)",
                               "JSON (*.json)",     "CSV (*.csv)",       "Markdown (*.md)"};
-    const QString kvn = own.filePath("vega.KVN");
-    System().SystemName = "Vega";
-    ASSERT_TRUE(SaveSystemFile(System(), kvn.toStdString(), '.').Ok());
+    const std::string code =
+        EncodeSystemCode(BatchSystemCode(11, 4, LifeSupportLevel::Good, BiozoneWidth::Triple));
+    dialogs->code = DecodeSystemCode(code);
+    Trigger("mnuEditNewFromCode");
+    const std::string kvn = own.filePath("vega.KVN").toStdString();
+    ASSERT_TRUE(SaveSystemFile(System(), kvn, '.').Ok());
+    const auto file = [&](const QString& name) { return test::ReadBytes(own.filePath(name).toStdString()); };
     const auto exportTo = [&](const QString& name, int format) {
         dialogs->exportTo = FileDialogs::ExportChoice{own.filePath(name), filters[format]};
         Trigger("mnuEditExport");
+        return file(name);
     };
-    const auto file = [&](const QString& name) { return test::ReadFile(own.filePath(name).toStdString()); };
-    const auto cli = [&](const QStringList& arguments, const QString& output) {
+    const auto cli = [&](const std::string& arguments, const QString& output) {
         return CliOutput(own.path(), arguments, output);
     };
     const Seen before = Now();
@@ -584,14 +473,24 @@ TEST_F(EditMenu, ExportWritesWhatKelvaneCliWrites)
     EXPECT_EQ(dialogs->offered, filters);
     exportTo("a", 1);
     exportTo("a", 2);
-    EXPECT_EQ(file("a.png"), cli({"render", kvn}, "c.png"));
-    EXPECT_EQ(file("a.svg"), cli({"render", kvn}, "c.svg"));
-    EXPECT_EQ(WithoutCreationDate(file("a.pdf")), WithoutCreationDate(cli({"report", kvn}, "c.pdf")));
+    EXPECT_EQ(file("a.png"), cli("render " + kvn, "c.png"));
+    EXPECT_EQ(file("a.svg"), cli("render " + kvn, "c.svg"));
+    EXPECT_EQ(WithoutCreationDate(file("a.pdf")), WithoutCreationDate(cli("report " + kvn, "c.pdf")));
+    EXPECT_EQ(exportTo("e.json", 3), cli("new --format json --code " + code, "c.json"));
+    EXPECT_EQ(exportTo("e.csv", 4), cli("new --format csv --code " + code, "c.csv"));
+    EXPECT_EQ(exportTo("e.md", 5), cli("new --format md --code " + code, "c.md"));
+    EXPECT_NE(file("e.csv").find("\n4,Unnamed System,"), std::string::npos);
+    Trigger("mnuEditCopyText");
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    EXPECT_EQ(data->data("text/markdown").toStdString(), file("e.md"));
+    EXPECT_EQ(data->text().toStdString(), cli("new --code " + code, "c.txt"));
     // The name proposed is the system's, in the folder of the last export;
     // the format chosen last comes first.
-    EXPECT_EQ(dialogs->offers,
-              QStringList({filters[0] + "|Vega.png", filters[0] + "|" + own.filePath("Vega.png"),
-                           filters[1] + "|" + own.filePath("Vega.svg")}));
+    EXPECT_EQ(dialogs->proposals.mid(0, 3),
+              QStringList({filters[0] + "|Unnamed System.png",
+                           filters[0] + "|" + own.filePath("Unnamed System.png"),
+                           filters[1] + "|" + own.filePath("Unnamed System.svg")}));
 
     // The same report again and again, whatever the program's hash seed.
     for (int i = 0; i < 8; ++i) {
@@ -606,40 +505,38 @@ TEST_F(EditMenu, ExportWritesWhatKelvaneCliWrites)
     Settings().OrbitDisplay = OrbitDisplayStyle::Complete;
     Settings().ColorText = 0;
     Settings().SwapBW = 0;
-    const QStringList style{"--style", "complete"};
     exportTo("b.Pdf", 2);
     EXPECT_EQ(WithoutCreationDate(file("b.Pdf")),
-              WithoutCreationDate(
-                  cli(QStringList{"report", kvn, "--colored-text", "off", "--grey-for-black", "off"} + style,
-                      "d.pdf")));
+              WithoutCreationDate(cli(
+                  "report " + kvn + " --colored-text off --grey-for-black off --style complete", "d.pdf")));
     Settings().WhiteOrbits = -1;
     Settings().OrbitPenWidth = 2;
     Settings().VisibleOrbits = 0;
-    const QStringList lines{"--white-orbits", "on", "--thick-orbits", "on", "--orbit-lines", "off"};
+    const std::string lines = " --white-orbits on --thick-orbits on --orbit-lines off --style complete";
     exportTo("b.PNG", 0);
     exportTo("b.svg", 1);
-    EXPECT_EQ(file("b.PNG"), cli(QStringList{"render", kvn} + lines + style, "d.png"));
-    EXPECT_EQ(file("b.svg"), cli(QStringList{"render", kvn} + lines + style, "d.svg"));
+    EXPECT_EQ(file("b.PNG"), cli("render " + kvn + lines, "d.png"));
+    EXPECT_EQ(file("b.svg"), cli("render " + kvn + lines, "d.svg"));
     EXPECT_NE(file("b.svg"), file("a.svg"));
     EXPECT_FALSE(QFile::exists(own.filePath("b.PNG.png")));
-    // Exporting changes nothing and is no step.
+    // Exporting and copying change nothing and are no step.
     EXPECT_EQ(Now(), before);
-    EXPECT_EQ(controller.History().UndoCount(), 0);
+    EXPECT_EQ(controller.History().UndoCount(), 1);
 
     // After a load the file's name is proposed; a cancelled export is
     // forgotten.
     QDir(own.path()).mkdir("sub");
     exportTo("sub/c.svg", 1);
-    dialogs->open = kvn;
+    dialogs->answers = {QString::fromStdString(kvn)};
     Trigger("mnuFileLoad");
     dialogs->exportTo.reset();
     Trigger("mnuEditExport");
     Trigger("mnuEditExport");
-    EXPECT_EQ(dialogs->offers.last(), filters[1] + "|" + own.filePath("sub/vega.svg"));
+    EXPECT_EQ(dialogs->proposals.last(), filters[1] + "|" + own.filePath("sub/vega.svg"));
 
     // An existing file is replaced only after Yes; a file that cannot be
     // written says why and leaves nothing behind.
-    test::WriteFile(own.filePath("old.svg").toStdString(), "old");
+    test::WriteBytes(own.filePath("old.svg").toStdString(), "old");
     dialogs->overwrite = QMessageBox::No;
     exportTo("old", 1);
     EXPECT_EQ(dialogs->questions,
@@ -649,10 +546,10 @@ TEST_F(EditMenu, ExportWritesWhatKelvaneCliWrites)
     exportTo("old", 1);
     EXPECT_EQ(file("old.svg"), file("b.svg"));
     exportTo("missing/x", 0);
-    ASSERT_EQ(dialogs->exportErrors.size(), 1);
-    EXPECT_TRUE(dialogs->exportErrors[0].startsWith(own.filePath("missing/x.png") +
-                                                    "\nThe file could not be written: "))
-        << dialogs->exportErrors[0].toStdString();
+    ASSERT_EQ(dialogs->errors.size(), 1);
+    EXPECT_TRUE(
+        dialogs->errors[0].startsWith(own.filePath("missing/x.png") + "\nThe file could not be written: "))
+        << dialogs->errors[0].toStdString();
     EXPECT_FALSE(QFileInfo::exists(own.filePath("missing")));
 }
 

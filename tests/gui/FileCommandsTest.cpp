@@ -1,49 +1,19 @@
-#include "gui/files/FileCommands.h"
-#include "GuiTestSupport.h"
-#include "core/files/SystemFile.h"
-#include "core/model/NumberText.h"
-#include "gui/display/frmOrbitalDisplay.h"
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "GuiTestSupport.h"
+#include "core/files/SystemFile.h"
+#include "core/model/NumberText.h"
+
 namespace kelvane {
 namespace {
 
-// Answers the file dialogs from a script and notes what they were asked.
-class ScriptedDialogs final : public FileDialogs {
-public:
-    std::optional<QString> ChooseOpen(const QString& filter, const QString& proposed) override
-    {
-        return ChooseSave(filter, proposed);
-    }
-    std::optional<QString> ChooseSave(const QString& filter, const QString& proposed) override
-    {
-        EXPECT_EQ(filter, "Kelvane files,*.KVN (*.KVN)");
-        proposals << proposed;
-        // An empty answer cancels; none left cancels too.
-        const QString answer = answers.isEmpty() ? QString() : answers.takeFirst();
-        return answer.isEmpty() ? std::nullopt : std::optional(answer);
-    }
-    QMessageBox::StandardButton AskOverwrite(const QString& text) override
-    {
-        questions << text;
-        return overwrite;
-    }
-    void ShowLoadError(const QString& text) override { loadErrors << text; }
-
-    QStringList answers, proposals, questions, loadErrors;
-    QMessageBox::StandardButton overwrite = QMessageBox::Yes;
-};
-
 struct FileCommands : ::testing::Test, test::Program {
-    FileCommands() { controller.SetDialogs(std::unique_ptr<FileDialogs>(dialogs)); }
     QString In(const QString& name) const { return own.filePath(name); }
     bool IsFile(const QString& name) const { return QFileInfo(own.filePath(name)).isFile(); }
 
     AppState& app = controller.MutableState();
-    ScriptedDialogs* dialogs = new ScriptedDialogs; // owned by the controller
 };
 
 TEST_F(FileCommands, SaveAndLoad)
@@ -58,8 +28,8 @@ TEST_F(FileCommands, SaveAndLoad)
     controller.SaveSystemAsCommand();
     controller.NewSystemCommand();
     controller.SaveSystemAsCommand();
-    EXPECT_EQ(dialogs->proposals,
-              QStringList({"Unnamed System", In("Unnamed System.KVN"), "Vega", "Unnamed System"}));
+    EXPECT_EQ(dialogs->proposals, QStringList({"save Unnamed System", "save " + In("Unnamed System.KVN"),
+                                               "save Vega", "save Unnamed System"}));
 
     // An extension of another kind is kept, and so is a name without one in
     // a folder whose name has a point.
@@ -73,19 +43,19 @@ TEST_F(FileCommands, SaveAndLoad)
 
     // The question names the final file; No leaves it be and asks for no other name.
     const std::string beta = In("beta.KVN").toStdString();
-    test::WriteFile(beta, "old contents");
+    test::WriteBytes(beta, "old contents");
     dialogs->answers = {In("beta"), In("beta")};
     dialogs->overwrite = QMessageBox::No;
     app.CurrentFileName.clear();
     const auto asked = dialogs->proposals.size();
     controller.SaveSystemAsCommand();
     EXPECT_EQ(dialogs->questions, QStringList(In("beta.KVN") + "\nThis file already exists. Overwrite it?"));
-    EXPECT_EQ(test::ReadFile(beta), "old contents");
+    EXPECT_EQ(test::ReadBytes(beta), "old contents");
     EXPECT_EQ(dialogs->proposals.size(), asked + 1);
     EXPECT_EQ(app.CurrentFileName, "");
     dialogs->overwrite = QMessageBox::Yes;
     controller.SaveSystemAsCommand();
-    EXPECT_EQ(test::ReadFile(beta), SystemFileText(app.system, '.'));
+    EXPECT_EQ(test::ReadBytes(beta), SystemFileText(app.system, '.'));
 
     // Cancelled dialogs, a missing folder and a missing file change nothing.
     const StarSystem before = app.system;
@@ -109,10 +79,10 @@ TEST_F(FileCommands, SaveAndLoad)
     controller.OpenSystemCommand();
     controller.SaveSystemAsCommand();
     EXPECT_EQ(dialogs->proposals.mid(dialogs->proposals.size() - 2),
-              QStringList({In("vega.KVN"), In("vega.KVN")}));
+              QStringList({"open " + In("vega.KVN"), "save " + In("vega.KVN")}));
 
     // A file of neither kind: the "Load Error" box, nothing loaded.
-    test::WriteFile(In("other.KVN").toStdString(), "not a system\n");
+    test::WriteBytes(In("other.KVN").toStdString(), "not a system\n");
     dialogs->answers = {In("other.KVN")};
     controller.OpenSystemCommand();
     EXPECT_EQ(dialogs->loadErrors, QStringList({"This is not a Kelvane 2.0 file."}));
@@ -128,12 +98,12 @@ TEST_F(FileCommands, ANameIsWrittenBackByteForByteUntilItIsEdited)
     StarSystem system = app.system;
     system.SystemName = "Caf\xE9 " + std::string(40000, 'n') + "\n\x01 \xFF";
     const std::string file = In("old.KVN").toStdString(), copy = In("copy.KVN").toStdString();
-    test::WriteFile(file, SystemFileText(system, '.'));
+    test::WriteBytes(file, SystemFileText(system, '.'));
     dialogs->answers = {In("old.KVN"), In("copy.KVN")};
     controller.OpenSystemCommand();
     controller.SaveSystemAsCommand();
     EXPECT_EQ(app.system.SystemName.size(), system.SystemName.size());
-    EXPECT_TRUE(test::ReadFile(copy) == test::ReadFile(file));
+    EXPECT_TRUE(test::ReadBytes(copy) == test::ReadBytes(file));
 
     auto* box = main->findChild<QLineEdit*>("txtInput");
     ASSERT_NE(box, nullptr);
@@ -153,7 +123,7 @@ TEST_F(FileCommands, TheSeparatorIsTheOneKelvaneCliUses)
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     dialogs->answers = {In("french.KVN")};
     controller.SaveSystemAsCommand();
-    EXPECT_EQ(test::ReadFile(In("french.KVN").toStdString()), SystemFileText(app.system, '.'));
+    EXPECT_EQ(test::ReadBytes(In("french.KVN").toStdString()), SystemFileText(app.system, '.'));
     EXPECT_EQ(main->findChild<QLabel*>("AULabel_0")->text(),
               QString::fromStdString(OneDecimalText(app.system.Orbit(1).AU, '.')));
 }
@@ -167,7 +137,7 @@ TEST_F(FileCommands, SaveAsEndsSilentlyOnWhatItMayNotWrite)
     // With a reader, a Save As that opened the pipe would not wait but write.
     const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     const std::string locked = In("locked.KVN").toStdString();
-    test::WriteFile(locked, "old contents");
+    test::WriteBytes(locked, "old contents");
     std::filesystem::permissions(locked, std::filesystem::perms(0444));
     std::filesystem::create_symlink("/dev/null", In("null.KVN").toStdString());
     app.CurrentFileName = "before.KVN";
@@ -180,7 +150,7 @@ TEST_F(FileCommands, SaveAsEndsSilentlyOnWhatItMayNotWrite)
     char byte = 0;
     EXPECT_EQ(::read(reader, &byte, 1), 0);
     ::close(reader);
-    EXPECT_EQ(test::ReadFile(locked), "old contents");
+    EXPECT_EQ(test::ReadBytes(locked), "old contents");
     EXPECT_EQ(app.CurrentFileName, "before.KVN");
     EXPECT_EQ(
         QDir(own.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),

@@ -2,21 +2,21 @@
 
 #include <QTest>
 #include <QtWidgets>
-#include <filesystem>
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "ScopedEnvironment.h"
+#include "TempFolder.h"
 
 #include "core/model/RandomSource.h"
 #include "gui/display/SurfaceWidget.h"
 #include "gui/display/frmOrbitalDisplay.h"
+#include "gui/files/FileCommands.h"
 #include "gui/shell/Controller.h"
 #include "gui/shell/mdiMain.h"
+#include "gui/views/frmInfo.h"
 
 // Texts in failure messages as text.
 inline void PrintTo(const QString& text, std::ostream* out)
@@ -26,24 +26,67 @@ inline void PrintTo(const QString& text, std::ostream* out)
 
 namespace kelvane::test {
 
-inline std::string ReadFile(const std::filesystem::path& path)
-{
-    std::ostringstream text;
-    text << std::ifstream(path, std::ios::binary).rdbuf();
-    return text.str();
-}
+// Answers every dialog of the File, Edit and Sector menus from a script and
+// notes what each was offered, asked and told. A file dialog takes the next
+// of the answers; an empty one, or none left, cancels.
+class ScriptedDialogs final : public FileDialogs {
+public:
+    std::optional<QString> ChooseOpen(const QString& filter, const QString& proposed) override
+    {
+        return Answer("open ", filter, proposed);
+    }
+    std::optional<QString> ChooseSave(const QString& filter, const QString& proposed) override
+    {
+        return Answer("save ", filter, proposed);
+    }
+    QMessageBox::StandardButton AskOverwrite(const QString& text) override
+    {
+        questions << text;
+        return overwrite;
+    }
+    void ShowLoadError(const QString& text) override { loadErrors << text; }
+    std::optional<ExportChoice> ChooseExport(const QStringList& filters, const QString& selected,
+                                             const QString& proposed) override
+    {
+        offered = filters;
+        proposals << selected + "|" + proposed;
+        return exportTo;
+    }
+    void ShowExportError(const QString& text) override { errors << text; }
+    std::optional<SystemCode> AskSystemCode() override { return code; }
+    std::optional<SectorRequest> AskNewSector(const SectorRequest& /*proposed*/) override { return sector; }
+    std::optional<QString> ChooseSectorFolder(bool save, const QString& proposed) override
+    {
+        proposals << (save ? "sector save " : "sector open ") + proposed;
+        return folder;
+    }
+    void ShowSectorError(const QString& text) override { errors << text; }
 
-inline void WriteFile(const std::filesystem::path& path, const std::string& text)
-{
-    std::ofstream(path, std::ios::binary) << text;
-}
+    QStringList answers, proposals, questions, loadErrors, errors, offered;
+    QMessageBox::StandardButton overwrite = QMessageBox::Yes;
+    std::optional<ExportChoice> exportTo;
+    std::optional<SystemCode> code;
+    std::optional<SectorRequest> sector;
+    std::optional<QString> folder;
 
-// A started program with a seeded source, in a fresh folder of its own, so
-// that no test touches the user's settings, or in the given folder.
+private:
+    std::optional<QString> Answer(const QString& kind, const QString& filter, const QString& proposed)
+    {
+        EXPECT_EQ(filter, "Kelvane files,*.KVN (*.KVN)");
+        proposals << kind + proposed;
+        const QString answer = answers.isEmpty() ? QString() : answers.takeFirst();
+        return answer.isEmpty() ? std::nullopt : std::optional(answer);
+    }
+};
+
+// A started program with a seeded source and scripted dialogs, in a fresh
+// folder of its own, so that no test touches the user's settings, or in the
+// given folder.
 struct Program {
     explicit Program(const QString& folder = {})
         : controller((folder.isEmpty() ? own.path() : folder).toStdString())
     {
+        controller.SetDialogs(std::unique_ptr<FileDialogs>(dialogs));
         controller.MutableState().random = std::make_unique<RandomSource>(RandomSource::Deterministic(3));
         controller.Main();
         main = controller.MainWindow();
@@ -61,15 +104,39 @@ struct Program {
         EXPECT_NE(found, nullptr) << name.toStdString();
         return found;
     }
+    void Trigger(const QString& item) const { Find(item)->trigger(); }
     StarSystem& System() { return controller.MutableState().system; }
     AppSettings& Settings() { return controller.Settings(); }
     SurfaceWidget* Display() { return controller.OrbitalDisplay()->vsdDisplay(); }
+    QLineEdit* NameBox() { return Find<QLineEdit>("txtInput", controller.Info()); }
+    // A cell of the Information window's orbit table.
+    QLabel* Cell(const char* column, int row)
+    {
+        return Find<QLabel>(QStringLiteral("%1_%2").arg(QLatin1String(column)).arg(row), controller.Info());
+    }
+    // Right-clicks a cell and clicks an item of the popup menu it shows.
+    void Choose(const char* column, int row, const char* item)
+    {
+        QTest::mouseRelease(Cell(column, row), Qt::RightButton);
+        auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(popup, nullptr);
+        QTest::mouseClick(popup, Qt::LeftButton, {}, popup->actionGeometry(Find(item, popup)).center());
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    }
+    // Shortcuts only reach a window that is active.
+    void Activate() const
+    {
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
+        main->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    }
 
     QLocale locale; // the default before the test, put back after it
     // Decimal points, whatever the locale of the machine running the tests.
     ScopedEnvironment numbers{"LC_ALL", "C"};
     QTemporaryDir own;
     Controller controller;
+    ScriptedDialogs* dialogs = new ScriptedDialogs; // owned by the controller
     mdiMain* main = nullptr;
 };
 

@@ -3,16 +3,15 @@
 #include <vector>
 
 #include "GuiTestSupport.h"
-#include "gui/files/FileCommands.h"
 #include "gui/report/PrintReport.h"
 #include "gui/report/frmPreview.h"
+#include "gui/sector/frmSector.h"
 #include "gui/shell/MousePointer.h"
 #include "gui/shell/Twips.h"
 #include "gui/shell/frmQuickOpts.h"
 #include "gui/shell/frmSplash.h"
 #include "gui/views/frmElements.h"
 #include "gui/views/frmForceOrbit.h"
-#include "gui/views/frmInfo.h"
 
 namespace kelvane {
 namespace {
@@ -56,69 +55,48 @@ TEST(MainWindow, Menus)
               "&Planet,&Asteroids,&Nothing/&None,&Hostile,&Poor,&Average,&Good,&Excellent");
 }
 
-// Counts what the file commands ask and cancels every dialog.
-struct CancellingDialogs final : FileDialogs {
-    std::optional<QString> ChooseOpen(const QString& /*filter*/, const QString& /*proposed*/) override
-    {
-        ++opened;
-        return std::nullopt;
-    }
-    std::optional<QString> ChooseSave(const QString& /*filter*/, const QString& /*proposed*/) override
-    {
-        ++saved;
-        return std::nullopt;
-    }
-    QMessageBox::StandardButton AskOverwrite(const QString& /*text*/) override { return QMessageBox::No; }
-    void ShowLoadError(const QString& /*text*/) override {}
-    int opened = 0, saved = 0;
-};
-
 TEST(MainWindow, EveryFileItemAndToolbarButton)
 {
     Program program;
-    auto* dialogs = new CancellingDialogs;
-    program.controller.SetDialogs(std::unique_ptr<FileDialogs>(dialogs));
     int printDialogs = 0;
     const PrintDialogFunction previous = SetPrintDialog([&](QPrinter&, QWidget*) {
         ++printDialogs;
         return false;
     });
     const auto restore = qScopeGuard([&] { SetPrintDialog(previous); });
-    const auto click = [&](const char* button) { program.Find<QToolButton>(QLatin1String(button))->click(); };
-    const auto trigger = [&](const char* item) { program.Find(QLatin1String(item))->trigger(); };
+    // A menu item or a toolbar button.
+    const auto press = [&](const char* name) {
+        name[0] == 'm' ? program.Trigger(name) : program.Find<QToolButton>(name)->click();
+    };
     AppState& app = program.controller.MutableState();
 
-    // New and New Orbits Only, by menu and by button.
-    for (const auto& command : {std::function<void()>([&] { trigger("mnuFileNew"); }),
-                                std::function<void()>([&] { click("cmdToolbit_0"); })}) {
+    for (const char* name : {"mnuFileNew", "cmdToolbit_0"}) {
         app.system.SystemName = "Mine";
         const StarSystem before = app.system;
-        command();
-        EXPECT_EQ(app.system.SystemName, "Unnamed System");
-        EXPECT_NE(app.system.Orbits, before.Orbits);
+        press(name);
+        EXPECT_EQ(app.system.SystemName, "Unnamed System") << name;
+        EXPECT_NE(app.system.Orbits, before.Orbits) << name;
     }
     app.system.SystemName = "Mine";
     app.CurrentFileName = "x.KVN";
     const StarSystem before = app.system;
-    trigger("mnuFileNewOrbits");
+    press("mnuFileNewOrbits");
     EXPECT_EQ(app.system.SystemName, "Mine");
     EXPECT_EQ(app.system.StarClass, before.StarClass);
     EXPECT_NE(app.system.Orbits, before.Orbits);
     EXPECT_EQ(app.CurrentFileName, "");
 
-    // Load and Save As ask for a file; Print asks the print dialog.
-    trigger("mnuFileLoad");
-    click("cmdToolbit_1");
-    trigger("mnuFileSave");
-    click("cmdToolbit_2");
-    trigger("mnuFilePrint");
-    click("cmdToolbit_3");
-    EXPECT_EQ(std::tuple(dialogs->opened, dialogs->saved, printDialogs), std::tuple(2, 2, 2));
-    // The preview, by menu and by button, is a modal window.
+    // Load and Save As ask for a file; Print asks the print dialog; the
+    // preview is a modal window.
+    for (const char* name :
+         {"mnuFileLoad", "cmdToolbit_1", "mnuFileSave", "cmdToolbit_2", "mnuFilePrint", "cmdToolbit_3"})
+        press(name);
+    const QString asked = program.dialogs->proposals.join('|');
+    EXPECT_EQ(std::tuple(asked.count("open "), asked.count("save "), printDialogs), std::tuple(2, 2, 2));
     for (const char* name : {"mnuFilePrintPreview", "cmdToolbit_4"}) {
         bool shown = false;
         test::WhenModal<frmPreview>([&](frmPreview*) { shown = true; });
-        name[0] == 'm' ? trigger(name) : click(name);
+        press(name);
         EXPECT_TRUE(shown) << name;
     }
 
@@ -137,9 +115,9 @@ TEST(MainWindow, EveryFileItemAndToolbarButton)
 
     // Exit saves the settings and closes the window.
     app.settings.LifeSupport = LifeSupportLevel::Good;
-    trigger("mnuFileExit");
+    press("mnuFileExit");
     EXPECT_FALSE(program.main->isVisible());
-    EXPECT_NE(test::ReadFile(program.controller.SettingsPath()).find("LifeSupport=3"), std::string::npos);
+    EXPECT_NE(test::ReadBytes(program.controller.SettingsPath()).find("LifeSupport=3"), std::string::npos);
 }
 
 TEST(MainWindow, EveryOptionsItem)
@@ -148,32 +126,21 @@ TEST(MainWindow, EveryOptionsItem)
     Program program;
     AppSettings& s = program.Settings();
     QComboBox* combo = program.main->OrbitDisplayCombo();
-    const auto checked = [&](const char* item) { return program.Find(QLatin1String(item))->isChecked(); };
-    const auto trigger = [&](const char* item) { program.Find(QLatin1String(item))->trigger(); };
+    const auto checked = [&](const char* item) { return program.Find(item)->isChecked(); };
     const auto openOptions = [&] { emit program.Find<QMenu>("mnuOptionsMenu")->aboutToShow(); };
 
     // The radio items set their option, and the menu checks the item of the
     // option's value, the first item for a value no item stands for.
     const DrawingSurface& surface = program.Display()->Surface();
     const auto shapes = surface.Shapes();
-    const std::tuple<const char*, LifeSupportLevel> levels[] = {
-        {"mnuOptionsLifePoor", LifeSupportLevel::Poor},
-        {"mnuOptionsLifeAverage", LifeSupportLevel::Average},
-        {"mnuOptionsLifeGood", LifeSupportLevel::Good},
-        {"mnuOptionsLifeExcellent", LifeSupportLevel::Excellent}};
-    for (const auto& [item, level] : levels) {
-        trigger(item);
-        EXPECT_EQ(s.LifeSupport, level) << item;
-        openOptions();
-        EXPECT_TRUE(checked(item));
-    }
-    const std::tuple<const char*, BiozoneWidth> widths[] = {
-        {"mnuOptionsBiozoneNormal", BiozoneWidth::Normal},
-        {"mnuOptionsBiozoneDouble", BiozoneWidth::Double},
-        {"mnuOptionsBiozoneTriple", BiozoneWidth::Triple}};
-    for (const auto& [item, width] : widths) {
-        trigger(item);
-        EXPECT_EQ(s.Biozone, width) << item;
+    const std::tuple<const char*, int, int> radios[] = {
+        {"mnuOptionsLifePoor", 1, 1},      {"mnuOptionsLifeAverage", 2, 1},
+        {"mnuOptionsLifeGood", 3, 1},      {"mnuOptionsLifeExcellent", 4, 1},
+        {"mnuOptionsBiozoneDouble", 4, 2}, {"mnuOptionsBiozoneTriple", 4, 3},
+        {"mnuOptionsBiozoneNormal", 4, 1}};
+    for (const auto& [item, lifeSupport, biozone] : radios) {
+        program.Trigger(item);
+        EXPECT_EQ(std::pair(int(s.LifeSupport), int(s.Biozone)), std::pair(lifeSupport, biozone)) << item;
         openOptions();
         EXPECT_TRUE(checked(item));
     }
@@ -196,7 +163,7 @@ TEST(MainWindow, EveryOptionsItem)
         {"mnuOptionsOrbitArced", OrbitDisplayStyle::Arced, "Arced"}};
     for (const auto& [item, style, text] : styles) {
         pointers.clear();
-        trigger(item);
+        program.Trigger(item);
         EXPECT_EQ(s.OrbitDisplay, style);
         EXPECT_EQ(combo->currentText(), text);
         EXPECT_EQ(pointers, (std::vector<std::int16_t>{11, 0})) << item;
@@ -215,27 +182,27 @@ TEST(MainWindow, EveryOptionsItem)
                 return &shape;
         return nullptr;
     };
-    trigger("mnuOptionsVisible");
+    program.Trigger("mnuOptionsVisible");
     EXPECT_EQ(s.VisibleOrbits, 0);
     EXPECT_FALSE(checked("mnuOptionsVisible"));
     EXPECT_EQ(orbitLine(), nullptr);
-    trigger("mnuOptionsVisible");
+    program.Trigger("mnuOptionsVisible");
     EXPECT_EQ(s.VisibleOrbits, -1);
     ASSERT_NE(orbitLine(), nullptr);
-    trigger("mnuOptionsWhite");
+    program.Trigger("mnuOptionsWhite");
     EXPECT_EQ(s.WhiteOrbits, -1);
     EXPECT_TRUE(checked("mnuOptionsWhite"));
     EXPECT_EQ(orbitLine()->PenColor, 0xFFFFFF);
     // Thicker lines alternate between 2 and 1, whatever was stored.
     for (const auto& [stored, next] : {std::pair<std::int16_t, int>{1, 2}, {2, 1}, {5, 1}, {0, 2}, {-3, 2}}) {
         s.OrbitPenWidth = stored;
-        trigger("mnuOptionsThicker");
+        program.Trigger("mnuOptionsThicker");
         EXPECT_EQ(s.OrbitPenWidth, next) << stored;
         EXPECT_EQ(orbitLine()->PenWidth, next) << stored;
         EXPECT_EQ(checked("mnuOptionsThicker"), next == 2) << stored;
     }
     const auto lines = program.Display()->Surface().Shapes();
-    trigger("mnuOptionsColor");
+    program.Trigger("mnuOptionsColor");
     EXPECT_EQ(s.ColorText, 0);
     EXPECT_FALSE(checked("mnuOptionsColor"));
     EXPECT_EQ(program.Display()->Surface().Shapes(), lines);
@@ -260,38 +227,62 @@ TEST(MainWindow, EveryOptionsItem)
     }
 }
 
+// Options and places survive a real round trip; the Sector window's place
+// is kept under keys of its own, after the other windows' keys, and closing
+// that window closes the sector and keeps its place.
 TEST(Settings, SurviveARealRoundTrip)
 {
     QTemporaryDir folder;
     const std::filesystem::path ini = folder.filePath("kelvane.ini").toStdString();
     const auto displayFrame = [](Program& p) { return p.main->ClientArea()->subWindowList().front(); };
-    const QRect place(10, 20, 300, 280);
+    const auto newSector = [](Program& p) {
+        p.dialogs->sector =
+            SectorRequest{{5, 6, 5, 0.6, LifeSupportLevel::Good, BiozoneWidth::Double}, false};
+        p.Trigger("mnuSectorNew");
+        return p.controller.FrameOf(p.controller.SectorWindow());
+    };
+    const QRect place(10, 20, 300, 280), sector(25, 35, 500, 400), moved = sector.translated(10, 20);
     {
         Program first(folder.path());
         EXPECT_FALSE(std::filesystem::exists(ini));
+        EXPECT_EQ(first.controller.SectorWindow(), nullptr);
         first.Settings().LifeSupport = LifeSupportLevel::Excellent;
-        first.Find("mnuOptionsOrbitFlat")->trigger();
+        first.Trigger("mnuOptionsOrbitFlat");
         displayFrame(first)->setGeometry(place);
+        newSector(first)->setGeometry(sector);
         first.main->close();
     }
     {
         Program second(folder.path());
+        EXPECT_EQ(second.main->ClientArea()->subWindowList().size(), 4); // no sector at start
         EXPECT_EQ(displayFrame(second)->geometry(), place);
         EXPECT_EQ(second.Settings().LifeSupport, LifeSupportLevel::Excellent);
         EXPECT_EQ(second.main->OrbitDisplayCombo()->currentText(), "Flat");
+        QMdiSubWindow* frame = newSector(second);
+        EXPECT_EQ(frame->geometry(), sector);
+        frame->setGeometry(moved);
+        frame->close();
+        EXPECT_EQ(second.controller.CurrentSector(), nullptr);
+        EXPECT_FALSE(second.Find("mnuSectorSaveAs")->isEnabled());
+        EXPECT_EQ(newSector(second)->geometry(), moved);
+        EXPECT_TRUE(second.Find("mnuSectorSaveAs")->isEnabled());
         second.main->showMaximized();
         QApplication::processEvents();
         second.main->close();
     }
-    // Both sections with every key, in writing order.
-    const std::string text = test::ReadFile(ini);
+    // Both sections with every key, in writing order; the Sector window at
+    // its moved place, in twips.
+    const std::string text = test::ReadBytes(ini);
     std::size_t at = 0;
     for (const char* key :
-         {"[Windows]",        "MainState=2",  "MainCorner1",   "MainCorner2",   "MainCorner3",
-          "MainCorner4",      "InfoState",    "InfoCorner1",   "InfoCorner4",   "ElementsState",
-          "ElementsCorner4",  "OrbitState=0", "OrbitCorner1",  "OrbitCorner4",  "QuickState",
-          "QuickCorner4",     "[Options]",    "LifeSupport=4", "Biozone=1",     "OrbitDisplay=2",
-          "VisibleOrbits=-1", "ColorText=-1", "SwapBW=-1",     "WhiteOrbits=0", "OrbitPenWidth=1"}) {
+         {"[Windows]",          "MainState=2",       "MainCorner1",       "MainCorner2",
+          "MainCorner3",        "MainCorner4",       "InfoState",         "InfoCorner1",
+          "InfoCorner4",        "ElementsState",     "ElementsCorner4",   "OrbitState=0",
+          "OrbitCorner1",       "OrbitCorner4",      "QuickState",        "QuickCorner4",
+          "SectorState=0",      "SectorCorner1=825", "SectorCorner2=525", "SectorCorner3=6000",
+          "SectorCorner4=7500", "[Options]",         "LifeSupport=4",     "Biozone=1",
+          "OrbitDisplay=2",     "VisibleOrbits=-1",  "ColorText=-1",      "SwapBW=-1",
+          "WhiteOrbits=0",      "OrbitPenWidth=1"}) {
         at = text.find(key, at);
         ASSERT_NE(at, std::string::npos) << key << " in\n" << text;
     }
@@ -373,12 +364,6 @@ TEST(About, VersionAndCentredEveryTime)
     }
 }
 
-} // namespace
-} // namespace kelvane
-
-namespace kelvane {
-namespace {
-
 // A closed child window comes back whole, where its placement says, when
 // the program needs it again; the Window menu lists it once more.
 TEST(ChildWindows, ComeBackAfterTheyAreClosed)
@@ -408,21 +393,21 @@ TEST(ChildWindows, ComeBackAfterTheyAreClosed)
         frame(content)->close();
     QApplication::processEvents();
     EXPECT_EQ(listed(), "Show Quick Tips Window||&1 Quick Tips");
-    program.Find("mnuFileNew")->trigger();
+    program.Trigger("mnuFileNew");
     for (QWidget* content : three()) {
         ASSERT_NE(frame(content), nullptr);
         EXPECT_TRUE(frame(content)->isVisible() && content->isVisible())
             << content->objectName().toStdString();
     }
     EXPECT_EQ(frame(c.Info())->pos(), infoPlace);
-    EXPECT_EQ(c.Info()->findChild<QLineEdit*>("txtInput")->text(), "Unnamed System");
+    EXPECT_EQ(program.NameBox()->text(), "Unnamed System");
     EXPECT_EQ(listed().count('&'), 4);
 
     // Renaming the system reaches a display that was closed: it comes back
     // with the caption and the drawing.
     frame(c.OrbitalDisplay())->close();
     QApplication::processEvents();
-    QTest::keyClicks(c.Info()->findChild<QLineEdit*>("txtInput"), "!");
+    QTest::keyClicks(program.NameBox(), "!");
     EXPECT_EQ(c.OrbitalDisplay()->windowTitle(), "Orbital Display (Unnamed System!)");
     EXPECT_TRUE(frame(c.OrbitalDisplay())->isVisible());
     EXPECT_FALSE(program.Display()->Surface().Shapes().empty());
@@ -430,7 +415,7 @@ TEST(ChildWindows, ComeBackAfterTheyAreClosed)
     // Quick Tips comes back with both buttons and its text, laid out.
     frame(c.QuickTips())->close();
     QApplication::processEvents();
-    program.Find("mnuHelpQuick")->trigger();
+    program.Trigger("mnuHelpQuick");
     frmQuickOpts* tips = c.QuickTips();
     ASSERT_TRUE(frame(tips) != nullptr && frame(tips)->isVisible());
     auto* text = program.Find<QPlainTextEdit>("Text1", tips);
@@ -447,15 +432,13 @@ TEST(ChildWindows, ComeBackAfterTheyAreClosed)
 TEST(ChildWindows, ShortcutsWinOverTheNameBox)
 {
     Program program;
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(program.main));
-    program.main->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(program.main));
+    program.Activate();
     // At start-up Quick Tips, shown last, is active with its first button.
     ASSERT_NE(QApplication::focusWidget(), nullptr);
     EXPECT_EQ(QApplication::focusWidget()->objectName(), "Command1");
 
     AppSettings& s = program.Settings();
-    auto* box = program.Find<QLineEdit>("txtInput", program.controller.Info());
+    QLineEdit* box = program.NameBox();
     box->setFocus();
     ASSERT_EQ(QApplication::focusWidget(), box);
     program.System().SystemName = "Mine";

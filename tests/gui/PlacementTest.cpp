@@ -58,10 +58,10 @@ TEST(Placement, SettingsFromTheFileAreKeptOnTheScreen)
 {
     QTemporaryDir folder;
     const std::filesystem::path ini = folder.filePath("kelvane.ini").toStdString();
-    test::WriteFile(ini, "[Windows]\r\nMainState=0\r\nMainCorner1=2147483647\r\nMainCorner2=-2147483648\r\n"
-                         "MainCorner3=300000000\r\nMainCorner4=300000000\r\nOrbitState=0\r\n"
-                         "OrbitCorner1=2147483647\r\nOrbitCorner2=2147483647\r\nOrbitCorner3=300000000\r\n"
-                         "OrbitCorner4=300000000\r\n");
+    test::WriteBytes(ini, "[Windows]\r\nMainState=0\r\nMainCorner1=2147483647\r\nMainCorner2=-2147483648\r\n"
+                          "MainCorner3=300000000\r\nMainCorner4=300000000\r\nOrbitState=0\r\n"
+                          "OrbitCorner1=2147483647\r\nOrbitCorner2=2147483647\r\nOrbitCorner3=300000000\r\n"
+                          "OrbitCorner4=300000000\r\n");
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     {
         test::Program program(folder.path());
@@ -76,16 +76,16 @@ TEST(Placement, SettingsFromTheFileAreKeptOnTheScreen)
         program.main->close();
     }
     // What was written back is the place the windows were given.
-    const std::string written = test::ReadFile(ini);
+    const std::string written = test::ReadBytes(ini);
     EXPECT_EQ(written.find("300000000"), std::string::npos) << written;
     EXPECT_EQ(written.find("2147483647"), std::string::npos) << written;
 
     // Sane corners come back to the twip: those of a maximized main window
     // as the file holds them, those of a normal window through its pixels.
-    test::WriteFile(ini,
-                    "[Windows]\r\nMainState=2\r\nMainCorner1=602\r\nMainCorner2=899\r\nMainCorner3=6001\r\n"
-                    "MainCorner4=8999\r\nOrbitState=0\r\nOrbitCorner1=300\r\nOrbitCorner2=450\r\n"
-                    "OrbitCorner3=3000\r\nOrbitCorner4=4500\r\n");
+    test::WriteBytes(ini,
+                     "[Windows]\r\nMainState=2\r\nMainCorner1=602\r\nMainCorner2=899\r\nMainCorner3=6001\r\n"
+                     "MainCorner4=8999\r\nOrbitState=0\r\nOrbitCorner1=300\r\nOrbitCorner2=450\r\n"
+                     "OrbitCorner3=3000\r\nOrbitCorner4=4500\r\n");
     {
         test::Program program(folder.path());
         program.controller.ShutdownApp();

@@ -71,7 +71,7 @@ TEST(PrintReport, PreviewThenPrintCancelledThenToAFile)
     print = true;
     controller.Settings().SwapBW = 0;
     PrintReport(controller, 0);
-    EXPECT_TRUE(test::ReadFile(pdf.toStdString()).starts_with("%PDF-"));
+    EXPECT_TRUE(test::ReadBytes(pdf.toStdString()).starts_with("%PDF-"));
     EXPECT_EQ(back, 0xFFFFFF);
 }
 

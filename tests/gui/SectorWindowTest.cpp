@@ -1,78 +1,35 @@
-#include <QRegularExpression>
-
 #include "GuiTestSupport.h"
+#include "Shell.h"
 #include "core/files/SystemFile.h"
 #include "core/sector/SectorFile.h"
 #include "core/sector/SectorFolder.h"
 #include "core/sector/SectorGeneration.h"
-#include "gui/files/FileCommands.h"
 #include "gui/sector/SectorMapView.h"
 #include "gui/sector/frmNewSector.h"
 #include "gui/sector/frmSector.h"
-#include "gui/views/frmInfo.h"
 
 namespace kelvane {
 namespace {
 
 namespace fs = std::filesystem;
 
-// Answers the Sector menu's dialogs from a script and notes what they were
-// asked and said.
-class SectorDialogs final : public FileDialogs {
-public:
-    std::optional<QString> ChooseOpen(const QString& /*filter*/, const QString& /*proposed*/) override
-    {
-        return std::nullopt;
-    }
-    std::optional<QString> ChooseSave(const QString& /*filter*/, const QString& /*proposed*/) override
-    {
-        return std::nullopt;
-    }
-    QMessageBox::StandardButton AskOverwrite(const QString& text) override
-    {
-        questions << text;
-        return overwrite;
-    }
-    void ShowLoadError(const QString& /*text*/) override {}
-    std::optional<SectorRequest> AskNewSector(const SectorRequest& proposed) override
-    {
-        proposals.push_back(proposed);
-        return request;
-    }
-    std::optional<QString> ChooseSectorFolder(bool save, const QString& proposed) override
-    {
-        folderProposals << (save ? "save " : "open ") + proposed;
-        return folder;
-    }
-    void ShowSectorError(const QString& text) override { errors << text; }
-
-    std::optional<SectorRequest> request;
-    std::vector<SectorRequest> proposals;
-    std::optional<QString> folder;
-    QMessageBox::StandardButton overwrite = QMessageBox::Yes;
-    QStringList questions, folderProposals, errors;
-};
-
 const SectorOptions Small{5, 6, 5, 0.6, LifeSupportLevel::Good, BiozoneWidth::Double};
 
 struct SectorWindow : ::testing::Test, test::Program {
-    SectorWindow() { controller.SetDialogs(std::unique_ptr<FileDialogs>(dialogs)); }
-
-    QAction* Item(const char* name) { return Find(QLatin1String(name)); }
     void NewSector(const SectorOptions& options)
     {
-        dialogs->request = SectorRequest{options, false};
-        Item("mnuSectorNew")->trigger();
+        dialogs->sector = SectorRequest{options, false};
+        Trigger("mnuSectorNew");
     }
     void OpenSector(const fs::path& folder)
     {
         dialogs->folder = QString::fromStdString(folder.string());
-        Item("mnuSectorOpen")->trigger();
+        Trigger("mnuSectorOpen");
     }
     void SaveSector(const fs::path& folder)
     {
         dialogs->folder = QString::fromStdString(folder.string());
-        Item("mnuSectorSaveAs")->trigger();
+        Trigger("mnuSectorSaveAs");
     }
     SectorMapView* View() { return controller.SectorWindow()->MapView(); }
     // A click on the hex as it shows in the window.
@@ -80,7 +37,7 @@ struct SectorWindow : ::testing::Test, test::Program {
     {
         QTest::mouseClick(View()->viewport(), Qt::LeftButton, {}, View()->HexCentre(hex).toPoint());
     }
-    QString UndoText() { return Item("mnuEditUndo")->text(); }
+    QString UndoText() { return Find("mnuEditUndo")->text(); }
     const SectorSystem& Entry(HexNumber hex) { return *controller.CurrentSector()->At(hex); }
     const AppState& App() { return controller.State(); }
     // An occupied hex whose system has a planet, and that planet's orbit.
@@ -93,29 +50,15 @@ struct SectorWindow : ::testing::Test, test::Program {
         ADD_FAILURE() << "no planet in the sector";
         return {};
     }
-    std::string Run(const std::string& arguments)
-    {
-        const std::string command = std::string("env -u DISPLAY QT_QPA_PLATFORM=offscreen LC_ALL=C ") +
-                                    KELVANE_CLI_PATH + " " + arguments + " 2>&1";
-        std::string out;
-        if (FILE* pipe = ::popen(command.c_str(), "r")) {
-            char buffer[4096];
-            for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-                out.append(buffer, n);
-            EXPECT_EQ(::pclose(pipe), 0) << out;
-        }
-        return out;
-    }
     std::map<std::string, std::string> Files(const fs::path& folder)
     {
         std::map<std::string, std::string> files;
         for (const auto& entry : fs::directory_iterator(folder))
-            files[entry.path().filename().string()] = test::ReadFile(entry.path());
+            files[entry.path().filename().string()] = test::ReadBytes(entry.path());
         return files;
     }
 
     fs::path dir = own.path().toStdString();
-    SectorDialogs* dialogs = new SectorDialogs; // owned by the controller
 };
 
 // New Sector's own dialog: it proposes what was made last (random seed at
@@ -124,7 +67,7 @@ struct SectorWindow : ::testing::Test, test::Program {
 TEST_F(SectorWindow, NewSectorThroughItsDialog)
 {
     controller.SetDialogs(std::make_unique<QtFileDialogs>(main));
-    EXPECT_FALSE(Item("mnuSectorSaveAs")->isEnabled());
+    EXPECT_FALSE(Find("mnuSectorSaveAs")->isEnabled());
     Settings().LifeSupport = LifeSupportLevel::Good;
     Settings().Biozone = BiozoneWidth::Double;
     const StarSystem system = App().system;
@@ -150,12 +93,12 @@ TEST_F(SectorWindow, NewSectorThroughItsDialog)
         seed->setText("5");
         Find<QPushButton>("Okay", dialog)->click();
     });
-    Item("mnuSectorNew")->trigger();
+    Trigger("mnuSectorNew");
     ASSERT_NE(controller.CurrentSector(), nullptr);
     EXPECT_EQ(*controller.CurrentSector(), GenerateSector(Small));
     EXPECT_EQ(controller.SectorWindow()->windowTitle(),
               QString::fromStdString(SectorTitle(GenerateSector(Small))));
-    EXPECT_TRUE(Item("mnuSectorSaveAs")->isEnabled());
+    EXPECT_TRUE(Find("mnuSectorSaveAs")->isEnabled());
     auto* windows = Find<QMenu>("mnuWindow");
     emit windows->aboutToShow();
     EXPECT_EQ(windows->actions().last()->text(), "&5 " + controller.SectorWindow()->windowTitle());
@@ -170,13 +113,13 @@ TEST_F(SectorWindow, NewSectorThroughItsDialog)
         Find<QCheckBox>("chkRandomSeed", dialog)->click();
         Find<QPushButton>("Okay", dialog)->click();
     });
-    Item("mnuSectorNew")->trigger();
+    Trigger("mnuSectorNew");
     EXPECT_NE(controller.CurrentSector()->options.seed, 5u);
     EXPECT_EQ(controller.CurrentSector()->options.width, 6);
     test::WhenModal<frmNewSector>(
         [&](frmNewSector* dialog) { Find<QPushButton>("Cancel", dialog)->click(); });
     const Sector before = *controller.CurrentSector();
-    Item("mnuSectorNew")->trigger();
+    Trigger("mnuSectorNew");
     EXPECT_EQ(*controller.CurrentSector(), before);
 }
 
@@ -243,26 +186,24 @@ TEST_F(SectorWindow, AClickedSystemIsCurrentAndItsEditsAreKeptInTheSector)
     EXPECT_EQ(Entry(hex).system, edited);
     EXPECT_EQ(Entry(hex).name, "Haven");
     EXPECT_TRUE(Entry(hex).edited);
-    EXPECT_EQ(Entry(hex).code, made.code);
-    EXPECT_EQ(Entry(hex).summary, SummarizeSystem(edited));
     EXPECT_TRUE(controller.SectorWindow()->windowTitle().startsWith("Sector 5:"));
 
     // Undone, the sector has the system as it was; redone, as edited.
-    Item("mnuEditUndo")->trigger();
-    Item("mnuEditUndo")->trigger();
+    Trigger("mnuEditUndo");
+    Trigger("mnuEditUndo");
     EXPECT_EQ(Entry(hex), made);
-    Item("mnuEditRedo")->trigger();
-    Item("mnuEditRedo")->trigger();
+    Trigger("mnuEditRedo");
+    Trigger("mnuEditRedo");
     EXPECT_EQ(Entry(hex).system, edited);
 
     // New puts another system in the hex's place: the sector keeps Haven,
     // and a new step changes it no more; undone, the hex is current again.
-    Item("mnuFileNew")->trigger();
+    Trigger("mnuFileNew");
     EXPECT_EQ(View()->CurrentHex(), std::nullopt);
-    Item("mnuFileNewOrbits")->trigger();
+    Trigger("mnuFileNewOrbits");
     EXPECT_EQ(Entry(hex).system, edited);
-    Item("mnuEditUndo")->trigger();
-    Item("mnuEditUndo")->trigger();
+    Trigger("mnuEditUndo");
+    Trigger("mnuEditUndo");
     EXPECT_EQ(App().system, edited);
     EXPECT_EQ(View()->CurrentHex(), hex);
 
@@ -275,13 +216,12 @@ TEST_F(SectorWindow, AClickedSystemIsCurrentAndItsEditsAreKeptInTheSector)
     EXPECT_EQ(View()->Scale(), scale);
     EXPECT_EQ(View()->CurrentHex(), hex);
     const fs::path file = dir / "out" / HexFileName(hex);
-    EXPECT_EQ(test::ReadFile(file), SystemFileText(edited, '.'));
+    EXPECT_EQ(test::ReadBytes(file), SystemFileText(edited, '.'));
     EXPECT_EQ(App().CurrentFileName, file.string());
     Sector index;
     ASSERT_TRUE(ReadSectorFile(dir / "out" / SectorFileName, index).Ok());
     EXPECT_EQ(index.At(hex)->name, "Haven");
     EXPECT_TRUE(index.At(hex)->edited);
-    EXPECT_EQ(index.At(hex)->summary, SummarizeSystem(edited));
     EXPECT_TRUE(controller.SectorWindow()
                     ->findChild<QLabel*>("lblSectorInfo")
                     ->text()
@@ -289,7 +229,7 @@ TEST_F(SectorWindow, AClickedSystemIsCurrentAndItsEditsAreKeptInTheSector)
 
     // Back to the system before the first click: no hex is current.
     while (controller.History().UndoCount() > 0)
-        Item("mnuEditUndo")->trigger();
+        Trigger("mnuEditUndo");
     EXPECT_EQ(App().system, first);
     EXPECT_EQ(View()->CurrentHex(), std::nullopt);
     EXPECT_EQ(Entry(hex), made);
@@ -301,7 +241,10 @@ TEST_F(SectorWindow, AClickedSystemIsCurrentAndItsEditsAreKeptInTheSector)
 // replaced only after asking.
 TEST_F(SectorWindow, OpenAndSaveFoldersOfKelvaneCli)
 {
-    Run("sector --seed 7 -o " + (dir / "cli").string());
+    ASSERT_EQ(test::Shell(test::AsAScript + std::string(KELVANE_CLI_PATH) + " sector --seed 7 -o " +
+                          (dir / "cli").string())
+                  .status,
+              0);
     OpenSector(dir / "cli");
     ASSERT_NE(controller.CurrentSector(), nullptr);
     const Sector seven = GenerateSector({7, 8, 10, 0.5, LifeSupportLevel::Average, BiozoneWidth::Normal});
@@ -312,7 +255,7 @@ TEST_F(SectorWindow, OpenAndSaveFoldersOfKelvaneCli)
     EXPECT_EQ(App().CurrentFileName, (dir / "cli" / HexFileName(hex)).string());
 
     SaveSector(dir / "copy");
-    EXPECT_EQ(dialogs->folderProposals.back(), QString::fromStdString("save " + (dir / "cli").string()));
+    EXPECT_EQ(dialogs->proposals.back(), QString::fromStdString("sector save " + (dir / "cli").string()));
     EXPECT_TRUE(Files(dir / "copy") == Files(dir / "cli"));
     EXPECT_EQ(dialogs->questions, QStringList());
 
@@ -320,7 +263,7 @@ TEST_F(SectorWindow, OpenAndSaveFoldersOfKelvaneCli)
     fs::copy(dir / "cli", dir / "damaged");
     fs::remove(dir / "damaged" / HexFileName(hex));
     fs::create_directory(dir / "other");
-    test::WriteFile(dir / "other" / "notes.txt", "mine");
+    test::WriteBytes(dir / "other" / "notes.txt", "mine");
     OpenSector(dir / "damaged");
     OpenSector(dir / "other");
     const QString damaged = QString::fromStdString((dir / "damaged").string());
@@ -398,50 +341,6 @@ TEST_F(SectorWindow, ZoomsAboutThePointerAndADragIsNoClick)
     wheel(-80);
     EXPECT_EQ(view->Scale(), fit);
     EXPECT_TRUE(view->IsFitted());
-}
-
-// The Sector window's place is kept under keys of its own, after the other
-// windows' keys; closing the window closes the sector and keeps its place.
-TEST(SectorPlacement, KeptAcrossRunsUnderItsOwnKeys)
-{
-    QTemporaryDir folder;
-    const std::filesystem::path ini = folder.filePath("kelvane.ini").toStdString();
-    const QRect place(25, 35, 500, 400);
-    const auto newSector = [](test::Program& p) {
-        auto* dialogs = new SectorDialogs;
-        dialogs->request = SectorRequest{Small, false};
-        p.controller.SetDialogs(std::unique_ptr<FileDialogs>(dialogs));
-        p.Find("mnuSectorNew")->trigger();
-        return p.controller.FrameOf(p.controller.SectorWindow());
-    };
-    {
-        test::Program first(folder.path());
-        EXPECT_EQ(first.controller.SectorWindow(), nullptr);
-        newSector(first)->setGeometry(place);
-        first.main->close();
-    }
-    const std::string text = test::ReadFile(ini);
-    const QString keys =
-        QStringLiteral("QuickCorner4=[-0-9]+\r\nSectorState=0\r\nSectorCorner1=%1\r\n"
-                       "SectorCorner2=%2\r\nSectorCorner3=%3\r\nSectorCorner4=%4\r\n\r\n\\[Options\\]")
-            .arg(place.y() * 15)
-            .arg(place.x() * 15)
-            .arg(place.height() * 15)
-            .arg(place.width() * 15);
-    EXPECT_TRUE(QString::fromStdString(text).contains(QRegularExpression(keys))) << text;
-    {
-        test::Program second(folder.path());
-        // No sector at start: no window, and its keys stay as they were.
-        EXPECT_EQ(second.main->ClientArea()->subWindowList().size(), 4);
-        QMdiSubWindow* frame = newSector(second);
-        EXPECT_EQ(frame->geometry(), place);
-        EXPECT_EQ(second.main->findChild<QAction*>("mnuSectorSaveAs")->isEnabled(), true);
-        frame->setGeometry(place.translated(10, 20));
-        frame->close();
-        EXPECT_EQ(second.controller.CurrentSector(), nullptr);
-        EXPECT_FALSE(second.main->findChild<QAction*>("mnuSectorSaveAs")->isEnabled());
-        EXPECT_EQ(newSector(second)->geometry(), place.translated(10, 20));
-    }
 }
 
 } // namespace
