@@ -61,54 +61,39 @@ TEST(ApplyForceOrbit, PlanetOntoAnEmptyOrbitIsMadeAfresh)
     EXPECT_EQ(orbit.PosYArc, 0);
 }
 
-TEST(ApplyForceOrbit, PlanetFromABeltKeepsItsElements)
+// A planet from a belt keeps its elements; onto a planet, only the
+// environment changes, with no zone rule: None stands even inside the zone,
+// and anything that is not one of the five better environments means None.
+// Asteroids and Nothing keep the body in the record, as the contents popup
+// does, without a reseed.
+TEST(ApplyForceOrbit, ABeltOrAPlanetKeepsWhatItCan)
 {
     StarSystem s = Sample();
     ScriptedRandom random{0.0f, Before(1.0f), 0.0f};
     ApplyForceOrbit(s, random, 6, {ContentsPlanet, TypeEnvExcellent});
-    const OrbitRecord& orbit = s.Orbit(6);
-    EXPECT_EQ(orbit.Type, TypeEnvExcellent);
-    EXPECT_EQ(orbit.Moons, 0);
-    EXPECT_EQ(orbit.Radius, 6 + 8); // the whole part of 10u + 5, u just below 1
-    EXPECT_EQ(orbit.Elements.View(), "A C" + std::string(23, ' '));
+    EXPECT_EQ(std::tuple(s.Orbit(6).Type, s.Orbit(6).Moons, s.Orbit(6).Radius),
+              std::tuple(std::int32_t{TypeEnvExcellent}, std::int16_t{0}, std::int16_t{6 + 8})); // 10u + 5
+    EXPECT_EQ(s.Orbit(6).Elements.View(), "A C" + std::string(23, ' '));
     EXPECT_EQ(random.Remaining(), 0u);
-}
 
-TEST(ApplyForceOrbit, AnExistingPlanetOnlyChangesEnvironment)
-{
-    StarSystem s = Sample();
-    const OrbitRecord before = s.Orbit(5);
-    ScriptedRandom random;
-    ApplyForceOrbit(s, random, 5, {ContentsPlanet, TypeEnvExcellent});
-    EXPECT_EQ(random.Log(), "R");
-    OrbitRecord expected = before;
-    expected.Type = TypeEnvExcellent;
-    EXPECT_EQ(s.Orbit(5), expected);
-
-    // No zone rule: None stands even inside the habitable zone, and anything
-    // that is not one of the five better environments means None.
-    for (std::int32_t chosen :
-         {std::int32_t{TypeEnvNone}, std::int32_t{TypeAsteroids}, std::int32_t{12345}}) {
-        ApplyForceOrbit(s, random, 5, {ContentsPlanet, chosen});
-        EXPECT_EQ(s.Orbit(5).Type, TypeEnvNone) << chosen;
-    }
-}
-
-TEST(ApplyForceOrbit, AsteroidsAndNothingKeepTheBodyInTheRecord)
-{
-    StarSystem s = Sample();
     const OrbitRecord planet = s.Orbit(5);
-    ScriptedRandom random;
-    ApplyForceOrbit(s, random, 5, {ContentsAsteroids, TypeEnvGood});
     OrbitRecord expected = planet;
+    for (const std::int32_t chosen : {std::int32_t{TypeEnvExcellent}, std::int32_t{TypeEnvNone},
+                                      std::int32_t{TypeAsteroids}, std::int32_t{12345}}) {
+        ApplyForceOrbit(s, random, 5, {ContentsPlanet, chosen});
+        expected.Type = chosen == TypeEnvExcellent ? TypeEnvExcellent : TypeEnvNone;
+        EXPECT_EQ(s.Orbit(5), expected) << chosen;
+    }
+    ApplyForceOrbit(s, random, 5, {ContentsAsteroids, TypeEnvGood});
     expected.Type = TypeAsteroids;
     EXPECT_EQ(s.Orbit(5), expected);
-
     ApplyForceOrbit(s, random, 5, {ContentsNothing, TypeEnvGood});
     expected.Type = TypeNothing;
     expected.Elements = "";
     EXPECT_EQ(s.Orbit(5), expected);
-    EXPECT_EQ(random.Log(), "RR");
+    EXPECT_EQ(random.Log(), "RDDD"
+                            "RRRR"
+                            "RR");
 
     // A belt on an orbit without elements rolls them.
     for (int i = 0; i < 26; ++i)
@@ -116,13 +101,12 @@ TEST(ApplyForceOrbit, AsteroidsAndNothingKeepTheBodyInTheRecord)
     ApplyForceOrbit(s, random, 5, {ContentsAsteroids, TypeEnvGood});
     EXPECT_EQ(s.Orbit(5).Elements.View(), "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
 
-    // The contents popup follows the same rules, without a reseed.
     StarSystem p = Sample();
     ScriptedRandom none;
     SetOrbitContents(p, none, LifeSupportLevel::Average, 5, ContentsAsteroids);
     EXPECT_EQ(std::tuple(p.Orbit(5).Type, p.Orbit(5).Radius),
-              std::tuple(std::int32_t{TypeAsteroids}, std::int16_t{9}));
-    EXPECT_EQ(p.Orbit(5).Elements.View(), "AB  E" + std::string(21, ' '));
+              std::tuple(std::int32_t{TypeAsteroids}, planet.Radius));
+    EXPECT_EQ(p.Orbit(5).Elements, planet.Elements);
     SetOrbitContents(p, none, LifeSupportLevel::Average, 5, ContentsNothing);
     EXPECT_TRUE(p.Orbit(5).Elements.IsEmpty());
     EXPECT_EQ(none.Log(), "");
@@ -146,15 +130,6 @@ TEST(SetOrbitContents, PlanetIsMadeAsGenerationMakesItWithoutReseed)
     EXPECT_EQ(orbit.Radius, 5);
     EXPECT_EQ(orbit.Elements.View(), "A" + std::string(25, ' '));
     EXPECT_EQ(orbit.PosX, 205);
-}
-
-TEST(SetOrbitEnvironment, ChangesOnlyTheType)
-{
-    StarSystem s = Sample();
-    OrbitRecord expected = s.Orbit(5);
-    SetOrbitEnvironment(s, 5, TypeEnvAverage);
-    expected.Type = TypeEnvAverage;
-    EXPECT_EQ(s.Orbit(5), expected);
 }
 
 } // namespace

@@ -18,10 +18,12 @@ private:
     const double* m_seconds;
 };
 
-TEST(RandomSource, DrawsCoverTheUnitIntervalAndDrawManyMatchesDraw)
+// Draws spread evenly over [0, 1): every roll table's chances rest on that.
+TEST(RandomSource, DrawsCoverTheUnitIntervalEvenlyAndDrawManyMatchesDraw)
 {
     RandomSource single = RandomSource::Deterministic(1), many = RandomSource::Deterministic(1);
     float low = 1, high = 0;
+    int twentieths[20] = {};
     for (int round = 0; round < 20000; ++round) {
         float batch[51];
         many.DrawMany(batch, round % 2 == 0 ? 26 : 51); // odd and even counts
@@ -32,10 +34,14 @@ TEST(RandomSource, DrawsCoverTheUnitIntervalAndDrawManyMatchesDraw)
             ASSERT_LT(u, 1.0f);
             low = std::min(low, u);
             high = std::max(high, u);
+            ++twentieths[static_cast<int>(u * 20)];
         }
     }
     EXPECT_LT(low, 0.0001f);
     EXPECT_GT(high, 0.9999f);
+    // 770,000 draws: a twentieth holds 38,500 give or take 190.
+    for (const int count : twentieths)
+        EXPECT_NEAR(count, 38500, 800);
 }
 
 TEST(RandomSource, ReseedMixesTheClockWithoutRestarting)

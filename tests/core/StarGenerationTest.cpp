@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "ScriptedRandom.h"
 #include "core/AppState.h"
@@ -27,21 +28,17 @@ std::string Zones(const StarSystem& s)
     return s.BiozoneMin.Format() + " / " + s.BiozoneMax.Format() + " / " + s.InnerLimit.Format();
 }
 
-TEST(RollStar, ClassRollBands)
+TEST(RollStar, ClassAndGiantRollBands)
 {
     // After the class roll: a giant roll of 5 (class 45) and an orange type
     // for giants; a yellow for main sequence, orange for subdwarfs.
-    const auto starClass = [](float u) {
+    ExpectBands<std::int16_t>(15, {{3, 15}, {4, 10}, {14, 25}, {15, 45}}, [](float u) {
         return RollStarWith({u, ForRoll(5, 15), ForRoll(5, 12)}).StarClass;
-    };
-    ExpectBands<std::int16_t>(15, {{3, 15}, {4, 10}, {14, 25}, {15, 45}}, starClass);
-}
-
-TEST(RollStar, GiantRollBands)
-{
+    });
     const float giant = test::FirstDrawOfRoll(15, 15);
-    const auto starClass = [&](float u) { return RollStarWith({giant, u, ForRoll(6, 12)}).StarClass; };
-    ExpectBands<std::int16_t>(15, {{1, 80}, {2, 55}, {10, 45}, {15, 35}}, starClass);
+    ExpectBands<std::int16_t>(15, {{1, 80}, {2, 55}, {10, 45}, {15, 35}}, [&](float u) {
+        return RollStarWith({giant, u, ForRoll(6, 12)}).StarClass;
+    });
 }
 
 TEST(RollStar, TypeRollBandsByClass)
@@ -134,42 +131,26 @@ TEST(ComputeZones, StarTable)
 
 TEST(ComputeZones, DoubleAndTripleWidenAroundTheSameCentre)
 {
-    StarSystem s;
-    s.StarType = StarYellow;
-    s.StarClass = ClassMainSequence;
-    ComputeZones(s, BiozoneWidth::Double);
-    EXPECT_EQ(Zones(s), "0.6 / 1.4 / 0");
-    ComputeZones(s, BiozoneWidth::Triple);
-    EXPECT_EQ(Zones(s), "0.4 / 1.6 / 0");
-    // Any other option value acts as Double: only 1 stops early.
-    ComputeZones(s, BiozoneWidth{7});
-    EXPECT_EQ(Zones(s), "0.6 / 1.4 / 0");
-
-    // Red main sequence, Triple: 0.1 - 0.1 reaches the inner limit exactly.
-    s.StarType = StarRed;
-    ComputeZones(s, BiozoneWidth::Triple);
-    EXPECT_EQ(Zones(s), "0 / 0.3 / 0");
-
-    // Orange main sequence, Double: 0.5 / 0.6 widened by 0.05 on each side.
-    s.StarType = StarOrange;
-    ComputeZones(s, BiozoneWidth::Double);
-    EXPECT_EQ(Zones(s), "0.45 / 0.65 / 0");
-
-    // Neither a white dwarf nor a red subdwarf has a zone to widen.
-    s.StarType = StarWhite;
-    s.StarClass = ClassWhiteDwarf;
-    ComputeZones(s, BiozoneWidth::Triple);
-    EXPECT_EQ(Zones(s), "0.03 / 0.03 / 0");
-    s.StarType = StarRed;
-    s.StarClass = ClassSubdwarf;
-    ComputeZones(s, BiozoneWidth::Triple);
-    EXPECT_EQ(Zones(s), "0.1 / 0.1 / 0");
-
-    // Red super giant: its outer edge is 76.
-    s.StarType = StarRed;
-    s.StarClass = ClassSuperGiant;
-    ComputeZones(s, BiozoneWidth::Triple);
-    EXPECT_EQ(Zones(s), "24 / 102 / 1");
+    const std::tuple<std::int16_t, std::int32_t, BiozoneWidth, const char*> cases[] = {
+        {ClassMainSequence, StarYellow, BiozoneWidth::Double, "0.6 / 1.4 / 0"},
+        {ClassMainSequence, StarYellow, BiozoneWidth::Triple, "0.4 / 1.6 / 0"},
+        // Any other option value acts as Double: only 1 stops early.
+        {ClassMainSequence, StarYellow, BiozoneWidth{7}, "0.6 / 1.4 / 0"},
+        // 0.1 - 0.1 reaches the inner limit exactly; 0.5 / 0.6 widened by 0.05.
+        {ClassMainSequence, StarRed, BiozoneWidth::Triple, "0 / 0.3 / 0"},
+        {ClassMainSequence, StarOrange, BiozoneWidth::Double, "0.45 / 0.65 / 0"},
+        // Neither a white dwarf nor a red subdwarf has a zone to widen.
+        {ClassWhiteDwarf, StarWhite, BiozoneWidth::Triple, "0.03 / 0.03 / 0"},
+        {ClassSubdwarf, StarRed, BiozoneWidth::Triple, "0.1 / 0.1 / 0"},
+        {ClassSuperGiant, StarRed, BiozoneWidth::Triple, "24 / 102 / 1"}, // its outer edge is 76
+    };
+    for (const auto& [starClass, type, width, zones] : cases) {
+        StarSystem s;
+        s.StarClass = starClass;
+        s.StarType = type;
+        ComputeZones(s, width);
+        EXPECT_EQ(Zones(s), zones) << starClass << " " << type << " " << int(width);
+    }
 }
 
 TEST(GenerateSystem, ResetsTheSystemAndReseedsWhereItShould)

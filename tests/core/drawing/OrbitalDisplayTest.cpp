@@ -173,11 +173,5 @@ TEST(PickOrbit, ByDistanceFromTheStarOrInTheFlatStyleByXAlone)
     EXPECT_EQ(PickOrbit(0, 0, C, 0, 0), 0); // a surface without extents picks nothing
 }
 
-TEST(DisplayCaption, NamesTheSystem)
-{
-    EXPECT_EQ(DisplayCaption("Vega"), "Orbital Display (Vega)");
-    EXPECT_EQ(DisplayCaption(""), "Orbital Display (<Unnamed System>)");
-}
-
 } // namespace
 } // namespace kelvane

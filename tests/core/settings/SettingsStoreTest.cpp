@@ -17,20 +17,10 @@ using test::WriteBytes;
 // read from or written to the wrong key shows.
 AppSettings Unusual()
 {
-    AppSettings s{LifeSupportLevel::Excellent,
-                  BiozoneWidth::Triple,
-                  OrbitDisplayStyle::Flat,
-                  0,
-                  5,
-                  6,
-                  -1,
-                  7,
-                  {},
-                  {},
-                  {},
-                  {},
-                  {},
-                  {}};
+    AppSettings s;
+    s.LifeSupport = LifeSupportLevel::Excellent, s.Biozone = BiozoneWidth::Triple;
+    s.OrbitDisplay = OrbitDisplayStyle::Flat;
+    s.VisibleOrbits = 0, s.ColorText = 5, s.SwapBW = 6, s.WhiteOrbits = -1, s.OrbitPenWidth = 7;
     std::int32_t corner = 100;
     std::int16_t state = 0;
     for (WindowPlacement* p : {&s.Main, &s.Info, &s.Elements, &s.Orbit, &s.Quick, &s.Sector})
