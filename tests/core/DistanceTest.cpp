@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <tuple>
+#include <utility>
 
 #include "core/model/Distance.h"
 #include "core/model/NumberText.h"
@@ -59,24 +61,21 @@ TEST(Distance, FromDoubleRoundsToNearestWithHalvesToEven)
 
 TEST(NumberText, ShortTextAndOneDecimal)
 {
-    EXPECT_EQ(ShortNumberText(U(7500)), " .75");
-    EXPECT_EQ(ShortNumberText(U(12000)), " 1.2");
-    EXPECT_EQ(ShortNumberText(U(20000)), " 2");
-    EXPECT_EQ(ShortNumberText(U(0)), " 0");
-    EXPECT_EQ(ShortNumberText(U(-5000)), "-.5");
-    EXPECT_EQ(ShortNumberText(U(-15000)), "-1.5");
-    // The whole range: the most negative value has no positive counterpart.
+    // Over the whole range: the most negative value has no positive counterpart.
+    const std::pair<std::int64_t, const char*> shortTexts[] = {
+        {7500, " .75"}, {12000, " 1.2"}, {20000, " 2"}, {0, " 0"}, {-5000, "-.5"}, {-15000, "-1.5"}};
+    for (const auto& [units, text] : shortTexts)
+        EXPECT_EQ(ShortNumberText(U(units)), text) << units;
     EXPECT_EQ(ShortNumberText(U(INT64_MIN)), "-922337203685477.5808");
     EXPECT_EQ(ShortNumberText(U(INT64_MAX)), " 922337203685477.5807");
     EXPECT_EQ(ShortNumberText(U(INT64_MIN + 1)), "-922337203685477.5807");
 
     // Halves away from zero, at least one digit before the separator.
-    EXPECT_EQ(OneDecimalText(U(3500), '.'), "0.4");
-    EXPECT_EQ(OneDecimalText(U(3499), '.'), "0.3");
-    EXPECT_EQ(OneDecimalText(U(120000), '.'), "12.0");
-    EXPECT_EQ(OneDecimalText(U(12345600), '.'), "1234.6");
-    EXPECT_EQ(OneDecimalText(U(-3500), ','), "-0,4");
-    EXPECT_EQ(OneDecimalText(U(250), ','), "0,0");
+    const std::tuple<std::int64_t, char, const char*> oneDecimal[] = {
+        {3500, '.', "0.4"},        {3499, '.', "0.3"},   {120000, '.', "12.0"},
+        {12345600, '.', "1234.6"}, {-3500, ',', "-0,4"}, {250, ',', "0,0"}};
+    for (const auto& [units, separator, text] : oneDecimal)
+        EXPECT_EQ(OneDecimalText(U(units), separator), text) << units;
     EXPECT_EQ(OneDecimalText(U(INT64_MIN), '.'), "-922337203685477.6");
     EXPECT_EQ(OneDecimalText(U(INT64_MAX), '.'), "922337203685477.6");
 }

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <random>
 
 #include "ScriptedRandom.h"
 #include "core/AppState.h"
