@@ -321,6 +321,9 @@ TEST_F(Cli, ErrorsExitWithTheirReasonAndLeaveOutputsAsTheyWere)
         Write(old, "old");
     fs::create_directories(dir / "taken" / "inside");
     fs::create_directories(dir / "batch" / "system-0003.KVN");
+    Write("damaged.json", R"({"kelvaneSector": 1, "seed": "1", "width": 99})");
+    fs::create_directories(dir / "busy");
+    Write("busy/notes.txt", "mine");
     fs::create_symlink("/dev/full", dir / "full.png");
     ASSERT_EQ(::mkfifo((dir / "pipe.KVN").c_str(), 0644), 0);
     Write("locked.txt", "old");
@@ -359,6 +362,19 @@ TEST_F(Cli, ErrorsExitWithTheirReasonAndLeaveOutputsAsTheyWere)
         {2, "report a.KVN -o out.png", "-o: 'out.png' does not end in .pdf"},
         {2, "report a.KVN -o a.pdf --size 100", "unknown option '--size'"},
         {2, "report a.KVN b.KVN -o a.pdf", "unexpected argument 'b.KVN'"},
+        {2, "sector", "sector: no output folder given (-o DIR)"},
+        {2, "sector -o s --width 0", "--width: 0 is not between 1 and 64"},
+        {2, "sector -o s --width 65", "--width: 65 is not between 1 and 64"},
+        {2, "sector -o s --height 81", "--height: 81 is not between 1 and 80"},
+        {2, "sector -o s --density 1.5", "--density: '1.5' is not a number from 0 to 1"},
+        {2, "sector -o s --density half", "--density: 'half' is not a number from 0 to 1"},
+        {2, "sector -o s --life-support 5", "--life-support: 5 is not between 1 and 4"},
+        {2, "sector -o s --biozone 0", "--biozone: 0 is not between 1 and 3"},
+        {2, "sector -o s --seed -1", "--seed: '-1' is not a whole number"},
+        {2, "sector -o s --count 3", "unknown option '--count'"},
+        {2, "sector -o s extra", "unexpected argument 'extra'"},
+        {2, "show damaged.json --format kvn",
+         "--format: a sector has no kvn form; its systems are the CCRR.KVN files beside it"},
         {1, "new --format csv -o no-such-folder/out.csv", "no-such-folder/out.csv" + none},
         {1, "new --count 100 --format csv -o /dev/full", "/dev/full" + device},
         {1, "new -o taken", "taken: Is a directory"},
@@ -376,6 +392,11 @@ TEST_F(Cli, ErrorsExitWithTheirReasonAndLeaveOutputsAsTheyWere)
         {1, "render " + Example + " -o full.png", "full.png" + device},
         {1, "report damaged.KVN -o old.pdf", damaged},
         {1, "report " + Example + " -o no-such-folder/out.pdf", "no-such-folder/out.pdf" + none},
+        {1, "sector -o blocker", "blocker: not a folder"},
+        {1, "sector -o busy",
+         "busy: holds other files than a sector's; choose an empty folder or a sector's own"},
+        {1, "show damaged.json", "damaged.json: \"width\" is not a whole number from 1 to 64"},
+        {1, "show missing.json", "missing.json: No such file or directory"},
     };
     const std::string usage = Invoke("--help").out;
     for (const auto& [exit, arguments, message] : cases) {
@@ -389,9 +410,11 @@ TEST_F(Cli, ErrorsExitWithTheirReasonAndLeaveOutputsAsTheyWere)
     for (const char* old : {"blocker", "old.KVN", "old.svg", "old.pdf", "locked.txt"})
         EXPECT_EQ(Read(old), "old") << old;
     EXPECT_EQ(Files("taken"), Names{"inside"});
+    EXPECT_EQ(Files("busy"), Names{"notes.txt"});
     EXPECT_EQ(Files("batch"), (Names{"system-0001.KVN", "system-0002.KVN", "system-0003.KVN"}));
-    EXPECT_EQ(Files(), (Names{"batch", "big.txt", "blocker", "damaged.KVN", "full.png", "locked.txt",
-                              "old.KVN", "old.pdf", "old.svg", "other.KVN", "pipe.KVN", "taken"}));
+    EXPECT_EQ(Files(),
+              (Names{"batch", "big.txt", "blocker", "busy", "damaged.KVN", "damaged.json", "full.png",
+                     "locked.txt", "old.KVN", "old.pdf", "old.svg", "other.KVN", "pipe.KVN", "taken"}));
 }
 
 // How many bytes process pid has written so far; 0 when it cannot be told.
