@@ -27,18 +27,12 @@ StarSystem Sample()
 
 TEST(SystemWriters, CsvQuotesOnlyFieldsThatNeedIt)
 {
+    // The columns of generated systems are the golden files'; here a name
+    // that needs quotes.
     StarSystem s = Sample();
-    std::string out;
-    AppendCsvRows(out, s, 3, "4G3G-6FVE");
-    EXPECT_TRUE(
-        out.starts_with("3,Vega,25,65535,0.75,1.2,0,1,0,0,0,                          ,0,0,0,0,0,4G3G-6FVE\n"
-                        "3,Vega,25,65535,0.75,1.2,0,2,16776960,7,0,AB D                      ,0.025,"
-                        "-12,0,0,250,4G3G-6FVE\n"))
-        << out;
-
     s.SystemName = "Sol, \"the\" Sun\r\n";
     s.Orbit(1).Elements = "A,\"B\"";
-    out.clear();
+    std::string out;
     AppendCsvRows(out, s, 1, ""); // a loaded system: no code, an empty last column
     EXPECT_TRUE(out.starts_with("1,\"Sol, \"\"the\"\" Sun\r\n\",25,65535,0.75,1.2,0,1,0,0,0,\"A,\"\"B\"\"" +
                                 std::string(21, ' ') + "\",0,0,0,0,0,\n"))
