@@ -11,6 +11,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "QtBenchMain.h"
 #include "core/model/modGenerate.h"
 #include "gui/shell/Controller.h"
 #include "gui/shell/mdiMain.h"
@@ -90,10 +91,5 @@ BENCHMARK(BM_RefreshAllAndPaint)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return kelvane::RunQtBenchmarks<QApplication>(argc, argv);
 }

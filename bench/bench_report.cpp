@@ -5,6 +5,7 @@
 #include <QImage>
 #include <cstdlib>
 
+#include "QtBenchMain.h"
 #include "core/AppState.h"
 #include "core/drawing/OrbitalDisplay.h"
 #include "core/model/modGenerate.h"
@@ -72,17 +73,7 @@ BENCHMARK(BM_ReportPdf)->Unit(benchmark::kMillisecond);
 } // namespace
 } // namespace kelvane
 
-// Text needs a QGuiApplication; without a screen, on the offscreen platform.
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    const char* platform = std::getenv("QT_QPA_PLATFORM");
-    if (platform == nullptr || *platform == '\0')
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QGuiApplication app(argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return kelvane::RunQtBenchmarks<QGuiApplication>(argc, argv);
 }

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <unistd.h>
 
+#include "QtBenchMain.h"
 #include "core/sector/SectorFolder.h"
 #include "core/sector/SectorGeneration.h"
 #include "core/sector/SectorMap.h"
@@ -117,17 +118,7 @@ BENCHMARK(BM_ReadSectorFolder)->Unit(benchmark::kMillisecond);
 } // namespace
 } // namespace kelvane
 
-// Text needs a QGuiApplication; without a screen, on the offscreen platform.
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    const char* platform = std::getenv("QT_QPA_PLATFORM");
-    if (platform == nullptr || *platform == '\0')
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QGuiApplication app(argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return kelvane::RunQtBenchmarks<QGuiApplication>(argc, argv);
 }

@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <cstdlib>
 
+#include "QtBenchMain.h"
 #include "core/sector/SectorGeneration.h"
 #include "gui/sector/SectorMapView.h"
 
@@ -86,12 +87,5 @@ BENCHMARK(BM_SectorWindowRedraw)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return kelvane::RunQtBenchmarks<QApplication>(argc, argv);
 }
