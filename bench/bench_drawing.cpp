@@ -7,6 +7,7 @@
 #include "core/AppState.h"
 #include "core/drawing/OrbitalDisplay.h"
 #include "core/drawing/SurfaceSvg.h"
+#include "core/model/RandomSource.h"
 #include "core/model/modGenerate.h"
 #include "render/SurfacePainter.h"
 
@@ -58,17 +59,18 @@ BENCHMARK(BM_DrawTenBeltsComplete);
 // Generated systems in the default arced style, a different one each time.
 void BM_DrawGeneratedArced(benchmark::State& state)
 {
-    AppState app;
-    app.random = std::make_unique<RandomSource>(RandomSource::Deterministic(7));
+    AppSettings settings;
+    RandomSource random = RandomSource::Deterministic(7);
     std::vector<StarSystem> systems;
+    StarSystem system;
     for (int i = 0; i < 64; ++i) {
-        GenerateSystem(app);
-        systems.push_back(app.system);
+        GenerateSystem(system, random, {});
+        systems.push_back(system);
     }
     DrawingSurface surface;
     std::size_t next = 0, shapes = 0;
     for (auto _ : state) {
-        DrawOrbitalDisplay(surface, systems[next++ % systems.size()], app.settings, 0, *app.random);
+        DrawOrbitalDisplay(surface, systems[next++ % systems.size()], settings, 0, random);
         shapes += surface.Shapes().size();
         benchmark::DoNotOptimize(surface.Shapes().data());
     }

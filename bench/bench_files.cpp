@@ -21,11 +21,11 @@ using namespace kelvane;
 
 StarSystem GeneratedSystem()
 {
-    AppState app;
-    app.random = std::make_unique<RandomSource>(RandomSource::Deterministic(2024));
-    GenerateSystem(app);
-    app.system.SystemName = "Benchmark System";
-    return app.system;
+    StarSystem system;
+    RandomSource random = RandomSource::Deterministic(2024);
+    GenerateSystem(system, random, {});
+    system.SystemName = "Benchmark System";
+    return system;
 }
 
 // A private folder for the file benchmarks, removed at the end.

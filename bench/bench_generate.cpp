@@ -14,10 +14,11 @@ namespace {
 // Whole systems as New makes them, with the real clock behind every reseed.
 void BM_GenerateSystem(benchmark::State& state)
 {
-    AppState app;
+    StarSystem system;
+    RandomSource random = RandomSource::FromEntropy();
     for (auto _ : state) {
-        GenerateSystem(app);
-        benchmark::DoNotOptimize(app.system);
+        GenerateSystem(system, random, {});
+        benchmark::DoNotOptimize(system);
     }
     state.SetItemsProcessed(state.iterations());
 }
@@ -26,11 +27,11 @@ BENCHMARK(BM_GenerateSystem);
 // The same with the counter clock that --seed uses.
 void BM_GenerateSystemSeeded(benchmark::State& state)
 {
-    AppState app;
-    app.random = std::make_unique<RandomSource>(RandomSource::Deterministic(1));
+    StarSystem system;
+    RandomSource random = RandomSource::Deterministic(1);
     for (auto _ : state) {
-        GenerateSystem(app);
-        benchmark::DoNotOptimize(app.system);
+        GenerateSystem(system, random, {});
+        benchmark::DoNotOptimize(system);
     }
     state.SetItemsProcessed(state.iterations());
 }
@@ -40,15 +41,14 @@ BENCHMARK(BM_GenerateSystemSeeded);
 // meets the spread of stars, distances and orbit contents of a long run.
 std::vector<StarSystem> VariedSystems(std::size_t count)
 {
-    AppState app;
-    app.random = std::make_unique<RandomSource>(RandomSource::Deterministic(1));
+    StarSystem system;
+    RandomSource random = RandomSource::Deterministic(1);
     std::vector<StarSystem> systems;
     systems.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
-        app.settings.LifeSupport = static_cast<LifeSupportLevel>(1 + i % 4);
-        app.settings.Biozone = static_cast<BiozoneWidth>(1 + i / 4 % 3);
-        GenerateSystem(app);
-        systems.push_back(app.system);
+        GenerateSystem(system, random,
+                       {static_cast<LifeSupportLevel>(1 + i % 4), static_cast<BiozoneWidth>(1 + i / 4 % 3)});
+        systems.push_back(system);
     }
     return systems;
 }
@@ -74,16 +74,16 @@ BENCHMARK(BM_CsvRows);
 // the system, its code and its rows.
 void BM_GenerateAndCsv(benchmark::State& state)
 {
-    AppState app;
-    app.random = std::make_unique<RandomSource>(RandomSource::Deterministic(1));
+    StarSystem system;
+    RandomSource random = RandomSource::Deterministic(1);
     std::string out;
     std::uint64_t number = 0;
     for (auto _ : state) {
-        GenerateSystem(app);
+        GenerateSystem(system, random, {});
         ++number;
         const std::string code =
             EncodeSystemCode(BatchSystemCode(1, number, LifeSupportLevel::Average, BiozoneWidth::Normal));
-        AppendCsvRows(out, app.system, number, code);
+        AppendCsvRows(out, system, number, code);
         if (out.size() > (1u << 20))
             out.clear();
     }

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "QtBenchMain.h"
-#include "core/model/modGenerate.h"
+#include "gui/shell/ChildWindows.h"
 #include "gui/shell/Controller.h"
 #include "gui/shell/mdiMain.h"
 
@@ -29,11 +29,6 @@ public:
         m_controller = std::make_unique<kelvane::Controller>(m_folder.string());
         m_controller->Main();
         QApplication::processEvents();
-        kelvane::AppState& app = m_controller->MutableState();
-        for (int i = 0; i < 16; ++i) {
-            kelvane::GenerateSystem(app);
-            m_systems.push_back(app.system);
-        }
     }
     ~Program()
     {
@@ -44,19 +39,18 @@ public:
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    // The next system, with the refresh that every command ends in.
+    // A new system, with the refresh that every command ends in; the
+    // generation is a few microseconds of it.
     void RefreshWithNext()
     {
-        m_controller->MutableState().system = m_systems[m_next++ % m_systems.size()];
-        m_controller->RefreshAll();
+        m_controller->Document().NewSystem();
+        m_controller->Windows().RefreshAll();
     }
     QWidget* Window() const { return m_controller->MainWindow(); }
 
 private:
     std::filesystem::path m_folder;
     std::unique_ptr<kelvane::Controller> m_controller;
-    std::vector<kelvane::StarSystem> m_systems;
-    std::size_t m_next = 0;
 };
 
 // RefreshAll alone: what the windows compute; their paint comes later.

@@ -8,6 +8,7 @@
 #include "QtBenchMain.h"
 #include "core/AppState.h"
 #include "core/drawing/OrbitalDisplay.h"
+#include "core/model/RandomSource.h"
 #include "core/model/modGenerate.h"
 #include "render/ReportOutput.h"
 #include "render/SystemReport.h"
@@ -21,20 +22,20 @@ namespace {
 struct Subject {
     Subject()
     {
-        app.random = std::make_unique<RandomSource>(RandomSource::Deterministic(11));
-        GenerateSystem(app);
+        GenerateSystem(app.system, random, {});
         for (int n : {3, 6, 9})
             app.system.Orbit(n).Type = TypeAsteroids;
         app.settings.OrbitDisplay = OrbitDisplayStyle::Complete;
     }
     AppState app;
+    mutable RandomSource random = RandomSource::Deterministic(11);
 };
 
 // Draws from the subject's random source, as every new report does.
 ReportDocument Build(const Subject& subject)
 {
     const AppState& app = subject.app;
-    return BuildSystemReport(app.system, app.settings, ReportPictureBackColor(app.settings), *app.random,
+    return BuildSystemReport(app.system, app.settings, ReportPictureBackColor(app.settings), subject.random,
                              '.');
 }
 

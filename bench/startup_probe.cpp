@@ -10,6 +10,7 @@
 
 #include "gui/display/SurfaceWidget.h"
 #include "gui/display/frmOrbitalDisplay.h"
+#include "gui/shell/ChildWindows.h"
 #include "gui/shell/Controller.h"
 
 namespace {
@@ -43,7 +44,7 @@ int main(int argc, char** argv)
     kelvane::Controller controller(QCoreApplication::applicationDirPath().toStdString());
     FirstPaint probe;
     controller.Main();
-    controller.OrbitalDisplay()->vsdDisplay()->installEventFilter(&probe);
+    controller.Windows().OrbitalDisplay()->vsdDisplay()->installEventFilter(&probe);
     const int result = QApplication::exec();
     return result;
 }

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "gui/files/FileCommands.h"
 #include "gui/shell/Controller.h"
 #include "gui/shell/ProgramArguments.h"
 #include "gui/shell/SettingsFolder.h"
@@ -55,7 +54,7 @@ int main(int argc, char** argv)
     if (!arguments.file.empty()) {
         // From the event loop, so that the windows show before a Load Error box.
         QTimer::singleShot(0, &controller, [&controller, file = arguments.file] {
-            const kelvane::FileResult result = kelvane::LoadSystemCommand(controller, file);
+            const kelvane::FileResult result = controller.LoadFile(file);
             if (!result.Ok() && result.outcome != kelvane::FileOutcome::NotKelvaneFile)
                 std::fprintf(stderr, "kelvane: %s: %s\n", file.c_str(), result.message.c_str());
         });

@@ -93,19 +93,19 @@ void MakeSystems(const NewOptions& options, const EachSystem& each)
         return;
     }
     const std::uint64_t seed = options.seed ? *options.seed : RandomSource::EntropySeed(DrawnSeedBits);
-    AppState app;
-    app.settings.LifeSupport = options.lifeSupport;
-    app.settings.Biozone = options.biozone;
-    app.random = std::make_unique<RandomSource>(RandomSource::Deterministic(seed));
+    const GenerationOptions generation{options.lifeSupport, options.biozone};
+    RandomSource random = RandomSource::Deterministic(seed);
+    StarSystem system;
     for (std::uint64_t i = 1; i <= options.count; ++i) {
         std::string code;
         if (i <= SystemCode::MaxBatchIndex) {
-            GenerateSystem(app);
+            GenerateSystem(system, random, generation);
             code = EncodeSystemCode(BatchSystemCode(seed, i, options.lifeSupport, options.biozone));
-        } else if (const std::optional<SystemCode> orbits = GenerateSystemWithCode(app)) {
+        } else if (const std::optional<SystemCode> orbits =
+                       GenerateSystemWithCode(system, random, generation)) {
             code = EncodeSystemCode(*orbits);
         }
-        if (!each(app.system, i, code))
+        if (!each(system, i, code))
             return;
     }
 }

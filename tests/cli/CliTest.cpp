@@ -51,16 +51,14 @@ std::string CodeOfRows(const std::string& rows)
 
 TEST_F(Cli, NewGivesWhatRepeatedNewInProcessGives)
 {
-    AppState app;
-    app.random = std::make_unique<RandomSource>(RandomSource::Deterministic(123));
-    app.settings.LifeSupport = LifeSupportLevel::Excellent;
-    app.settings.Biozone = BiozoneWidth::Triple;
+    StarSystem system;
+    RandomSource random = RandomSource::Deterministic(123);
     std::string csv;
     AppendCsvHeader(csv);
     for (std::uint64_t i = 1; i <= 5; ++i) {
-        GenerateSystem(app);
+        GenerateSystem(system, random, {LifeSupportLevel::Excellent, BiozoneWidth::Triple});
         AppendCsvRows(
-            csv, app.system, i,
+            csv, system, i,
             EncodeSystemCode(BatchSystemCode(123, i, LifeSupportLevel::Excellent, BiozoneWidth::Triple)));
     }
     const CliRun run = Invoke("new --seed 123 --count 5 --life-support 4 --biozone 3 --format csv -o s.csv");

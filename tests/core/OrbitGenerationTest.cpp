@@ -239,17 +239,12 @@ TEST(ComputeOrbitPositions, WorkedExamplesAndAreas)
 
 TEST(OrbitPass, PlanetsGetPositionsOthersKeepOldOnes)
 {
-    AppState app;
-    app.system = Yellow;
-    app.system.SystemType = 1;
-    app.system.SystemName = "Kept";
-    app.CurrentFileName = "/x.KVN";
-    app.DisplayBackColor = 0xFFFFFF;
-    for (OrbitRecord& orbit : app.system.Orbits)
+    StarSystem system = Yellow;
+    system.SystemType = 1;
+    system.SystemName = "Kept";
+    for (OrbitRecord& orbit : system.Orbits)
         orbit.PosX = 999;
-    auto owned = std::make_unique<ScriptedRandom>();
-    ScriptedRandom& random = *owned;
-    app.random = std::move(owned);
+    ScriptedRandom random;
     // Base 0.1, step 0.3. Orbit 1: a Hostile planet in the inner zone,
     // radius 5, no moons, only "A", at 0 degrees. Orbits 2 to 10: nothing.
     random.Push({ForRoll(1, 5), ForRoll(1, 3), ForRoll(1, 20), ForRoll(9, 20), 0.0f, 0.0f});
@@ -259,25 +254,23 @@ TEST(OrbitPass, PlanetsGetPositionsOthersKeepOldOnes)
     for (int n = 2; n <= 10; ++n)
         random.Push(ForRoll(15, 20));
 
-    GenerateOrbitsOnly(app);
+    GenerateOrbitsOnly(system, random, LifeSupportLevel::Average);
     EXPECT_EQ(random.Remaining(), 0u);
-    EXPECT_EQ(app.system.SystemName, "Kept");
-    EXPECT_EQ(app.CurrentFileName, "");
-    EXPECT_EQ(app.DisplayBackColor, 0);
-    const OrbitRecord& planet = app.system.Orbit(1);
+    EXPECT_EQ(system.SystemName, "Kept");
+    const OrbitRecord& planet = system.Orbit(1);
     EXPECT_EQ(std::tuple(planet.Type, planet.Radius, planet.PosX, planet.PosYArc),
               std::tuple(std::int32_t{TypeEnvHostile}, std::int16_t{5}, std::int16_t{70}, std::int16_t{0}));
     EXPECT_EQ(planet.Elements.View(), "A" + std::string(25, ' '));
     for (int n = 2; n <= 10; ++n)
-        EXPECT_EQ(std::tuple(app.system.Orbit(n).Type, app.system.Orbit(n).PosX), std::tuple(0, 999)) << n;
-    EXPECT_EQ(app.system.Orbit(10).AU.Format(), "76.9");
+        EXPECT_EQ(std::tuple(system.Orbit(n).Type, system.Orbit(n).PosX), std::tuple(0, 999)) << n;
+    EXPECT_EQ(system.Orbit(10).AU.Format(), "76.9");
 
     // Another system type keeps every orbit and draws nothing.
-    app.system.SystemType = 2;
-    const StarSystem before = app.system;
+    system.SystemType = 2;
+    const StarSystem before = system;
     const std::string log = random.Log();
-    GenerateOrbitsOnly(app);
-    EXPECT_EQ(app.system, before);
+    GenerateOrbitsOnly(system, random, LifeSupportLevel::Average);
+    EXPECT_EQ(system, before);
     EXPECT_EQ(random.Log(), log);
 }
 

@@ -24,7 +24,11 @@ public:
     ScriptedRandom(std::initializer_list<float> draws) : m_draws(draws) {}
 
     void Push(float u) { m_draws.push_back(u); }
-    void Push(std::initializer_list<float> draws) { m_draws.insert(m_draws.end(), draws); }
+    void Push(std::initializer_list<float> draws)
+    {
+        for (const float u : draws)
+            m_draws.push_back(u);
+    }
 
     float Draw() override
     {

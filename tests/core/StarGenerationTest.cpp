@@ -155,32 +155,26 @@ TEST(ComputeZones, DoubleAndTripleWidenAroundTheSameCentre)
 
 TEST(GenerateSystem, ResetsTheSystemAndReseedsWhereItShould)
 {
-    AppState app;
-    auto scripted = std::make_unique<ScriptedRandom>();
-    ScriptedRandom& random = *scripted;
-    app.random = std::move(scripted);
-    app.DisplayBackColor = 0xFFFFFF;
-    app.CurrentFileName = "/tmp/old.KVN";
-    app.system.SystemName = "Old";
-    app.system.SystemType = 2;
+    StarSystem system;
+    ScriptedRandom random;
+    system.SystemName = "Old";
+    system.SystemType = 2;
 
     // A white dwarf (one draw), base 0.1 and step 0.3, and ten empty orbits
     // (all lie beyond its zone of 0.03 AU, where 11 to 18 is nothing).
     random.Push({0.0f, ForRoll(1, 5), ForRoll(1, 3)});
     for (int n = 0; n < 10; ++n)
         random.Push(ForRoll(11, 20));
-    GenerateSystem(app);
+    GenerateSystem(system, random, {});
 
     EXPECT_EQ(random.Log(), "RD"
                             "RDD"
                             "RDRDRDRDRDRDRDRDRDRD");
     EXPECT_EQ(random.Remaining(), 0u);
-    EXPECT_EQ(app.DisplayBackColor, 0);
-    EXPECT_EQ(app.CurrentFileName, "");
-    EXPECT_EQ(app.system.SystemName, "Unnamed System");
-    EXPECT_EQ(app.system.SystemType, 1);
-    EXPECT_EQ(app.system.StarClass, ClassWhiteDwarf);
-    EXPECT_EQ(app.system.Orbit(10).AU.Format(), "76.9");
+    EXPECT_EQ(system.SystemName, "Unnamed System");
+    EXPECT_EQ(system.SystemType, 1);
+    EXPECT_EQ(system.StarClass, ClassWhiteDwarf);
+    EXPECT_EQ(system.Orbit(10).AU.Format(), "76.9");
 }
 
 } // namespace

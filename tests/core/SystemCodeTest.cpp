@@ -37,16 +37,14 @@ TEST(SystemCode, BatchCodesMakeEverySystemOfASeededRunAgain)
             for (std::int16_t bz = 1; bz <= 3; ++bz) {
                 const auto lifeSupport = static_cast<LifeSupportLevel>(ls);
                 const auto biozone = static_cast<BiozoneWidth>(bz);
-                AppState run;
-                run.random = std::make_unique<RandomSource>(RandomSource::Deterministic(seed));
-                run.settings.LifeSupport = lifeSupport;
-                run.settings.Biozone = biozone;
+                StarSystem run;
+                RandomSource random = RandomSource::Deterministic(seed);
                 for (std::uint64_t index = 1; index <= 6; ++index) {
-                    GenerateSystem(run);
+                    GenerateSystem(run, random, {lifeSupport, biozone});
                     const auto code = ThroughText(BatchSystemCode(seed, index, lifeSupport, biozone));
                     ASSERT_TRUE(code);
                     // Every field, the carried-over positions included.
-                    ASSERT_EQ(RegenerateSystem(*code), run.system)
+                    ASSERT_EQ(RegenerateSystem(*code), run)
                         << seed << " " << index << " " << static_cast<int>(lifeSupport) << " "
                         << static_cast<int>(biozone);
                 }
@@ -62,19 +60,21 @@ TEST(SystemCode, TheProgramsSystemsComeBackFromTheirCodes)
 {
     // The program's own source on the real clock, New and New Orbits Only in
     // turn, with options that a hand-edited settings file may hold too.
-    AppState app;
+    StarSystem system;
+    RandomSource source = RandomSource::FromEntropy();
     const std::int16_t lifeSupports[] = {1, 2, 3, 4, 9, -1};
     const std::int16_t biozones[] = {1, 2, 3, 0, 7};
     int coded = 0;
     for (int round = 0; round < 3000; ++round) {
-        app.settings.LifeSupport = static_cast<LifeSupportLevel>(lifeSupports[round % 6]);
-        app.settings.Biozone = static_cast<BiozoneWidth>(biozones[round % 5]);
-        const auto code = round % 3 == 2 ? GenerateOrbitsOnlyWithCode(app) : GenerateSystemWithCode(app);
+        const GenerationOptions options{static_cast<LifeSupportLevel>(lifeSupports[round % 6]),
+                                        static_cast<BiozoneWidth>(biozones[round % 5])};
+        const auto code = round % 3 == 2 ? GenerateOrbitsOnlyWithCode(system, source, options)
+                                         : GenerateSystemWithCode(system, source, options);
         ASSERT_TRUE(code) << round;
         const auto decoded = ThroughText(*code);
         ASSERT_TRUE(decoded);
         ASSERT_EQ(*decoded, *code);
-        StarSystem expected = AsFreshRunMakesIt(app.system);
+        StarSystem expected = AsFreshRunMakesIt(system);
         expected.SystemName = "Unnamed System";
         ASSERT_EQ(RegenerateSystem(*decoded), expected) << round << " " << EncodeSystemCode(*code);
         ++coded;
@@ -85,34 +85,29 @@ TEST(SystemCode, TheProgramsSystemsComeBackFromTheirCodes)
 TEST(SystemCode, SystemsThatNoCodeCanMakeHaveNone)
 {
     // A loaded star that the table does not give, or zones changed by hand.
-    AppState app;
-    GenerateSystem(app);
-    app.system.StarType = 12345;
-    EXPECT_FALSE(GenerateOrbitsOnlyWithCode(app));
-    GenerateSystem(app);
-    app.system.BiozoneMax += Distance::FromUnits(1);
-    EXPECT_FALSE(GenerateOrbitsOnlyWithCode(app));
+    StarSystem system;
+    RandomSource source = RandomSource::FromEntropy();
+    GenerateSystem(system, source, {});
+    system.StarType = 12345;
+    EXPECT_FALSE(GenerateOrbitsOnlyWithCode(system, source, {}));
+    GenerateSystem(system, source, {});
+    system.BiozoneMax += Distance::FromUnits(1);
+    EXPECT_FALSE(GenerateOrbitsOnlyWithCode(system, source, {}));
     // A system type other than 1 gets no new orbits, and so no code.
-    GenerateSystem(app);
-    app.system.SystemType = 2;
-    EXPECT_FALSE(GenerateOrbitsOnlyWithCode(app));
-    // A scripted source cannot be written down; generation still happens.
-    app.random = std::make_unique<test::ScriptedRandom>();
-    for (int i = 0; i < 2000; ++i)
-        static_cast<test::ScriptedRandom&>(*app.random).Push(0.5f);
-    app.system.SystemName = "Vega";
-    EXPECT_FALSE(GenerateSystemWithCode(app));
-    EXPECT_EQ(app.system.SystemName, "Unnamed System");
+    GenerateSystem(system, source, {});
+    system.SystemType = 2;
+    EXPECT_FALSE(GenerateOrbitsOnlyWithCode(system, source, {}));
 }
 
 TEST(SystemCode, MistypedCodesAreRefused)
 {
-    AppState app;
+    StarSystem system;
+    RandomSource source = RandomSource::FromEntropy();
     std::vector<std::string> codes = {
         EncodeSystemCode(
             BatchSystemCode(UINT64_MAX, 1048576, LifeSupportLevel::Excellent, BiozoneWidth::Triple)),
         EncodeSystemCode(BatchSystemCode(3, 1, LifeSupportLevel::Poor, BiozoneWidth::Normal)),
-        EncodeSystemCode(*GenerateSystemWithCode(app))};
+        EncodeSystemCode(*GenerateSystemWithCode(system, source, {}))};
     const std::string alphabet = "0123456789ABCDEFGHJKMNPQRSTVWXYZ";
     for (const std::string& code : codes) {
         ASSERT_TRUE(DecodeSystemCode(code)) << code;

@@ -20,7 +20,7 @@ struct EditMenu : ::testing::Test, test::Program {
     QString ShownCode() { return Find<QLabel>("lblSystemCode")->text(); }
     QString CodeText()
     {
-        const auto& code = controller.CurrentCode();
+        const auto& code = controller.Document().Code();
         return code ? QString::fromStdString(EncodeSystemCode(*code)) : QString();
     }
     // Saves system into the program's folder and loads it by File > Load.
@@ -40,13 +40,13 @@ struct EditMenu : ::testing::Test, test::Program {
     };
     Seen Now()
     {
-        const AppState& app = controller.State();
+        const AppState& app = controller.Document().State();
         return {app.system, app.CurrentFileName, app.DisplayBackColor, CodeText()};
     }
     // Whether every view shows the current state: a refresh ran.
     void ExpectViewsShowTheState(const std::string& where)
     {
-        const AppState& app = controller.State();
+        const AppState& app = controller.Document().State();
         EXPECT_EQ(NameBox()->text(), QString::fromStdString(app.system.SystemName)) << where;
         for (int r = 0; r < StarSystem::OrbitCount; ++r)
             EXPECT_EQ(Cell("ContainsLabel", r)->text().toStdString(),
@@ -54,7 +54,7 @@ struct EditMenu : ::testing::Test, test::Program {
                 << where << " orbit " << r + 1;
         EXPECT_EQ(Display()->Surface().BackColor(), app.DisplayBackColor) << where;
         EXPECT_EQ(ShownCode(), CodeText().isEmpty() ? "" : "System Code: " + CodeText()) << where;
-        EXPECT_EQ(controller.OrbitalDisplay()->windowTitle(),
+        EXPECT_EQ(controller.Windows().OrbitalDisplay()->windowTitle(),
                   "Orbital Display (" + QString::fromStdString(app.system.SystemName) + ")")
             << where;
     }
@@ -77,7 +77,7 @@ TEST_F(EditMenu, EveryKindOfStepUndoneAndRedone)
     };
 
     // A report left the background white; New makes it black again.
-    controller.SetDisplayBackColor(ColourWhite);
+    controller.Document().SetDisplayBackColor(ColourWhite);
     states.back() = Now();
     Trigger("mnuFileNew");
     step("New System");
@@ -87,7 +87,7 @@ TEST_F(EditMenu, EveryKindOfStepUndoneAndRedone)
     step("New Orbits");
 
     Trigger("mnuOptionsForce3");
-    frmForceOrbit* dialog = controller.ForceOrbitDialog();
+    frmForceOrbit* dialog = controller.Windows().ForceOrbitDialog();
     const bool belt = System().Orbit(3).Type == TypeAsteroids;
     Find<QRadioButton>(belt ? "FillOrbitNothing" : "FillOrbitAsteroids", dialog)->click();
     Find<QPushButton>("Okay", dialog)->click();
@@ -122,7 +122,7 @@ TEST_F(EditMenu, EveryKindOfStepUndoneAndRedone)
     }
     EXPECT_FALSE(Find("mnuEditUndo")->isEnabled());
     EXPECT_EQ(UndoText(), "&Undo");
-    EXPECT_EQ(controller.State().DisplayBackColor, ColourWhite);
+    EXPECT_EQ(controller.Document().State().DisplayBackColor, ColourWhite);
     for (std::size_t i = 0; i < steps.size(); ++i) {
         if (i % 3 == 0)
             Trigger("mnuEditRedo");
@@ -156,18 +156,18 @@ TEST_F(EditMenu, EveryKindOfStepUndoneAndRedone)
 TEST_F(EditMenu, UndoPutsBackOnlyWhatTheStepChanged)
 {
     constexpr Colour grey = 0xD2D2D2;
-    controller.SetDisplayBackColor(grey);
+    controller.Document().SetDisplayBackColor(grey);
     const Seen start = Now();
     Trigger("mnuFileNew");
     const Seen generated = Now();
     Choose("ContainsLabel", 1,
            System().Orbit(2).Type == TypeNothing ? "popContainsAsteroids" : "popContainsNothing");
     const Seen edited = Now();
-    controller.SetDisplayBackColor(ColourWhite);
+    controller.Document().SetDisplayBackColor(ColourWhite);
     dialogs->answers = {own.filePath("s")};
     Trigger("mnuFileSave");
     const std::string saved = own.filePath("s.KVN").toStdString();
-    ASSERT_EQ(controller.State().CurrentFileName, saved);
+    ASSERT_EQ(controller.Document().State().CurrentFileName, saved);
 
     Trigger("mnuEditUndo");
     EXPECT_EQ(Now(), (Seen{generated.system, saved, ColourWhite, generated.code}));
@@ -178,7 +178,7 @@ TEST_F(EditMenu, UndoPutsBackOnlyWhatTheStepChanged)
     EXPECT_EQ(Now(), (Seen{edited.system, saved, 0, edited.code}));
 
     Trigger("mnuOptionsForce10");
-    frmForceOrbit* dialog = controller.ForceOrbitDialog();
+    frmForceOrbit* dialog = controller.Windows().ForceOrbitDialog();
     Trigger("mnuEditUndo");
     ASSERT_TRUE(dialog->isVisible());
     ASSERT_EQ(System(), generated.system);
@@ -199,24 +199,24 @@ TEST_F(EditMenu, UndoPutsBackOnlyWhatTheStepChanged)
 // and forgets the oldest beyond it. Start-up's system is no step.
 TEST_F(EditMenu, AHundredStepsBackAndTheDepth)
 {
-    EXPECT_EQ(controller.History().UndoCount(), 0);
+    EXPECT_EQ(UndoCount(), 0);
     std::vector<Seen> states{Now()};
     Activate();
     for (int i = 0; i < 120; ++i) {
         QTest::keyClick(main, Qt::Key_N, Qt::ControlModifier);
         states.push_back(Now());
     }
-    ASSERT_EQ(controller.History().UndoCount(), 120);
+    ASSERT_EQ(UndoCount(), 120);
     for (int i = 119; i >= 0; --i) {
         QTest::keyClick(main, Qt::Key_Z, Qt::ControlModifier);
         ASSERT_EQ(Now(), states[static_cast<std::size_t>(i)]) << i;
     }
     EXPECT_FALSE(Find("mnuEditUndo")->isEnabled());
 
-    for (int i = 0; i < SystemHistory::Depth + 5; ++i)
-        controller.ChangeToNewSystem();
-    EXPECT_EQ(controller.History().UndoCount(), SystemHistory::Depth);
-    EXPECT_EQ(controller.History().RedoCount(), 0);
+    for (int i = 0; i < SystemDocument::Depth + 5; ++i)
+        controller.Document().NewSystem();
+    EXPECT_EQ(UndoCount(), SystemDocument::Depth);
+    EXPECT_EQ(RedoCount(), 0);
 }
 
 // Typing into the name box is one step per burst. A burst ends when the
@@ -229,7 +229,7 @@ TEST_F(EditMenu, NamesTypedInBursts)
     QLineEdit* box = NameBox();
     box->setFocus();
     const auto name = [&] { return System().SystemName; };
-    const auto undoCount = [&] { return controller.History().UndoCount(); };
+    const auto undoCount = [&] { return UndoCount(); };
 
     box->selectAll();
     QTest::keyClicks(box, "Vega");
@@ -240,7 +240,7 @@ TEST_F(EditMenu, NamesTypedInBursts)
     QTest::keyClicks(box, " II");
     EXPECT_EQ(undoCount(), 2);
     // The focus leaving the box ends a burst too.
-    Find<QPushButton>("Command1", controller.QuickTips())->setFocus();
+    Find<QPushButton>("Command1", controller.Windows().QuickTips())->setFocus();
     ASSERT_FALSE(box->hasFocus());
     box->setFocus();
     QTest::keyClick(box, Qt::Key_End);
@@ -266,7 +266,7 @@ TEST_F(EditMenu, NamesTypedInBursts)
     EXPECT_EQ(name(), "Vega Prime");
     Trigger("mnuEditUndo");
     EXPECT_EQ(name(), "Unnamed System");
-    EXPECT_EQ(controller.History().RedoCount(), 5);
+    EXPECT_EQ(RedoCount(), 5);
 
     // Typing after an undo starts a new burst; typed and taken back, it is no step.
     QTest::keyClick(box, Qt::Key_End);
@@ -284,8 +284,8 @@ TEST_F(EditMenu, NamesTypedInBursts)
 TEST_F(EditMenu, SystemCodeShownWhileTheSystemIsAsGenerated)
 {
     const auto expectMadeAgain = [&](const std::string& where) {
-        ASSERT_TRUE(controller.CurrentCode()) << where;
-        StarSystem again = RegenerateSystem(*controller.CurrentCode());
+        ASSERT_TRUE(controller.Document().Code()) << where;
+        StarSystem again = RegenerateSystem(*controller.Document().Code());
         StarSystem shown = System();
         // What no window shows: positions of orbits without a planet, and the name.
         again.SystemName = shown.SystemName;
@@ -304,7 +304,7 @@ TEST_F(EditMenu, SystemCodeShownWhileTheSystemIsAsGenerated)
     Settings().Biozone = BiozoneWidth::Triple;
     Trigger("mnuFileNew");
     expectMadeAgain("New");
-    EXPECT_EQ(controller.CurrentCode()->lifeSupport, LifeSupportLevel::Excellent);
+    EXPECT_EQ(controller.Document().Code()->lifeSupport, LifeSupportLevel::Excellent);
     Trigger("mnuFileNewOrbits");
     expectMadeAgain("New Orbits Only");
     const QString code = CodeText();
@@ -316,7 +316,7 @@ TEST_F(EditMenu, SystemCodeShownWhileTheSystemIsAsGenerated)
 
     Choose("ContainsLabel", 0,
            System().Orbit(1).Type == TypeNothing ? "popContainsAsteroids" : "popContainsNothing");
-    EXPECT_FALSE(controller.CurrentCode());
+    EXPECT_FALSE(controller.Document().Code());
     EXPECT_EQ(ShownCode(), "");
     EXPECT_FALSE(Find("mnuEditCopyCode")->isEnabled());
     Trigger("mnuEditUndo");
@@ -341,7 +341,7 @@ TEST_F(EditMenu, SystemCodeShownWhileTheSystemIsAsGenerated)
 // clipboard is offered.
 TEST_F(EditMenu, NewFromCodeThroughItsDialog)
 {
-    controller.SetDialogs(std::make_unique<QtFileDialogs>(main));
+    controller.SetDialogs(std::make_unique<QtDialogs>(main));
     const Seen before = Now();
     QGuiApplication::clipboard()->setText("not a code");
     for (const char* text : {"2Q1G-04FB-P9", "2Q1G-04FB-P8-ZZZZ", "hello!"}) {
@@ -364,22 +364,22 @@ TEST_F(EditMenu, NewFromCodeThroughItsDialog)
         Trigger("mnuEditNewFromCode");
         EXPECT_TRUE(looked);
         EXPECT_EQ(Now(), before) << text;
-        EXPECT_EQ(controller.History().UndoCount(), 0);
+        EXPECT_EQ(UndoCount(), 0);
     }
 
     const SystemCode code = BatchSystemCode(7, 2, LifeSupportLevel::Poor, BiozoneWidth::Double);
     const QString text = QString::fromStdString(EncodeSystemCode(code));
     QGuiApplication::clipboard()->setText(text.toLower());
-    controller.SetDisplayBackColor(ColourWhite);
-    controller.MutableState().CurrentFileName = "old.KVN";
+    controller.Document().SetDisplayBackColor(ColourWhite);
+    State().CurrentFileName = "old.KVN";
     test::WhenModal<frmNewFromCode>([&](frmNewFromCode* dialog) {
         EXPECT_EQ(Find<QLineEdit>("txtCode", dialog)->selectedText(), text.toLower());
         Find<QPushButton>("Okay", dialog)->click();
     });
     Trigger("mnuEditNewFromCode");
     EXPECT_EQ(System(), RegenerateSystem(code));
-    EXPECT_EQ(controller.State().CurrentFileName, "");
-    EXPECT_EQ(controller.State().DisplayBackColor, 0);
+    EXPECT_EQ(controller.Document().State().CurrentFileName, "");
+    EXPECT_EQ(controller.Document().State().DisplayBackColor, 0);
     EXPECT_EQ(CodeText(), text);
     ExpectViewsShowTheState("New from Code");
     EXPECT_EQ(UndoText(), "&Undo New from Code");
@@ -397,7 +397,7 @@ TEST_F(EditMenu, CopyPictureAsImageAndSvg)
     // A system with a belt, whose dots differ with every drawing.
     StarSystem& system = System();
     system.Orbit(6).Type = TypeAsteroids;
-    controller.RefreshAll();
+    controller.Windows().RefreshAll();
     Trigger("mnuEditCopyPicture");
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     ASSERT_NE(data, nullptr);
@@ -409,7 +409,7 @@ TEST_F(EditMenu, CopyPictureAsImageAndSvg)
     ASSERT_TRUE(data->hasFormat("image/svg+xml"));
     EXPECT_EQ(data->data("image/svg+xml"), svgOf(Display()->Surface()));
 
-    controller.FrameOf(controller.OrbitalDisplay())->close();
+    controller.Windows().FrameOf(controller.Windows().OrbitalDisplay())->close();
     QApplication::processEvents();
     Trigger("mnuEditCopyPicture");
     EXPECT_EQ(QGuiApplication::clipboard()->mimeData()->data("image/svg+xml"), svgOf(Display()->Surface()));
@@ -451,7 +451,7 @@ TEST_F(EditMenu, ExportAndCopyAsTextWriteWhatKelvaneCliWrites)
     ASSERT_TRUE(SaveSystemFile(System(), kvn, '.').Ok());
     const auto file = [&](const QString& name) { return test::ReadBytes(own.filePath(name).toStdString()); };
     const auto exportTo = [&](const QString& name, int format) {
-        dialogs->exportTo = FileDialogs::ExportChoice{own.filePath(name), filters[format]};
+        dialogs->exportTo = EditDialogs::ExportChoice{own.filePath(name), filters[format]};
         Trigger("mnuEditExport");
         return file(name);
     };
@@ -511,7 +511,7 @@ TEST_F(EditMenu, ExportAndCopyAsTextWriteWhatKelvaneCliWrites)
     EXPECT_FALSE(QFile::exists(own.filePath("b.PNG.png")));
     // Exporting and copying change nothing and are no step.
     EXPECT_EQ(Now(), before);
-    EXPECT_EQ(controller.History().UndoCount(), 1);
+    EXPECT_EQ(UndoCount(), 1);
 
     // After a load the file's name is proposed; a cancelled export is
     // forgotten.

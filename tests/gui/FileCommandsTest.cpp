@@ -13,7 +13,7 @@ struct FileCommands : ::testing::Test, test::Program {
     QString In(const QString& name) const { return own.filePath(name); }
     bool IsFile(const QString& name) const { return QFileInfo(own.filePath(name)).isFile(); }
 
-    AppState& app = controller.MutableState();
+    AppState& app = State();
 };
 
 TEST_F(FileCommands, SaveAndLoad)
@@ -21,13 +21,13 @@ TEST_F(FileCommands, SaveAndLoad)
     // A fresh system proposes its name, without an extension, and then the
     // file; after New Orbits Only or New the name again.
     dialogs->answers = {In("Unnamed System"), In("x"), In("y")};
-    controller.SaveSystemAsCommand();
-    controller.SaveSystemAsCommand();
-    controller.NewOrbitsOnlyCommand();
+    Trigger("mnuFileSave");
+    Trigger("mnuFileSave");
+    Trigger("mnuFileNewOrbits");
     app.system.SystemName = "Vega";
-    controller.SaveSystemAsCommand();
-    controller.NewSystemCommand();
-    controller.SaveSystemAsCommand();
+    Trigger("mnuFileSave");
+    Trigger("mnuFileNew");
+    Trigger("mnuFileSave");
     EXPECT_EQ(dialogs->proposals, QStringList({"save Unnamed System", "save " + In("Unnamed System.KVN"),
                                                "save Vega", "save Unnamed System"}));
 
@@ -36,7 +36,7 @@ TEST_F(FileCommands, SaveAndLoad)
     QDir(own.path()).mkdir("my.systems");
     dialogs->answers = {In("alpha"), In("alpha.txt"), In("my.systems/gamma")};
     for (int i = 0; i < 3; ++i)
-        controller.SaveSystemAsCommand();
+        Trigger("mnuFileSave");
     EXPECT_TRUE(IsFile("Unnamed System.KVN") && IsFile("alpha.KVN") && IsFile("alpha.txt") &&
                 IsFile("my.systems/gamma"));
     EXPECT_FALSE(IsFile("alpha.txt.KVN"));
@@ -48,22 +48,22 @@ TEST_F(FileCommands, SaveAndLoad)
     dialogs->overwrite = QMessageBox::No;
     app.CurrentFileName.clear();
     const auto asked = dialogs->proposals.size();
-    controller.SaveSystemAsCommand();
+    Trigger("mnuFileSave");
     EXPECT_EQ(dialogs->questions, QStringList(In("beta.KVN") + "\nThis file already exists. Overwrite it?"));
     EXPECT_EQ(test::ReadBytes(beta), "old contents");
     EXPECT_EQ(dialogs->proposals.size(), asked + 1);
     EXPECT_EQ(app.CurrentFileName, "");
     dialogs->overwrite = QMessageBox::Yes;
-    controller.SaveSystemAsCommand();
+    Trigger("mnuFileSave");
     EXPECT_EQ(test::ReadBytes(beta), SystemFileText(app.system, '.'));
 
     // Cancelled dialogs, a missing folder and a missing file change nothing.
     const StarSystem before = app.system;
     dialogs->answers = {"", "", In("no-such-folder/x"), In("missing.KVN")};
-    controller.SaveSystemAsCommand();
-    controller.OpenSystemCommand();
-    controller.SaveSystemAsCommand();
-    controller.OpenSystemCommand();
+    Trigger("mnuFileSave");
+    Trigger("mnuFileLoad");
+    Trigger("mnuFileSave");
+    Trigger("mnuFileLoad");
     EXPECT_EQ(app.system, before);
     EXPECT_EQ(app.CurrentFileName, beta);
     EXPECT_TRUE(dialogs->loadErrors.isEmpty());
@@ -72,19 +72,19 @@ TEST_F(FileCommands, SaveAndLoad)
     saved.SystemName = "Vega";
     ASSERT_TRUE(SaveSystemFile(saved, In("vega.KVN").toStdString(), '.').Ok());
     dialogs->answers = {In("vega.KVN")};
-    controller.OpenSystemCommand();
+    Trigger("mnuFileLoad");
     EXPECT_EQ(app.system, saved);
-    EXPECT_EQ(controller.OrbitalDisplay()->windowTitle(), "Orbital Display (Vega)");
+    EXPECT_EQ(controller.Windows().OrbitalDisplay()->windowTitle(), "Orbital Display (Vega)");
     // After a load both dialogs propose the file.
-    controller.OpenSystemCommand();
-    controller.SaveSystemAsCommand();
+    Trigger("mnuFileLoad");
+    Trigger("mnuFileSave");
     EXPECT_EQ(dialogs->proposals.mid(dialogs->proposals.size() - 2),
               QStringList({"open " + In("vega.KVN"), "save " + In("vega.KVN")}));
 
     // A file of neither kind: the "Load Error" box, nothing loaded.
     test::WriteBytes(In("other.KVN").toStdString(), "not a system\n");
     dialogs->answers = {In("other.KVN")};
-    controller.OpenSystemCommand();
+    Trigger("mnuFileLoad");
     EXPECT_EQ(dialogs->loadErrors, QStringList({"This is not a Kelvane 2.0 file."}));
     EXPECT_EQ(app.system, saved);
     EXPECT_EQ(app.CurrentFileName, In("vega.KVN").toStdString());
@@ -100,8 +100,8 @@ TEST_F(FileCommands, ANameIsWrittenBackByteForByteUntilItIsEdited)
     const std::string file = In("old.KVN").toStdString(), copy = In("copy.KVN").toStdString();
     test::WriteBytes(file, SystemFileText(system, '.'));
     dialogs->answers = {In("old.KVN"), In("copy.KVN")};
-    controller.OpenSystemCommand();
-    controller.SaveSystemAsCommand();
+    Trigger("mnuFileLoad");
+    Trigger("mnuFileSave");
     EXPECT_EQ(app.system.SystemName.size(), system.SystemName.size());
     EXPECT_TRUE(test::ReadBytes(copy) == test::ReadBytes(file));
 
@@ -122,7 +122,7 @@ TEST_F(FileCommands, TheSeparatorIsTheOneKelvaneCliUses)
     const test::ScopedEnvironment french("LC_ALL", "fr_FR.UTF-8");
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     dialogs->answers = {In("french.KVN")};
-    controller.SaveSystemAsCommand();
+    Trigger("mnuFileSave");
     EXPECT_EQ(test::ReadBytes(In("french.KVN").toStdString()), SystemFileText(app.system, '.'));
     EXPECT_EQ(main->findChild<QLabel*>("AULabel_0")->text(),
               QString::fromStdString(OneDecimalText(app.system.Orbit(1).AU, '.')));
@@ -144,7 +144,7 @@ TEST_F(FileCommands, SaveAsEndsSilentlyOnWhatItMayNotWrite)
 
     dialogs->answers = {In("pipe.KVN"), In("null.KVN"), In("locked.KVN")};
     for (int i = 0; i < 3; ++i)
-        controller.SaveSystemAsCommand();
+        Trigger("mnuFileSave");
     EXPECT_EQ(dialogs->questions,
               QStringList(In("locked.KVN") + "\nThis file already exists. Overwrite it?"));
     char byte = 0;

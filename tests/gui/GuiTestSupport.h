@@ -14,7 +14,9 @@
 #include "gui/display/SurfaceWidget.h"
 #include "gui/display/frmOrbitalDisplay.h"
 #include "gui/files/FileCommands.h"
+#include "gui/shell/ChildWindows.h"
 #include "gui/shell/Controller.h"
+#include "gui/shell/QtDialogs.h"
 #include "gui/shell/mdiMain.h"
 #include "gui/views/frmInfo.h"
 
@@ -26,10 +28,14 @@ inline void PrintTo(const QString& text, std::ostream* out)
 
 namespace kelvane::test {
 
+struct DocumentAccess {
+    static AppState& State(SystemDocument& document) { return document.m_app; }
+};
+
 // Answers every dialog of the File, Edit and Sector menus from a script and
 // notes what each was offered, asked and told. A file dialog takes the next
 // of the answers; an empty one, or none left, cancels.
-class ScriptedDialogs final : public FileDialogs {
+class ScriptedDialogs final : public Dialogs {
 public:
     std::optional<QString> ChooseOpen(const QString& filter, const QString& proposed) override
     {
@@ -86,8 +92,8 @@ struct Program {
     explicit Program(const QString& folder = {})
         : controller((folder.isEmpty() ? own.path() : folder).toStdString())
     {
-        controller.SetDialogs(std::unique_ptr<FileDialogs>(dialogs));
-        controller.MutableState().random = std::make_unique<RandomSource>(RandomSource::Deterministic(3));
+        controller.SetDialogs(std::unique_ptr<Dialogs>(dialogs));
+        controller.Document().Source() = RandomSource::Deterministic(3);
         controller.Main();
         main = controller.MainWindow();
     }
@@ -105,14 +111,19 @@ struct Program {
         return found;
     }
     void Trigger(const QString& item) const { Find(item)->trigger(); }
-    StarSystem& System() { return controller.MutableState().system; }
-    AppSettings& Settings() { return controller.Settings(); }
-    SurfaceWidget* Display() { return controller.OrbitalDisplay()->vsdDisplay(); }
-    QLineEdit* NameBox() { return Find<QLineEdit>("txtInput", controller.Info()); }
+    // The state as no step would change it, to set up what a test needs.
+    AppState& State() { return DocumentAccess::State(controller.Document()); }
+    StarSystem& System() { return State().system; }
+    AppSettings& Settings() { return controller.Document().Settings(); }
+    int UndoCount() { return controller.Document().History().index(); }
+    int RedoCount() { return controller.Document().History().count() - UndoCount(); }
+    SurfaceWidget* Display() { return controller.Windows().OrbitalDisplay()->vsdDisplay(); }
+    QLineEdit* NameBox() { return Find<QLineEdit>("txtInput", controller.Windows().Info()); }
     // A cell of the Information window's orbit table.
     QLabel* Cell(const char* column, int row)
     {
-        return Find<QLabel>(QStringLiteral("%1_%2").arg(QLatin1String(column)).arg(row), controller.Info());
+        return Find<QLabel>(QStringLiteral("%1_%2").arg(QLatin1String(column)).arg(row),
+                            controller.Windows().Info());
     }
     // Right-clicks a cell and clicks an item of the popup menu it shows.
     void Choose(const char* column, int row, const char* item)

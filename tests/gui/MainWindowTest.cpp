@@ -3,11 +3,11 @@
 #include <vector>
 
 #include "GuiTestSupport.h"
-#include "gui/report/PrintReport.h"
+#include "gui/display/MousePointer.h"
+#include "gui/display/Twips.h"
+#include "gui/report/ReportPrinter.h"
 #include "gui/report/frmPreview.h"
 #include "gui/sector/frmSector.h"
-#include "gui/shell/MousePointer.h"
-#include "gui/shell/Twips.h"
 #include "gui/shell/frmQuickOpts.h"
 #include "gui/shell/frmSplash.h"
 #include "gui/views/frmElements.h"
@@ -59,16 +59,15 @@ TEST(MainWindow, EveryFileItemAndToolbarButton)
 {
     Program program;
     int printDialogs = 0;
-    const PrintDialogFunction previous = SetPrintDialog([&](QPrinter&, QWidget*) {
+    program.controller.Printer().SetPrintDialog([&](QPrinter&, QWidget*) {
         ++printDialogs;
         return false;
     });
-    const auto restore = qScopeGuard([&] { SetPrintDialog(previous); });
     // A menu item or a toolbar button.
     const auto press = [&](const char* name) {
         name[0] == 'm' ? program.Trigger(name) : program.Find<QToolButton>(name)->click();
     };
-    AppState& app = program.controller.MutableState();
+    AppState& app = program.State();
 
     for (const char* name : {"mnuFileNew", "cmdToolbit_0"}) {
         app.system.SystemName = "Mine";
@@ -221,8 +220,8 @@ TEST(MainWindow, EveryOptionsItem)
     // Force Orbit 1 to 10 each open the dialog for their orbit.
     for (int n = 1; n <= 10; ++n) {
         program.Find(QStringLiteral("mnuOptionsForce%1").arg(n))->trigger();
-        ASSERT_NE(program.controller.ForceOrbitDialog(), nullptr);
-        EXPECT_EQ(program.controller.ForceOrbitDialog()->windowTitle(),
+        ASSERT_NE(program.controller.Windows().ForceOrbitDialog(), nullptr);
+        EXPECT_EQ(program.controller.Windows().ForceOrbitDialog()->windowTitle(),
                   QStringLiteral("Force Orbit %1").arg(n));
     }
 }
@@ -239,13 +238,13 @@ TEST(Settings, SurviveARealRoundTrip)
         p.dialogs->sector =
             SectorRequest{{5, 6, 5, 0.6, LifeSupportLevel::Good, BiozoneWidth::Double}, false};
         p.Trigger("mnuSectorNew");
-        return p.controller.FrameOf(p.controller.SectorWindow());
+        return p.controller.Windows().FrameOf(p.controller.Windows().SectorWindow());
     };
     const QRect place(10, 20, 300, 280), sector(25, 35, 500, 400), moved = sector.translated(10, 20);
     {
         Program first(folder.path());
         EXPECT_FALSE(std::filesystem::exists(ini));
-        EXPECT_EQ(first.controller.SectorWindow(), nullptr);
+        EXPECT_EQ(first.controller.Windows().SectorWindow(), nullptr);
         first.Settings().LifeSupport = LifeSupportLevel::Excellent;
         first.Trigger("mnuOptionsOrbitFlat");
         displayFrame(first)->setGeometry(place);
@@ -262,7 +261,7 @@ TEST(Settings, SurviveARealRoundTrip)
         EXPECT_EQ(frame->geometry(), sector);
         frame->setGeometry(moved);
         frame->close();
-        EXPECT_EQ(second.controller.CurrentSector(), nullptr);
+        EXPECT_EQ(second.controller.Document().CurrentSector(), nullptr);
         EXPECT_FALSE(second.Find("mnuSectorSaveAs")->isEnabled());
         EXPECT_EQ(newSector(second)->geometry(), moved);
         EXPECT_TRUE(second.Find("mnuSectorSaveAs")->isEnabled());
@@ -338,7 +337,7 @@ TEST(QuickTips, TextLayoutAndWindow)
     EXPECT_EQ(wide.command2, QRectF(2000.5, 60, 1940.5, 555));
 
     Program program;
-    QMdiSubWindow* frame = program.controller.FrameOf(program.controller.QuickTips());
+    QMdiSubWindow* frame = program.controller.Windows().FrameOf(program.controller.Windows().QuickTips());
     frame->resize(40, 300);
     EXPECT_EQ(frame->width(), Px(1440));
     frame->resize(300, 40);
@@ -356,7 +355,7 @@ TEST(About, VersionAndCentredEveryTime)
             version = about->findChild<QLabel*>("lblVersion")->text();
             about->move(0, 0); // moved away, it still opens centred the next time
         });
-        program.controller.ShowAbout();
+        program.Trigger("mnuHelpAbout");
         EXPECT_EQ(version, "Version 3.5 b20");
         const QPoint offCentre = seen.center() - QApplication::primaryScreen()->geometry().center();
         EXPECT_LE(std::abs(offCentre.x()), 1);
@@ -370,7 +369,7 @@ TEST(ChildWindows, ComeBackAfterTheyAreClosed)
 {
     Program program;
     Controller& c = program.controller;
-    const auto frame = [&](QWidget* content) { return c.FrameOf(content); };
+    const auto frame = [&](QWidget* content) { return c.Windows().FrameOf(content); };
     const auto listed = [&] {
         auto* menu = program.Find<QMenu>("mnuWindow");
         emit menu->aboutToShow();
@@ -386,9 +385,12 @@ TEST(ChildWindows, ComeBackAfterTheyAreClosed)
     // Information, Elements and the Orbital Display, closed by their close
     // boxes, are back after a new system, at their recorded places.
     const QPoint infoPlace(Px(program.Settings().Info.Corner2), Px(program.Settings().Info.Corner1));
-    frame(c.Info())->move(300, 200);
+    frame(c.Windows().Info())->move(300, 200);
     // Each call loads the window if it is not there.
-    const auto three = [&] { return std::array<QWidget*, 3>{c.Info(), c.Elements(), c.OrbitalDisplay()}; };
+    const auto three = [&] {
+        return std::array<QWidget*, 3>{c.Windows().Info(), c.Windows().Elements(),
+                                       c.Windows().OrbitalDisplay()};
+    };
     for (QWidget* content : three())
         frame(content)->close();
     QApplication::processEvents();
@@ -399,24 +401,24 @@ TEST(ChildWindows, ComeBackAfterTheyAreClosed)
         EXPECT_TRUE(frame(content)->isVisible() && content->isVisible())
             << content->objectName().toStdString();
     }
-    EXPECT_EQ(frame(c.Info())->pos(), infoPlace);
+    EXPECT_EQ(frame(c.Windows().Info())->pos(), infoPlace);
     EXPECT_EQ(program.NameBox()->text(), "Unnamed System");
     EXPECT_EQ(listed().count('&'), 4);
 
     // Renaming the system reaches a display that was closed: it comes back
     // with the caption and the drawing.
-    frame(c.OrbitalDisplay())->close();
+    frame(c.Windows().OrbitalDisplay())->close();
     QApplication::processEvents();
     QTest::keyClicks(program.NameBox(), "!");
-    EXPECT_EQ(c.OrbitalDisplay()->windowTitle(), "Orbital Display (Unnamed System!)");
-    EXPECT_TRUE(frame(c.OrbitalDisplay())->isVisible());
+    EXPECT_EQ(c.Windows().OrbitalDisplay()->windowTitle(), "Orbital Display (Unnamed System!)");
+    EXPECT_TRUE(frame(c.Windows().OrbitalDisplay())->isVisible());
     EXPECT_FALSE(program.Display()->Surface().Shapes().empty());
 
     // Quick Tips comes back with both buttons and its text, laid out.
-    frame(c.QuickTips())->close();
+    frame(c.Windows().QuickTips())->close();
     QApplication::processEvents();
     program.Trigger("mnuHelpQuick");
-    frmQuickOpts* tips = c.QuickTips();
+    frmQuickOpts* tips = c.Windows().QuickTips();
     ASSERT_TRUE(frame(tips) != nullptr && frame(tips)->isVisible());
     auto* text = program.Find<QPlainTextEdit>("Text1", tips);
     EXPECT_EQ(text->toPlainText(), frmQuickOpts::TipsText().replace("\r\n", "\n"));
@@ -452,7 +454,7 @@ TEST(ChildWindows, ShortcutsWinOverTheNameBox)
     EXPECT_EQ(s.VisibleOrbits, 0);
     EXPECT_EQ(box->text(), "Unnamed System"); // nothing was pasted or cut
     // A read-only text box with a selection does not keep them either.
-    auto* tips = program.Find<QPlainTextEdit>("Text1", program.controller.QuickTips());
+    auto* tips = program.Find<QPlainTextEdit>("Text1", program.controller.Windows().QuickTips());
     tips->setFocus();
     tips->selectAll();
     QTest::keyClick(tips, Qt::Key_F, Qt::ControlModifier);

@@ -2,8 +2,8 @@
 #include <filesystem>
 
 #include "GuiTestSupport.h"
+#include "gui/display/Twips.h"
 #include "gui/shell/Placement.h"
-#include "gui/shell/Twips.h"
 
 namespace kelvane {
 namespace {
@@ -65,7 +65,8 @@ TEST(Placement, SettingsFromTheFileAreKeptOnTheScreen)
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     {
         test::Program program(folder.path());
-        const QWidget* display = program.controller.FrameOf(program.controller.OrbitalDisplay());
+        const QWidget* display =
+            program.controller.Windows().FrameOf(program.controller.Windows().OrbitalDisplay());
         // Its corner on the screen, its inside (the corners' size) no larger.
         EXPECT_TRUE(screen.contains(program.main->frameGeometry().topLeft()));
         EXPECT_LE(program.main->width(), screen.width());

@@ -2,7 +2,7 @@
 #include <QtPrintSupport>
 
 #include "GuiTestSupport.h"
-#include "gui/report/PrintReport.h"
+#include "gui/report/ReportPrinter.h"
 #include "gui/report/frmPreview.h"
 
 namespace kelvane {
@@ -12,12 +12,12 @@ TEST(PrintReport, PreviewThenPrintCancelledThenToAFile)
 {
     test::Program program;
     Controller& controller = program.controller;
-    Colour& back = controller.MutableState().DisplayBackColor;
+    Colour& back = program.State().DisplayBackColor;
     const QString pdf = program.own.filePath("report.pdf");
     // The print dialog prints to a file, or cancels, so an ignored cancel would show.
     bool print = false;
     int dialogsShown = 0;
-    const PrintDialogFunction previous = SetPrintDialog([&](QPrinter& printer, QWidget*) {
+    controller.Printer().SetPrintDialog([&](QPrinter& printer, QWidget*) {
         ++dialogsShown;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
@@ -26,10 +26,9 @@ TEST(PrintReport, PreviewThenPrintCancelledThenToAFile)
         EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Portrait);
         return print;
     });
-    const auto restore = qScopeGuard([&] { SetPrintDialog(previous); });
 
     // The preview: modal, over a picture drawn on black; then the background turns white.
-    controller.Settings().SwapBW = 0;
+    controller.Document().Settings().SwapBW = 0;
     bool looked = false;
     test::WhenModal<frmPreview>([&](frmPreview* preview) {
         looked = true;
@@ -53,24 +52,24 @@ TEST(PrintReport, PreviewThenPrintCancelledThenToAFile)
         EXPECT_EQ(dialogsShown, 1);
     });
     back = 0x123456;
-    PrintReport(controller, -1);
+    controller.Printer().PrintReport(-1);
     EXPECT_TRUE(looked);
     EXPECT_EQ(dialogsShown, 1);
     EXPECT_EQ(back, 0xFFFFFF);
-    ASSERT_NE(CurrentPreview(), nullptr);
-    EXPECT_FALSE(CurrentPreview()->isVisible());
+    ASSERT_NE(controller.Printer().CurrentPreview(), nullptr);
+    EXPECT_FALSE(controller.Printer().CurrentPreview()->isVisible());
 
     // A cancelled print prints nothing, yet sets the background: black with Grey for Black.
-    controller.Settings().SwapBW = -1;
+    controller.Document().Settings().SwapBW = -1;
     back = 0x123456;
-    PrintReport(controller, 0);
+    controller.Printer().PrintReport(0);
     EXPECT_EQ(dialogsShown, 2);
     EXPECT_FALSE(QFile::exists(pdf));
     EXPECT_EQ(back, 0);
 
     print = true;
-    controller.Settings().SwapBW = 0;
-    PrintReport(controller, 0);
+    controller.Document().Settings().SwapBW = 0;
+    controller.Printer().PrintReport(0);
     EXPECT_TRUE(test::ReadBytes(pdf.toStdString()).starts_with("%PDF-"));
     EXPECT_EQ(back, 0xFFFFFF);
 }

@@ -31,19 +31,19 @@ struct SectorWindow : ::testing::Test, test::Program {
         dialogs->folder = QString::fromStdString(folder.string());
         Trigger("mnuSectorSaveAs");
     }
-    SectorMapView* View() { return controller.SectorWindow()->MapView(); }
+    SectorMapView* View() { return controller.Windows().SectorWindow()->MapView(); }
     // A click on the hex as it shows in the window.
     void Click(HexNumber hex)
     {
         QTest::mouseClick(View()->viewport(), Qt::LeftButton, {}, View()->HexCentre(hex).toPoint());
     }
     QString UndoText() { return Find("mnuEditUndo")->text(); }
-    const SectorSystem& Entry(HexNumber hex) { return *controller.CurrentSector()->At(hex); }
-    const AppState& App() { return controller.State(); }
+    const SectorSystem& Entry(HexNumber hex) { return *controller.Document().CurrentSector()->At(hex); }
+    const AppState& App() { return controller.Document().State(); }
     // An occupied hex whose system has a planet, and that planet's orbit.
     std::pair<HexNumber, int> HexWithAPlanet()
     {
-        for (const SectorSystem& entry : controller.CurrentSector()->systems)
+        for (const SectorSystem& entry : controller.Document().CurrentSector()->systems)
             for (int n = 1; n <= StarSystem::OrbitCount; ++n)
                 if (IsEnvironment(entry.system.Orbit(n).Type) && entry.system.Orbit(n).Type != TypeEnvGood)
                     return {entry.hex, n};
@@ -66,7 +66,7 @@ struct SectorWindow : ::testing::Test, test::Program {
 // no 64-bit number, and makes the sector it was asked for.
 TEST_F(SectorWindow, NewSectorThroughItsDialog)
 {
-    controller.SetDialogs(std::make_unique<QtFileDialogs>(main));
+    controller.SetDialogs(std::make_unique<QtDialogs>(main));
     EXPECT_FALSE(Find("mnuSectorSaveAs")->isEnabled());
     Settings().LifeSupport = LifeSupportLevel::Good;
     Settings().Biozone = BiozoneWidth::Double;
@@ -94,17 +94,17 @@ TEST_F(SectorWindow, NewSectorThroughItsDialog)
         Find<QPushButton>("Okay", dialog)->click();
     });
     Trigger("mnuSectorNew");
-    ASSERT_NE(controller.CurrentSector(), nullptr);
-    EXPECT_EQ(*controller.CurrentSector(), GenerateSector(Small));
-    EXPECT_EQ(controller.SectorWindow()->windowTitle(),
+    ASSERT_NE(controller.Document().CurrentSector(), nullptr);
+    EXPECT_EQ(*controller.Document().CurrentSector(), GenerateSector(Small));
+    EXPECT_EQ(controller.Windows().SectorWindow()->windowTitle(),
               QString::fromStdString(SectorTitle(GenerateSector(Small))));
     EXPECT_TRUE(Find("mnuSectorSaveAs")->isEnabled());
     auto* windows = Find<QMenu>("mnuWindow");
     emit windows->aboutToShow();
-    EXPECT_EQ(windows->actions().last()->text(), "&5 " + controller.SectorWindow()->windowTitle());
+    EXPECT_EQ(windows->actions().last()->text(), "&5 " + controller.Windows().SectorWindow()->windowTitle());
     // Making a sector is no change of the current system.
     EXPECT_EQ(App().system, system);
-    EXPECT_EQ(controller.History().UndoCount(), 0);
+    EXPECT_EQ(UndoCount(), 0);
 
     // The next proposal is what was made; a random seed makes another sector.
     test::WhenModal<frmNewSector>([&](frmNewSector* dialog) {
@@ -114,13 +114,13 @@ TEST_F(SectorWindow, NewSectorThroughItsDialog)
         Find<QPushButton>("Okay", dialog)->click();
     });
     Trigger("mnuSectorNew");
-    EXPECT_NE(controller.CurrentSector()->options.seed, 5u);
-    EXPECT_EQ(controller.CurrentSector()->options.width, 6);
+    EXPECT_NE(controller.Document().CurrentSector()->options.seed, 5u);
+    EXPECT_EQ(controller.Document().CurrentSector()->options.width, 6);
     test::WhenModal<frmNewSector>(
         [&](frmNewSector* dialog) { Find<QPushButton>("Cancel", dialog)->click(); });
-    const Sector before = *controller.CurrentSector();
+    const Sector before = *controller.Document().CurrentSector();
     Trigger("mnuSectorNew");
-    EXPECT_EQ(*controller.CurrentSector(), before);
+    EXPECT_EQ(*controller.Document().CurrentSector(), before);
 }
 
 // A click on a system makes it the current system as one step; every change
@@ -129,33 +129,33 @@ TEST_F(SectorWindow, NewSectorThroughItsDialog)
 TEST_F(SectorWindow, AClickedSystemIsCurrentAndItsEditsAreKeptInTheSector)
 {
     NewSector(Small);
-    ASSERT_NE(controller.SectorWindow(), nullptr);
+    ASSERT_NE(controller.Windows().SectorWindow(), nullptr);
     const auto [hex, orbit] = HexWithAPlanet();
     const SectorSystem made = Entry(hex);
     const StarSystem first = App().system;
-    const HexGrid grid = controller.CurrentSector()->Grid();
+    const HexGrid grid = controller.Document().CurrentSector()->Grid();
     HexNumber empty{0, 0};
     for (int c = 1; c <= grid.Width() && empty.column == 0; ++c)
         for (int r = 1; r <= grid.Height() && empty.column == 0; ++r)
-            if (controller.CurrentSector()->At({c, r}) == nullptr)
+            if (controller.Document().CurrentSector()->At({c, r}) == nullptr)
                 empty = {c, r};
     ASSERT_NE(empty.column, 0);
 
     // An empty hex is no system to open.
     Click(empty);
-    EXPECT_EQ(controller.History().UndoCount(), 0);
+    EXPECT_EQ(UndoCount(), 0);
     const QString step =
         "Hex " + QString::fromStdString(hex.Text()) + " (" + QString::fromStdString(made.name) + ")";
     Click(hex);
     EXPECT_EQ(App().system, made.system);
     EXPECT_EQ(App().CurrentFileName, "");
     EXPECT_EQ(UndoText(), "&Undo " + step);
-    EXPECT_EQ(controller.OrbitalDisplay()->windowTitle(),
+    EXPECT_EQ(controller.Windows().OrbitalDisplay()->windowTitle(),
               "Orbital Display (" + QString::fromStdString(made.name) + ")");
     EXPECT_EQ(Find<QLabel>("lblSystemCode")->text(), "System Code: " + QString::fromStdString(made.code));
     EXPECT_EQ(View()->CurrentHex(), hex);
     Click(hex);
-    EXPECT_EQ(controller.History().UndoCount(), 1);
+    EXPECT_EQ(UndoCount(), 1);
 
     // Hovering shows the hex, and for a system its name and star.
     const auto tip = [&](HexNumber at) {
@@ -172,7 +172,7 @@ TEST_F(SectorWindow, AClickedSystemIsCurrentAndItsEditsAreKeptInTheSector)
     EXPECT_EQ(tip(empty), QString::fromStdString(empty.Text()) + ": no system");
 
     // A popup item and a new name, through the Information window.
-    auto* info = controller.Info();
+    auto* info = controller.Windows().Info();
     QTest::mouseRelease(Find<QLabel>(QStringLiteral("EnvironmentLabel_%1").arg(orbit - 1), info),
                         Qt::RightButton);
     auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -186,7 +186,7 @@ TEST_F(SectorWindow, AClickedSystemIsCurrentAndItsEditsAreKeptInTheSector)
     EXPECT_EQ(Entry(hex).system, edited);
     EXPECT_EQ(Entry(hex).name, "Haven");
     EXPECT_TRUE(Entry(hex).edited);
-    EXPECT_TRUE(controller.SectorWindow()->windowTitle().startsWith("Sector 5:"));
+    EXPECT_TRUE(controller.Windows().SectorWindow()->windowTitle().startsWith("Sector 5:"));
 
     // Undone, the sector has the system as it was; redone, as edited.
     Trigger("mnuEditUndo");
@@ -222,13 +222,14 @@ TEST_F(SectorWindow, AClickedSystemIsCurrentAndItsEditsAreKeptInTheSector)
     ASSERT_TRUE(ReadSectorFile(dir / "out" / SectorFileName, index).Ok());
     EXPECT_EQ(index.At(hex)->name, "Haven");
     EXPECT_TRUE(index.At(hex)->edited);
-    EXPECT_TRUE(controller.SectorWindow()
+    EXPECT_TRUE(controller.Windows()
+                    .SectorWindow()
                     ->findChild<QLabel*>("lblSectorInfo")
                     ->text()
                     .endsWith(QString::fromStdString((dir / "out").string())));
 
     // Back to the system before the first click: no hex is current.
-    while (controller.History().UndoCount() > 0)
+    while (UndoCount() > 0)
         Trigger("mnuEditUndo");
     EXPECT_EQ(App().system, first);
     EXPECT_EQ(View()->CurrentHex(), std::nullopt);
@@ -246,10 +247,10 @@ TEST_F(SectorWindow, OpenAndSaveFoldersOfKelvaneCli)
                   .status,
               0);
     OpenSector(dir / "cli");
-    ASSERT_NE(controller.CurrentSector(), nullptr);
+    ASSERT_NE(controller.Document().CurrentSector(), nullptr);
     const Sector seven = GenerateSector({7, 8, 10, 0.5, LifeSupportLevel::Average, BiozoneWidth::Normal});
-    EXPECT_EQ(*controller.CurrentSector(), seven);
-    EXPECT_EQ(controller.SectorFolder(), (dir / "cli").string());
+    EXPECT_EQ(*controller.Document().CurrentSector(), seven);
+    EXPECT_EQ(controller.Document().SectorFolder(), (dir / "cli").string());
     const HexNumber hex = seven.systems[3].hex;
     Click(hex);
     EXPECT_EQ(App().CurrentFileName, (dir / "cli" / HexFileName(hex)).string());
@@ -272,8 +273,8 @@ TEST_F(SectorWindow, OpenAndSaveFoldersOfKelvaneCli)
               QStringList({damaged + "\nThis sector cannot be opened.\n" +
                                QString::fromStdString(HexFileName(hex)) + ": No such file or directory",
                            other + "\nThis folder holds no sector: it has no sector.json."}));
-    EXPECT_EQ(*controller.CurrentSector(), seven);
-    EXPECT_EQ(controller.SectorFolder(), (dir / "copy").string());
+    EXPECT_EQ(*controller.Document().CurrentSector(), seven);
+    EXPECT_EQ(controller.Document().SectorFolder(), (dir / "copy").string());
     EXPECT_EQ(View()->CurrentHex(), hex);
 
     // Saving: other files refuse the folder; a sector there is replaced
@@ -290,7 +291,7 @@ TEST_F(SectorWindow, OpenAndSaveFoldersOfKelvaneCli)
     EXPECT_EQ(dialogs->questions, QStringList(QString::fromStdString((dir / "copy").string()) +
                                               "\nThis folder holds a sector already. Replace it?"));
     EXPECT_TRUE(Files(dir / "copy") == Files(dir / "cli"));
-    EXPECT_EQ(controller.SectorFolder(), "");
+    EXPECT_EQ(controller.Document().SectorFolder(), "");
     dialogs->overwrite = QMessageBox::Yes;
     SaveSector(dir / "copy");
     Sector read;
@@ -336,7 +337,7 @@ TEST_F(SectorWindow, ZoomsAboutThePointerAndADragIsNoClick)
     QTest::mouseMove(port, to);
     QTest::mouseRelease(port, Qt::LeftButton, {}, to);
     EXPECT_EQ(view->HexCentre(*under), centre + QPointF(to - from));
-    EXPECT_EQ(controller.History().UndoCount(), 0);
+    EXPECT_EQ(UndoCount(), 0);
 
     wheel(-80);
     EXPECT_EQ(view->Scale(), fit);

@@ -35,7 +35,7 @@ struct Views : ::testing::Test, test::Program {
             orbit.AU = Distance::FromUnits(units);
             orbit.Radius = 7;
         }
-        controller.RefreshAll();
+        controller.Windows().RefreshAll();
     }
 
     QString Text(const char* name, QWidget* in) { return Find<QLabel>(QLatin1String(name), in)->text(); }
@@ -53,7 +53,7 @@ struct Views : ::testing::Test, test::Program {
         }
         return texts;
     }
-    frmForceOrbit* Dialog() { return controller.ForceOrbitDialog(); }
+    frmForceOrbit* Dialog() { return controller.Windows().ForceOrbitDialog(); }
     // Opens the Force Orbit dialog for orbit n as the Options menu does.
     frmForceOrbit* Open(int n)
     {
@@ -77,7 +77,7 @@ struct Views : ::testing::Test, test::Program {
 
 TEST_F(Views, InformationAndElementsWindows)
 {
-    frmInfo* info = controller.Info();
+    frmInfo* info = controller.Windows().Info();
     EXPECT_EQ(Text("StarTypeLabel", info) + "/" + Text("StarClassLabel", info),
               "Yellow (G)/Main Sequence (V)");
     EXPECT_EQ(Text("BiozoneLabel", info), " .75 to  1.2 AUs");
@@ -91,7 +91,7 @@ TEST_F(Views, InformationAndElementsWindows)
     const auto refreshed = [&](std::int16_t colorText, std::int16_t swapBW, Colour back) {
         Settings().ColorText = colorText;
         Settings().SwapBW = swapBW;
-        controller.MutableState().DisplayBackColor = back;
+        State().DisplayBackColor = back;
         info->RefreshForm();
         return Rows();
     };
@@ -114,10 +114,10 @@ TEST_F(Views, InformationAndElementsWindows)
     NameBox()->selectAll();
     QTest::keyClick(NameBox(), Qt::Key_Backspace);
     EXPECT_EQ(System().SystemName, "");
-    EXPECT_EQ(controller.OrbitalDisplay()->windowTitle(), "Orbital Display (<Unnamed System>)");
+    EXPECT_EQ(controller.Windows().OrbitalDisplay()->windowTitle(), "Orbital Display (<Unnamed System>)");
 
     const auto cell = [&](int row) {
-        return Find<QLabel>(QStringLiteral("ElementsLabel_%1").arg(row), controller.Elements());
+        return Find<QLabel>(QStringLiteral("ElementsLabel_%1").arg(row), controller.Windows().Elements());
     };
     // An empty orbit is blank whatever its record holds; a belt and an
     // unknown Type show their letters, all 26 positions kept.
@@ -132,7 +132,7 @@ TEST_F(Views, InformationAndElementsWindows)
     EXPECT_LE(metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZ"),
               cell(9)->contentsRect().width() - 2 * cell(9)->indent());
 
-    AppState& app = controller.MutableState();
+    AppState& app = State();
     QTest::mouseRelease(Cell("ContainsLabel", 6), Qt::LeftButton); // other buttons do nothing
     EXPECT_EQ(app.PopupOrbit, 0);
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
@@ -179,7 +179,7 @@ TEST_F(Views, ForceOrbitDialogFromTheMenuAndTheDisplay)
     EXPECT_EQ(orbit.Type, TypeEnvGood); // the planet itself is the core's to make
     // Every view was refreshed.
     EXPECT_EQ(Rows({3}), QStringList("Planet|Good=#00ffff|" + QString::number(orbit.Moons) + "|1.5"));
-    EXPECT_EQ(Text("ElementsLabel_3", controller.Elements()).at(0), 'A');
+    EXPECT_EQ(Text("ElementsLabel_3", controller.Windows().Elements()).at(0), 'A');
 
     // Enter presses OK, which acts on orbit 10 alone.
     StarSystem before = System();
@@ -207,7 +207,7 @@ TEST_F(Views, ForceOrbitDialogFromTheMenuAndTheDisplay)
     EXPECT_EQ(System(), before);
 
     // A right-click on the display opens the dialog for the orbit picked.
-    controller.SetOrbitDisplay(OrbitDisplayStyle::Complete); // complete: x and y from -500 to 500
+    Trigger("mnuOptionsOrbitComplete"); // complete: x and y from -500 to 500
     SurfaceWidget* surface = Display();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(surface));
     const QPointF origin = surface->ToLogical({0, 0}), step = surface->ToLogical({1, 1}) - origin;
@@ -230,8 +230,8 @@ TEST_F(Views, ForceOrbitDialogFromTheMenuAndTheDisplay)
 TEST(WindowsAlone, InformationAndForceOrbitReportWhatTheUserAsks)
 {
     AppState app;
-    app.random = std::make_unique<RandomSource>(RandomSource::Deterministic(5));
-    GenerateSystem(app);
+    RandomSource random = RandomSource::Deterministic(5);
+    GenerateSystem(app.system, random, {});
     app.system.SystemName = "Rigel";
     app.system.Orbit(4).Type = TypeEnvGood;
     const StarSystem before = app.system;
@@ -284,8 +284,9 @@ TEST(OrbitalDisplay, CrispLinesStarAtTheLeftMiddleAndExactPicking)
     for (int n = 1; n <= StarSystem::OrbitCount; ++n)
         if (program.System().Orbit(n).Type == TypeAsteroids)
             program.System().Orbit(n).Type = TypeNothing;
-    program.controller.SetOrbitDisplay(OrbitDisplayStyle::Flat);
-    QMdiSubWindow* frame = program.controller.FrameOf(program.controller.OrbitalDisplay());
+    program.Trigger("mnuOptionsOrbitFlat");
+    QMdiSubWindow* frame =
+        program.controller.Windows().FrameOf(program.controller.Windows().OrbitalDisplay());
     SurfaceWidget* display = program.Display();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(display));
     for (const QSize size : {QSize(700, 300), QSize(300, 600)}) {
@@ -306,7 +307,7 @@ TEST(OrbitalDisplay, CrispLinesStarAtTheLeftMiddleAndExactPicking)
         EXPECT_EQ(lines, 10) << size.width();
     }
 
-    program.controller.SetOrbitDisplay(OrbitDisplayStyle::Arced);
+    program.Trigger("mnuOptionsOrbitArced");
     StarSystem& system = program.System();
     for (const QSize size : {QSize(700, 300), QSize(300, 600)}) {
         frame->resize(size);
@@ -322,9 +323,10 @@ TEST(OrbitalDisplay, CrispLinesStarAtTheLeftMiddleAndExactPicking)
         const QPoint onOrbit7(static_cast<int>(340 * scale * 0.6),
                               display->height() / 2 - static_cast<int>(340 * scale * 0.8));
         QTest::mouseClick(display, Qt::RightButton, {}, onOrbit7);
-        ASSERT_NE(program.controller.ForceOrbitDialog(), nullptr);
-        EXPECT_EQ(program.controller.ForceOrbitDialog()->windowTitle(), "Force Orbit 7") << size.width();
-        program.controller.ForceOrbitDialog()->hide();
+        ASSERT_NE(program.controller.Windows().ForceOrbitDialog(), nullptr);
+        EXPECT_EQ(program.controller.Windows().ForceOrbitDialog()->windowTitle(), "Force Orbit 7")
+            << size.width();
+        program.controller.Windows().ForceOrbitDialog()->hide();
     }
 }
 

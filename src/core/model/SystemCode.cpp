@@ -192,14 +192,14 @@ std::optional<std::int64_t> Milliseconds(double reading)
 // The Orbits code of a system whose orbit pass the log holds: its distance
 // reseed first, then the ten contents reseeds.
 std::optional<SystemCode> OrbitsCode(const StarSystem& system, std::span<const RandomSource::ReseedEntry> log,
-                                     const AppSettings& settings)
+                                     const GenerationOptions& options)
 {
     if (system.SystemType != 1 || log.size() != SystemCode::OrbitReseeds ||
         !StarTableHolds(system.StarType, system.StarClass))
         return std::nullopt;
     SystemCode code;
     code.kind = SystemCode::Kind::Orbits;
-    code.lifeSupport = EffectiveLifeSupport(settings.LifeSupport);
+    code.lifeSupport = EffectiveLifeSupport(options.lifeSupport);
     code.starClass = system.StarClass;
     code.starType = system.StarType;
     code.state = log[0].stateBefore;
@@ -211,7 +211,7 @@ std::optional<SystemCode> OrbitsCode(const StarSystem& system, std::span<const R
     }
     // The zones came from the table with some Bio Zone value, most likely
     // today's; any value that gives the same zones makes the same system.
-    const BiozoneWidth candidates[] = {EffectiveBiozone(settings.Biozone), BiozoneWidth::Normal,
+    const BiozoneWidth candidates[] = {EffectiveBiozone(options.biozone), BiozoneWidth::Normal,
                                        BiozoneWidth::Double, BiozoneWidth::Triple};
     for (const BiozoneWidth biozone : candidates) {
         StarSystem star;
@@ -225,14 +225,6 @@ std::optional<SystemCode> OrbitsCode(const StarSystem& system, std::span<const R
         }
     }
     return std::nullopt;
-}
-
-RandomSource* ProgramSource(AppState& app)
-{
-    auto* source = dynamic_cast<RandomSource*>(app.random.get());
-    if (source != nullptr)
-        source->StartReseedLog();
-    return source;
 }
 
 } // namespace
@@ -355,13 +347,13 @@ std::optional<SystemCode> DecodeSystemCode(std::string_view text, std::string* e
 StarSystem RegenerateSystem(const SystemCode& code)
 {
     if (code.kind == SystemCode::Kind::Batch) {
-        AppState app;
-        app.settings.LifeSupport = code.lifeSupport;
-        app.settings.Biozone = code.biozone;
-        app.random = std::make_unique<RandomSource>(RandomSource::Deterministic(code.seed));
+        // A run starts from an empty system: the position fields that
+        // generation keeps for orbits without a planet are 0.
+        StarSystem system;
+        RandomSource source = RandomSource::Deterministic(code.seed);
         for (std::uint64_t i = 0; i < code.index; ++i)
-            GenerateSystem(app);
-        return app.system;
+            GenerateSystem(system, source, {code.lifeSupport, code.biozone});
+        return system;
     }
     StarSystem system;
     system.SystemName = "Unnamed System";
@@ -377,26 +369,24 @@ StarSystem RegenerateSystem(const SystemCode& code)
     return system;
 }
 
-std::optional<SystemCode> GenerateSystemWithCode(AppState& app)
+std::optional<SystemCode> GenerateSystemWithCode(StarSystem& system, RandomSource& source,
+                                                 const GenerationOptions& options)
 {
-    RandomSource* source = ProgramSource(app);
-    GenerateSystem(app);
-    if (source == nullptr)
-        return std::nullopt;
+    source.StartReseedLog();
+    GenerateSystem(system, source, options);
     // The first reseed is the star's; the orbit pass's follow.
-    const auto log = source->ReseedLog();
+    const auto log = source.ReseedLog();
     if (log.size() != SystemCode::OrbitReseeds + 1)
         return std::nullopt;
-    return OrbitsCode(app.system, log.subspan(1), app.settings);
+    return OrbitsCode(system, log.subspan(1), options);
 }
 
-std::optional<SystemCode> GenerateOrbitsOnlyWithCode(AppState& app)
+std::optional<SystemCode> GenerateOrbitsOnlyWithCode(StarSystem& system, RandomSource& source,
+                                                     const GenerationOptions& options)
 {
-    RandomSource* source = ProgramSource(app);
-    GenerateOrbitsOnly(app);
-    if (source == nullptr)
-        return std::nullopt;
-    return OrbitsCode(app.system, source->ReseedLog(), app.settings);
+    source.StartReseedLog();
+    GenerateOrbitsOnly(system, source, options.lifeSupport);
+    return OrbitsCode(system, source.ReseedLog(), options);
 }
 
 } // namespace kelvane

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "core/AppState.h"
 #include "core/model/RandomSource.h"
 #include "core/model/StarSystem.h"
+#include "core/model/modGenerate.h"
 
 namespace kelvane {
 
@@ -94,12 +94,14 @@ std::optional<SystemCode> DecodeSystemCode(std::string_view text, std::string* e
 // The system a code stands for, made afresh.
 StarSystem RegenerateSystem(const SystemCode& code);
 
-// GenerateSystem and GenerateOrbitsOnly on app, returning the Orbits code of
-// the result when there is one: the source is the program's RandomSource,
-// the system is of type 1 around a star of the star table with the table's
-// zones, and the clock readings can be written down exactly. Otherwise the
-// generation happens all the same and the result has no code.
-std::optional<SystemCode> GenerateSystemWithCode(AppState& app);
-std::optional<SystemCode> GenerateOrbitsOnlyWithCode(AppState& app);
+// GenerateSystem and GenerateOrbitsOnly, returning the Orbits code of the
+// result when there is one: the system is of type 1 around a star of the
+// star table with the table's zones, and the clock readings can be written
+// down exactly. Otherwise the generation happens all the same and the
+// result has no code.
+std::optional<SystemCode> GenerateSystemWithCode(StarSystem& system, RandomSource& source,
+                                                 const GenerationOptions& options);
+std::optional<SystemCode> GenerateOrbitsOnlyWithCode(StarSystem& system, RandomSource& source,
+                                                     const GenerationOptions& options);
 
 } // namespace kelvane

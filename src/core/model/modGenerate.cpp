@@ -3,7 +3,6 @@
 #include <bit>
 #include <cmath>
 
-#include "core/AppState.h"
 #include "core/model/Codes.h"
 
 namespace kelvane {
@@ -163,24 +162,20 @@ bool WithinBiozone(const StarSystem& system, Distance d)
     return system.BiozoneMin <= d && d <= system.BiozoneMax;
 }
 
-void GenerateSystem(AppState& app)
+void GenerateSystem(StarSystem& system, Random& random, const GenerationOptions& options)
 {
-    app.DisplayBackColor = 0;
-    app.system.SystemName = "Unnamed System";
-    app.CurrentFileName.clear();
-    SetSystemType(app.system);
-    if (app.system.SystemType == 1) {
-        RollStar(app.system, *app.random, app.settings.Biozone);
-        RunOrbitPass(app.system, *app.random, app.settings.LifeSupport);
+    system.SystemName = "Unnamed System";
+    SetSystemType(system);
+    if (system.SystemType == 1) {
+        RollStar(system, random, options.biozone);
+        RunOrbitPass(system, random, options.lifeSupport);
     }
 }
 
-void GenerateOrbitsOnly(AppState& app)
+void GenerateOrbitsOnly(StarSystem& system, Random& random, LifeSupportLevel lifeSupport)
 {
-    app.DisplayBackColor = 0;
-    app.CurrentFileName.clear();
-    if (app.system.SystemType == 1)
-        RunOrbitPass(app.system, *app.random, app.settings.LifeSupport);
+    if (system.SystemType == 1)
+        RunOrbitPass(system, random, lifeSupport);
 }
 
 void SetSystemType(StarSystem& system)

@@ -11,8 +11,6 @@
 
 namespace kelvane {
 
-struct AppState;
-
 // Generation of a whole system and of its orbits. Every roll takes a fresh
 // draw from the shared source in the order the steps name them; the source
 // is reseeded at the start of RollStar, of the distance step and of every
@@ -43,13 +41,20 @@ struct OrbitPositions {
     std::int32_t YArc = 0;
 };
 
-// Replaces the whole current system: back colour, name, file name, system
-// type, star, zones and the ten orbits. The caller shows the new name in the
-// Orbital Display's caption and refreshes the views.
-void GenerateSystem(AppState& app);
+// The options a generation reads: Life Support for the environments, Bio
+// Zone for the zones of the star.
+struct GenerationOptions {
+    LifeSupportLevel lifeSupport = LifeSupportLevel::Average;
+    BiozoneWidth biozone = BiozoneWidth::Normal;
+};
+
+// Replaces the whole system: name, system type, star, zones and the ten
+// orbits. A new system has no file and a black background; those, and
+// showing the new name, are the caller's.
+void GenerateSystem(StarSystem& system, Random& random, const GenerationOptions& options);
 
 // New orbits around the current star; the star, zones and name stay.
-void GenerateOrbitsOnly(AppState& app);
+void GenerateOrbitsOnly(StarSystem& system, Random& random, LifeSupportLevel lifeSupport);
 
 void SetSystemType(StarSystem& system);
 

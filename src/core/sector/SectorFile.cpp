@@ -10,7 +10,6 @@
 #include "core/model/Codes.h"
 #include "core/model/SystemCode.h"
 #include "core/sector/JsonValue.h"
-#include "core/sector/SystemMaker.h"
 
 namespace kelvane {
 
@@ -119,7 +118,7 @@ std::int32_t EnvironmentOf(const JsonValue& value, const std::string& where)
     throw Fault{where + "\"bestEnvironment\" '" + name + "' is not an environment"};
 }
 
-SectorSystem ReadSystem(const JsonValue& entry, const HexGrid& grid, std::size_t index, SystemMaker& maker)
+SectorSystem ReadSystem(const JsonValue& entry, const HexGrid& grid, std::size_t index)
 {
     std::string where = "system " + std::to_string(index + 1) + ": ";
     if (entry.kind != JsonValue::Kind::Object)
@@ -144,7 +143,7 @@ SectorSystem ReadSystem(const JsonValue& entry, const HexGrid& grid, std::size_t
     const auto code = DecodeSystemCode(system.code, &why);
     if (!code)
         throw Fault{where + "its code does not read: " + why};
-    system.system = maker.Make(*code);
+    system.system = RegenerateSystem(*code);
     system.system.SystemName = system.name;
 
     // The summary as the file gives it, or as the code's system has it.
@@ -198,9 +197,8 @@ Sector ReadSector(const JsonValue& root)
         throw Fault{"\"systems\" is not a list"};
     const HexGrid grid = sector.Grid();
     std::set<HexNumber> seen;
-    SystemMaker maker;
     for (std::size_t i = 0; i < systems.items.size(); ++i) {
-        SectorSystem system = ReadSystem(systems.items[i], grid, i, maker);
+        SectorSystem system = ReadSystem(systems.items[i], grid, i);
         if (!seen.insert(system.hex).second)
             throw Fault{"hex " + system.hex.Text() + " is listed twice"};
         sector.systems.push_back(std::move(system));

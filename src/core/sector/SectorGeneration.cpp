@@ -2,7 +2,6 @@
 
 #include "core/sector/HexDraws.h"
 #include "core/sector/SectorNames.h"
-#include "core/sector/SystemMaker.h"
 
 namespace kelvane {
 
@@ -26,7 +25,6 @@ Sector GenerateSector(const SectorOptions& options)
     Sector sector;
     sector.options = options;
     SectorNames names(options.seed);
-    SystemMaker maker;
     for (int column = 1; column <= options.width; ++column) {
         for (int row = 1; row <= options.height; ++row) {
             const HexNumber hex{column, row};
@@ -37,7 +35,7 @@ Sector GenerateSector(const SectorOptions& options)
             entry.hex = hex;
             entry.name = names.NameFor(hex);
             entry.code = EncodeSystemCode(code);
-            entry.system = maker.Make(code);
+            entry.system = RegenerateSystem(code);
             entry.system.SystemName = entry.name;
             entry.summary = SummarizeSystem(entry.system);
         }

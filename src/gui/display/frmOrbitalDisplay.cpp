@@ -4,12 +4,12 @@
 
 #include "core/drawing/OrbitalDisplay.h"
 #include "gui/display/SurfaceWidget.h"
-#include "gui/shell/Twips.h"
+#include "gui/display/Twips.h"
 
 namespace kelvane {
 
-frmOrbitalDisplay::frmOrbitalDisplay(const AppState& app, QWidget* parent)
-    : QWidget(parent), m_app(app), m_surface(new SurfaceWidget(this))
+frmOrbitalDisplay::frmOrbitalDisplay(const AppState& app, Random& dots, QWidget* parent)
+    : QWidget(parent), m_app(app), m_dots(dots), m_surface(new SurfaceWidget(this))
 {
     setObjectName(QStringLiteral("frmOrbitalDisplay"));
     setWindowTitle(QStringLiteral("Orbital Display"));
@@ -31,8 +31,7 @@ QSize frmOrbitalDisplay::DesignedSize() const
 
 void frmOrbitalDisplay::Redraw()
 {
-    DrawOrbitalDisplay(m_surface->Surface(), m_app.system, m_app.settings, m_app.DisplayBackColor,
-                       *m_app.random);
+    DrawOrbitalDisplay(m_surface->Surface(), m_app.system, m_app.settings, m_app.DisplayBackColor, m_dots);
     m_surface->update();
 }
 

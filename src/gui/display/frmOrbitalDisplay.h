@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "core/AppState.h"
+#include "core/model/Random.h"
 
 namespace kelvane {
 
@@ -15,14 +16,15 @@ class frmOrbitalDisplay final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit frmOrbitalDisplay(const AppState& app, QWidget* parent = nullptr);
+    // The asteroid dots take their draws from dots, the program's one
+    // source; the state itself is only read.
+    frmOrbitalDisplay(const AppState& app, Random& dots, QWidget* parent = nullptr);
 
     SurfaceWidget* vsdDisplay() const { return m_surface; }
     // The frame size on first start, before any placement is saved.
     QSize DesignedSize() const;
 
-    // Draws the current system anew and shows it. The asteroid dots take
-    // their draws from the state's random source.
+    // Draws the current system anew and shows it.
     void Redraw();
 
     // The orbit a right-click at a logical position picks; 0 for none.
@@ -36,6 +38,7 @@ private:
     void OnMousePressed(Qt::MouseButton button, QPointF logical);
 
     const AppState& m_app;
+    Random& m_dots;
     SurfaceWidget* m_surface;
 };
 

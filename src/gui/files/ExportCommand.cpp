@@ -5,8 +5,8 @@
 #include <filesystem>
 
 #include "core/files/AtomicFile.h"
+#include "gui/document/SystemDocument.h"
 #include "gui/files/FileCommands.h"
-#include "gui/shell/Controller.h"
 #include "platform/UserDecimalSeparator.h"
 #include "render/QtText.h"
 
@@ -40,11 +40,11 @@ QString ProposedName(const AppState& app, const std::string& lastExport, const E
 
 } // namespace
 
-ExportSource CurrentExportSource(const Controller& controller)
+ExportSource CurrentExportSource(const SystemDocument& document)
 {
-    const AppState& app = controller.State();
+    const AppState& app = document.State();
     ExportSource source{app.system, app.settings, app.DisplayBackColor, {}, 1, UserDecimalSeparator()};
-    if (const std::optional<SystemCode>& code = controller.CurrentCode()) {
+    if (const std::optional<SystemCode>& code = document.Code()) {
         source.code = EncodeSystemCode(*code);
         source.runNumber = RunNumber(*code);
     }
@@ -57,40 +57,39 @@ std::string WithExportExtension(const std::string& path, const ExportFormat& for
     return EndsWithNoCase(path, extension) ? path : path + extension;
 }
 
-void ExportCommand(Controller& controller)
+void ExportCommand(const SystemDocument& document, EditDialogs& dialogs, FileDialogs& files,
+                   EditDialogs::ExportChoice& last)
 {
     const std::vector<ExportFormat>& formats = ExportFormats();
     QStringList filters;
     for (const ExportFormat& format : formats)
         filters << QLatin1String(format.filter);
     // The format chosen last is offered first.
-    const FileDialogs::ExportChoice& last = controller.LastExport();
     const auto chosenLast = std::find(filters.begin(), filters.end(), last.filter);
     const std::size_t offered =
         chosenLast == filters.end() ? 0 : static_cast<std::size_t>(chosenLast - filters.begin());
 
-    const std::optional<FileDialogs::ExportChoice> choice = controller.Dialogs().ChooseExport(
-        filters, filters[static_cast<qsizetype>(offered)],
-        ProposedName(controller.State(), FromQt(last.path), formats[offered]));
+    const std::optional<EditDialogs::ExportChoice> choice =
+        dialogs.ChooseExport(filters, filters[static_cast<qsizetype>(offered)],
+                             ProposedName(document.State(), FromQt(last.path), formats[offered]));
     if (!choice)
         return;
     const auto chosen = std::find(filters.begin(), filters.end(), choice->filter);
     const ExportFormat& format =
         formats[chosen == filters.end() ? offered : static_cast<std::size_t>(chosen - filters.begin())];
     const std::string path = WithExportExtension(FromQt(choice->path), format);
-    controller.SetLastExport({ToQt(path), QLatin1String(format.filter)});
-    if (FileExists(path) && controller.Dialogs().AskOverwrite(OverwriteQuestion(path)) != QMessageBox::Yes)
+    last = {ToQt(path), QLatin1String(format.filter)};
+    if (!MayWriteFile(files, path))
         return;
     // Made whole in memory first: a failure leaves no file behind.
-    const std::optional<std::string> bytes = format.writer(CurrentExportSource(controller));
+    const std::optional<std::string> bytes = format.writer(CurrentExportSource(document));
     if (!bytes) {
-        controller.Dialogs().ShowExportError(ToQt(path) + QStringLiteral("\nThe file could not be made."));
+        dialogs.ShowExportError(ToQt(path) + QStringLiteral("\nThe file could not be made."));
         return;
     }
     if (const std::string error = ReplaceFileContents(path, *bytes); !error.empty())
-        controller.Dialogs().ShowExportError(ToQt(path) +
-                                             QStringLiteral("\nThe file could not be written: ") +
-                                             ToQt(error) + QLatin1Char('.'));
+        dialogs.ShowExportError(ToQt(path) + QStringLiteral("\nThe file could not be written: ") +
+                                ToQt(error) + QLatin1Char('.'));
 }
 
 } // namespace kelvane

@@ -4,14 +4,15 @@
 #include <string>
 
 #include "gui/files/ExportFormats.h"
+#include "gui/files/FileCommands.h"
 
 namespace kelvane {
 
-class Controller;
+class SystemDocument;
 
 // The current system, with the options and background it is shown with, as
 // the writers of every exported and copied form take it.
-ExportSource CurrentExportSource(const Controller& controller);
+ExportSource CurrentExportSource(const SystemDocument& document);
 
 // The path a file of format is written to for the name chosen: the name
 // itself when it ends in the format's extension (in any case), else the
@@ -23,6 +24,9 @@ std::string WithExportExtension(const std::string& path, const ExportFormat& for
 // name, adds the format's extension, asks before overwriting, and writes
 // the file through the same safe writer as Save As: a failure leaves any
 // old file whole and says why. The system does not change.
-void ExportCommand(Controller& controller);
+// last is the file and filter of the last export, which the dialog starts
+// from; empty before the first.
+void ExportCommand(const SystemDocument& document, EditDialogs& dialogs, FileDialogs& files,
+                   EditDialogs::ExportChoice& last);
 
 } // namespace kelvane

@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "gui/display/SurfaceWidget.h"
-#include "gui/shell/Twips.h"
+#include "gui/display/Twips.h"
 #include "render/SystemReport.h"
 
 namespace kelvane {

@@ -6,8 +6,9 @@
 #include "core/sector/SectorFile.h"
 #include "core/sector/SectorFolder.h"
 #include "core/sector/SectorGeneration.h"
+#include "gui/display/MousePointer.h"
+#include "gui/document/SystemDocument.h"
 #include "gui/files/FileCommands.h"
-#include "gui/shell/Controller.h"
 #include "platform/UserDecimalSeparator.h"
 #include "render/QtText.h"
 #include "render/SectorBook.h"
@@ -22,45 +23,31 @@ std::uint64_t RandomSeed()
     return static_cast<std::uint64_t>(device()) << 32 ^ device();
 }
 
-// Shows the hourglass for as long as it lives.
-class Hourglass {
-public:
-    explicit Hourglass(MousePointer& mouse) : m_mouse(mouse)
-    {
-        m_mouse.PushMousePointer(MousePointer::Hourglass);
-    }
-    ~Hourglass() { m_mouse.PopMousePointer(); }
-    Hourglass(const Hourglass&) = delete;
-    Hourglass& operator=(const Hourglass&) = delete;
-
-private:
-    MousePointer& m_mouse;
-};
-
 } // namespace
 
-void NewSectorCommand(Controller& controller)
+void NewSectorCommand(SystemDocument& document, SectorDialogs& dialogs, MousePointer& mouse,
+                      SectorRequest& last)
 {
-    SectorRequest proposed = controller.LastSectorRequest();
-    proposed.options.lifeSupport = controller.Settings().LifeSupport;
-    proposed.options.biozone = controller.Settings().Biozone;
-    const std::optional<SectorRequest> request = controller.Dialogs().AskNewSector(proposed);
+    SectorRequest proposed = last;
+    proposed.options.lifeSupport = document.State().settings.LifeSupport;
+    proposed.options.biozone = document.State().settings.Biozone;
+    const std::optional<SectorRequest> request = dialogs.AskNewSector(proposed);
     if (!request)
         return;
     SectorOptions options = request->options;
     if (request->randomSeed)
         options.seed = RandomSeed();
     if (const std::string wrong = CheckSectorOptions(options); !wrong.empty()) {
-        controller.Dialogs().ShowSectorError(QStringLiteral("No sector was made: its %1.").arg(ToQt(wrong)));
+        dialogs.ShowSectorError(QStringLiteral("No sector was made: its %1.").arg(ToQt(wrong)));
         return;
     }
-    controller.SetLastSectorRequest(*request);
+    last = *request;
     Sector sector;
     {
-        const Hourglass busy(controller.Mouse());
+        const BusyCursor busy(mouse);
         sector = GenerateSector(options);
     }
-    controller.ShowSector(std::move(sector), {});
+    document.OpenSector(std::move(sector), {});
 }
 
 QString OpenSectorError(const std::string& folder, const FileResult& result)
@@ -72,60 +59,60 @@ QString OpenSectorError(const std::string& folder, const FileResult& result)
     return QStringLiteral("%1\nThis sector cannot be opened.\n%2").arg(ToQt(folder), ToQt(result.message));
 }
 
-FileResult OpenSectorFolder(Controller& controller, const std::string& folder)
+FileResult OpenSectorFolder(SystemDocument& document, SectorDialogs& dialogs, MousePointer& mouse,
+                            const std::string& folder)
 {
     Sector sector;
     FileResult result;
     {
-        const Hourglass busy(controller.Mouse());
+        const BusyCursor busy(mouse);
         result = ReadSectorFolder(folder, UserDecimalSeparator(), sector);
     }
     if (!result.Ok()) {
-        controller.Dialogs().ShowSectorError(OpenSectorError(folder, result));
+        dialogs.ShowSectorError(OpenSectorError(folder, result));
         return result;
     }
-    controller.ShowSector(std::move(sector), folder);
+    document.OpenSector(std::move(sector), folder);
     return result;
 }
 
-void OpenSectorCommand(Controller& controller)
+void OpenSectorCommand(SystemDocument& document, SectorDialogs& dialogs, MousePointer& mouse)
 {
-    const std::optional<QString> chosen =
-        controller.Dialogs().ChooseSectorFolder(false, ToQt(controller.SectorFolder()));
+    const std::optional<QString> chosen = dialogs.ChooseSectorFolder(false, ToQt(document.SectorFolder()));
     if (chosen)
-        OpenSectorFolder(controller, FromQt(*chosen));
+        OpenSectorFolder(document, dialogs, mouse, FromQt(*chosen));
 }
 
-void SaveSectorAsCommand(Controller& controller)
+void SaveSectorAsCommand(SystemDocument& document, SectorDialogs& dialogs, FileDialogs& files,
+                         MousePointer& mouse)
 {
-    const Sector* sector = controller.CurrentSector();
+    const Sector* sector = document.CurrentSector();
     if (sector == nullptr)
         return;
-    const std::optional<QString> chosen =
-        controller.Dialogs().ChooseSectorFolder(true, ToQt(controller.SectorFolder()));
+    const std::optional<QString> chosen = dialogs.ChooseSectorFolder(true, ToQt(document.SectorFolder()));
     if (!chosen)
         return;
     const std::string folder = FromQt(*chosen);
     const QString notSaved = QStringLiteral("The sector was not saved.\n%1: %2");
     const SectorFolderContents contents = InspectSectorFolder(folder);
     if (!contents.refusal.empty()) {
-        controller.Dialogs().ShowSectorError(notSaved.arg(*chosen, ToQt(contents.refusal)));
+        dialogs.ShowSectorError(notSaved.arg(*chosen, ToQt(contents.refusal)));
         return;
     }
     if (!contents.sectorFiles.empty() &&
-        controller.Dialogs().AskOverwrite(*chosen + QStringLiteral("\nThis folder holds a sector already. "
-                                                                   "Replace it?")) != QMessageBox::Yes)
+        files.AskOverwrite(*chosen + QStringLiteral("\nThis folder holds a sector already. Replace it?")) !=
+            QMessageBox::Yes)
         return;
     SectorFolderResult written;
     {
-        const Hourglass busy(controller.Mouse());
+        const BusyCursor busy(mouse);
         written = WriteSectorFolderWithBook(*sector, folder, UserDecimalSeparator());
     }
     if (!written.Ok()) {
-        controller.Dialogs().ShowSectorError(notSaved.arg(ToQt(written.path), ToQt(written.reason)));
+        dialogs.ShowSectorError(notSaved.arg(ToQt(written.path), ToQt(written.reason)));
         return;
     }
-    controller.RecordSavedSector(folder);
+    document.RecordSavedSector(folder);
 }
 
 } // namespace kelvane

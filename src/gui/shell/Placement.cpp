@@ -6,7 +6,7 @@
 #include <climits>
 #include <cstdint>
 
-#include "gui/shell/Twips.h"
+#include "gui/display/Twips.h"
 
 namespace kelvane {
 

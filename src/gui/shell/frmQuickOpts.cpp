@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <cmath>
 
-#include "gui/shell/Twips.h"
+#include "gui/display/Twips.h"
 
 namespace kelvane {
 

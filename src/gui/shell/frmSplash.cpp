@@ -7,7 +7,7 @@
 #include <QScreen>
 
 #include "core/Version.h"
-#include "gui/shell/Twips.h"
+#include "gui/display/Twips.h"
 
 namespace kelvane {
 

@@ -11,55 +11,17 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolButton>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include "core/model/Codes.h"
+#include "gui/display/Twips.h"
 #include "gui/shell/Placement.h"
 #include "gui/shell/ToolbarIcons.h"
-#include "gui/shell/Twips.h"
 
 namespace kelvane {
 
 namespace {
-
-QAction* AddItem(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut = {})
-{
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(QLatin1String(name));
-    if (!shortcut.isEmpty())
-        action->setShortcut(shortcut);
-    return action;
-}
-
-QAction* AddSeparator(QMenu* menu, const char* name)
-{
-    QAction* separator = menu->addSeparator();
-    separator->setObjectName(QLatin1String(name));
-    return separator;
-}
-
-QMenu* AddMenu(QWidget* parent, QMenuBar* bar, QMenu* into, const char* name, const QString& caption)
-{
-    auto* menu = new QMenu(caption, parent);
-    menu->setObjectName(QLatin1String(name));
-    menu->menuAction()->setObjectName(QLatin1String(name));
-    if (bar != nullptr)
-        bar->addMenu(menu);
-    else if (into != nullptr)
-        into->addMenu(menu);
-    return menu;
-}
-
-QAction* Checkable(QAction* action)
-{
-    action->setCheckable(true);
-    return action;
-}
-
-bool IsOn(std::int16_t value)
-{
-    return value != 0;
-}
 
 // The combo lists "Arced", "Complete", "Flat": positions 0, 1, 2.
 constexpr OrbitDisplayStyle DisplayOfPosition[3] = {OrbitDisplayStyle::Arced, OrbitDisplayStyle::Complete,
@@ -67,7 +29,7 @@ constexpr OrbitDisplayStyle DisplayOfPosition[3] = {OrbitDisplayStyle::Arced, Or
 
 } // namespace
 
-mdiMain::mdiMain(const AppState& app) : m_app(app)
+mdiMain::mdiMain(const AppState& app, const QUndoStack& history, const ActionTable& actions) : m_app(app)
 {
     setObjectName(QStringLiteral("mdiMain"));
     setWindowTitle(QStringLiteral("Kelvane"));
@@ -77,6 +39,7 @@ mdiMain::mdiMain(const AppState& app) : m_app(app)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     setCentralWidget(central);
+    CreateMenus(history, actions);
     CreateToolbar();
     m_mdiArea = new QMdiArea(central);
     m_mdiArea->setObjectName(QStringLiteral("ClientArea"));
@@ -84,14 +47,6 @@ mdiMain::mdiMain(const AppState& app) : m_app(app)
     m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     layout->addWidget(m_mdiArea, 1);
-
-    CreateFileMenu();
-    CreateEditMenu();
-    CreateOptionsMenu();
-    CreateSectorMenu();
-    CreateWindowMenu();
-    CreateHelpMenu();
-    CreatePopupMenus();
     CreateStatusBar();
 
     for (const QAction* action : findChildren<QAction*>())
@@ -111,18 +66,19 @@ void mdiMain::CreateToolbar()
 {
     auto* strip = new QWidget(centralWidget());
     strip->setObjectName(QStringLiteral("picToolbar"));
+    // Each button does what its menu item does.
     const struct {
         ToolbarPicture picture;
         const char* tip;
         int left;
+        const char* item;
     } buttons[] = {
-        {ToolbarPicture::New, "New", 60},
-        {ToolbarPicture::Open, "Open...", 420},
-        {ToolbarPicture::Save, "Save", 780},
-        {ToolbarPicture::Print, "Print", 1260},
-        {ToolbarPicture::PrintPreview, "Print Preview", 1620},
+        {ToolbarPicture::New, "New", 60, "mnuFileNew"},
+        {ToolbarPicture::Open, "Open...", 420, "mnuFileLoad"},
+        {ToolbarPicture::Save, "Save", 780, "mnuFileSave"},
+        {ToolbarPicture::Print, "Print", 1260, "mnuFilePrint"},
+        {ToolbarPicture::PrintPreview, "Print Preview", 1620, "mnuFilePrintPreview"},
     };
-    QToolButton* toolbit[5];
     for (int i = 0; i < 5; ++i) {
         auto* button = new QToolButton(strip);
         button->setObjectName(QStringLiteral("cmdToolbit_%1").arg(i));
@@ -131,14 +87,8 @@ void mdiMain::CreateToolbar()
         button->setAutoRaise(true);
         button->setGeometry(PxRect(buttons[i].left, 0, 375, 315));
         button->setIconSize(QSize(Px(375) - 6, Px(315) - 6));
-        toolbit[i] = button;
+        connect(button, &QToolButton::clicked, Action(QLatin1String(buttons[i].item)), &QAction::trigger);
     }
-    connect(toolbit[0], &QToolButton::clicked, this, &mdiMain::NewSystemRequested);
-    connect(toolbit[1], &QToolButton::clicked, this, &mdiMain::LoadRequested);
-    connect(toolbit[2], &QToolButton::clicked, this, &mdiMain::SaveAsRequested);
-    connect(toolbit[3], &QToolButton::clicked, this, [this] { emit PrintRequested(false); });
-    connect(toolbit[4], &QToolButton::clicked, this, [this] { emit PrintRequested(true); });
-
     m_cmbOrbitDisplay = new QComboBox(strip);
     m_cmbOrbitDisplay->setObjectName(QStringLiteral("cmbOrbitDisplay"));
     m_cmbOrbitDisplay->addItems(
@@ -151,62 +101,6 @@ void mdiMain::CreateToolbar()
     static_cast<QVBoxLayout*>(centralWidget()->layout())->addWidget(strip);
 }
 
-void mdiMain::CreateFileMenu()
-{
-    QMenu* file = AddMenu(this, menuBar(), nullptr, "mnuFileMenu", QStringLiteral("&File"));
-    connect(AddItem(file, "mnuFileNew", QStringLiteral("&New"), QKeySequence(QStringLiteral("Ctrl+N"))),
-            &QAction::triggered, this, &mdiMain::NewSystemRequested);
-    connect(AddItem(file, "mnuFileNewOrbits", QStringLiteral("New Orbits &Only"),
-                    QKeySequence(QStringLiteral("Ctrl+O"))),
-            &QAction::triggered, this, &mdiMain::NewOrbitsRequested);
-    AddSeparator(file, "mnuFileSpace3");
-    connect(AddItem(file, "mnuFileLoad", QStringLiteral("&Load..."), QKeySequence(QStringLiteral("Ctrl+L"))),
-            &QAction::triggered, this, &mdiMain::LoadRequested);
-    connect(
-        AddItem(file, "mnuFileSave", QStringLiteral("&Save As..."), QKeySequence(QStringLiteral("Ctrl+S"))),
-        &QAction::triggered, this, &mdiMain::SaveAsRequested);
-    AddSeparator(file, "mnuFileSpace");
-    connect(
-        AddItem(file, "mnuFilePrint", QStringLiteral("&Print..."), QKeySequence(QStringLiteral("Ctrl+P"))),
-        &QAction::triggered, this, [this] { emit PrintRequested(false); });
-    connect(AddItem(file, "mnuFilePrintPreview", QStringLiteral("Print Pre&view...")), &QAction::triggered,
-            this, [this] { emit PrintRequested(true); });
-    m_swap = Checkable(AddItem(file, "mnuFileSwap", QStringLiteral("Print &Grey for Black")));
-    connect(m_swap, &QAction::triggered, this, [this] {
-        emit SwapBWToggled();
-        m_swap->setChecked(IsOn(m_app.settings.SwapBW));
-    });
-    AddSeparator(file, "mnuFileSpace2");
-    connect(AddItem(file, "mnuFileExit", QStringLiteral("E&xit"), QKeySequence(QStringLiteral("Ctrl+X"))),
-            &QAction::triggered, this, &mdiMain::ExitRequested);
-    connect(file, &QMenu::aboutToShow, this, [this] { UpdateCheckmarks(CheckmarkMoment::FileMenuOpens); });
-}
-
-void mdiMain::CreateEditMenu()
-{
-    QMenu* edit = AddMenu(this, menuBar(), nullptr, "mnuEditMenu", QStringLiteral("&Edit"));
-    m_undo = AddItem(edit, "mnuEditUndo", QStringLiteral("&Undo"), QKeySequence(QStringLiteral("Ctrl+Z")));
-    m_redo = AddItem(edit, "mnuEditRedo", QStringLiteral("&Redo"));
-    m_redo->setShortcuts(
-        {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
-    connect(m_undo, &QAction::triggered, this, &mdiMain::UndoRequested);
-    connect(m_redo, &QAction::triggered, this, &mdiMain::RedoRequested);
-    AddSeparator(edit, "mnuEditSpace");
-    connect(AddItem(edit, "mnuEditCopyPicture", QStringLiteral("Copy &Picture")), &QAction::triggered, this,
-            &mdiMain::CopyPictureRequested);
-    m_copyText = AddItem(edit, "mnuEditCopyText", QStringLiteral("Copy as &Text"));
-    connect(m_copyText, &QAction::triggered, this, &mdiMain::CopyTextRequested);
-    m_copyCode = AddItem(edit, "mnuEditCopyCode", QStringLiteral("Copy System &Code"));
-    connect(m_copyCode, &QAction::triggered, this, &mdiMain::CopyCodeRequested);
-    AddSeparator(edit, "mnuEditSpace2");
-    connect(AddItem(edit, "mnuEditNewFromCode", QStringLiteral("New from Code...")), &QAction::triggered,
-            this, &mdiMain::NewFromCodeRequested);
-    connect(AddItem(edit, "mnuEditExport", QStringLiteral("&Export...")), &QAction::triggered, this,
-            &mdiMain::ExportRequested);
-    ShowHistory({}, {});
-    EnableCopyText(false);
-}
-
 void mdiMain::CreateStatusBar()
 {
     m_systemCode = new QLabel(statusBar());
@@ -216,182 +110,88 @@ void mdiMain::CreateStatusBar()
     ShowSystemCode({});
 }
 
-void mdiMain::ShowHistory(const QString& undoStep, const QString& redoStep)
-{
-    // A step's name is shown as it is: an ampersand in a file's name is no
-    // accelerator.
-    const auto show = [](QAction* item, const QString& caption, QString step) {
-        item->setEnabled(!step.isEmpty());
-        item->setText(step.isEmpty() ? caption : caption + QLatin1Char(' ') + step.replace('&', "&&"));
-    };
-    show(m_undo, QStringLiteral("&Undo"), undoStep);
-    show(m_redo, QStringLiteral("&Redo"), redoStep);
-}
-
 void mdiMain::ShowSystemCode(const QString& code)
 {
     m_systemCode->setText(code.isEmpty() ? QString() : QStringLiteral("System Code: ") + code);
-    m_copyCode->setEnabled(!code.isEmpty());
+    Action(QStringLiteral("mnuEditCopyCode"))->setEnabled(!code.isEmpty());
 }
 
-void mdiMain::EnableCopyText(bool enabled)
+void mdiMain::CreateMenus(const QUndoStack& history, const ActionTable& actions)
 {
-    m_copyText->setEnabled(enabled);
-}
-
-void mdiMain::CreateOptionsMenu()
-{
-    QMenu* options = AddMenu(this, menuBar(), nullptr, "mnuOptionsMenu", QStringLiteral("&Options"));
-
-    // Each submenu of choices is a group of radio items: one checkmark.
-    const auto radio = [](QMenu* menu, QActionGroup* group, const char* name, const char* caption,
-                          const QKeySequence& shortcut = {}) {
-        QAction* action = Checkable(AddItem(menu, name, QLatin1String(caption), shortcut));
-        group->addAction(action);
-        return action;
-    };
-
-    QMenu* life = AddMenu(this, nullptr, options, "mnuOptionsLife", QStringLiteral("&Life Support"));
-    auto* lifeGroup = new QActionGroup(life);
-    const struct {
-        const char* name;
-        const char* caption;
-        LifeSupportLevel value;
-    } levels[4] = {{"mnuOptionsLifePoor", "&Poor", LifeSupportLevel::Poor},
-                   {"mnuOptionsLifeAverage", "&Average", LifeSupportLevel::Average},
-                   {"mnuOptionsLifeGood", "&Good", LifeSupportLevel::Good},
-                   {"mnuOptionsLifeExcellent", "&Excellent", LifeSupportLevel::Excellent}};
-    for (int i = 0; i < 4; ++i) {
-        m_lifeSupport[i] = radio(life, lifeGroup, levels[i].name, levels[i].caption);
-        connect(m_lifeSupport[i], &QAction::triggered, this,
-                [this, value = levels[i].value] { emit LifeSupportChosen(value); });
+    QHash<QString, QMenu*> menus;
+    QHash<QMenu*, QActionGroup*> choices;
+    for (const ActionRow& row : actions) {
+        QMenu* into = menus.value(row.menu);
+        QAction* action = nullptr;
+        switch (row.kind) {
+        case ActionRow::Kind::Menu:
+        case ActionRow::Kind::Popup: {
+            auto* menu = new QMenu(row.text, this);
+            menu->setObjectName(row.id);
+            menu->menuAction()->setObjectName(row.id);
+            if (into != nullptr)
+                into->addMenu(menu);
+            else if (row.kind == ActionRow::Kind::Menu)
+                menuBar()->addMenu(menu);
+            menus.insert(row.id, menu);
+            continue;
+        }
+        case ActionRow::Kind::Separator: action = into->addSeparator(); break;
+        case ActionRow::Kind::Undo:
+        case ActionRow::Kind::Redo:
+            // Named as the steps are: "&Undo Force Orbit 3", or "&Undo" alone
+            // and disabled when there is nothing.
+            action = row.kind == ActionRow::Kind::Undo ? history.createUndoAction(this, row.text)
+                                                       : history.createRedoAction(this, row.text);
+            into->addAction(action);
+            break;
+        default:
+            action = into->addAction(row.text);
+            action->setCheckable(row.kind != ActionRow::Kind::Item);
+            if (row.kind == ActionRow::Kind::Choice) {
+                // The radio items of one menu: one checkmark among them.
+                QActionGroup*& group = choices[into];
+                if (group == nullptr)
+                    group = new QActionGroup(into);
+                group->addAction(action);
+            }
+            break;
+        }
+        action->setObjectName(row.id);
+        action->setShortcuts(row.keys);
+        if (row.handler)
+            connect(action, &QAction::triggered, this, row.handler);
+        // A toggle's checkmark shows the option's new value.
+        if (row.kind == ActionRow::Kind::Toggle)
+            connect(action, &QAction::triggered, this, [this, action] { action->setChecked(IsOn(action)); });
     }
-
-    QMenu* biozone = AddMenu(this, nullptr, options, "mnuOptionsBiozone", QStringLiteral("&Bio Zone"));
-    auto* zoneGroup = new QActionGroup(biozone);
-    const struct {
-        const char* name;
-        const char* caption;
-        BiozoneWidth value;
-    } widths[3] = {{"mnuOptionsBiozoneNormal", "&Normal", BiozoneWidth::Normal},
-                   {"mnuOptionsBiozoneDouble", "&Double", BiozoneWidth::Double},
-                   {"mnuOptionsBiozoneTriple", "&Triple", BiozoneWidth::Triple}};
-    for (int i = 0; i < 3; ++i) {
-        m_biozone[i] = radio(biozone, zoneGroup, widths[i].name, widths[i].caption);
-        connect(m_biozone[i], &QAction::triggered, this,
-                [this, value = widths[i].value] { emit BiozoneChosen(value); });
-    }
-
-    QMenu* orbit = AddMenu(this, nullptr, options, "mnuOptionsOrbit", QStringLiteral("&Orbit Display"));
-    auto* orbitGroup = new QActionGroup(orbit);
-    m_orbitArced =
-        radio(orbit, orbitGroup, "mnuOptionsOrbitArced", "&Arced", QKeySequence(QStringLiteral("Ctrl+A")));
-    m_orbitComplete = radio(orbit, orbitGroup, "mnuOptionsOrbitComplete", "&Complete",
-                            QKeySequence(QStringLiteral("Ctrl+C")));
-    m_orbitFlat =
-        radio(orbit, orbitGroup, "mnuOptionsOrbitFlat", "&Flat", QKeySequence(QStringLiteral("Ctrl+F")));
-    connect(m_orbitArced, &QAction::triggered, this,
-            [this] { emit OrbitDisplayChosen(OrbitDisplayStyle::Arced); });
-    connect(m_orbitComplete, &QAction::triggered, this,
-            [this] { emit OrbitDisplayChosen(OrbitDisplayStyle::Complete); });
-    connect(m_orbitFlat, &QAction::triggered, this,
-            [this] { emit OrbitDisplayChosen(OrbitDisplayStyle::Flat); });
-
-    AddSeparator(options, "mnuOptionsSpace");
-    QMenu* force = AddMenu(this, nullptr, options, "mnuOptionsForce", QStringLiteral("&Force Orbit"));
-    for (int n = 1; n <= 10; ++n) {
-        const QString caption = n < 10 ? QStringLiteral("&%1").arg(n) : QStringLiteral("1&0");
-        QAction* item = AddItem(force, "", caption);
-        item->setObjectName(QStringLiteral("mnuOptionsForce%1").arg(n));
-        connect(item, &QAction::triggered, this, [this, n] { emit ForceOrbitRequested(n); });
-    }
-    AddSeparator(options, "mnuOptionsSpace2");
-
-    m_visible = Checkable(AddItem(options, "mnuOptionsVisible", QStringLiteral("&Visible Orbit Lines"),
-                                  QKeySequence(QStringLiteral("Ctrl+V"))));
-    m_white = Checkable(AddItem(options, "mnuOptionsWhite", QStringLiteral("&White Orbit Lines")));
-    m_thicker = Checkable(AddItem(options, "mnuOptionsThicker", QStringLiteral("&Thicker Orbit Lines")));
-    m_color = Checkable(AddItem(options, "mnuOptionsColor", QStringLiteral("&Colored Text")));
-    // Each toggle's checkmark shows the option's new value.
-    connect(m_visible, &QAction::triggered, this, [this] {
-        emit VisibleOrbitsToggled();
-        m_visible->setChecked(IsOn(m_app.settings.VisibleOrbits));
-    });
-    connect(m_white, &QAction::triggered, this, [this] {
-        emit WhiteOrbitsToggled();
-        m_white->setChecked(IsOn(m_app.settings.WhiteOrbits));
-    });
-    connect(m_thicker, &QAction::triggered, this, [this] {
-        emit ThickerOrbitsToggled();
-        m_thicker->setChecked(m_app.settings.OrbitPenWidth > 1);
-    });
-    connect(m_color, &QAction::triggered, this, [this] {
-        emit ColoredTextToggled();
-        m_color->setChecked(IsOn(m_app.settings.ColorText));
-    });
-    connect(options, &QMenu::aboutToShow, this,
-            [this] { UpdateCheckmarks(CheckmarkMoment::OptionsMenuOpens); });
-}
-
-void mdiMain::CreateSectorMenu()
-{
-    QMenu* sector = AddMenu(this, menuBar(), nullptr, "mnuSectorMenu", QStringLiteral("&Sector"));
-    connect(AddItem(sector, "mnuSectorNew", QStringLiteral("&New Sector...")), &QAction::triggered, this,
-            &mdiMain::NewSectorRequested);
-    connect(AddItem(sector, "mnuSectorOpen", QStringLiteral("&Open Sector...")), &QAction::triggered, this,
-            &mdiMain::OpenSectorRequested);
-    m_saveSector = AddItem(sector, "mnuSectorSaveAs", QStringLiteral("Save Sector &As..."));
-    connect(m_saveSector, &QAction::triggered, this, &mdiMain::SaveSectorAsRequested);
-}
-
-void mdiMain::EnableSaveSector(bool enabled)
-{
-    m_saveSector->setEnabled(enabled);
-}
-
-void mdiMain::CreateWindowMenu()
-{
-    m_windowMenu = AddMenu(this, menuBar(), nullptr, "mnuWindow", QStringLiteral("&Window"));
-    m_showQuickTips = AddItem(m_windowMenu, "mnuHelpQuick", QStringLiteral("Show Quick Tips Window"));
-    connect(m_showQuickTips, &QAction::triggered, this, &mdiMain::QuickTipsRequested);
+    m_windowMenu = menus.value(QStringLiteral("mnuWindow"));
+    m_showQuickTips = Action(QStringLiteral("mnuHelpQuick"));
     connect(m_windowMenu, &QMenu::aboutToShow, this, &mdiMain::UpdateWindowMenu);
+    connect(menus.value(QStringLiteral("mnuFileMenu")), &QMenu::aboutToShow, this,
+            [this] { UpdateCheckmarks(CheckmarkMoment::FileMenuOpens); });
+    connect(menus.value(QStringLiteral("mnuOptionsMenu")), &QMenu::aboutToShow, this,
+            [this] { UpdateCheckmarks(CheckmarkMoment::OptionsMenuOpens); });
+    m_popContains = menus.value(QStringLiteral("popContains"));
+    m_popEnv = menus.value(QStringLiteral("popEnv"));
 }
 
-void mdiMain::CreateHelpMenu()
+QAction* mdiMain::Action(const QString& id) const
 {
-    QMenu* help = AddMenu(this, menuBar(), nullptr, "mnuHelpMenu", QStringLiteral("&Help"));
-    connect(AddItem(help, "mnuHelpAbout", QStringLiteral("&About Kelvane...")), &QAction::triggered, this,
-            &mdiMain::AboutRequested);
+    return findChild<QAction*>(id);
 }
 
-void mdiMain::CreatePopupMenus()
+bool mdiMain::IsOn(const QAction* toggle) const
 {
-    // Never part of the menu bar: the Information window asks for them as
-    // popups for the orbit in PopupOrbit.
-    m_popContains = AddMenu(this, nullptr, nullptr, "popContains", QStringLiteral("PopupContains"));
-    const struct {
-        const char* name;
-        const char* caption;
-        OrbitContents contents;
-    } contents[] = {{"popContainsPlanet", "&Planet", ContentsPlanet},
-                    {"popContainsAsteroids", "&Asteroids", ContentsAsteroids},
-                    {"popContainsNothing", "&Nothing", ContentsNothing}};
-    for (const auto& item : contents)
-        connect(AddItem(m_popContains, item.name, QLatin1String(item.caption)), &QAction::triggered, this,
-                [this, c = item.contents] { emit ContentsChosen(c); });
-
-    m_popEnv = AddMenu(this, nullptr, nullptr, "popEnv", QStringLiteral("PopupEnv"));
-    const struct {
-        const char* name;
-        const char* caption;
-        std::int32_t type;
-    } environments[] = {
-        {"popEnvNone", "&None", TypeEnvNone}, {"popEnvHostile", "&Hostile", TypeEnvHostile},
-        {"popEnvPoor", "&Poor", TypeEnvPoor}, {"popEnvAverage", "&Average", TypeEnvAverage},
-        {"popEnvGood", "&Good", TypeEnvGood}, {"popEnvExcellent", "&Excellent", TypeEnvExcellent}};
-    for (const auto& item : environments)
-        connect(AddItem(m_popEnv, item.name, QLatin1String(item.caption)), &QAction::triggered, this,
-                [this, t = item.type] { emit EnvironmentChosen(t); });
+    const AppSettings& s = m_app.settings;
+    const QString& id = toggle->objectName();
+    if (id == QLatin1String("mnuOptionsThicker"))
+        return s.OrbitPenWidth > 1;
+    const std::int16_t value = id == QLatin1String("mnuFileSwap")         ? s.SwapBW
+                               : id == QLatin1String("mnuOptionsVisible") ? s.VisibleOrbits
+                               : id == QLatin1String("mnuOptionsWhite")   ? s.WhiteOrbits
+                                                                          : s.ColorText;
+    return value != 0;
 }
 
 void mdiMain::Load(WindowPlacement& placement)
@@ -410,33 +210,36 @@ void mdiMain::UpdateCheckmarks(CheckmarkMoment moment)
     const bool load = moment == CheckmarkMoment::Load;
     const bool fileMenu = moment == CheckmarkMoment::FileMenuOpens;
     const bool optionsMenu = moment == CheckmarkMoment::OptionsMenuOpens;
+    const auto check = [this](const char* id) {
+        QAction* item = Action(QLatin1String(id));
+        item->setChecked(item->actionGroup() != nullptr || IsOn(item));
+    };
 
     if (load || fileMenu)
-        m_swap->setChecked(IsOn(s.SwapBW));
+        check("mnuFileSwap");
     if (optionsMenu) {
         // In each group checking one item clears the others; a value that
         // no item stands for checks the first.
-        const auto zone = s.Biozone == BiozoneWidth::Double ? 1 : s.Biozone == BiozoneWidth::Triple ? 2 : 0;
-        m_biozone[zone]->setChecked(true);
-        const auto life = s.LifeSupport == LifeSupportLevel::Average     ? 1
-                          : s.LifeSupport == LifeSupportLevel::Good      ? 2
-                          : s.LifeSupport == LifeSupportLevel::Excellent ? 3
-                                                                         : 0;
-        m_lifeSupport[life]->setChecked(true);
-        (s.OrbitDisplay == OrbitDisplayStyle::Flat       ? m_orbitFlat
-         : s.OrbitDisplay == OrbitDisplayStyle::Complete ? m_orbitComplete
-                                                         : m_orbitArced)
-            ->setChecked(true);
+        check(s.Biozone == BiozoneWidth::Double   ? "mnuOptionsBiozoneDouble"
+              : s.Biozone == BiozoneWidth::Triple ? "mnuOptionsBiozoneTriple"
+                                                  : "mnuOptionsBiozoneNormal");
+        check(s.LifeSupport == LifeSupportLevel::Average     ? "mnuOptionsLifeAverage"
+              : s.LifeSupport == LifeSupportLevel::Good      ? "mnuOptionsLifeGood"
+              : s.LifeSupport == LifeSupportLevel::Excellent ? "mnuOptionsLifeExcellent"
+                                                             : "mnuOptionsLifePoor");
+        check(s.OrbitDisplay == OrbitDisplayStyle::Flat       ? "mnuOptionsOrbitFlat"
+              : s.OrbitDisplay == OrbitDisplayStyle::Complete ? "mnuOptionsOrbitComplete"
+                                                              : "mnuOptionsOrbitArced");
     }
     if (load || optionsMenu) {
-        m_visible->setChecked(IsOn(s.VisibleOrbits));
-        m_color->setChecked(IsOn(s.ColorText));
+        check("mnuOptionsVisible");
+        check("mnuOptionsColor");
     }
     // Opening the Options menu leaves White and Thicker alone on purpose:
     // their checkmarks are set at load and by their own commands only.
     if (load) {
-        m_white->setChecked(IsOn(s.WhiteOrbits));
-        m_thicker->setChecked(s.OrbitPenWidth > 1);
+        check("mnuOptionsWhite");
+        check("mnuOptionsThicker");
     }
 }
 

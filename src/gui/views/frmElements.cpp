@@ -3,7 +3,7 @@
 #include <QLabel>
 
 #include "core/model/ElementText.h"
-#include "gui/shell/Twips.h"
+#include "gui/display/Twips.h"
 #include "gui/views/ViewLabels.h"
 
 namespace kelvane {

@@ -9,7 +9,7 @@
 
 #include "core/model/Codes.h"
 #include "core/model/modGenerate.h"
-#include "gui/shell/Twips.h"
+#include "gui/display/Twips.h"
 #include "gui/views/ViewLabels.h"
 #include "platform/UserDecimalSeparator.h"
 #include "render/QtText.h"

@@ -7,7 +7,7 @@
 
 #include "core/model/NumberText.h"
 #include "core/model/modGenerate.h"
-#include "gui/shell/Twips.h"
+#include "gui/display/Twips.h"
 #include "gui/views/ViewLabels.h"
 #include "platform/UserDecimalSeparator.h"
 #include "render/QtText.h"

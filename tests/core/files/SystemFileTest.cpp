@@ -115,12 +115,12 @@ TEST(SystemFileRoundTrip, GeneratedSystemsComeBackEqual)
 {
     AppState generator;
     for (std::uint64_t seed = 1; seed <= 300; ++seed) {
-        generator.random = std::make_unique<RandomSource>(RandomSource::Deterministic(seed));
-        generator.settings.Biozone = static_cast<BiozoneWidth>(1 + seed % 3);
-        generator.settings.LifeSupport = static_cast<LifeSupportLevel>(1 + seed % 4);
-        GenerateSystem(generator);
-        if (seed % 2 == 0)
-            GenerateOrbitsOnly(generator); // positions left over from the first pass
+        RandomSource random = RandomSource::Deterministic(seed);
+        const GenerationOptions options{static_cast<LifeSupportLevel>(1 + seed % 4),
+                                        static_cast<BiozoneWidth>(1 + seed % 3)};
+        GenerateSystem(generator.system, random, options);
+        if (seed % 2 == 0) // positions left over from the first pass
+            GenerateOrbitsOnly(generator.system, random, options.lifeSupport);
         generator.system.SystemName = "Sector " + std::to_string(seed) + " (\xC6r\xF8)";
         StarSystem loaded = Before();
         const FileResult result = ReadSystemFileBytes(SystemFileText(generator.system, '.'), loaded, '.');

@@ -9,7 +9,6 @@
 #include "core/sector/SectorFile.h"
 #include "core/sector/SectorFolder.h"
 #include "core/sector/SectorGeneration.h"
-#include "core/sector/SystemMaker.h"
 
 namespace kelvane {
 namespace {
@@ -42,8 +41,7 @@ TEST(SectorFolder, EditsAndNamesFollowTheSystemAndTheCodeStays)
     Sector sector = GenerateSector({41, 3, 3, 1, LifeSupportLevel{2}, BiozoneWidth{1}});
     SectorSystem& entry = sector.systems[4];
     const SectorSystem made = entry;
-    SystemMaker maker;
-    const StarSystem generated = maker.Make(*DecodeSystemCode(entry.code));
+    const StarSystem generated = RegenerateSystem(*DecodeSystemCode(entry.code));
 
     // Renamed: not edited, since the code never made the name.
     StarSystem renamed = entry.system;

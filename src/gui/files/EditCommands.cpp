@@ -1,12 +1,12 @@
-#include "gui/shell/EditCommands.h"
+#include "gui/files/EditCommands.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
 
 #include "core/drawing/SurfaceSvg.h"
+#include "gui/document/SystemDocument.h"
 #include "gui/files/ExportCommand.h"
-#include "gui/shell/Controller.h"
 #include "render/SurfacePainter.h"
 
 namespace kelvane {
@@ -20,9 +20,8 @@ QByteArray ToBytes(const std::string& text)
 
 } // namespace
 
-void CopyPictureCommand(Controller& controller)
+void CopyPictureCommand(const DrawingSurface& shown)
 {
-    const DrawingSurface& shown = controller.DisplayedDrawing();
     auto* data = new QMimeData;
     data->setImageData(SurfaceImage(shown, ExportPictureSize, ExportPictureSize));
     data->setData(QStringLiteral("image/svg+xml"),
@@ -30,16 +29,22 @@ void CopyPictureCommand(Controller& controller)
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
-void CopyTextCommand(const Controller& controller)
+void CopyTextCommand(const SystemDocument& document)
 {
     if (!CopyTextAvailable())
         return;
-    const ExportSource source = CurrentExportSource(controller);
+    const ExportSource source = CurrentExportSource(document);
     auto* data = new QMimeData;
     for (const ClipboardTextFormat& format : ClipboardTextFormats())
         if (const std::optional<std::string> text = format.writer(source))
             data->setData(QLatin1String(format.mimeType), ToBytes(*text));
     QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void CopySystemCodeCommand(const SystemDocument& document)
+{
+    if (const std::optional<SystemCode>& code = document.Code())
+        QGuiApplication::clipboard()->setText(QString::fromStdString(EncodeSystemCode(*code)));
 }
 
 bool CopyTextAvailable()

@@ -1,4 +1,4 @@
-#include "gui/shell/MousePointer.h"
+#include "gui/display/MousePointer.h"
 
 #include <QCursor>
 #include <QGuiApplication>

@@ -36,4 +36,20 @@ private:
     std::int16_t m_current = Default;
 };
 
+// The hourglass for as long as it lives: the one way a command that takes a
+// moment shows that it is busy.
+class BusyCursor {
+public:
+    explicit BusyCursor(MousePointer& mouse) : m_mouse(mouse)
+    {
+        m_mouse.PushMousePointer(MousePointer::Hourglass);
+    }
+    ~BusyCursor() { m_mouse.PopMousePointer(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+
+private:
+    MousePointer& m_mouse;
+};
+
 } // namespace kelvane

@@ -1,0 +1,215 @@
+// The main window's commands, one row each, in the order of the menus.
+
+#include <QMenu>
+
+#include "gui/files/EditCommands.h"
+#include "gui/files/ExportCommand.h"
+#include "gui/sector/SectorCommands.h"
+#include "gui/shell/ChildWindows.h"
+#include "gui/shell/Controller.h"
+#include "gui/shell/QtDialogs.h"
+#include "gui/shell/frmSplash.h"
+#include "gui/shell/mdiMain.h"
+#include "gui/views/frmInfo.h"
+
+namespace kelvane {
+
+namespace {
+
+// A toggled option becomes false when it was true (any non-zero value) and
+// true (-1) when it was false.
+void Toggle(std::int16_t& option)
+{
+    option = option != 0 ? 0 : -1;
+}
+
+QList<QKeySequence> Keys(const char* keys)
+{
+    return {QKeySequence(QLatin1String(keys))};
+}
+
+} // namespace
+
+ActionTable Controller::MainActions()
+{
+    using Kind = ActionRow::Kind;
+    // The options change outside the history; the handlers outlive this
+    // function and reach everything through this.
+    const auto settings = [this]() -> AppSettings& { return m_document.Settings(); };
+    const auto refreshAfter = [this](std::function<void()> change) {
+        return [this, change = std::move(change)] { ChangeAndRefresh(change); };
+    };
+    const auto menu = [](const char* in, const char* id, const char* text) {
+        return ActionRow{Kind::Menu, QLatin1String(in), QLatin1String(id), QLatin1String(text), {}, {}};
+    };
+    const auto item = [](const char* in, const char* id, const char* text, std::function<void()> handler,
+                         QList<QKeySequence> keys = {}, Kind kind = Kind::Item) {
+        return ActionRow{kind, QLatin1String(in), QLatin1String(id), QLatin1String(text), std::move(keys),
+                         std::move(handler)};
+    };
+    const auto separator = [](const char* in, const char* id) {
+        return ActionRow{Kind::Separator, QLatin1String(in), QLatin1String(id), {}, {}, {}};
+    };
+
+    ActionTable table = {
+        menu("", "mnuFileMenu", "&File"),
+        item("mnuFileMenu", "mnuFileNew", "&New", refreshAfter([this] { m_document.NewSystem(); }), Keys("Ctrl+N")),
+        item("mnuFileMenu", "mnuFileNewOrbits", "New Orbits &Only", refreshAfter([this] { m_document.NewOrbits(); }),
+             Keys("Ctrl+O")),
+        separator("mnuFileMenu", "mnuFileSpace3"),
+        item("mnuFileMenu", "mnuFileLoad", "&Load...",
+             [this] {
+                 if (const std::optional<std::string> path = ChooseSystemFile(Questions(), m_document))
+                     LoadFile(*path);
+             },
+             Keys("Ctrl+L")),
+        item("mnuFileMenu", "mnuFileSave", "&Save As...", [this] { SaveSystemAsCommand(m_document, Questions()); },
+             Keys("Ctrl+S")),
+        separator("mnuFileMenu", "mnuFileSpace"),
+        item("mnuFileMenu", "mnuFilePrint", "&Print...", [this] { m_printer->PrintReport(0); }, Keys("Ctrl+P")),
+        item("mnuFileMenu", "mnuFilePrintPreview", "Print Pre&view...", [this] { m_printer->PrintReport(-1); }),
+        item("mnuFileMenu", "mnuFileSwap", "Print &Grey for Black", [settings] { Toggle(settings().SwapBW); }, {},
+             Kind::Toggle),
+        separator("mnuFileMenu", "mnuFileSpace2"),
+        item("mnuFileMenu", "mnuFileExit", "E&xit",
+             [this] {
+                 ShutdownApp();
+                 m_main->close();
+             },
+             Keys("Ctrl+X")),
+
+        menu("", "mnuEditMenu", "&Edit"),
+        {Kind::Undo, QStringLiteral("mnuEditMenu"), QStringLiteral("mnuEditUndo"), QStringLiteral("&Undo"),
+         Keys("Ctrl+Z"), {}},
+        {Kind::Redo, QStringLiteral("mnuEditMenu"), QStringLiteral("mnuEditRedo"), QStringLiteral("&Redo"),
+         {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))}, {}},
+        separator("mnuEditMenu", "mnuEditSpace"),
+        item("mnuEditMenu", "mnuEditCopyPicture", "Copy &Picture",
+             [this] { CopyPictureCommand(m_windows->DisplayedDrawing()); }),
+        item("mnuEditMenu", "mnuEditCopyText", "Copy as &Text", [this] { CopyTextCommand(m_document); }),
+        item("mnuEditMenu", "mnuEditCopyCode", "Copy System &Code", [this] { CopySystemCodeCommand(m_document); }),
+        separator("mnuEditMenu", "mnuEditSpace2"),
+        item("mnuEditMenu", "mnuEditNewFromCode", "New from Code...",
+             [this] {
+                 const std::optional<SystemCode> code = Questions().AskSystemCode();
+                 if (!code)
+                     return;
+                 // A code far into a seeded run takes a moment to make again.
+                 ChangeAndRefresh([&] {
+                     const BusyCursor busy(m_mouse);
+                     m_document.NewFromCode(*code);
+                 });
+             }),
+        item("mnuEditMenu", "mnuEditExport", "&Export...",
+             [this] { ExportCommand(m_document, Questions(), Questions(), m_lastExport); }),
+
+        menu("", "mnuOptionsMenu", "&Options"),
+        menu("mnuOptionsMenu", "mnuOptionsLife", "&Life Support"),
+    };
+    const struct {
+        const char* id;
+        const char* text;
+        LifeSupportLevel value;
+    } levels[] = {{"mnuOptionsLifePoor", "&Poor", LifeSupportLevel::Poor},
+                  {"mnuOptionsLifeAverage", "&Average", LifeSupportLevel::Average},
+                  {"mnuOptionsLifeGood", "&Good", LifeSupportLevel::Good},
+                  {"mnuOptionsLifeExcellent", "&Excellent", LifeSupportLevel::Excellent}};
+    for (const auto& level : levels)
+        table.push_back(item("mnuOptionsLife", level.id, level.text,
+                             [settings, value = level.value] { settings().LifeSupport = value; }, {}, Kind::Choice));
+    table.push_back(menu("mnuOptionsMenu", "mnuOptionsBiozone", "&Bio Zone"));
+    const struct {
+        const char* id;
+        const char* text;
+        BiozoneWidth value;
+    } widths[] = {{"mnuOptionsBiozoneNormal", "&Normal", BiozoneWidth::Normal},
+                  {"mnuOptionsBiozoneDouble", "&Double", BiozoneWidth::Double},
+                  {"mnuOptionsBiozoneTriple", "&Triple", BiozoneWidth::Triple}};
+    for (const auto& width : widths)
+        table.push_back(item("mnuOptionsBiozone", width.id, width.text,
+                             [settings, value = width.value] { settings().Biozone = value; }, {}, Kind::Choice));
+    table.push_back(menu("mnuOptionsMenu", "mnuOptionsOrbit", "&Orbit Display"));
+    const struct {
+        const char* id;
+        const char* text;
+        const char* keys;
+        OrbitDisplayStyle value;
+    } styles[] = {{"mnuOptionsOrbitArced", "&Arced", "Ctrl+A", OrbitDisplayStyle::Arced},
+                  {"mnuOptionsOrbitComplete", "&Complete", "Ctrl+C", OrbitDisplayStyle::Complete},
+                  {"mnuOptionsOrbitFlat", "&Flat", "Ctrl+F", OrbitDisplayStyle::Flat}};
+    for (const auto& style : styles)
+        table.push_back(item("mnuOptionsOrbit", style.id, style.text,
+                             refreshAfter([settings, value = style.value] { settings().OrbitDisplay = value; }),
+                             Keys(style.keys), Kind::Choice));
+    table.push_back(separator("mnuOptionsMenu", "mnuOptionsSpace"));
+    table.push_back(menu("mnuOptionsMenu", "mnuOptionsForce", "&Force Orbit"));
+    for (int n = 1; n <= StarSystem::OrbitCount; ++n)
+        table.push_back({Kind::Item, QStringLiteral("mnuOptionsForce"), QStringLiteral("mnuOptionsForce%1").arg(n),
+                         n < 10 ? QStringLiteral("&%1").arg(n) : QStringLiteral("1&0"),
+                         {},
+                         [this, n] { m_windows->ForceOrbit(n); }});
+    const auto setContents = [this](OrbitContents contents) {
+        return [this, contents] { ChangeAndRefresh([&] { m_document.SetContents(m_document.State().PopupOrbit, contents); }); };
+    };
+    const auto setEnvironment = [this](std::int32_t environment) {
+        return [this, environment] {
+            ChangeAndRefresh([&] { m_document.SetEnvironment(m_document.State().PopupOrbit, environment); });
+        };
+    };
+    table.insert(
+        table.end(),
+        {
+            separator("mnuOptionsMenu", "mnuOptionsSpace2"),
+            item("mnuOptionsMenu", "mnuOptionsVisible", "&Visible Orbit Lines",
+                 refreshAfter([settings] { Toggle(settings().VisibleOrbits); }), Keys("Ctrl+V"), Kind::Toggle),
+            item("mnuOptionsMenu", "mnuOptionsWhite", "&White Orbit Lines",
+                 refreshAfter([settings] { Toggle(settings().WhiteOrbits); }), {}, Kind::Toggle),
+            item("mnuOptionsMenu", "mnuOptionsThicker", "&Thicker Orbit Lines",
+                 refreshAfter([settings] {
+                     std::int16_t& width = settings().OrbitPenWidth;
+                     width = width < 2 ? 2 : 1;
+                 }), {},
+                 Kind::Toggle),
+            item("mnuOptionsMenu", "mnuOptionsColor", "&Colored Text",
+                 [this, settings] {
+                     Toggle(settings().ColorText);
+                     m_windows->Info()->RefreshForm();
+                 },
+                 {}, Kind::Toggle),
+
+            menu("", "mnuSectorMenu", "&Sector"),
+            item("mnuSectorMenu", "mnuSectorNew", "&New Sector...",
+                 [this] { NewSectorCommand(m_document, Questions(), m_mouse, m_lastSectorRequest); }),
+            item("mnuSectorMenu", "mnuSectorOpen", "&Open Sector...",
+                 [this] { OpenSectorCommand(m_document, Questions(), m_mouse); }),
+            item("mnuSectorMenu", "mnuSectorSaveAs", "Save Sector &As...",
+                 [this] { SaveSectorAsCommand(m_document, Questions(), Questions(), m_mouse); }),
+
+            menu("", "mnuWindow", "&Window"),
+            item("mnuWindow", "mnuHelpQuick", "Show Quick Tips Window", [this] { m_windows->ShowQuickTips(); }),
+
+            menu("", "mnuHelpMenu", "&Help"),
+            item("mnuHelpMenu", "mnuHelpAbout", "&About Kelvane...",
+                 [this] {
+                     frmSplash about(m_main.get());
+                     about.exec();
+                 }),
+
+            // Never on the menu bar: the Information window asks for them as
+            // popups for the orbit in PopupOrbit.
+            {Kind::Popup, {}, QStringLiteral("popContains"), QStringLiteral("PopupContains"), {}, {}},
+            item("popContains", "popContainsPlanet", "&Planet", setContents(ContentsPlanet)),
+            item("popContains", "popContainsAsteroids", "&Asteroids", setContents(ContentsAsteroids)),
+            item("popContains", "popContainsNothing", "&Nothing", setContents(ContentsNothing)),
+            {Kind::Popup, {}, QStringLiteral("popEnv"), QStringLiteral("PopupEnv"), {}, {}},
+            item("popEnv", "popEnvNone", "&None", setEnvironment(TypeEnvNone)),
+            item("popEnv", "popEnvHostile", "&Hostile", setEnvironment(TypeEnvHostile)),
+            item("popEnv", "popEnvPoor", "&Poor", setEnvironment(TypeEnvPoor)),
+            item("popEnv", "popEnvAverage", "&Average", setEnvironment(TypeEnvAverage)),
+            item("popEnv", "popEnvGood", "&Good", setEnvironment(TypeEnvGood)),
+            item("popEnv", "popEnvExcellent", "&Excellent", setEnvironment(TypeEnvExcellent)),
+        });
+    return table;
+}
+
+} // namespace kelvane

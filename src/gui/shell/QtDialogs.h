@@ -1,0 +1,36 @@
+#pragma once
+
+#include "gui/files/FileCommands.h"
+#include "gui/sector/SectorCommands.h"
+
+class QWidget;
+
+namespace kelvane {
+
+// Every question the menus' commands ask, in one place; a test answers them
+// all with one object of its own.
+class Dialogs : public FileDialogs, public EditDialogs, public SectorDialogs {};
+
+// The questions asked through QFileDialog, QMessageBox and the program's own
+// dialogs, over parent.
+class QtDialogs final : public Dialogs {
+public:
+    explicit QtDialogs(QWidget* parent) : m_parent(parent) {}
+
+    std::optional<QString> ChooseOpen(const QString& filter, const QString& proposed) override;
+    std::optional<QString> ChooseSave(const QString& filter, const QString& proposed) override;
+    QMessageBox::StandardButton AskOverwrite(const QString& text) override;
+    void ShowLoadError(const QString& text) override;
+    std::optional<ExportChoice> ChooseExport(const QStringList& filters, const QString& selectedFilter,
+                                             const QString& proposed) override;
+    void ShowExportError(const QString& text) override;
+    std::optional<SystemCode> AskSystemCode() override;
+    std::optional<SectorRequest> AskNewSector(const SectorRequest& proposed) override;
+    std::optional<QString> ChooseSectorFolder(bool save, const QString& proposed) override;
+    void ShowSectorError(const QString& text) override;
+
+private:
+    QWidget* m_parent;
+};
+
+} // namespace kelvane
