@@ -3,11 +3,11 @@
 #include <QClipboard>
 #include <QFileDialog>
 #include <QGuiApplication>
-#include <sys/stat.h>
 
 #include "core/files/SystemFile.h"
 #include "gui/shell/Controller.h"
 #include "gui/shell/frmNewFromCode.h"
+#include "platform/FileSystem.h"
 #include "platform/UserDecimalSeparator.h"
 #include "render/QtText.h"
 
@@ -148,8 +148,7 @@ QString OverwriteQuestion(const std::string& path)
 
 bool FileExists(const std::string& path)
 {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+    return IsRegularFile(path);
 }
 
 std::string WithSystemFileExtension(const std::string& path)
