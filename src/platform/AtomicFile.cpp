@@ -18,8 +18,9 @@ namespace {
 std::string TemporaryName()
 {
     static std::atomic<std::uint64_t> counter{0};
-    std::uint64_t bits = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
-                         (static_cast<std::uint64_t>(::getpid()) << 32);
+    std::uint64_t bits =
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
+        (static_cast<std::uint64_t>(::getpid()) << 32);
     bits += counter.fetch_add(1) * 0x9E3779B97F4A7C15u;
     constexpr char alphabet[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     std::string name = ".kelvane-";

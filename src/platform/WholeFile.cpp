@@ -26,7 +26,8 @@ WholeFile ReadWholeFile(const std::string& path, std::size_t maxBytes, FileKinds
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         const int error = errno;
-        return Failure(error == ENOENT || error == ENOTDIR ? WholeFile::Status::Missing : WholeFile::Status::Failed,
+        return Failure(error == ENOENT || error == ENOTDIR ? WholeFile::Status::Missing
+                                                           : WholeFile::Status::Failed,
                        error);
     }
 
