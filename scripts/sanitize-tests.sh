@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 build_dir=build-asan
 # The test programs that link only the core library; KELVANE_SANITIZE_TARGETS
 # names others instead.
-read -r -a targets <<<"${KELVANE_SANITIZE_TARGETS:-core_tests settings_tests files_tests drawing_tests export_tests sector_tests}"
+read -r -a targets <<<"${KELVANE_SANITIZE_TARGETS:-platform_tests core_tests settings_tests files_tests drawing_tests export_tests sector_tests}"
 
 flags="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 CXX="${CXX:-clang++}" cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -2,31 +2,11 @@
 
 #include "core/drawing/OrbitalDisplay.h"
 #include "core/files/SystemFile.h"
+#include "platform/FileSystem.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <unistd.h>
 
 namespace kelvane {
-
-namespace {
-
-std::string WriteToStdout(std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(STDOUT_FILENO, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return std::strerror(errno);
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return {};
-}
-
-} // namespace
 
 Arguments::Arguments(int argc, char** argv, int first) : m_argv(argv)
 {
@@ -59,7 +39,7 @@ bool Output::Flush()
 {
     if (!m_error.empty())
         return false;
-    m_error = m_path.empty() ? WriteToStdout(m_buffer) : m_file.Write(m_buffer);
+    m_error = m_path.empty() ? WriteStandardOutput(m_buffer) : m_file.Write(m_buffer);
     m_buffer.clear();
     return m_error.empty();
 }

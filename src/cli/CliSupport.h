@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/AppState.h"
-#include "core/files/AtomicFile.h"
+#include "platform/AtomicFile.h"
 #include "platform/UserDecimalSeparator.h"
 
 namespace kelvane {

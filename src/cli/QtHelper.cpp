@@ -1,11 +1,10 @@
 #include "cli/QtHelper.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
-#include <unistd.h>
 #include <vector>
+
+#include "platform/FileSystem.h"
 
 namespace kelvane {
 
@@ -13,18 +12,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool IsProgram(const fs::path& path)
-{
-    std::error_code error;
-    return fs::is_regular_file(path, error) && ::access(path.c_str(), X_OK) == 0;
-}
-
 std::string FindQtHelper(const fs::path& program)
 {
     const fs::path folder = program.parent_path();
     for (const fs::path& candidate :
          {folder / QtHelperName, (folder / KELVANE_CLI_HELPER_FOLDER / QtHelperName).lexically_normal()})
-        if (IsProgram(candidate))
+        if (IsExecutableFile(candidate.string()))
             return candidate.string();
     return {};
 }
@@ -52,8 +45,7 @@ int RunInQtHelper(const Arguments& arguments)
         commandLine.push_back(*argument);
     commandLine.push_back(nullptr);
     std::fflush(nullptr);
-    ::execv(helper.c_str(), commandLine.data());
-    return ReportFailure(helper, std::strerror(errno));
+    return ReportFailure(helper, RunInstead(helper, commandLine.data()));
 }
 
 } // namespace kelvane

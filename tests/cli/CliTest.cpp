@@ -1,6 +1,3 @@
-#include <csignal>
-#include <cstring>
-#include <fstream>
 #include <map>
 #include <regex>
 #include <sys/stat.h>
@@ -413,50 +410,6 @@ TEST_F(Cli, ErrorsExitWithTheirReasonAndLeaveOutputsAsTheyWere)
     EXPECT_EQ(Files(),
               (Names{"batch", "big.txt", "blocker", "busy", "damaged.KVN", "damaged.json", "full.png",
                      "locked.txt", "old.KVN", "old.pdf", "old.svg", "other.KVN", "pipe.KVN", "taken"}));
-}
-
-// How many bytes process pid has written so far; 0 when it cannot be told.
-long long BytesWritten(pid_t pid)
-{
-    std::ifstream io("/proc/" + std::to_string(pid) + "/io");
-    for (std::string key; io >> key;) {
-        long long value = 0;
-        io >> value;
-        if (key == "wchar:")
-            return value;
-    }
-    return 0;
-}
-
-TEST_F(Cli, AFullDiskOrAKilledWriteLeavesNothingBehind)
-{
-    if (const test::SmallDisk disk; disk.Mounted()) {
-        const std::string out = disk.Folder() / "out.csv";
-        const CliRun run = Invoke("new --count 1000 --format csv -o " + out);
-        EXPECT_EQ(run.exit, 1);
-        EXPECT_EQ(run.err, "kelvane-cli: " + out + ": No space left on device\n");
-        EXPECT_EQ(disk.Folder().Count(), 0);
-    }
-    // Killed while it writes: by kill -9, by Ctrl-C and by SIGTERM.
-    for (const int signal : {SIGKILL, SIGINT, SIGTERM}) {
-        const pid_t child = ::fork();
-        if (child == 0) {
-            for (const int s : {SIGINT, SIGTERM})
-                std::signal(s, SIG_DFL);
-            if (::chdir(dir.c_str()) == 0)
-                ::execl(KELVANE_CLI_PATH, "kelvane-cli", "new", "--count", "100000000", "--format", "csv",
-                        "-o", "big.csv", static_cast<char*>(nullptr));
-            ::_exit(127);
-        }
-        for (int wait = 0; wait < 3000 && BytesWritten(child) < (8 << 20); ++wait)
-            ::usleep(10000);
-        EXPECT_GE(BytesWritten(child), 8 << 20) << "not writing yet";
-        ::kill(child, signal);
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << strsignal(signal);
-        EXPECT_EQ(Files(), Names{}) << strsignal(signal);
-    }
 }
 
 } // namespace

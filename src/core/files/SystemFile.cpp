@@ -7,9 +7,9 @@
 #include <limits>
 #include <vector>
 
-#include "core/files/AtomicFile.h"
 #include "core/files/FileBytes.h"
 #include "core/files/LegacySystemFile.h"
+#include "platform/AtomicFile.h"
 
 namespace kelvane {
 

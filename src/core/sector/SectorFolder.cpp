@@ -8,12 +8,12 @@
 #include <utility>
 #include <vector>
 
-#include "core/files/AtomicFile.h"
 #include "core/files/FileBytes.h"
 #include "core/files/SystemFile.h"
 #include "core/sector/SectorFile.h"
 #include "core/sector/SectorMap.h"
 #include "core/sector/SectorMapSvg.h"
+#include "platform/AtomicFile.h"
 
 namespace kelvane {
 

@@ -1,12 +1,7 @@
 #include "core/settings/ProfileFile.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include "core/files/AtomicFile.h"
+#include "platform/AtomicFile.h"
+#include "platform/WholeFile.h"
 
 namespace kelvane {
 
@@ -161,11 +156,6 @@ bool EndsWithBlankLine(std::string_view text)
     return Trim(last).empty();
 }
 
-std::string Reason(int error)
-{
-    return std::strerror(error);
-}
-
 } // namespace
 
 std::optional<std::string> FindProfileValue(std::string_view text, std::string_view section,
@@ -254,52 +244,24 @@ std::int32_t ProfileIntValue(std::string_view value, std::int32_t defaultValue)
 
 ProfileFileText ReadProfileFile(const std::string& path)
 {
+    WholeFile file = ReadWholeFile(path, MaxProfileFileSize, FileKinds::RegularOnly);
     ProfileFileText result;
-    // Non-blocking, so that a pipe at the path cannot stall the program; a
-    // regular file reads the same either way.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        const int error = errno;
-        if (error == ENOENT || error == ENOTDIR) {
-            result.status = ProfileFileText::Status::Missing;
-        } else {
-            result.status = ProfileFileText::Status::Unreadable;
-            result.error = Reason(error);
-        }
-        return result;
+    switch (file.status) {
+    case WholeFile::Status::Read:
+        result.status = ProfileFileText::Status::Read;
+        result.text = std::move(file.bytes);
+        break;
+    case WholeFile::Status::Missing: result.status = ProfileFileText::Status::Missing; break;
+    case WholeFile::Status::TooLarge:
+        result.status = ProfileFileText::Status::Unreadable;
+        result.error = "File too large for a settings file";
+        break;
+    case WholeFile::Status::Failed:
+    case WholeFile::Status::NotRegular:
+        result.status = ProfileFileText::Status::Unreadable;
+        result.error = std::move(file.error);
+        break;
     }
-
-    result.status = ProfileFileText::Status::Unreadable;
-    struct stat info {};
-    if (::fstat(fd, &info) != 0) {
-        result.error = Reason(errno);
-    } else if (!S_ISREG(info.st_mode)) {
-        result.error = "Not a regular file";
-    } else {
-        char buffer[16384];
-        bool done = false;
-        while (!done) {
-            const ssize_t n = ::read(fd, buffer, sizeof buffer);
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n < 0) {
-                result.error = Reason(errno);
-                break;
-            }
-            if (n == 0) {
-                result.status = ProfileFileText::Status::Read;
-                done = true;
-            } else if (result.text.size() + static_cast<std::size_t>(n) > MaxProfileFileSize) {
-                result.error = "File too large for a settings file";
-                break;
-            } else {
-                result.text.append(buffer, static_cast<std::size_t>(n));
-            }
-        }
-    }
-    ::close(fd);
-    if (result.status != ProfileFileText::Status::Read)
-        result.text.clear();
     return result;
 }
 
@@ -312,22 +274,25 @@ std::optional<std::string> ReadProfileValue(const std::string& path, std::string
     return FindProfileValue(file.text, section, key);
 }
 
-std::string WriteProfileValue(const std::string& path, std::string_view section, std::string_view key,
-                              std::string_view value)
+std::string WriteProfileValues(const std::string& path, const std::vector<ProfileValue>& values)
 {
     if (path.empty())
         return "No file name";
     const ProfileFileText file = ReadProfileFile(path);
     if (file.status == ProfileFileText::Status::Unreadable)
         return file.error;
-    const std::optional<std::string> updated = SetProfileValue(file.text, section, key, value);
-    if (!updated)
-        return "Section or key cannot be written to a profile file";
-    if (updated->size() > MaxProfileFileSize)
+    std::string text = file.text;
+    for (const ProfileValue& value : values) {
+        std::optional<std::string> updated = SetProfileValue(text, value.section, value.key, value.value);
+        if (!updated)
+            return "Section or key cannot be written to a profile file";
+        text = std::move(*updated);
+    }
+    if (text.size() > MaxProfileFileSize)
         return "File too large for a settings file";
-    if (file.status == ProfileFileText::Status::Read && *updated == file.text)
+    if (file.status == ProfileFileText::Status::Read && text == file.text)
         return {};
-    return ReplaceFileContents(path, *updated);
+    return ReplaceFileContents(path, text);
 }
 
 } // namespace kelvane

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kelvane {
 
@@ -86,18 +87,25 @@ struct ProfileFileText {
 // Reads the whole regular file at path. Never blocks on a pipe or device.
 ProfileFileText ReadProfileFile(const std::string& path);
 
+// One line key=value for a section of a profile file.
+struct ProfileValue {
+    std::string section;
+    std::string key;
+    std::string value;
+};
+
 // FindProfileValue on the file at path; nothing when the file is missing or
 // cannot be read.
 std::optional<std::string> ReadProfileValue(const std::string& path, std::string_view section,
                                             std::string_view key);
 
-// SetProfileValue on the file at path, which is created when missing, and the
-// result written back through ReplaceFileContents, so the file is either the
-// old one or the new one, never a mix. When the value is already there as it
-// would be written, the file is left untouched.
+// SetProfileValue with each of values in turn on the file at path, which is
+// created when missing: the file is read once and the result written back
+// once through ReplaceFileContents, so the file is either the old one or the
+// new one, never a mix. When every value is already there as it would be
+// written, the file is left untouched.
 // Returns an empty text on success, else the reason; the file is then
-// unchanged.
-std::string WriteProfileValue(const std::string& path, std::string_view section, std::string_view key,
-                              std::string_view value);
+// unchanged, and none of the values is written.
+std::string WriteProfileValues(const std::string& path, const std::vector<ProfileValue>& values);
 
 } // namespace kelvane

@@ -122,9 +122,11 @@ void LoadSettings(AppSettings& settings, modINI& ini, const std::string& setting
 
 void SaveSettings(const AppSettings& settings, modINI& ini, const std::string& settingsPath)
 {
+    ini.IniHoldWrites();
     VisitSettings(settings, ini, settingsPath, [&ini](const std::string& key, const auto& field) {
-        ini.IniWriteInt(key, AsNumber(field)); // a file that cannot be written keeps what it held
+        ini.IniWriteInt(key, AsNumber(field));
     });
+    ini.IniWriteHeld(); // a file that cannot be written keeps what it held
 }
 
 } // namespace kelvane

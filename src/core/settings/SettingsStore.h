@@ -31,9 +31,10 @@ void SetDefaultSettings(AppSettings& settings);
 void LoadSettings(AppSettings& settings, modINI& ini, const std::string& settingsPath);
 
 // Writes every field to the settings file at settingsPath, in the order
-// above. Keys already in the file are replaced in place; missing keys,
-// sections and the file itself are added. A file that cannot be written is
-// left as it was; failures are not reported.
+// above, in one replacement of the file. Keys already in the file are
+// replaced in place; missing keys, sections and the file itself are added.
+// A file that cannot be written is left as it was; failures are not
+// reported.
 void SaveSettings(const AppSettings& settings, modINI& ini, const std::string& settingsPath);
 
 } // namespace kelvane

@@ -43,7 +43,29 @@ bool modINI::IniWriteInt(std::string_view key, std::int32_t value)
         IniLogicError();
         return false;
     }
-    return WriteProfileValue(m_filePath, m_section, key, std::to_string(value)).empty();
+    ProfileValue line{m_section, std::string(key), std::to_string(value)};
+    if (m_holding) {
+        m_held.push_back({m_filePath, std::move(line)});
+        return true;
+    }
+    return WriteProfileValues(m_filePath, {std::move(line)}).empty();
+}
+
+bool modINI::IniWriteHeld()
+{
+    bool written = true;
+    // The writes to one file, in a row, are one replacement of it.
+    for (auto first = m_held.begin(); first != m_held.end();) {
+        std::vector<ProfileValue> lines;
+        auto next = first;
+        for (; next != m_held.end() && next->path == first->path; ++next)
+            lines.push_back(std::move(next->line));
+        written = WriteProfileValues(first->path, lines).empty() && written;
+        first = next;
+    }
+    m_held.clear();
+    m_holding = false;
+    return written;
 }
 
 void modINI::IniLogicError()

@@ -5,6 +5,9 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
+
+#include "core/settings/ProfileFile.h"
 
 namespace kelvane {
 
@@ -13,7 +16,9 @@ inline constexpr std::string_view IniLogicErrorTitle = "IniFile Logic Error";
 inline constexpr std::string_view IniLogicErrorText = "[Section] and FileName Not Registered in Private.Ini!";
 
 // Reads and writes whole numbers in one section of one profile file, the
-// target. Every call goes to the file itself; nothing is cached.
+// target. Every read goes to the file itself; nothing is cached. Writes go
+// to the file at once, or, between IniHoldWrites and IniWriteHeld, all in
+// one replacement of the file.
 class modINI {
 public:
     // Makes section of the file at path the target of the reads and writes
@@ -29,9 +34,18 @@ public:
 
     // Writes key=value (value in decimal) into the target section, creating
     // the file and the section when missing; the file is replaced as a whole,
-    // so a failed write leaves it as it was. Returns whether it was written.
+    // so a failed write leaves it as it was. Returns whether it was written,
+    // or while writes are held, whether it was kept for IniWriteHeld.
     // Before any target was set: calls IniLogicError and returns false.
     bool IniWriteInt(std::string_view key, std::int32_t value);
+
+    // Keeps the writes that follow until IniWriteHeld, which puts them into
+    // their files in the order they were made, reading and replacing each
+    // file once: a whole save is one read and one write. Returns whether
+    // every held write was written; a file that could not be written is left
+    // as it was, with none of its held writes.
+    void IniHoldWrites() { m_holding = true; }
+    bool IniWriteHeld();
 
     // Tells the user that the settings file was used without a target, through
     // the handler set below (the desktop program's message box, titled
@@ -40,14 +54,17 @@ public:
     void IniLogicError();
     void SetLogicErrorHandler(std::function<void()> handler) { m_logicErrorHandler = std::move(handler); }
 
-    bool TargetSet() const { return m_targetSet; }
-    const std::string& Section() const { return m_section; }
-    const std::string& FilePath() const { return m_filePath; }
-
 private:
+    struct HeldWrite {
+        std::string path;
+        ProfileValue line;
+    };
+
     std::string m_section;
     std::string m_filePath;
     bool m_targetSet = false; // once set, stays set
+    bool m_holding = false;
+    std::vector<HeldWrite> m_held;
     std::function<void()> m_logicErrorHandler;
 };
 

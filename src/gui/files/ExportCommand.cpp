@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "core/files/AtomicFile.h"
 #include "gui/document/SystemDocument.h"
 #include "gui/files/FileCommands.h"
+#include "platform/AtomicFile.h"
 #include "platform/UserDecimalSeparator.h"
 #include "render/QtText.h"
 

@@ -1,9 +1,8 @@
 #include "gui/files/FileCommands.h"
 
-#include <sys/stat.h>
-
 #include "core/files/SystemFile.h"
 #include "gui/document/SystemDocument.h"
+#include "platform/FileSystem.h"
 #include "platform/UserDecimalSeparator.h"
 #include "render/QtText.h"
 
@@ -24,8 +23,7 @@ bool MayWriteFile(FileDialogs& dialogs, const std::string& path)
 
 bool FileExists(const std::string& path)
 {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+    return IsRegularFile(path);
 }
 
 std::string WithSystemFileExtension(const std::string& path)

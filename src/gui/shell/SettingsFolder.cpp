@@ -3,14 +3,14 @@
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
-#include <unistd.h>
+
+#include "platform/FileSystem.h"
 
 namespace kelvane {
 
 std::string SettingsFolder(const std::string& programFolder)
 {
-    // Making a file in a folder takes the right to write it and to search it.
-    if (::access(programFolder.c_str(), W_OK | X_OK) == 0)
+    if (IsWritableFolder(programFolder))
         return programFolder;
     const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     // Without a home there is no other place: the program's folder is then

@@ -14,13 +14,12 @@ namespace kelvane {
 //   old file whole; after a power failure the target is the old file or the
 //   new one, never a mix.
 // - Nothing is left behind. The temporary file has no name at all while it
-//   is written (Linux O_TMPFILE) and is linked in only at the end, so even
-//   kill -9 leaves nothing; while an existing file is replaced, a short-lived
-//   name exists between linking and renaming, for two system calls. Where the
-//   file system cannot make unnamed files, the temporary file has a short
-//   hidden name (".kelvane-XXXXXX") and is removed when the writer is
-//   abandoned, and on SIGINT, SIGTERM and SIGHUP by a signal handler, which
-//   then lets the signal end the program as it would have.
+//   is written (Linux O_TMPFILE) and is given a short hidden name
+//   (".kelvane-XXXXXX") only for the two system calls that put it in place,
+//   so even kill -9 leaves nothing. Where the file system cannot make unnamed
+//   files, the temporary file has that name from the start and is removed
+//   when the writer is abandoned; a program killed while it writes there
+//   leaves the hidden file, never a damaged target.
 // - Only regular files are written. A target that is a folder, a named pipe,
 //   a device or a socket is refused at once, without opening it (opening a
 //   pipe for writing would wait for a reader).
@@ -46,11 +45,7 @@ namespace kelvane {
 // failure the target is unchanged and the writer does nothing more.
 class AtomicFileWriter {
 public:
-    // How the temporary file is made: Unnamed where the file system allows
-    // it, else Named; Named always (for tests of the fallback).
-    enum class Temporary { UnnamedWherePossible, Named };
-
-    explicit AtomicFileWriter(Temporary temporary = Temporary::UnnamedWherePossible) : m_mode(temporary) {}
+    AtomicFileWriter() = default;
     AtomicFileWriter(const AtomicFileWriter&) = delete;
     AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
     ~AtomicFileWriter();
@@ -68,10 +63,8 @@ private:
     std::string CheckTarget();
     std::string MakeTemporary();
     void KeepOwnerAndMode();
-    std::string LinkUnnamed();
     void Discard();
 
-    Temporary m_mode;
     int m_folder = -1;  // the target's folder, where the temporary file lives
     std::string m_name; // the target's name in m_folder, links followed
     bool m_exists = false;
@@ -81,7 +74,6 @@ private:
     int m_fd = -1;
     bool m_unnamed = false;
     std::string m_temporary; // a name in m_folder while one exists
-    int m_cleanupSlot = -1;
     std::string m_error;
 };
 

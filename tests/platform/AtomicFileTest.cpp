@@ -14,7 +14,7 @@
 #include <string>
 
 #include "TempFolder.h"
-#include "core/files/AtomicFile.h"
+#include "platform/AtomicFile.h"
 
 namespace kelvane {
 namespace {
@@ -169,18 +169,15 @@ TEST(AtomicFile, AnotherUsersFileIsRefusedOrReplacedAsItsPermissionsSay)
 }
 
 // Starts a child that writes a megabyte towards path and then waits; kills it
-// with signal once the bytes are written. Gives the child's end.
-int KillWhileWriting(const std::string& path, AtomicFileWriter::Temporary temporary, int signal)
+// with kill -9 once the bytes are written. Gives whether it died so.
+bool KillWhileWriting(const std::string& path)
 {
     int ready[2];
     if (::pipe(ready) != 0)
-        return -1;
+        return false;
     const pid_t child = ::fork();
     if (child == 0) {
-        // As a user's program: the signals at their default.
-        for (const int s : {SIGINT, SIGTERM, SIGHUP})
-            std::signal(s, SIG_DFL);
-        AtomicFileWriter writer(temporary);
+        AtomicFileWriter writer;
         const bool written = writer.Open(path).empty() && writer.Write(std::string(1 << 20, 'x')).empty();
         if (::write(ready[1], written ? "y" : "n", 1) != 1 || !written)
             ::_exit(1);
@@ -191,15 +188,14 @@ int KillWhileWriting(const std::string& path, AtomicFileWriter::Temporary tempor
     char answer = 0;
     const bool written = ::read(ready[0], &answer, 1) == 1 && answer == 'y';
     ::close(ready[0]);
-    ::kill(child, signal);
+    ::kill(child, SIGKILL);
     int status = 0;
     ::waitpid(child, &status, 0);
-    return written && WIFSIGNALED(status) ? WTERMSIG(status) : -1;
+    return written && WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
 }
 
 TEST(AtomicFile, NothingIsLeftBehindByAnAbandonedWriterOrAKilledProgram)
 {
-    using Temporary = AtomicFileWriter::Temporary;
     test::TempFolder folder;
     const std::string path = folder / "system.KVN";
     WriteBytes(path, "old");
@@ -210,46 +206,32 @@ TEST(AtomicFile, NothingIsLeftBehindByAnAbandonedWriterOrAKilledProgram)
         EXPECT_EQ(ReadBytes(longName), "new");
         fs::remove(longName);
     }
-    for (const Temporary temporary : {Temporary::UnnamedWherePossible, Temporary::Named}) {
-        AtomicFileWriter writer(temporary); // abandoned part way
+    {
+        AtomicFileWriter writer; // abandoned part way
         ASSERT_EQ(writer.Open(path), "");
         ASSERT_EQ(writer.Write("new"), "");
     }
     EXPECT_EQ(folder.Names(), Names{"system.KVN"});
-
-    // kill -9 cannot be caught: only an unnamed temporary file leaves
-    // nothing. The others are caught and end the program as before.
-    const struct {
-        Temporary temporary;
-        int signal;
-    } kills[] = {{Temporary::UnnamedWherePossible, SIGKILL},
-                 {Temporary::Named, SIGTERM},
-                 {Temporary::Named, SIGINT},
-                 {Temporary::Named, SIGHUP}};
-    for (const auto& k : kills) {
-        EXPECT_EQ(KillWhileWriting(path, k.temporary, k.signal), k.signal) << strsignal(k.signal);
-        EXPECT_EQ(folder.Names(), Names{"system.KVN"}) << strsignal(k.signal);
-    }
+    // kill -9 cannot be caught: the temporary file has no name to leave.
+    EXPECT_TRUE(KillWhileWriting(path));
+    EXPECT_EQ(folder.Names(), Names{"system.KVN"});
     EXPECT_EQ(ReadBytes(path), "old");
 }
 
 TEST(AtomicFile, AFullDiskLeavesTheOldFileWhole)
 {
-    using Temporary = AtomicFileWriter::Temporary;
     const test::SmallDisk disk;
     if (!disk.Mounted())
         GTEST_SKIP() << "mounting a small file system needs root";
     const std::string path = disk.Folder() / "system.KVN";
     WriteBytes(path, "old");
-    for (const Temporary temporary : {Temporary::UnnamedWherePossible, Temporary::Named}) {
-        AtomicFileWriter writer(temporary);
-        ASSERT_EQ(writer.Open(path), "");
-        std::string error;
-        for (int i = 0; i < 16 && error.empty(); ++i)
-            error = writer.Write(std::string(16384, 'x'));
-        EXPECT_EQ(error, "No space left on device");
-        EXPECT_EQ(writer.Commit(), "No space left on device"); // nothing more happens
-    }
+    AtomicFileWriter writer;
+    ASSERT_EQ(writer.Open(path), "");
+    std::string error;
+    for (int i = 0; i < 16 && error.empty(); ++i)
+        error = writer.Write(std::string(16384, 'x'));
+    EXPECT_EQ(error, "No space left on device");
+    EXPECT_EQ(writer.Commit(), "No space left on device"); // nothing more happens
     EXPECT_EQ(ReadBytes(path), "old");
     EXPECT_EQ(disk.Folder().Names(), Names{"system.KVN"});
 }

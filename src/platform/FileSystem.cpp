@@ -1,0 +1,46 @@
+#include "platform/FileSystem.h"
+
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace kelvane {
+
+bool IsRegularFile(const std::string& path)
+{
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+bool IsExecutableFile(const std::string& path)
+{
+    return IsRegularFile(path) && ::access(path.c_str(), X_OK) == 0;
+}
+
+bool IsWritableFolder(const std::string& path)
+{
+    return ::access(path.c_str(), W_OK | X_OK) == 0;
+}
+
+std::string WriteStandardOutput(std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(STDOUT_FILENO, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return std::strerror(errno);
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return {};
+}
+
+std::string RunInstead(const std::string& program, char** arguments)
+{
+    ::execv(program.c_str(), arguments);
+    return std::strerror(errno);
+}
+
+} // namespace kelvane

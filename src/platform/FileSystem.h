@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kelvane {
+
+// The small questions the program asks the file system, and the few things
+// it asks of the process, each answered without throwing. Links are followed.
+
+// Whether path names a regular file (not a folder, pipe or device).
+bool IsRegularFile(const std::string& path);
+
+// Whether path names a regular file this user may run.
+bool IsExecutableFile(const std::string& path);
+
+// Whether this user may make files in the folder at path (which takes the
+// right to write it and to search it).
+bool IsWritableFolder(const std::string& path);
+
+// Writes all of bytes to standard output. Empty text on success, else the
+// reason.
+std::string WriteStandardOutput(std::string_view bytes);
+
+// Runs program in place of this process with the null-terminated argument
+// list arguments. Returns only when it could not, with the reason.
+std::string RunInstead(const std::string& program, char** arguments);
+
+} // namespace kelvane
