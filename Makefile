@@ -11,7 +11,7 @@ JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 PACKAGE_DIR ?= build-package
 
-.PHONY: all deps configure build test run install package bench fuzz sanitize format format-check tidy \
+.PHONY: all deps configure build test run install package bench fuzz fuzz-merge sanitize format format-check tidy \
         cppcheck clean
 
 all: build
@@ -53,12 +53,17 @@ package: deps
 	cd $(PACKAGE_DIR) && cpack -G DEB
 	cp $(PACKAGE_DIR)/kelvane_*.deb .
 
-# The readers of outside input under libFuzzer, FUZZ_SECONDS each.
+# The readers of outside input under libFuzzer, FUZZ_SECONDS each, from the
+# corpus kept in fuzz/corpus (on a copy: the repository is not written to).
 FUZZ_SECONDS ?= 60
 fuzz: deps
 	bash scripts/fuzz.sh $(FUZZ_SECONDS)
 
-# The core tests built with AddressSanitizer and UndefinedBehaviorSanitizer.
+# The same, then what reaches new code merged into fuzz/corpus to commit.
+fuzz-merge: deps
+	bash scripts/fuzz.sh --merge $(FUZZ_SECONDS)
+
+# Every test program built with AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize: deps
 	bash scripts/sanitize-tests.sh
 
