@@ -25,7 +25,7 @@ void Require(bool condition)
 constexpr std::size_t MaxArguments = 24;
 
 // Never run: the reader only looks at whether a command has a run.
-int Unused(const kelvane::CliRequest&)
+int Unused(const kelvane::CliRequest& /*request*/)
 {
     __builtin_trap();
 }
@@ -55,7 +55,8 @@ void Check(const kelvane::CliRequest& request, std::string_view command)
     } else if (const auto* made = std::get_if<NewRequest>(&request)) {
         Require(command == "new" && made->count >= 1);
         Require(!made->code || (made->count == 1 && !made->seed));
-        Require(made->lifeSupport >= LifeSupportLevel::Poor && made->lifeSupport <= LifeSupportLevel::Excellent);
+        Require(made->lifeSupport >= LifeSupportLevel::Poor &&
+                made->lifeSupport <= LifeSupportLevel::Excellent);
         Require(made->biozone >= BiozoneWidth::Normal && made->biozone <= BiozoneWidth::Triple);
     } else if (const auto* show = std::get_if<ShowRequest>(&request)) {
         Require(command == "show" && !show->path.empty());
@@ -86,6 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         input.remove_prefix(end == std::string_view::npos ? input.size() : end + 1);
     }
     std::vector<char*> argv;
+    argv.reserve(arguments.size() + 1);
     for (std::string& argument : arguments)
         argv.push_back(argument.data());
     argv.push_back(nullptr);
@@ -102,7 +104,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const CliRequest request = ParseCommandLine(argc, argv.data(), handingOn);
     Check(request, command);
     if (command == "render" || command == "report" || command == "sector")
-        Require(!std::holds_alternative<NewRequest>(request) && !std::holds_alternative<RenderRequest>(request) &&
-                !std::holds_alternative<ReportRequest>(request) && !std::holds_alternative<SectorRequest>(request));
+        Require(!std::holds_alternative<NewRequest>(request) &&
+                !std::holds_alternative<RenderRequest>(request) &&
+                !std::holds_alternative<ReportRequest>(request) &&
+                !std::holds_alternative<SectorRequest>(request));
     return 0;
 }

@@ -46,6 +46,32 @@ cmake --build "$build_dir" --target "${names[@]}"
 work_root="$(mktemp -d "${TMPDIR:-/tmp}/kelvane-fuzz.XXXXXX")"
 trap 'rm -rf "$work_root"' EXIT
 
+# The smallest set of the kept inputs and those a run found that reaches
+# every edge they reach (edges only, not how often each is taken: that keeps
+# the corpus to a few hundred KB), put in place of the kept corpus. A kept
+# input that stays keeps its name; the new ones are named by their SHA-1, as
+# libFuzzer names them.
+MergeInto()
+{
+  local name="$1" options="$2" kept="$3" work="$4"
+  mkdir -p "$work/merged"
+  # shellcheck disable=SC2086 # options is a list of words
+  "$build_dir/fuzz/$name" -merge=1 -use_counters=0 $options "$work/merged" "$kept" "$work/corpus" \
+    >"$work/merge.log" 2>&1 || { cat "$work/merge.log" >&2; return 1; }
+  local file hash
+  for file in "$kept"/*; do
+    hash="$(sha1sum "$file" | cut -d' ' -f1)"
+    if [ -f "$work/merged/$hash" ]; then
+      rm "$work/merged/$hash"
+    else
+      rm "$file"
+    fi
+  done
+  find "$work/merged" -type f -exec cp {} "$kept/" \;
+  echo "kept corpus: $(find "$kept" -type f | wc -l) inputs," \
+    "$(find "$kept" -type f -printf '%s\n' | awk '{ bytes += $1 } END { print int(bytes / 1024) }') KB"
+}
+
 failed=()
 for entry in "${targets[@]}"; do
   IFS=: read -r name options <<<"$entry"
@@ -59,9 +85,7 @@ for entry in "${targets[@]}"; do
     $options "$work/corpus" >"$work/log" 2>&1; then
     grep -E '^stat::(number_of_executed_units|average_exec_per_sec)' "$work/log" || true
     if $merge; then
-      "$build_dir/fuzz/$name" -merge=1 $options "$kept" "$work/corpus" >"$work/merge.log" 2>&1 ||
-        { cat "$work/merge.log" >&2; exit 1; }
-      echo "kept corpus: $(find "$kept" -type f | wc -l) inputs, $(du -sk "$kept" | cut -f1) KB"
+      MergeInto "$name" "$options" "$kept" "$work"
     fi
   else
     rm -rf "${out_dir:?}/$name"

@@ -299,8 +299,7 @@ RenderRequest ParseRender(const Arguments& arguments)
             else if (name == "--style")
                 request.settings.OrbitDisplay = ParseStyle(value);
             else if (name == "--size")
-                request.size =
-                    ParseNumber<int>(name, value, RenderRequest::MinSize, RenderRequest::MaxSize);
+                request.size = ParseNumber<int>(name, value, RenderRequest::MinSize, RenderRequest::MaxSize);
             else if (name == "--orbit-lines")
                 orbitLines = ParseSwitch(name, value) != 0;
             else if (name == "--white-orbits")

@@ -6,10 +6,12 @@
 int main(int argc, char** argv)
 {
     static constexpr kelvane::CliCommand commands[] = {
-        {"new", kelvane::NewCommand},         {"show", kelvane::ShowCommand},
+        {"new", kelvane::NewCommand},
+        {"show", kelvane::ShowCommand},
         {"convert", kelvane::ConvertCommand},
         // Handed on to kelvane-cli-qt.
-        {"render", nullptr},                  {"report", nullptr},
+        {"render", nullptr},
+        {"report", nullptr},
         {"sector", nullptr},
     };
     return kelvane::RunCli(argc, argv, commands);
