@@ -68,8 +68,7 @@ MergeInto()
     fi
   done
   find "$work/merged" -type f -exec cp {} "$kept/" \;
-  echo "kept corpus: $(find "$kept" -type f | wc -l) inputs," \
-    "$(find "$kept" -type f -printf '%s\n' | awk '{ bytes += $1 } END { print int(bytes / 1024) }') KB"
+  echo "kept corpus: $(find "$kept" -type f | wc -l) inputs, $(du -s --apparent-size -B1 "$kept" | cut -f1) bytes"
 }
 
 failed=()
