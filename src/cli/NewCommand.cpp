@@ -75,7 +75,7 @@ int WriteSystemFiles(const NewRequest& options, char separator)
 
 int NewCommand(const CliRequest& request)
 {
-    const NewRequest& options = std::get<NewRequest>(request);
+    const auto& options = std::get<NewRequest>(request);
     const std::uint64_t count = options.count;
     const SystemFormat format = options.format;
     const char separator = UserDecimalSeparator();
