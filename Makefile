@@ -11,7 +11,7 @@ JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 PACKAGE_DIR ?= build-package
 
-.PHONY: all deps configure build test run install package bench fuzz sanitize format format-check tidy \
+.PHONY: all deps configure build test run install package bench fuzz fuzz-merge sanitize format format-check tidy \
         cppcheck clean
 
 all: build
@@ -19,10 +19,14 @@ all: build
 deps:
 	@bash scripts/install-deps.sh
 
-$(BUILD_DIR)/build.ninja:
-	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
-
-configure: deps $(BUILD_DIR)/build.ninja
+# A new build folder is configured; one that exists is configured again when
+# KELVANE_WERROR is in the environment (CI), so the setting it asks for holds
+# whatever the folder was configured with before.
+configure: deps
+	@if [ -n "$${KELVANE_WERROR:-}" ] || [ ! -f $(BUILD_DIR)/build.ninja ]; then \
+	  echo cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE); \
+	  cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE); \
+	fi
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -49,12 +53,17 @@ package: deps
 	cd $(PACKAGE_DIR) && cpack -G DEB
 	cp $(PACKAGE_DIR)/kelvane_*.deb .
 
-# The readers of outside input under libFuzzer, FUZZ_SECONDS each.
+# The readers of outside input under libFuzzer, FUZZ_SECONDS each, from the
+# corpus kept in fuzz/corpus (on a copy: the repository is not written to).
 FUZZ_SECONDS ?= 60
 fuzz: deps
 	bash scripts/fuzz.sh $(FUZZ_SECONDS)
 
-# The core tests built with AddressSanitizer and UndefinedBehaviorSanitizer.
+# The same, then what reaches new code merged into fuzz/corpus to commit.
+fuzz-merge: deps
+	bash scripts/fuzz.sh --merge $(FUZZ_SECONDS)
+
+# Every test program built with AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize: deps
 	bash scripts/sanitize-tests.sh
 

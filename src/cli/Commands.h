@@ -9,25 +9,21 @@
 
 namespace kelvane {
 
-// The commands of kelvane-cli. Each takes the arguments after its name and
-// returns the exit code; a wrong command line throws UsageError.
+// The commands of kelvane-cli. Each carries out its request (NewRequest for
+// NewCommand, and so on) and returns the exit code.
 
 // new [--count N] [--seed S] [--life-support 1-4] [--biozone 1-3]
 //     [--format text|json|csv|md|kvn] [-o FILE|DIR]
 // new --code CODE [--format text|json|csv|md|kvn] [-o FILE]
-int NewCommand(const Arguments& arguments);
+int NewCommand(const CliRequest& request);
 
 // show FILE [--format text|json|csv|md|kvn]: FILE loaded into an empty system
 // as the program's Load does, printed on standard output.
-int ShowCommand(const Arguments& arguments);
+int ShowCommand(const CliRequest& request);
 
 // convert IN OUT: IN (either file format) loaded into an empty system and
 // written to OUT as the program's Save As writes it.
-int ConvertCommand(const Arguments& arguments);
-
-// The ways a system is printed; Kvn is the system file's tagged text.
-enum class SystemFormat { Text, Json, Csv, Markdown, Kvn };
-SystemFormat ParseSystemFormat(std::string_view text, bool withKvn);
+int ConvertCommand(const CliRequest& request);
 
 // One system in format appended to out: number fills the first column of
 // CSV, code (empty when the system has none) its own field, column or line;

@@ -10,21 +10,6 @@
 
 namespace kelvane {
 
-SystemFormat ParseSystemFormat(std::string_view text, bool withKvn)
-{
-    if (text == "text")
-        return SystemFormat::Text;
-    if (text == "json")
-        return SystemFormat::Json;
-    if (text == "csv")
-        return SystemFormat::Csv;
-    if (text == "md")
-        return SystemFormat::Markdown;
-    if (text == "kvn" && withKvn)
-        return SystemFormat::Kvn;
-    throw UsageError{"--format: unknown format '" + std::string(text) + "'"};
-}
-
 void AppendSystem(std::string& out, SystemFormat format, const StarSystem& system, std::uint64_t number,
                   std::string_view code, char separator, int jsonIndent, bool first)
 {
@@ -45,20 +30,9 @@ void AppendSystem(std::string& out, SystemFormat format, const StarSystem& syste
     }
 }
 
-int ShowCommand(const Arguments& arguments)
+int ShowCommand(const CliRequest& request)
 {
-    std::string path;
-    SystemFormat format = SystemFormat::Text;
-    arguments.ForEach(
-        [&](std::string_view name, std::string_view value) {
-            if (name == "--format")
-                format = ParseSystemFormat(value, true);
-            else
-                throw UsageError{"unknown option '" + std::string(name) + "'"};
-        },
-        TakeOneFile(path));
-    if (path.empty())
-        throw UsageError{"show needs a FILE"};
+    const auto& [path, format] = std::get<ShowRequest>(request);
     if (IsSectorFileArgument(path))
         return ShowSectorCommand(path, format);
 
@@ -80,24 +54,16 @@ int ShowCommand(const Arguments& arguments)
     return ExitOk;
 }
 
-int ConvertCommand(const Arguments& arguments)
+int ConvertCommand(const CliRequest& request)
 {
-    std::vector<std::string> paths;
-    arguments.ForEach(
-        [](std::string_view name, std::string_view) {
-            throw UsageError{"unknown option '" + std::string(name) + "'"};
-        },
-        [&](std::string_view text) { paths.emplace_back(text); });
-    if (paths.size() != 2)
-        throw UsageError{"convert needs IN and OUT"};
-
+    const auto& [inputPath, outputPath] = std::get<ConvertRequest>(request);
     const char separator = UserDecimalSeparator();
     AppState app;
-    if (!LoadSystemArgument(app, paths[0]))
+    if (!LoadSystemArgument(app, inputPath))
         return ExitFailure;
-    const FileResult saved = SaveSystemFile(app.system, paths[1], separator);
+    const FileResult saved = SaveSystemFile(app.system, outputPath, separator);
     if (!saved.Ok())
-        return ReportFailure(paths[1], saved.message);
+        return ReportFailure(outputPath, saved.message);
     return ExitOk;
 }
 

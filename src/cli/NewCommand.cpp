@@ -18,63 +18,6 @@ namespace {
 // code, and the code stays short.
 constexpr int DrawnSeedBits = 40;
 
-struct NewOptions {
-    std::uint64_t count = 1;
-    std::optional<std::uint64_t> seed;
-    LifeSupportLevel lifeSupport = LifeSupportLevel::Average;
-    BiozoneWidth biozone = BiozoneWidth::Normal;
-    std::optional<SystemCode> code;
-    SystemFormat format = SystemFormat::Text;
-    std::string outputPath;
-};
-
-SystemCode ParseCode(std::string_view option, std::string_view text)
-{
-    std::string error;
-    const std::optional<SystemCode> code = DecodeSystemCode(text, &error);
-    if (!code)
-        throw UsageError{std::string(option) + ": '" + std::string(text) +
-                         "' is not a system code: " + error};
-    return *code;
-}
-
-NewOptions ParseNewOptions(const Arguments& arguments)
-{
-    NewOptions options;
-    std::string generationOption; // the first option that --code leaves no room for
-    arguments.ForEach(
-        [&](std::string_view name, std::string_view value) {
-            if (name == "--count" || name == "--seed" || name == "--life-support" || name == "--biozone")
-                if (generationOption.empty())
-                    generationOption = std::string(name);
-            if (name == "--count")
-                options.count = ParseNumber<std::uint64_t>(name, value, 1, UINT64_MAX);
-            else if (name == "--seed")
-                options.seed = ParseNumber<std::uint64_t>(name, value, 0, UINT64_MAX);
-            else if (name == "--life-support")
-                options.lifeSupport = static_cast<LifeSupportLevel>(
-                    ParseNumber<std::int16_t>(name, value, std::int16_t(LifeSupportLevel::Poor),
-                                              std::int16_t(LifeSupportLevel::Excellent)));
-            else if (name == "--biozone")
-                options.biozone = static_cast<BiozoneWidth>(ParseNumber<std::int16_t>(
-                    name, value, std::int16_t(BiozoneWidth::Normal), std::int16_t(BiozoneWidth::Triple)));
-            else if (name == "--code")
-                options.code = ParseCode(name, value);
-            else if (name == "--format")
-                options.format = ParseSystemFormat(value, true);
-            else if (name == "-o" || name == "--output")
-                options.outputPath = OutputArgument(name, value);
-            else
-                throw UsageError{"unknown option '" + std::string(name) + "'"};
-        },
-        [](std::string_view text) { throw UsageError{"unexpected argument '" + std::string(text) + "'"}; });
-    // A code fixes the system and its options: nothing else may choose them.
-    if (options.code && !generationOption.empty())
-        throw UsageError{"--code makes one system with the options it holds; " + generationOption +
-                         " cannot go with it"};
-    return options;
-}
-
 // One system of the run: its number in the run it came from, and its code
 // as text (empty when it has none).
 using EachSystem =
@@ -85,7 +28,7 @@ using EachSystem =
 // repeated New on one state, seeded by --seed or by a seed drawn now; each
 // system's code names it by that seed and its number, and one beyond the
 // numbers a code can name gets the code of its orbit pass.
-void MakeSystems(const NewOptions& options, const EachSystem& each)
+void MakeSystems(const NewRequest& options, const EachSystem& each)
 {
     if (options.code) {
         const SystemCode& code = *options.code;
@@ -111,7 +54,7 @@ void MakeSystems(const NewOptions& options, const EachSystem& each)
 }
 
 // Several systems as system files: one file each in the folder -o names.
-int WriteSystemFiles(const NewOptions& options, char separator)
+int WriteSystemFiles(const NewRequest& options, char separator)
 {
     if (const int prepared = PrepareFolder(options.outputPath); prepared != ExitOk)
         return prepared;
@@ -130,9 +73,9 @@ int WriteSystemFiles(const NewOptions& options, char separator)
 
 } // namespace
 
-int NewCommand(const Arguments& arguments)
+int NewCommand(const CliRequest& request)
 {
-    const NewOptions options = ParseNewOptions(arguments);
+    const auto& options = std::get<NewRequest>(request);
     const std::uint64_t count = options.count;
     const SystemFormat format = options.format;
     const char separator = UserDecimalSeparator();

@@ -24,14 +24,14 @@ std::string FindQtHelper(const fs::path& program)
 
 } // namespace
 
-int RunInQtHelper(const Arguments& arguments)
+int RunInQtHelper(char** commandLine)
 {
     // The program's own file, whatever the name or link it was started by;
     // without /proc, the name it was started by.
     std::error_code error;
     fs::path program = fs::read_symlink("/proc/self/exe", error);
     if (error)
-        program = fs::absolute(arguments.CommandLine()[0], error);
+        program = fs::absolute(commandLine[0], error);
     const std::string helper = FindQtHelper(program);
     if (helper.empty())
         return ReportFailure(
@@ -39,13 +39,13 @@ int RunInQtHelper(const Arguments& arguments)
             "not found beside " + program.string() + " nor in " +
                 (program.parent_path() / KELVANE_CLI_HELPER_FOLDER).lexically_normal().string());
 
-    std::vector<char*> commandLine;
-    commandLine.push_back(const_cast<char*>(helper.c_str()));
-    for (char** argument = arguments.CommandLine() + 1; *argument != nullptr; ++argument)
-        commandLine.push_back(*argument);
-    commandLine.push_back(nullptr);
+    std::vector<char*> helperLine;
+    helperLine.push_back(const_cast<char*>(helper.c_str()));
+    for (char** argument = commandLine + 1; *argument != nullptr; ++argument)
+        helperLine.push_back(*argument);
+    helperLine.push_back(nullptr);
     std::fflush(nullptr);
-    return ReportFailure(helper, RunInstead(helper, commandLine.data()));
+    return ReportFailure(helper, RunInstead(helper, helperLine.data()));
 }
 
 } // namespace kelvane

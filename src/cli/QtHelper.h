@@ -11,13 +11,15 @@ namespace kelvane {
 // The helper's file name.
 inline constexpr const char* QtHelperName = "kelvane-cli-qt";
 
-// Carries out the command in the helper: the process becomes the helper with
-// the same command line, so its output and exit code are the command's. The
+// Carries out the command in the helper, given the whole command line as the
+// process got it (program name first, ending in a null pointer): the process
+// becomes the helper with the same command line, so its output and exit code
+// are the command's. The
 // helper is looked for beside the running program (a build folder, a copy of
 // both in one folder), then where the install puts it relative to the
 // program's folder (../libexec/kelvane from bin). Only when it cannot be
 // found or started does this return, with "kelvane-cli: kelvane-cli-qt:
 // reason" printed, and ExitFailure.
-int RunInQtHelper(const Arguments& arguments);
+int RunInQtHelper(char** commandLine);
 
 } // namespace kelvane

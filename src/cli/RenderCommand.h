@@ -13,6 +13,6 @@ namespace kelvane {
 // in any case, chooses PNG or SVG. Exit 1 with "kelvane-cli: PATH: reason"
 // when FILE cannot be read or loaded or OUT cannot be written; OUT then
 // stays as it was.
-int RenderCommand(const Arguments& arguments);
+int RenderCommand(const CliRequest& request);
 
 } // namespace kelvane

@@ -14,6 +14,6 @@ namespace kelvane {
 // a file always gives the same drawing. No screen is needed. OUT must end in
 // .pdf, in any case. Exit 1 with "kelvane-cli: PATH: reason" when FILE cannot
 // be read or loaded or OUT cannot be written; OUT then stays as it was.
-int ReportCommand(const Arguments& arguments);
+int ReportCommand(const CliRequest& request);
 
 } // namespace kelvane

@@ -18,6 +18,6 @@ namespace kelvane {
 // that sector whose hexes the new one leaves empty are removed. Every file
 // goes through the safe writer. Exit 1 with "kelvane-cli: PATH: reason"
 // when DIR or a file cannot be written.
-int SectorCommand(const Arguments& arguments);
+int SectorCommand(const CliRequest& request);
 
 } // namespace kelvane
