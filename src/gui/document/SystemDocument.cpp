@@ -135,7 +135,8 @@ void SystemDocument::NewSystem()
     Change(QStringLiteral("New System"), CodeEffect::Made, [this] {
         m_app.DisplayBackColor = 0;
         m_app.CurrentFileName.clear();
-        m_code = GenerateSystemWithCode(m_app.system, m_random, {m_app.settings.LifeSupport, m_app.settings.Biozone});
+        m_code = GenerateSystemWithCode(m_app.system, m_random,
+                                        {m_app.settings.LifeSupport, m_app.settings.Biozone});
         m_place.reset();
     });
     emit CaptionChanged();
@@ -262,7 +263,8 @@ void SystemDocument::SetPopupOrbit(int n)
 
 void SystemDocument::OpenSector(Sector sector, std::string folder)
 {
-    m_sector = std::make_unique<OpenedSector>(OpenedSector{std::move(sector), std::move(folder), ++m_sectorsOpened});
+    m_sector =
+        std::make_unique<OpenedSector>(OpenedSector{std::move(sector), std::move(folder), ++m_sectorsOpened});
     emit SectorOpened();
     emit CurrentHexChanged();
 }

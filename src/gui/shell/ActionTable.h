@@ -13,13 +13,13 @@ namespace kelvane {
 // window builds its menus from a table of these, in order.
 struct ActionRow {
     enum class Kind {
-        Item,      // a command
-        Toggle,    // a command with a checkmark for an on/off option
-        Choice,    // one of the radio items of its menu
-        Menu,      // a menu: on the menu bar when it sits in no menu
-        Popup,     // a menu never on the menu bar, shown where it is asked for
+        Item,   // a command
+        Toggle, // a command with a checkmark for an on/off option
+        Choice, // one of the radio items of its menu
+        Menu,   // a menu: on the menu bar when it sits in no menu
+        Popup,  // a menu never on the menu bar, shown where it is asked for
         Separator,
-        Undo,      // the history's own items, whose captions name the step
+        Undo, // the history's own items, whose captions name the step
         Redo,
     };
     Kind kind = Kind::Item;

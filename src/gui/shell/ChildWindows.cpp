@@ -1,7 +1,7 @@
 #include "gui/shell/ChildWindows.h"
 
-#include <QMdiArea>
 #include <QAction>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <utility>
 
@@ -125,7 +125,8 @@ frmInfo* ChildWindows::Info()
         connect(m_info, &frmInfo::NameEdited, this, [this](const QString& name) {
             // A name the user did not edit keeps its bytes, whatever Qt makes of them.
             emit NameEdited(FromQtKeeping(name, m_document.State().system.SystemName),
-                            m_refreshing ? SystemDocument::NameSource::Echoed : SystemDocument::NameSource::Typed);
+                            m_refreshing ? SystemDocument::NameSource::Echoed
+                                         : SystemDocument::NameSource::Typed);
         });
         connect(m_info, &frmInfo::NameEditingFinished, this, &ChildWindows::NameEditingFinished);
         connect(m_info, &frmInfo::ContainsPopupAsked, this, &ChildWindows::ContainsPopupAsked);
@@ -203,7 +204,8 @@ void ChildWindows::ForceOrbit(int n)
 
 frmSector* ChildWindows::SectorWindow() const
 {
-    return IsLoaded(m_sectorWindow) && m_document.CurrentSector() != nullptr ? m_sectorWindow.data() : nullptr;
+    return IsLoaded(m_sectorWindow) && m_document.CurrentSector() != nullptr ? m_sectorWindow.data()
+                                                                             : nullptr;
 }
 
 void ChildWindows::ShowSectorWindow()

@@ -125,7 +125,7 @@ void Controller::ShutdownApp()
 
 FileResult Controller::LoadFile(const std::string& path)
 {
-    const FileResult result = LoadSystemCommand(m_document, Questions(), path);
+    FileResult result = LoadSystemCommand(m_document, Questions(), path);
     if (LoadNeedsRefresh(result))
         m_windows->RefreshAll();
     return result;

@@ -44,7 +44,11 @@ ActionTable Controller::MainActions()
     };
     const auto item = [](const char* in, const char* id, const char* text, std::function<void()> handler,
                          QList<QKeySequence> keys = {}, Kind kind = Kind::Item) {
-        return ActionRow{kind, QLatin1String(in), QLatin1String(id), QLatin1String(text), std::move(keys),
+        return ActionRow{kind,
+                         QLatin1String(in),
+                         QLatin1String(id),
+                         QLatin1String(text),
+                         std::move(keys),
                          std::move(handler)};
     };
     const auto separator = [](const char* in, const char* id) {
@@ -53,41 +57,58 @@ ActionTable Controller::MainActions()
 
     ActionTable table = {
         menu("", "mnuFileMenu", "&File"),
-        item("mnuFileMenu", "mnuFileNew", "&New", refreshAfter([this] { m_document.NewSystem(); }), Keys("Ctrl+N")),
-        item("mnuFileMenu", "mnuFileNewOrbits", "New Orbits &Only", refreshAfter([this] { m_document.NewOrbits(); }),
-             Keys("Ctrl+O")),
+        item("mnuFileMenu", "mnuFileNew", "&New", refreshAfter([this] { m_document.NewSystem(); }),
+             Keys("Ctrl+N")),
+        item("mnuFileMenu", "mnuFileNewOrbits", "New Orbits &Only",
+             refreshAfter([this] { m_document.NewOrbits(); }), Keys("Ctrl+O")),
         separator("mnuFileMenu", "mnuFileSpace3"),
-        item("mnuFileMenu", "mnuFileLoad", "&Load...",
-             [this] {
-                 if (const std::optional<std::string> path = ChooseSystemFile(Questions(), m_document))
-                     LoadFile(*path);
-             },
-             Keys("Ctrl+L")),
-        item("mnuFileMenu", "mnuFileSave", "&Save As...", [this] { SaveSystemAsCommand(m_document, Questions()); },
-             Keys("Ctrl+S")),
+        item(
+            "mnuFileMenu", "mnuFileLoad", "&Load...",
+            [this] {
+                if (const std::optional<std::string> path = ChooseSystemFile(Questions(), m_document))
+                    LoadFile(*path);
+            },
+            Keys("Ctrl+L")),
+        item(
+            "mnuFileMenu", "mnuFileSave", "&Save As...",
+            [this] { SaveSystemAsCommand(m_document, Questions()); }, Keys("Ctrl+S")),
         separator("mnuFileMenu", "mnuFileSpace"),
-        item("mnuFileMenu", "mnuFilePrint", "&Print...", [this] { m_printer->PrintReport(0); }, Keys("Ctrl+P")),
-        item("mnuFileMenu", "mnuFilePrintPreview", "Print Pre&view...", [this] { m_printer->PrintReport(-1); }),
-        item("mnuFileMenu", "mnuFileSwap", "Print &Grey for Black", [settings] { Toggle(settings().SwapBW); }, {},
-             Kind::Toggle),
+        item(
+            "mnuFileMenu", "mnuFilePrint", "&Print...", [this] { m_printer->PrintReport(0); },
+            Keys("Ctrl+P")),
+        item("mnuFileMenu", "mnuFilePrintPreview", "Print Pre&view...",
+             [this] { m_printer->PrintReport(-1); }),
+        item(
+            "mnuFileMenu", "mnuFileSwap", "Print &Grey for Black", [settings] { Toggle(settings().SwapBW); },
+            {}, Kind::Toggle),
         separator("mnuFileMenu", "mnuFileSpace2"),
-        item("mnuFileMenu", "mnuFileExit", "E&xit",
-             [this] {
-                 ShutdownApp();
-                 m_main->close();
-             },
-             Keys("Ctrl+X")),
+        item(
+            "mnuFileMenu", "mnuFileExit", "E&xit",
+            [this] {
+                ShutdownApp();
+                m_main->close();
+            },
+            Keys("Ctrl+X")),
 
         menu("", "mnuEditMenu", "&Edit"),
-        {Kind::Undo, QStringLiteral("mnuEditMenu"), QStringLiteral("mnuEditUndo"), QStringLiteral("&Undo"),
-         Keys("Ctrl+Z"), {}},
-        {Kind::Redo, QStringLiteral("mnuEditMenu"), QStringLiteral("mnuEditRedo"), QStringLiteral("&Redo"),
-         {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))}, {}},
+        {Kind::Undo,
+         QStringLiteral("mnuEditMenu"),
+         QStringLiteral("mnuEditUndo"),
+         QStringLiteral("&Undo"),
+         Keys("Ctrl+Z"),
+         {}},
+        {Kind::Redo,
+         QStringLiteral("mnuEditMenu"),
+         QStringLiteral("mnuEditRedo"),
+         QStringLiteral("&Redo"),
+         {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))},
+         {}},
         separator("mnuEditMenu", "mnuEditSpace"),
         item("mnuEditMenu", "mnuEditCopyPicture", "Copy &Picture",
              [this] { CopyPictureCommand(m_windows->DisplayedDrawing()); }),
         item("mnuEditMenu", "mnuEditCopyText", "Copy as &Text", [this] { CopyTextCommand(m_document); }),
-        item("mnuEditMenu", "mnuEditCopyCode", "Copy System &Code", [this] { CopySystemCodeCommand(m_document); }),
+        item("mnuEditMenu", "mnuEditCopyCode", "Copy System &Code",
+             [this] { CopySystemCodeCommand(m_document); }),
         separator("mnuEditMenu", "mnuEditSpace2"),
         item("mnuEditMenu", "mnuEditNewFromCode", "New from Code...",
              [this] {
@@ -115,8 +136,9 @@ ActionTable Controller::MainActions()
                   {"mnuOptionsLifeGood", "&Good", LifeSupportLevel::Good},
                   {"mnuOptionsLifeExcellent", "&Excellent", LifeSupportLevel::Excellent}};
     for (const auto& level : levels)
-        table.push_back(item("mnuOptionsLife", level.id, level.text,
-                             [settings, value = level.value] { settings().LifeSupport = value; }, {}, Kind::Choice));
+        table.push_back(item(
+            "mnuOptionsLife", level.id, level.text,
+            [settings, value = level.value] { settings().LifeSupport = value; }, {}, Kind::Choice));
     table.push_back(menu("mnuOptionsMenu", "mnuOptionsBiozone", "&Bio Zone"));
     const struct {
         const char* id;
@@ -126,8 +148,9 @@ ActionTable Controller::MainActions()
                   {"mnuOptionsBiozoneDouble", "&Double", BiozoneWidth::Double},
                   {"mnuOptionsBiozoneTriple", "&Triple", BiozoneWidth::Triple}};
     for (const auto& width : widths)
-        table.push_back(item("mnuOptionsBiozone", width.id, width.text,
-                             [settings, value = width.value] { settings().Biozone = value; }, {}, Kind::Choice));
+        table.push_back(item(
+            "mnuOptionsBiozone", width.id, width.text,
+            [settings, value = width.value] { settings().Biozone = value; }, {}, Kind::Choice));
     table.push_back(menu("mnuOptionsMenu", "mnuOptionsOrbit", "&Orbit Display"));
     const struct {
         const char* id;
@@ -138,18 +161,23 @@ ActionTable Controller::MainActions()
                   {"mnuOptionsOrbitComplete", "&Complete", "Ctrl+C", OrbitDisplayStyle::Complete},
                   {"mnuOptionsOrbitFlat", "&Flat", "Ctrl+F", OrbitDisplayStyle::Flat}};
     for (const auto& style : styles)
-        table.push_back(item("mnuOptionsOrbit", style.id, style.text,
-                             refreshAfter([settings, value = style.value] { settings().OrbitDisplay = value; }),
-                             Keys(style.keys), Kind::Choice));
+        table.push_back(
+            item("mnuOptionsOrbit", style.id, style.text,
+                 refreshAfter([settings, value = style.value] { settings().OrbitDisplay = value; }),
+                 Keys(style.keys), Kind::Choice));
     table.push_back(separator("mnuOptionsMenu", "mnuOptionsSpace"));
     table.push_back(menu("mnuOptionsMenu", "mnuOptionsForce", "&Force Orbit"));
     for (int n = 1; n <= StarSystem::OrbitCount; ++n)
-        table.push_back({Kind::Item, QStringLiteral("mnuOptionsForce"), QStringLiteral("mnuOptionsForce%1").arg(n),
+        table.push_back({Kind::Item,
+                         QStringLiteral("mnuOptionsForce"),
+                         QStringLiteral("mnuOptionsForce%1").arg(n),
                          n < 10 ? QStringLiteral("&%1").arg(n) : QStringLiteral("1&0"),
                          {},
                          [this, n] { m_windows->ForceOrbit(n); }});
     const auto setContents = [this](OrbitContents contents) {
-        return [this, contents] { ChangeAndRefresh([&] { m_document.SetContents(m_document.State().PopupOrbit, contents); }); };
+        return [this, contents] {
+            ChangeAndRefresh([&] { m_document.SetContents(m_document.State().PopupOrbit, contents); });
+        };
     };
     const auto setEnvironment = [this](std::int32_t environment) {
         return [this, environment] {
@@ -161,21 +189,22 @@ ActionTable Controller::MainActions()
         {
             separator("mnuOptionsMenu", "mnuOptionsSpace2"),
             item("mnuOptionsMenu", "mnuOptionsVisible", "&Visible Orbit Lines",
-                 refreshAfter([settings] { Toggle(settings().VisibleOrbits); }), Keys("Ctrl+V"), Kind::Toggle),
+                 refreshAfter([settings] { Toggle(settings().VisibleOrbits); }), Keys("Ctrl+V"),
+                 Kind::Toggle),
             item("mnuOptionsMenu", "mnuOptionsWhite", "&White Orbit Lines",
                  refreshAfter([settings] { Toggle(settings().WhiteOrbits); }), {}, Kind::Toggle),
-            item("mnuOptionsMenu", "mnuOptionsThicker", "&Thicker Orbit Lines",
-                 refreshAfter([settings] {
+            item("mnuOptionsMenu", "mnuOptionsThicker", "&Thicker Orbit Lines", refreshAfter([settings] {
                      std::int16_t& width = settings().OrbitPenWidth;
                      width = width < 2 ? 2 : 1;
-                 }), {},
-                 Kind::Toggle),
-            item("mnuOptionsMenu", "mnuOptionsColor", "&Colored Text",
-                 [this, settings] {
-                     Toggle(settings().ColorText);
-                     m_windows->Info()->RefreshForm();
-                 },
+                 }),
                  {}, Kind::Toggle),
+            item(
+                "mnuOptionsMenu", "mnuOptionsColor", "&Colored Text",
+                [this, settings] {
+                    Toggle(settings().ColorText);
+                    m_windows->Info()->RefreshForm();
+                },
+                {}, Kind::Toggle),
 
             menu("", "mnuSectorMenu", "&Sector"),
             item("mnuSectorMenu", "mnuSectorNew", "&New Sector...",
@@ -186,7 +215,8 @@ ActionTable Controller::MainActions()
                  [this] { SaveSectorAsCommand(m_document, Questions(), Questions(), m_mouse); }),
 
             menu("", "mnuWindow", "&Window"),
-            item("mnuWindow", "mnuHelpQuick", "Show Quick Tips Window", [this] { m_windows->ShowQuickTips(); }),
+            item("mnuWindow", "mnuHelpQuick", "Show Quick Tips Window",
+                 [this] { m_windows->ShowQuickTips(); }),
 
             menu("", "mnuHelpMenu", "&Help"),
             item("mnuHelpMenu", "mnuHelpAbout", "&About Kelvane...",

@@ -47,9 +47,8 @@ void QtDialogs::ShowLoadError(const QString& text)
     QMessageBox::critical(m_parent, QString::fromUtf8(LoadErrorTitle.data(), LoadErrorTitle.size()), text);
 }
 
-std::optional<EditDialogs::ExportChoice> QtDialogs::ChooseExport(const QStringList& filters,
-                                                                     const QString& selectedFilter,
-                                                                     const QString& proposed)
+std::optional<EditDialogs::ExportChoice>
+QtDialogs::ChooseExport(const QStringList& filters, const QString& selectedFilter, const QString& proposed)
 {
     QFileDialog dialog(m_parent, QStringLiteral("Export"), QString(), filters.join(QStringLiteral(";;")));
     dialog.setObjectName(QStringLiteral("dlgExport"));
