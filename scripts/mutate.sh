@@ -31,8 +31,8 @@
 # it (it may be empty). Text after "key: " is taken exactly. Lines starting
 # with "#" are comments.
 #
-# A bug that does not build counts as neither killed nor survived; the
-# summary names it so the list can be fixed. Run it niced on a shared machine:
+# A bug that does not build (warnings are errors) counts as neither killed
+# nor survived; the summary names it so the list can be fixed. Run it niced on a shared machine:
 #   nice -n 10 scripts/mutate.sh
 set -uo pipefail
 
@@ -153,7 +153,19 @@ fi
 [[ -z $log ]] && log="$(dirname "$scratch")/mutate.log"
 commit=$(git -C "$root" rev-parse --verify "$ref^{commit}") || exit 2
 
+# Builds and test runs go in a process group of their own, so that an
+# interrupted run stops them at once rather than after they finish.
+child=""
+run() {
+    setsid -w "$@" &
+    child=$!
+    wait "$child"
+    local status=$?
+    child=""
+    return "$status"
+}
 cleanup() {
+    [[ -n $child ]] && kill -TERM -- "-$child" 2>/dev/null && wait "$child" 2>/dev/null
     git -C "$root" worktree remove --force "$scratch" >/dev/null 2>&1 || rm -rf "$scratch"
     git -C "$root" worktree prune >/dev/null 2>&1
 }
@@ -164,19 +176,20 @@ git -C "$root" worktree add --detach "$scratch" "$commit" >/dev/null || exit 2
 build="$scratch/build"
 echo "mutate.sh: commit $(git -C "$root" log -1 --format='%h %s' "$commit")"
 echo "mutate.sh: building the unchanged tree in $build"
-# Warnings are not errors here: an unused variable a bug leaves behind must
-# not stop it from being tested.
-cmake -S "$scratch" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DKELVANE_WERROR=OFF \
-    -DKELVANE_BENCH=OFF -DKELVANE_FUZZ=OFF >"$build.configure.log" 2>&1 ||
-    { echo "configure failed; see $build.configure.log"; exit 2; }
+# The flags of the everyday build, warnings as errors included, so that
+# ccache has every unchanged object already; a bug that only leaves a warning
+# behind shows as one that did not build, and its entry wants changing.
+run cmake -S "$scratch" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DKELVANE_WERROR=ON \
+    -DKELVANE_BENCH=OFF -DKELVANE_FUZZ=OFF >"$scratch/configure.log" 2>&1 ||
+    { cp "$scratch/configure.log" "$log.configure"; echo "configure failed; see $log.configure"; exit 2; }
 
 run_tests() {
-    (cd "$build" && QT_QPA_PLATFORM=offscreen ctest -j"$jobs" --stop-on-failure --timeout 120 \
-        -E '_NOT_BUILT$' >"$1" 2>&1)
+    QT_QPA_PLATFORM=offscreen run ctest --test-dir "$build" -j"$jobs" --stop-on-failure --timeout 120 \
+        -E '_NOT_BUILT$' >"$1" 2>&1
 }
 
-cmake --build "$build" -j"$jobs" >"$scratch/base-build.log" 2>&1 ||
+run cmake --build "$build" -j"$jobs" >"$scratch/base-build.log" 2>&1 ||
     { cp "$scratch/base-build.log" "$log.base-build"; echo "the unchanged tree does not build; see $log.base-build"; exit 2; }
 if ! run_tests "$scratch/base-tests.log"; then
     cp "$scratch/base-tests.log" "$log.base-tests"
@@ -209,9 +222,10 @@ for i in "${selected[@]}"; do
     printf '%s' "$pre${tos[$i]}$post" >"$target"
 
     t0=$SECONDS
-    if ! cmake --build "$build" -j"$jobs" >"$scratch/mutant-build.log" 2>&1; then
+    if ! run cmake --build "$build" -j"$jobs" >"$scratch/mutant-build.log" 2>&1; then
         result="NO BUILD"
         unbuilt=$((unbuilt + 1)); unbuilts+=("$label")
+        grep -m3 -E 'error' "$scratch/mutant-build.log" | sed 's/^/    /' >>"$log"
     elif run_tests "$scratch/mutant-tests.log"; then
         result="SURVIVED"
         survived=$((survived + 1)); survivors+=("$label")
