@@ -123,7 +123,7 @@ TEST_F(SectorCli, ARandomSeedIsKeptAndShowPrintsTheSectorAsATable)
     EXPECT_EQ(Invoke("show index.txt").out, run.out);
     // A name with a quote or a comma is quoted, its quotes doubled.
     std::string index = Read("s/sector.json");
-    const std::string name = "\"name\": \"" + sector.systems[0].name + "\"";
+    const std::string name = R"("name": ")" + sector.systems[0].name + '"';
     index.replace(index.find(name), name.size(), R"("name": "Tau \"Ceti\", B")");
     Write("s/sector.json", index);
     EXPECT_NE(Invoke("show --format csv s/sector.json")

@@ -210,7 +210,7 @@ TEST(SystemCode, FieldsOutOfRangeAreRefusedWithTheirReason)
 
     // An Orbits code of star byte star: random state 0, first reading first,
     // then mode and the steps.
-    const auto orbits = [](std::uint8_t star, std::uint64_t first, std::vector<std::uint64_t> rest) {
+    const auto orbits = [](std::uint8_t star, std::uint64_t first, const std::vector<std::uint64_t>& rest) {
         std::vector<std::uint8_t> bytes = {0x34, star, 0, 0, 0, 0, 0, 0, 0, 0};
         PutVarint(bytes, first);
         for (const std::uint64_t value : rest)
