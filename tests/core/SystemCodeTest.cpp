@@ -239,10 +239,10 @@ TEST(SystemCode, FieldsOutOfRangeAreRefusedWithTheirReason)
          "its clock readings are out of range"},
         {orbits(18, 0, {1, 0, 0, 0, 0, 0, 0, 0, 0, 0}), "it is too short or cut off"},
     };
-    for (const auto& [code, why] : refused) {
+    for (const auto& c : refused) {
         std::string error;
-        EXPECT_FALSE(DecodeSystemCode(code, &error)) << code;
-        EXPECT_EQ(error, why) << code;
+        EXPECT_FALSE(DecodeSystemCode(c.code, &error)) << c.code;
+        EXPECT_EQ(error, c.why) << c.code;
     }
     // The edges themselves are codes.
     EXPECT_EQ(DecodeSystemCode(Spelled({0x2E, 7, 0x80, 0x80, 0x40}))->index, SystemCode::MaxBatchIndex);
