@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <tuple>
+#include <vector>
 
 #include "ScriptedRandom.h"
 #include "core/AppState.h"
@@ -27,6 +30,41 @@ std::optional<SystemCode> ThroughText(const SystemCode& code)
     auto decoded = DecodeSystemCode(EncodeSystemCode(code), &error);
     EXPECT_TRUE(decoded) << EncodeSystemCode(code) << ": " << error;
     return decoded;
+}
+
+// The text of a code whose bytes a test chose, the check appended as the
+// decoder expects it (CRC-16/CCITT, initial value FFFF, high byte first):
+// fields the encoder never writes, spelled so that only they are wrong.
+std::string Spelled(std::vector<std::uint8_t> bytes)
+{
+    std::uint16_t crc = 0xFFFF;
+    for (const std::uint8_t byte : bytes) {
+        crc ^= static_cast<std::uint16_t>(byte << 8);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = static_cast<std::uint16_t>(crc & 0x8000 ? (crc << 1) ^ 0x1021 : crc << 1);
+    }
+    bytes.push_back(static_cast<std::uint8_t>(crc >> 8));
+    bytes.push_back(static_cast<std::uint8_t>(crc));
+    const std::string alphabet = "0123456789ABCDEFGHJKMNPQRSTVWXYZ";
+    std::string text;
+    std::uint32_t buffer = 0;
+    int bits = 0;
+    for (const std::uint8_t byte : bytes) {
+        buffer = buffer << 8 | byte;
+        for (bits += 8; bits >= 5; bits -= 5)
+            text += alphabet[buffer >> (bits - 5) & 31];
+    }
+    if (bits > 0)
+        text += alphabet[buffer << (5 - bits) & 31];
+    return text;
+}
+
+// A number as the code writes it: seven bits a byte, low first.
+void PutVarint(std::vector<std::uint8_t>& bytes, std::uint64_t value)
+{
+    for (; value >= 0x80; value >>= 7)
+        bytes.push_back(static_cast<std::uint8_t>(value | 0x80));
+    bytes.push_back(static_cast<std::uint8_t>(value));
 }
 
 TEST(SystemCode, BatchCodesMakeEverySystemOfASeededRunAgain)
@@ -157,6 +195,75 @@ TEST(SystemCode, MistypedCodesAreRefused)
         BatchSystemCode(1, SystemCode::MaxBatchIndex + 1, LifeSupportLevel::Average, BiozoneWidth::Normal);
     EXPECT_FALSE(DecodeSystemCode(EncodeSystemCode(far), &error));
     EXPECT_EQ(error, "its system number is out of range");
+}
+
+// The header byte is the version (1) in the top three bits, then the kind
+// (1 for Orbits), Life Support - 1 and Bio Zone - 1 in two bits each.
+TEST(SystemCode, FieldsOutOfRangeAreRefusedWithTheirReason)
+{
+    // The helper spells what the encoder spells: version 1, Batch, Average,
+    // Normal, seed 7, system 3.
+    std::string encoded =
+        EncodeSystemCode(BatchSystemCode(7, 3, LifeSupportLevel::Average, BiozoneWidth::Normal));
+    std::erase(encoded, '-');
+    ASSERT_EQ(Spelled({0x24, 7, 3}), encoded);
+
+    // An Orbits code of star byte star: random state 0, first reading first,
+    // then mode and the steps.
+    const auto orbits = [](std::uint8_t star, std::uint64_t first, const std::vector<std::uint64_t>& rest) {
+        std::vector<std::uint8_t> bytes = {0x34, star, 0, 0, 0, 0, 0, 0, 0, 0};
+        PutVarint(bytes, first);
+        for (const std::uint64_t value : rest)
+            PutVarint(bytes, value);
+        return Spelled(bytes);
+    };
+    const std::uint64_t limit = std::uint64_t{1} << 62;
+    const struct {
+        std::string code;
+        const char* why;
+    } refused[] = {
+        {Spelled({0x04, 7, 3}), "it was made by another version of Kelvane"},
+        {Spelled({0x44, 7, 3}), "it was made by another version of Kelvane"},
+        {Spelled({0x27, 7, 3}), "its Bio Zone is out of range"},
+        {Spelled({0x24, 7, 0}), "its system number is out of range"},
+        {Spelled({0x24, 7, 0x81, 0x80, 0x40}), "its system number is out of range"}, // 2^20 + 1
+        {Spelled({0x24, 7, 3, 0}), "it is too short or cut off"},
+        {Spelled({0x24, 7}), "it is too short or cut off"},
+        {orbits(49, 0, {0, 0}), "its star is out of range"},
+        {orbits(255, 0, {0, 0}), "its star is out of range"},
+        {orbits(18, limit + 1, {0, 0}), "its clock readings are out of range"},
+        {orbits(18, 0, {2, 0}), "its clock readings are out of range"},     // mode 2
+        {orbits(18, limit, {0, 2}), "its clock readings are out of range"}, // the second one past
+        // Mode 1, a step each: 2^62 back, then one more.
+        {orbits(18, 0, {1, (limit << 1) - 1, 1, 0, 0, 0, 0, 0, 0, 0, 0}),
+         "its clock readings are out of range"},
+        {orbits(18, 0, {1, 0, 0, 0, 0, 0, 0, 0, 0, 0}), "it is too short or cut off"},
+    };
+    for (const auto& c : refused) {
+        std::string error;
+        EXPECT_FALSE(DecodeSystemCode(c.code, &error)) << c.code;
+        EXPECT_EQ(error, c.why) << c.code;
+    }
+    // The edges themselves are codes.
+    EXPECT_EQ(DecodeSystemCode(Spelled({0x2E, 7, 0x80, 0x80, 0x40}))->index, SystemCode::MaxBatchIndex);
+    EXPECT_EQ(DecodeSystemCode(orbits(18, limit, {0, 0}))->readings[10], std::int64_t{1} << 62);
+
+    // Every star byte of the table's range names its class and type; the
+    // pairs the table lacks are refused.
+    int stars = 0;
+    for (std::uint8_t star = 0; star < 49; ++star) {
+        std::string error;
+        const auto code = DecodeSystemCode(orbits(star, 0, {0, 2}), &error);
+        if (!code) {
+            EXPECT_EQ(error, "its star is not one of the star table") << int{star};
+            continue;
+        }
+        ++stars;
+        EXPECT_TRUE(StarTableHolds(code->starType, code->starClass)) << int{star};
+        const SystemCode again = *DecodeSystemCode(EncodeSystemCode(*code));
+        EXPECT_EQ(std::tie(again.starClass, again.starType), std::tie(code->starClass, code->starType));
+    }
+    EXPECT_EQ(stars, 35); // the pairs of the star table
 }
 
 } // namespace

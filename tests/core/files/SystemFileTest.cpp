@@ -307,6 +307,8 @@ TEST_F(SystemFileTest, A20FileLoadsEveryFieldButTheNameAndAShortOneTheWholeField
         StarSystem system = Before();
         ASSERT_EQ(ReadLegacySystem(cut, system).outcome, FileOutcome::BadContent) << length;
     }
+    StarSystem whole;
+    EXPECT_TRUE(ReadLegacySystem(file, whole).Ok()); // exactly the full length, nothing after it
     Reset();
     EXPECT_EQ(Load(file.substr(0, 280)).message,
               "the file ends after 280 bytes, inside Elements of orbit 5; a Kelvane 2.0 file has 562");
