@@ -31,11 +31,11 @@ TEST(SystemWriters, CsvQuotesOnlyFieldsThatNeedIt)
     // The columns of generated systems are the golden files'; here a name
     // that needs quotes.
     StarSystem s = Sample();
-    s.SystemName = "Sol, \"the\" Sun\r\n";
+    s.SystemName = "Sol \"the\" Sun";
     s.Orbit(1).Elements = "A,\"B\"";
     std::string out;
     AppendCsvRows(out, s, 1, ""); // a loaded system: no code, an empty last column
-    EXPECT_TRUE(out.starts_with("1,\"Sol, \"\"the\"\" Sun\r\n\",25,65535,0.75,1.2,0,1,0,0,0,\"A,\"\"B\"\"" +
+    EXPECT_TRUE(out.starts_with("1,\"Sol \"\"the\"\" Sun\",25,65535,0.75,1.2,0,1,0,0,0,\"A,\"\"B\"\"" +
                                 std::string(21, ' ') + "\",0,0,0,0,0,\n"))
         << out;
 }
@@ -124,13 +124,15 @@ TEST(SystemWriters, MarkdownIsTheTableToPaste)
 TEST(SystemWriters, CsvWritesNumbersWholeAtTheEndsOfTheirTypes)
 {
     StarSystem s;
+    s.SystemName = "\n";
     s.StarClass = INT16_MIN;
     s.StarType = INT32_MAX;
     s.Orbit(1) = {INT32_MIN, INT16_MIN, INT16_MAX, {}, {}, INT16_MIN, INT16_MAX, -1, 0};
     std::string out;
-    AppendCsvRows(out, s, UINT64_MAX, "A,B");
-    EXPECT_TRUE(out.starts_with("18446744073709551615,,-32768,2147483647,0,0,0,1,-2147483648,-32768,32767," +
-                                std::string(26, ' ') + ",0,-32768,32767,-1,0,\"A,B\"\n"))
+    AppendCsvRows(out, s, UINT64_MAX, "A\rB");
+    EXPECT_TRUE(
+        out.starts_with("18446744073709551615,\"\n\",-32768,2147483647,0,0,0,1,-2147483648,-32768,32767," +
+                        std::string(26, ' ') + ",0,-32768,32767,-1,0,\"A\rB\"\n"))
         << out;
 }
 

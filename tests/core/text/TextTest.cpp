@@ -104,7 +104,8 @@ TEST(Escaping, JsonStringsAreValidJsonOfTheSameCharacters)
 TEST(Escaping, XmlTextDropsWhatXmlCannotHold)
 {
     std::string xml = "x";
-    AppendXmlText(xml, "<Vega & \"Co\"> 'A'\x01\x1f\t\r\n\x7f Caf\xe9 Caf\xc3\xa9 \xf0\x9f\x98\x80\xed\xa0\x80");
+    AppendXmlText(xml,
+                  "<Vega & \"Co\"> 'A'\x01\x1f\t\r\n\x7f Caf\xe9 Caf\xc3\xa9 \xf0\x9f\x98\x80\xed\xa0\x80");
     EXPECT_EQ(xml, "x&lt;Vega &amp; &quot;Co&quot;&gt; 'A'\t\x7f Caf\xc3\xa9 Caf\xc3\xa9 "
                    "\xf0\x9f\x98\x80\xc3\xad\xc2\xa0\xc2\x80");
 }
@@ -112,9 +113,10 @@ TEST(Escaping, XmlTextDropsWhatXmlCannotHold)
 TEST(Escaping, TerminalTextShowsEveryControlAsItsBytes)
 {
     std::string out = "x";
-    AppendTerminalText(out, "Evil\x1b[2J\x07\tname\r\n\x7f"s + '\0' + " \xc2\x9b \xc2\x80 \x9b \x80 \xc2\xa0 \xa0 " +
+    AppendTerminalText(out, "Evil\x1b[2J\x07\tname\r\n\x7f"s + '\0' +
+                                " \xc2\x9f \xc2\x80 \x9f \x80 \xc2\xa0 \xa0 " +
                                 "Caf\xc3\xa9 Caf\xe9 \xc3 \xe2\x82\xac");
-    EXPECT_EQ(out, "xEvil\\x1B[2J\\x07\\x09name\\x0D\\x0A\\x7F\\x00 \\xC2\\x9B \\xC2\\x80 \\x9B \\x80 "
+    EXPECT_EQ(out, "xEvil\\x1B[2J\\x07\\x09name\\x0D\\x0A\\x7F\\x00 \\xC2\\x9F \\xC2\\x80 \\x9F \\x80 "
                    "\xc2\xa0 \xa0 Caf\xc3\xa9 Caf\xe9 \xc3 \xe2\x82\xac");
 }
 
