@@ -118,7 +118,6 @@ public:
     void SetMargins(double left, double right, double top, double bottom);
     double MarginLeft() const { return m_marginLeft; }
     double MarginRight() const { return m_marginRight; }
-    double MarginTop() const { return m_marginTop; }
     double MarginBottom() const { return m_marginBottom; }
 
     // The body font: used by every paragraph, table and text box that follows.
@@ -129,7 +128,6 @@ public:
     // Header and footer, on every page: a text of up to three parts separated
     // by "|" stands at the left, in the centre and at the right, in the
     // middle of the top and the bottom margin.
-    const ReportFont& HeaderFont() const { return m_headerFont; }
     void SetHeaderFont(const ReportFont& font) { m_headerFont = font; }
     const QString& Header() const { return m_header; }
     void SetHeader(const QString& text) { m_header = text; }
@@ -166,7 +164,6 @@ public:
     // high. The current position stays.
     void TextBox(const QString& text, double left, double top, double length, double across);
 
-    const std::vector<ReportItem>& Items() const { return m_items; }
     // The items of one kind, in the order they were added.
     template <class Item> std::vector<const Item*> ItemsOf() const;
 

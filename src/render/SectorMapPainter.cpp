@@ -181,9 +181,4 @@ QImage SectorMapImage(const SectorMap& map, int width, int height)
     return image;
 }
 
-QByteArray SectorMapPng(const SectorMap& map, int width, int height)
-{
-    return PngBytes(SectorMapImage(map, width, height));
-}
-
 } // namespace kelvane

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QImage>
 #include <QPainter>
 #include <QRectF>
@@ -27,8 +26,5 @@ void PaintSectorMap(QPainter& painter, const SectorMap& map, const QRectF& targe
 // The map painted into a whole image of width by height pixels; a null
 // image when it cannot be made.
 QImage SectorMapImage(const SectorMap& map, int width, int height);
-
-// SectorMapImage as PNG; empty when it cannot be made or encoded.
-QByteArray SectorMapPng(const SectorMap& map, int width, int height);
 
 } // namespace kelvane

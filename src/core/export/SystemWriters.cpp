@@ -5,6 +5,8 @@
 
 #include "core/model/Codes.h"
 #include "core/model/NumberText.h"
+#include "core/text/BufferedAppender.h"
+#include "core/text/Escaping.h"
 
 namespace kelvane {
 
@@ -17,106 +19,13 @@ template <typename Int> void AppendInt(std::string& out, Int value)
     out.append(buffer, result.ptr);
 }
 
-// Length of the valid UTF-8 sequence starting at text[i], or 0 if none.
-std::size_t Utf8SequenceLength(std::string_view text, std::size_t i)
-{
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-    const unsigned char lead = byte(i);
-    std::size_t length = 0;
-    unsigned char low = 0x80, high = 0xBF; // range of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0)
-            low = 0xA0;
-        if (lead == 0xED)
-            high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0)
-            low = 0x90;
-        if (lead == 0xF4)
-            high = 0x8F;
-    } else {
-        return 0;
-    }
-    if (i + length > text.size() || byte(i + 1) < low || byte(i + 1) > high)
-        return 0;
-    for (std::size_t k = 2; k < length; ++k)
-        if (byte(i + k) < 0x80 || byte(i + k) > 0xBF)
-            return 0;
-    return length;
-}
-
-// A JSON string. Names come from files of any age: bytes that are not valid
-// UTF-8 are taken as Latin-1, so every name prints as valid JSON.
-void AppendJsonString(std::string& out, std::string_view text)
-{
-    static constexpr char hex[] = "0123456789abcdef";
-    out += '"';
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        const std::size_t length = c < 0x80 ? 1 : Utf8SequenceLength(text, i);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c == '\n') {
-            out += "\\n";
-        } else if (c == '\r') {
-            out += "\\r";
-        } else if (c == '\t') {
-            out += "\\t";
-        } else if (c < 0x20 || c == 0x7F || length == 0) {
-            out += "\\u00";
-            out += hex[c >> 4];
-            out += hex[c & 15];
-        } else {
-            out.append(text, i, length);
-            i += length - 1;
-        }
-    }
-    out += '"';
-}
-
-// Text for a terminal: control characters, which could move the cursor, clear
-// the screen or ring the bell, become \xNN. Those are the bytes below 32 and
-// 127, and the controls from 128 to 159 both as single bytes (which a
-// terminal in a single-byte code page obeys) and in their UTF-8 form (C2 80
-// to C2 9F). Everything else, other UTF-8 included, is copied.
-void AppendReadable(std::string& out, std::string_view text)
-{
-    static constexpr char hex[] = "0123456789ABCDEF";
-    const auto escape = [&out](unsigned char c) {
-        out += "\\x";
-        out += hex[c >> 4];
-        out += hex[c & 15];
-    };
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        const std::size_t length = c < 0x80 ? 1 : Utf8SequenceLength(text, i);
-        if (c < 0x20 || c == 0x7F || (length == 0 && c < 0xA0)) {
-            escape(c);
-        } else if (length == 0) {
-            out += static_cast<char>(c);
-        } else if (c == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0) {
-            escape(c);
-            escape(static_cast<unsigned char>(text[i + 1]));
-            ++i;
-        } else {
-            out.append(text, i, length);
-            i += length - 1;
-        }
-    }
-}
-
 // Text inside a Markdown table cell or heading: what Markdown would read as
 // markup is escaped with a backslash, a line break becomes a space, and
-// control characters show as in AppendReadable.
+// control characters show as on a terminal.
 void AppendMarkdownText(std::string& out, std::string_view text)
 {
     std::string readable;
-    AppendReadable(readable, text);
+    AppendTerminalText(readable, text);
     for (const char c : readable) {
         if (std::string_view("\\`*_[]<>|~&").find(c) != std::string_view::npos)
             out += '\\';
@@ -134,9 +43,8 @@ void AppendPadded(std::string& out, std::string_view text, std::size_t width, bo
         out.append(pad, ' ');
 }
 
-} // namespace
-
-const char* ContentsKeyword(std::int32_t type)
+// What an orbit's Type holds, for the JSON "contents" field.
+std::string_view ContentsKeyword(std::int32_t type)
 {
     if (type == TypeNothing)
         return "nothing";
@@ -147,97 +55,103 @@ const char* ContentsKeyword(std::int32_t type)
     return "unknown";
 }
 
+} // namespace
+
 void AppendJson(std::string& out, const StarSystem& system, std::string_view code, int indent)
 {
+    BufferedAppender json(out);
     const std::string pad(static_cast<std::size_t>(indent), ' ');
-    const std::string field = pad + "  ";
-    const auto key = [&](const char* name) {
-        out += field;
-        out += '"';
-        out += name;
-        out += "\": ";
+    const auto key = [&](std::string_view name) {
+        json.Put(pad);
+        json.Put("  \"");
+        json.Put(name);
+        json.Put("\": ");
+    };
+    const auto text = [&](std::string_view value) { PutJsonString(json, value); };
+    const auto distance = [&](Distance value) {
+        json.PutWritten<Distance::MaxTextLength>([value](char* p) { return value.FormatTo(p); });
     };
 
-    out += pad;
-    out += "{\n";
+    json.Put(pad);
+    json.Put("{\n");
     key("name");
-    AppendJsonString(out, system.SystemName);
-    out += ",\n";
+    text(system.SystemName);
+    json.Put(",\n");
     key("code");
     if (code.empty())
-        out += "null";
+        json.Put("null");
     else
-        AppendJsonString(out, code);
-    out += ",\n";
+        text(code);
+    json.Put(",\n");
     key("systemType");
-    AppendInt(out, system.SystemType);
-    out += ",\n";
+    json.PutNumber(system.SystemType);
+    json.Put(",\n");
     key("starClass");
-    AppendInt(out, system.StarClass);
-    out += ",\n";
+    json.PutNumber(system.StarClass);
+    json.Put(",\n");
     key("starClassName");
-    AppendJsonString(out, StarClassName(system.StarClass));
-    out += ",\n";
+    text(StarClassName(system.StarClass));
+    json.Put(",\n");
     key("starType");
-    AppendInt(out, system.StarType);
-    out += ",\n";
+    json.PutNumber(system.StarType);
+    json.Put(",\n");
     key("starTypeName");
-    AppendJsonString(out, StarTypeName(system.StarType, system.StarClass));
-    out += ",\n";
+    text(StarTypeName(system.StarType, system.StarClass));
+    json.Put(",\n");
     key("biozoneMin");
-    system.BiozoneMin.AppendTo(out);
-    out += ",\n";
+    distance(system.BiozoneMin);
+    json.Put(",\n");
     key("biozoneMax");
-    system.BiozoneMax.AppendTo(out);
-    out += ",\n";
+    distance(system.BiozoneMax);
+    json.Put(",\n");
     key("innerLimit");
-    system.InnerLimit.AppendTo(out);
-    out += ",\n";
+    distance(system.InnerLimit);
+    json.Put(",\n");
     key("orbits");
-    out += "[\n";
+    json.Put("[\n");
     for (int n = 1; n <= StarSystem::OrbitCount; ++n) {
         const OrbitRecord& orbit = system.Orbit(n);
-        out += field;
-        out += "  {\"orbit\": ";
-        AppendInt(out, n);
-        out += R"(, "contents": ")";
-        out += ContentsKeyword(orbit.Type);
-        out += R"(", "environment": )";
+        json.Put(pad);
+        json.Put("    {\"orbit\": ");
+        json.PutNumber(n);
+        json.Put(R"(, "contents": ")");
+        json.Put(ContentsKeyword(orbit.Type));
+        json.Put(R"(", "environment": )");
         if (IsEnvironment(orbit.Type))
-            AppendJsonString(out, EnvironmentName(orbit.Type));
+            text(EnvironmentName(orbit.Type));
         else
-            out += "null";
-        out += ", \"type\": ";
-        AppendInt(out, orbit.Type);
-        out += ", \"radius\": ";
-        AppendInt(out, orbit.Radius);
-        out += ", \"moons\": ";
-        AppendInt(out, orbit.Moons);
-        out += ", \"elements\": ";
-        AppendJsonString(out, orbit.Elements.View());
-        out += ", \"au\": ";
-        orbit.AU.AppendTo(out);
-        out += ", \"posX\": ";
-        AppendInt(out, orbit.PosX);
-        out += ", \"posY\": ";
-        AppendInt(out, orbit.PosY);
-        out += ", \"posXArc\": ";
-        AppendInt(out, orbit.PosXArc);
-        out += ", \"posYArc\": ";
-        AppendInt(out, orbit.PosYArc);
-        out += n < StarSystem::OrbitCount ? "},\n" : "}\n";
+            json.Put("null");
+        json.Put(", \"type\": ");
+        json.PutNumber(orbit.Type);
+        json.Put(", \"radius\": ");
+        json.PutNumber(orbit.Radius);
+        json.Put(", \"moons\": ");
+        json.PutNumber(orbit.Moons);
+        json.Put(", \"elements\": ");
+        text(orbit.Elements.View());
+        json.Put(", \"au\": ");
+        distance(orbit.AU);
+        json.Put(", \"posX\": ");
+        json.PutNumber(orbit.PosX);
+        json.Put(", \"posY\": ");
+        json.PutNumber(orbit.PosY);
+        json.Put(", \"posXArc\": ");
+        json.PutNumber(orbit.PosXArc);
+        json.Put(", \"posYArc\": ");
+        json.PutNumber(orbit.PosYArc);
+        json.Put(n < StarSystem::OrbitCount ? "},\n" : "}\n");
     }
-    out += field;
-    out += "]\n";
-    out += pad;
-    out += '}';
+    json.Put(pad);
+    json.Put("  ]\n");
+    json.Put(pad);
+    json.Put('}');
 }
 
 void AppendText(std::string& out, const StarSystem& system, std::string_view code, char decimalSeparator)
 {
     const auto line = [&](std::string_view caption, std::string_view value) {
         AppendPadded(out, caption, 16, false);
-        AppendReadable(out, value);
+        AppendTerminalText(out, value);
         out += '\n';
     };
     line("System Name", system.SystemName);
@@ -262,7 +176,7 @@ void AppendText(std::string& out, const StarSystem& system, std::string_view cod
         AppendPadded(out, moons, 7, true);
         AppendPadded(out, OneDecimalText(orbit.AU, decimalSeparator), 9, true);
         out += "  ";
-        AppendReadable(out, orbit.Elements.View());
+        AppendTerminalText(out, orbit.Elements.View());
         // No trailing spaces on a line of a table meant for reading.
         while (!out.empty() && out.back() == ' ')
             out.pop_back();
@@ -309,7 +223,7 @@ void AppendMarkdown(std::string& out, const StarSystem& system, std::string_view
         // orbit; a code span keeps their columns.
         std::string letters;
         if (orbit.Type != TypeNothing)
-            AppendReadable(letters, orbit.Elements.View());
+            AppendTerminalText(letters, orbit.Elements.View());
         while (!letters.empty() && letters.back() == ' ')
             letters.pop_back();
         if (letters.find_first_not_of(' ') != std::string::npos) {

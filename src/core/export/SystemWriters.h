@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -34,9 +33,5 @@ void AppendText(std::string& out, const StarSystem& system, std::string_view cod
 // letters stand in code spans so that they keep their columns; characters
 // that Markdown would read as markup are escaped.
 void AppendMarkdown(std::string& out, const StarSystem& system, std::string_view code, char decimalSeparator);
-
-// What an orbit's Type holds, for the JSON "contents" field: "nothing",
-// "asteroids", "planet" or "unknown".
-const char* ContentsKeyword(std::int32_t type);
 
 } // namespace kelvane

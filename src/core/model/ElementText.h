@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
-#include <string>
 #include <string_view>
 
 namespace kelvane {
@@ -46,7 +45,6 @@ public:
     }
 
     std::string_view View() const { return {m_chars.data(), Length}; }
-    std::string Str() const { return std::string(View()); }
 
     bool operator==(const ElementText&) const = default;
 

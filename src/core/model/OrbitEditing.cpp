@@ -1,5 +1,6 @@
 #include "core/model/OrbitEditing.h"
 
+#include "core/model/PlanetRadius.h"
 #include "core/model/modGenerate.h"
 
 namespace kelvane {
@@ -40,7 +41,7 @@ void ApplyForceOrbit(StarSystem& system, Random& random, int n, const ForceChoic
         }
         if (!wasPlanet) {
             orbit.Moons = static_cast<std::int16_t>(Roll0(random, 6));
-            orbit.Radius = static_cast<std::int16_t>((n + 4) * static_cast<double>(random.Draw()) + 5.0);
+            orbit.Radius = RollPlanetRadius(random, n);
             if (orbit.Elements.IsEmpty())
                 RollElements(orbit.Elements, random);
             StorePositions(orbit, ComputeOrbitPositions(n, random));

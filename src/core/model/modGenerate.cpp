@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/model/Codes.h"
+#include "core/model/PlanetRadius.h"
 
 namespace kelvane {
 
@@ -365,7 +366,7 @@ void MakePlanet(const StarSystem& system, Random& random, LifeSupportLevel lifeS
     }
     case OrbitZone::Habitable: type = HabitableEnvironment(random, lifeSupport); break;
     }
-    radius = static_cast<std::int16_t>((n + 4) * static_cast<double>(random.Draw()) + 5.0);
+    radius = RollPlanetRadius(random, n);
     moons = static_cast<std::int16_t>((radius - 4) * static_cast<double>(random.Draw()));
     RollElements(elements, random);
 }

@@ -2,79 +2,13 @@
 
 #include <cstdint>
 
+#include "core/text/Utf8.h"
+
 namespace kelvane {
 
 namespace {
 
 constexpr int MaxDepth = 64;
-
-// The length of the UTF-8 sequence at the start of text (shortest form, no
-// surrogates, at most U+10FFFF), 0 when it is not one; its code point in cp.
-std::size_t Utf8Sequence(std::string_view text, std::uint32_t& cp)
-{
-    const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char first = byte(0);
-    if (first < 0x80) {
-        cp = first;
-        return 1;
-    }
-    std::size_t length = 0;
-    std::uint32_t min = 0;
-    if ((first & 0xE0) == 0xC0) {
-        length = 2, cp = first & 0x1F, min = 0x80;
-    } else if ((first & 0xF0) == 0xE0) {
-        length = 3, cp = first & 0x0F, min = 0x800;
-    } else if ((first & 0xF8) == 0xF0) {
-        length = 4, cp = first & 0x07, min = 0x10000;
-    } else {
-        return 0;
-    }
-    if (text.size() < length)
-        return 0;
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(i) & 0xC0) != 0x80)
-            return 0;
-        cp = cp << 6 | (byte(i) & 0x3F);
-    }
-    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-        return 0;
-    return length;
-}
-
-void AppendUtf8(std::string& out, std::uint32_t cp)
-{
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | cp >> 6);
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | cp >> 12);
-        out += static_cast<char>(0x80 | (cp >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | cp >> 18);
-        out += static_cast<char>(0x80 | (cp >> 12 & 0x3F));
-        out += static_cast<char>(0x80 | (cp >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
-// Calls each(cp, bytes) for every character of text, a byte that starts no
-// UTF-8 sequence counting as the Latin-1 character of its value.
-template <typename Each> void ForEachCharacter(std::string_view text, Each each)
-{
-    while (!text.empty()) {
-        std::uint32_t cp = 0;
-        std::size_t length = Utf8Sequence(text, cp);
-        if (length == 0) {
-            cp = static_cast<unsigned char>(text[0]);
-            length = 1;
-        }
-        each(cp);
-        text.remove_prefix(length);
-    }
-}
 
 class Parser {
 public:
@@ -258,7 +192,7 @@ private:
             }
             if (static_cast<unsigned char>(c) < 0x20)
                 return Fail("a control character in a string");
-            std::uint32_t cp = 0;
+            char32_t cp = 0;
             const std::size_t length = Utf8Sequence(m_text.substr(m_at), cp);
             if (length == 0)
                 return Fail("a string that is not UTF-8");
@@ -349,40 +283,6 @@ std::optional<JsonValue> ParseJson(std::string_view text, std::string& error, in
     error.clear();
     line = 0;
     return Parser(text, error, line).Document();
-}
-
-void AppendJsonString(std::string& out, std::string_view text)
-{
-    static constexpr char hex[] = "0123456789abcdef";
-    out += '"';
-    ForEachCharacter(text, [&out](std::uint32_t cp) {
-        if (cp == '"' || cp == '\\') {
-            out += '\\';
-            out += static_cast<char>(cp);
-        } else if (cp < 0x20 || cp == 0x7F) {
-            out += "\\u00";
-            out += hex[cp >> 4];
-            out += hex[cp & 0xF];
-        } else {
-            AppendUtf8(out, cp);
-        }
-    });
-    out += '"';
-}
-
-void AppendXmlText(std::string& out, std::string_view text)
-{
-    ForEachCharacter(text, [&out](std::uint32_t cp) {
-        switch (cp) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default:
-            if (cp >= 0x20 || cp == '\t')
-                AppendUtf8(out, cp);
-        }
-    });
 }
 
 } // namespace kelvane

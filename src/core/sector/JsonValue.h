@@ -38,14 +38,4 @@ struct JsonMember {
 // '}'", with line set to the line.
 std::optional<JsonValue> ParseJson(std::string_view text, std::string& error, int& line);
 
-// Appends text as a JSON string, quotes included: quote, backslash and
-// control characters escaped; bytes that are not UTF-8 are taken as Latin-1,
-// as an older system file's name may be.
-void AppendJsonString(std::string& out, std::string_view text);
-
-// Appends text for an XML text or attribute value: &, <, > and " escaped,
-// control characters other than tab dropped, bytes that are not UTF-8 taken
-// as Latin-1.
-void AppendXmlText(std::string& out, std::string_view text);
-
 } // namespace kelvane

@@ -74,12 +74,13 @@ SectorSystem* Sector::Find(HexNumber hex)
     return const_cast<SectorSystem*>(std::as_const(*this).At(hex));
 }
 
-bool IsSectorName(std::string_view name)
+std::string SectorNameFault(std::string_view name)
 {
-    constexpr std::size_t MaxNameBytes = 200;
-    return !name.empty() && name.size() <= MaxNameBytes && std::none_of(name.begin(), name.end(), [](char c) {
-        return static_cast<unsigned char>(c) < 0x20;
-    });
+    if (name.empty() || name.size() > MaxSectorNameBytes)
+        return "is empty or longer than " + std::to_string(MaxSectorNameBytes) + " bytes";
+    if (std::any_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
+        return "holds a line break or another control character";
+    return {};
 }
 
 void SetHexSystem(SectorSystem& entry, const StarSystem& system, const StarSystem& generated)

@@ -82,9 +82,20 @@ struct Sector {
     bool operator==(const Sector&) const = default;
 };
 
-// Whether a system's name can stand in a sector's index and on its map: 1 to
-// 200 bytes, without line breaks or other control characters.
-bool IsSectorName(std::string_view name);
+// A system's name in a sector's index and on its map: 1 to MaxSectorNameBytes
+// bytes, without line breaks or other control characters (a system file keeps
+// the name on one line). Spaces are characters like any other.
+inline constexpr std::size_t MaxSectorNameBytes = 200;
+
+// Empty when name can stand in a sector, else what is wrong with it, to follow
+// the name's place in a message: "is empty or longer than 200 bytes" or
+// "holds a line break or another control character".
+std::string SectorNameFault(std::string_view name);
+
+inline bool IsSectorName(std::string_view name)
+{
+    return SectorNameFault(name).empty();
+}
 
 // Puts system in entry as the hex's system from now on: its summary follows
 // it, and so does its name where IsSectorName takes it (else the entry keeps

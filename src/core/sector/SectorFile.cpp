@@ -10,6 +10,7 @@
 #include "core/model/Codes.h"
 #include "core/model/SystemCode.h"
 #include "core/sector/JsonValue.h"
+#include "core/text/Escaping.h"
 
 namespace kelvane {
 
@@ -19,9 +20,6 @@ constexpr std::int16_t StarClasses[] = {ClassSubdwarf, ClassWhiteDwarf, ClassMai
                                         ClassGiant,    ClassLargeGiant, ClassSuperGiant};
 constexpr std::int32_t StarTypes[] = {StarBlue,   StarBlueWhite, StarWhite, StarYellowWhite,
                                       StarYellow, StarOrange,    StarRed};
-
-// A name may not hold a line break: a system file keeps it on one line.
-constexpr std::size_t MaxNameBytes = 200;
 
 void AppendMember(std::string& out, std::string_view name)
 {
@@ -68,16 +66,18 @@ const std::string& Text(const JsonValue& value, const std::string& what)
     return value.text;
 }
 
+// The seed as a string of digits or as a whole number.
 std::uint64_t Seed(const JsonValue& value)
 {
     const std::string what = "\"seed\"";
-    JsonValue number = value;
-    if (value.kind == JsonValue::Kind::String) {
-        number.kind = JsonValue::Kind::Number;
-        if (value.text.empty() || value.text.find_first_not_of("0123456789") != std::string::npos)
-            number.text = "x";
-    }
-    return WholeNumber<std::uint64_t>(number, what, 0, std::numeric_limits<std::uint64_t>::max());
+    constexpr std::uint64_t max = std::numeric_limits<std::uint64_t>::max();
+    if (value.kind != JsonValue::Kind::String)
+        return WholeNumber<std::uint64_t>(value, what, 0, max);
+    JsonValue number;
+    number.kind = JsonValue::Kind::Number;
+    if (value.text.find_first_not_of("0123456789") == std::string::npos)
+        number.text = value.text; // an empty text is no number either
+    return WholeNumber<std::uint64_t>(number, what, 0, max);
 }
 
 double Density(const JsonValue& value)
@@ -132,11 +132,8 @@ SectorSystem ReadSystem(const JsonValue& entry, const HexGrid& grid, std::size_t
     where = "system " + hex->Text() + ": ";
 
     system.name = Text(Required(entry, "name", where), where + "\"name\"");
-    if (system.name.empty() || system.name.size() > MaxNameBytes)
-        throw Fault{where + "\"name\" is empty or longer than " + std::to_string(MaxNameBytes) + " bytes"};
-    if (std::any_of(system.name.begin(), system.name.end(),
-                    [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
-        throw Fault{where + "\"name\" holds a line break or another control character"};
+    if (const std::string fault = SectorNameFault(system.name); !fault.empty())
+        throw Fault{where + "\"name\" " + fault};
 
     system.code = Text(Required(entry, "code", where), where + "\"code\"");
     std::string why;

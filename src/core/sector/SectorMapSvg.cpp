@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "core/drawing/SurfaceSvg.h"
-#include "core/sector/JsonValue.h"
+#include "core/text/Escaping.h"
 
 namespace kelvane {
 

@@ -120,6 +120,17 @@ TEST(SectorGeneration, SummaryCountsPlanetsBeltsAndMoonsAndRanksEnvironments)
     EXPECT_EQ(SummarizeSystem(StarSystem()).bestEnvironment, TypeNothing);
 }
 
+TEST(SectorGeneration, ANameIsOneLineOfOneTo200Bytes)
+{
+    for (const std::string& name : {std::string("New Kelvaris"), std::string("A"), std::string(200, 'x'),
+                                    std::string("Caf\xc3\xa9 \x7f"), std::string(" ")})
+        EXPECT_EQ(SectorNameFault(name), "") << name;
+    EXPECT_EQ(SectorNameFault(""), "is empty or longer than 200 bytes");
+    EXPECT_EQ(SectorNameFault(std::string(201, 'x')), "is empty or longer than 200 bytes");
+    for (const char* name : {"Two\r\nLines", "Tab\tName", "\x1f"})
+        EXPECT_EQ(SectorNameFault(name), "holds a line break or another control character") << name;
+}
+
 TEST(SectorGeneration, OptionsOutOfRangeAreNamed)
 {
     EXPECT_EQ(CheckSectorOptions(SectorOptions()), "");

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <charconv>
+#include <cstddef>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+namespace kelvane {
+
+// Appends to a string through a small buffer of its own. A system's JSON is
+// some two hundred short pieces; copying them into the buffer and the buffer
+// into the string once every few hundred bytes costs a fraction of growing
+// the string piece by piece. The pieces reach the string at Flush, at the
+// latest when the appender goes.
+class BufferedAppender {
+public:
+    explicit BufferedAppender(std::string& out) : m_out(out) {}
+    BufferedAppender(const BufferedAppender&) = delete;
+    BufferedAppender& operator=(const BufferedAppender&) = delete;
+    ~BufferedAppender() { Flush(); }
+
+    void Put(std::string_view text)
+    {
+        if (text.size() > Room()) {
+            Flush();
+            if (text.size() > Capacity) {
+                m_out += text;
+                return;
+            }
+        }
+        std::memcpy(m_end, text.data(), text.size());
+        m_end += text.size();
+    }
+
+    // A literal: its size is known where it is put, so the copy is a few
+    // moves rather than a call.
+    template <std::size_t N> void Put(const char (&literal)[N])
+    {
+        static_assert(N - 1 <= Capacity);
+        if (N - 1 > Room())
+            Flush();
+        std::memcpy(m_end, literal, N - 1);
+        m_end += N - 1;
+    }
+
+    void Put(char c)
+    {
+        if (Room() == 0)
+            Flush();
+        *m_end++ = c;
+    }
+
+    // A whole number in decimal.
+    template <typename Int> void PutNumber(Int value)
+    {
+        constexpr std::size_t mostDigits = 20; // of any 64-bit number, its sign included
+        PutWritten<mostDigits>([value](char* p) { return std::to_chars(p, p + mostDigits, value).ptr; });
+    }
+
+    // What write(p) writes at p, at most Most bytes; it returns their end.
+    template <std::size_t Most, typename Write> void PutWritten(Write write)
+    {
+        static_assert(Most <= Capacity);
+        if (Room() < Most)
+            Flush();
+        m_end = write(m_end);
+    }
+
+    // The string with every piece so far, for a writer that appends to it
+    // directly; the appender goes on after what that writer added.
+    std::string& Flush()
+    {
+        m_out.append(m_buffer, m_end);
+        m_end = m_buffer;
+        return m_out;
+    }
+
+private:
+    static constexpr std::size_t Capacity = 512;
+
+    std::size_t Room() const { return static_cast<std::size_t>(m_buffer + Capacity - m_end); }
+
+    std::string& m_out;
+    char m_buffer[Capacity];
+    char* m_end = m_buffer;
+};
+
+} // namespace kelvane

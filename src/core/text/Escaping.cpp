@@ -1,0 +1,129 @@
+#include "core/text/Escaping.h"
+
+#include "core/text/BufferedAppender.h"
+#include "core/text/Utf8.h"
+
+namespace kelvane {
+
+namespace {
+
+// A byte that a JSON string holds as it is: printable ASCII but the quote
+// and the backslash.
+constexpr bool IsJsonPlain(unsigned char c)
+{
+    return (c >= 0x20) & (c < 0x7F) & (c != '"') & (c != '\\');
+}
+
+// Whether text is such bytes only, as names and element letters mostly are.
+// Without an early exit, so that the compiler checks many bytes at once.
+bool IsJsonPlain(std::string_view text)
+{
+    unsigned others = 0;
+    for (const char c : text)
+        others += unsigned{!IsJsonPlain(static_cast<unsigned char>(c))};
+    return others == 0;
+}
+
+// The length of the run of such bytes at the start of text, copied in one
+// piece.
+std::size_t JsonPlainRun(std::string_view text)
+{
+    std::size_t n = 0;
+    while (n < text.size() && IsJsonPlain(static_cast<unsigned char>(text[n])))
+        ++n;
+    return n;
+}
+
+constexpr char LowerHex[] = "0123456789abcdef";
+
+// A byte as \xNN, in capitals.
+void AppendHexEscape(std::string& out, unsigned char c)
+{
+    constexpr char upperHex[] = "0123456789ABCDEF";
+    out += "\\x";
+    out += upperHex[c >> 4];
+    out += upperHex[c & 0xF];
+}
+
+} // namespace
+
+void AppendJsonString(std::string& out, std::string_view text)
+{
+    BufferedAppender appender(out);
+    PutJsonString(appender, text);
+}
+
+void PutJsonString(BufferedAppender& out, std::string_view text)
+{
+    out.Put('"');
+    if (IsJsonPlain(text)) {
+        out.Put(text);
+        out.Put('"');
+        return;
+    }
+    while (!text.empty()) {
+        if (const std::size_t run = JsonPlainRun(text); run != 0) {
+            out.Put(text.substr(0, run));
+            text.remove_prefix(run);
+            continue;
+        }
+        char32_t cp = 0;
+        const std::size_t length = NextCharacter(text, cp);
+        const bool latin1 = length == 1 && cp >= 0x80;
+        if (cp == '"' || cp == '\\') {
+            out.Put('\\');
+            out.Put(static_cast<char>(cp));
+        } else if (cp == '\n') {
+            out.Put("\\n");
+        } else if (cp == '\r') {
+            out.Put("\\r");
+        } else if (cp == '\t') {
+            out.Put("\\t");
+        } else if (cp < 0x20 || cp == 0x7F || latin1) {
+            out.Put("\\u00");
+            out.Put(LowerHex[cp >> 4]);
+            out.Put(LowerHex[cp & 0xF]);
+        } else {
+            out.Put(text.substr(0, length));
+        }
+        text.remove_prefix(length);
+    }
+    out.Put('"');
+}
+
+void AppendXmlText(std::string& out, std::string_view text)
+{
+    while (!text.empty()) {
+        char32_t cp = 0;
+        const std::size_t length = NextCharacter(text, cp);
+        switch (cp) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '"': out += "&quot;"; break;
+        default:
+            if (cp >= 0x20 || cp == '\t')
+                AppendUtf8(out, cp);
+        }
+        text.remove_prefix(length);
+    }
+}
+
+void AppendTerminalText(std::string& out, std::string_view text)
+{
+    while (!text.empty()) {
+        char32_t cp = 0;
+        const std::size_t length = NextCharacter(text, cp);
+        if (cp < 0x20 || cp == 0x7F || (cp >= 0x80 && cp < 0xA0)) {
+            // A C1 control in UTF-8 is shown byte by byte, as the terminal
+            // would have received it.
+            for (const char c : text.substr(0, length))
+                AppendHexEscape(out, static_cast<unsigned char>(c));
+        } else {
+            out += text.substr(0, length);
+        }
+        text.remove_prefix(length);
+    }
+}
+
+} // namespace kelvane
