@@ -16,16 +16,12 @@ cd "$(dirname "$0")/.."
 build_dir=build-asan
 root="$PWD"
 
-launcher=()
-if command -v ccache >/dev/null 2>&1; then
-  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-fi
 # -O1 with line tables only: the sanitizers' reports keep file and line, and
 # the build of the whole program and its tests stays about half as long as
 # with -O2 -g.
 sanitizers="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 CXX="${CXX:-clang++}" cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DKELVANE_BENCH=OFF -DKELVANE_FUZZ=OFF "${launcher[@]}" \
+  -DKELVANE_BENCH=OFF -DKELVANE_FUZZ=OFF \
   -DCMAKE_CXX_FLAGS="$sanitizers" -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -gline-tables-only -DNDEBUG" \
   -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
 
