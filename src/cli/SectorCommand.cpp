@@ -1,29 +1,18 @@
 #include "cli/SectorCommand.h"
 
-#include <random>
-
 #include "cli/OffscreenGui.h"
+#include "core/model/RandomSource.h"
 #include "core/sector/SectorFolder.h"
 #include "core/sector/SectorGeneration.h"
 #include "render/SectorBook.h"
 
 namespace kelvane {
 
-namespace {
-
-std::uint64_t RandomSeed()
-{
-    std::random_device device;
-    return static_cast<std::uint64_t>(device()) << 32 ^ device();
-}
-
-} // namespace
-
 int SectorCommand(const CliRequest& request)
 {
     const auto& [given, seed, folder] = std::get<SectorRequest>(request);
     SectorOptions options = given;
-    options.seed = seed ? *seed : RandomSeed();
+    options.seed = seed ? *seed : RandomSource::EntropySeed(64);
 
     if (const int prepared = PrepareFolder(folder); prepared != ExitOk)
         return prepared;

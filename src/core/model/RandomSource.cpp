@@ -2,7 +2,8 @@
 
 #include <bit>
 #include <chrono>
-#include <sys/random.h>
+
+#include "platform/RandomBits.h"
 
 namespace kelvane {
 
@@ -17,12 +18,8 @@ RandomSource RandomSource::FromEntropy()
 
 std::uint64_t RandomSource::EntropySeed(int bits)
 {
-    // getrandom costs a fraction of a microsecond where std::random_device
-    // opens a device file every time (some 40 us): a state is made for every
-    // system a code makes again. Without it, the clock's ticks alone seed.
-    std::uint64_t entropy = 0;
-    if (::getrandom(&entropy, sizeof entropy, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof entropy))
-        entropy = 0;
+    // Without entropy from the system, the clock's ticks alone seed.
+    const std::uint64_t entropy = RandomBits();
     const auto ticks =
         static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
     const std::uint64_t seed = entropy ^ Mix(ticks);

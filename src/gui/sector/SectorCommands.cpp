@@ -1,8 +1,8 @@
 #include "gui/sector/SectorCommands.h"
 
 #include <filesystem>
-#include <random>
 
+#include "core/model/RandomSource.h"
 #include "core/sector/SectorFile.h"
 #include "core/sector/SectorFolder.h"
 #include "core/sector/SectorGeneration.h"
@@ -15,16 +15,6 @@
 
 namespace kelvane {
 
-namespace {
-
-std::uint64_t RandomSeed()
-{
-    std::random_device device;
-    return static_cast<std::uint64_t>(device()) << 32 ^ device();
-}
-
-} // namespace
-
 void NewSectorCommand(SystemDocument& document, SectorDialogs& dialogs, MousePointer& mouse,
                       SectorRequest& last)
 {
@@ -36,7 +26,7 @@ void NewSectorCommand(SystemDocument& document, SectorDialogs& dialogs, MousePoi
         return;
     SectorOptions options = request->options;
     if (request->randomSeed)
-        options.seed = RandomSeed();
+        options.seed = RandomSource::EntropySeed(64);
     if (const std::string wrong = CheckSectorOptions(options); !wrong.empty()) {
         dialogs.ShowSectorError(QStringLiteral("No sector was made: its %1.").arg(ToQt(wrong)));
         return;
