@@ -272,7 +272,6 @@ void SystemDocument::OpenSector(Sector sector, std::string folder)
 void SystemDocument::CloseSector()
 {
     m_sector.reset();
-    emit SectorClosed();
 }
 
 void SystemDocument::RecordSavedSector(const std::string& folder)

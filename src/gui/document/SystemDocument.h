@@ -128,7 +128,6 @@ signals:
     void Restored();
     void CodeChanged();
     void SectorOpened();
-    void SectorClosed();
     // A hex's system changed in the open sector, or its folder did.
     void SectorChanged();
     void CurrentHexChanged();

@@ -29,7 +29,6 @@ public:
     ~frmPreview() override;
 
     QPrintPreviewWidget* vp() const { return m_vp; }
-    QToolBar* Toolbar() const { return m_toolbar; }
     SurfaceWidget* VSDraw1() const { return m_draw; }
 
     // The document that the preview shows and the printout prints.

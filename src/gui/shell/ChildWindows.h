@@ -79,7 +79,6 @@ private:
     QMdiSubWindow* AddChild(QWidget* content, const QRect& firstPlace);
     void ShowSectorWindow();
     void OnSectorWindowClosing();
-    void ShowSectorState();
 
     mdiMain& m_main;
     SystemDocument& m_document;
