@@ -282,6 +282,12 @@ TEST_F(Cli, ErrorsExitWithTheirReasonAndLeaveOutputsAsTheyWere)
     Write("damaged.json", R"({"kelvaneSector": 1, "seed": "1", "width": 99})");
     fs::create_directories(dir / "busy");
     Write("busy/notes.txt", "mine");
+    fs::create_directories(dir / "mine");
+    Write("mine/0101.KVN", "mine");
+    Write("mine/9999.KVN", "mine");
+    Write("hostile.json",
+          "{\"kelvaneSector\": 1, \"seed\": \"1\", \"width\": 2, \"height\": 2, \"density\": 1, "
+          "\"lifeSupport\": 2, \"biozone\": 1, \"systems\": [{\"hex\": \"\\u001b]0;X\\u0007\"}]}");
     fs::create_symlink("/dev/full", dir / "full.png");
     const std::string none = ": No such file or directory", device = ": Is a device, not a regular file",
                       damaged = "damaged.KVN: line 3: 'abc' is not a number (StarClass)";
@@ -345,7 +351,11 @@ TEST_F(Cli, ErrorsExitWithTheirReasonAndLeaveOutputsAsTheyWere)
         {1, "report " + Example + " -o no-such-folder/out.pdf", "no-such-folder/out.pdf" + none},
         {1, "sector -o blocker", "blocker: not a folder"},
         {1, "sector -o busy",
-         "busy: holds other files than a sector's; choose an empty folder or a sector's own"},
+         "busy: holds notes.txt, which is not a sector's file; choose an empty folder or a sector's own"},
+        {1, "sector -o mine",
+         "mine: holds 0101.KVN, which is not a sector's file; choose an empty folder or a sector's own"},
+        {1, "show hostile.json",
+         "hostile.json: system 1: \"hex\" '\\x1B]0;X\\x07' is not a hex of the sector"},
         {1, "show damaged.json", "damaged.json: \"width\" is not a whole number from 1 to 64"},
         {1, "show missing.json", "missing.json: No such file or directory"},
     };
@@ -361,9 +371,11 @@ TEST_F(Cli, ErrorsExitWithTheirReasonAndLeaveOutputsAsTheyWere)
     for (const char* old : {"blocker", "old.KVN", "old.svg", "old.pdf"})
         EXPECT_EQ(Read(old), "old") << old;
     EXPECT_EQ(Files("busy"), Names{"notes.txt"});
+    EXPECT_EQ(Files("mine"), (Names{"0101.KVN", "9999.KVN"}));
     EXPECT_EQ(Files("batch"), (Names{"system-0001.KVN", "system-0002.KVN", "system-0003.KVN"}));
-    EXPECT_EQ(Files(), (Names{"batch", "big.txt", "blocker", "busy", "damaged.KVN", "damaged.json",
-                              "full.png", "old.KVN", "old.pdf", "old.svg", "other.KVN"}));
+    EXPECT_EQ(Files(),
+              (Names{"batch", "big.txt", "blocker", "busy", "damaged.KVN", "damaged.json", "full.png",
+                     "hostile.json", "mine", "old.KVN", "old.pdf", "old.svg", "other.KVN"}));
 }
 
 } // namespace

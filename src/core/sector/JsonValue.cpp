@@ -9,10 +9,14 @@ namespace kelvane {
 namespace {
 
 constexpr int MaxDepth = 64;
+// Values built from one text at most: a sector's index of 5,120 systems
+// builds about 120,000.
+constexpr std::size_t MaxBuiltValues = std::size_t{1} << 20;
 
 class Parser {
 public:
-    Parser(std::string_view text, std::string& error, int& line) : m_text(text), m_error(error), m_line(line)
+    Parser(std::string_view text, std::string& error, int& line, const JsonMemberFilter& keep)
+        : m_text(text), m_error(error), m_line(line), m_keep(keep)
     {
         if (m_text.starts_with("\xEF\xBB\xBF"))
             m_at = 3;
@@ -70,6 +74,8 @@ private:
             return Fail("the text ends where a value should be");
         if (depth >= MaxDepth)
             return Fail("values nest too deep");
+        if (m_skipping == 0 && ++m_built > MaxBuiltValues)
+            return Fail("more than " + std::to_string(MaxBuiltValues) + " values");
         switch (m_text[m_at]) {
         case '{': return Object(value, depth);
         case '[': return Array(value, depth);
@@ -211,7 +217,8 @@ private:
             return true;
         }
         while (true) {
-            if (!Value(value.items.emplace_back(), depth + 1))
+            JsonValue skipped;
+            if (!Value(m_skipping > 0 ? skipped : value.items.emplace_back(), depth + 1))
                 return false;
             SkipSpace();
             if (m_at < m_text.size() && m_text[m_at] == ',') {
@@ -239,15 +246,22 @@ private:
             SkipSpace();
             if (m_at >= m_text.size() || m_text[m_at] != '"')
                 return Fail("expected a member name in quotes");
-            JsonMember& member = value.members.emplace_back();
+            JsonMember member;
             if (!String(member.name))
                 return false;
             SkipSpace();
             if (m_at >= m_text.size() || m_text[m_at] != ':')
                 return Fail("expected ':' after a member name");
             ++m_at;
-            if (!Value(member.value, depth + 1))
+            // A member the reader does not want is only checked, not built.
+            const bool skip = m_skipping > 0 || (m_keep && !m_keep(depth, member.name));
+            m_skipping += skip ? 1 : 0;
+            const bool read = Value(member.value, depth + 1);
+            m_skipping -= skip ? 1 : 0;
+            if (!read)
                 return false;
+            if (!skip)
+                value.members.push_back(std::move(member));
             SkipSpace();
             if (m_at < m_text.size() && m_text[m_at] == ',') {
                 ++m_at;
@@ -265,6 +279,9 @@ private:
     std::size_t m_at = 0;
     std::string& m_error;
     int& m_line;
+    const JsonMemberFilter& m_keep;
+    int m_skipping = 0; // inside members that are not built
+    std::size_t m_built = 0;
 };
 
 } // namespace
@@ -278,11 +295,12 @@ const JsonValue* JsonValue::Member(std::string_view name) const
     return found;
 }
 
-std::optional<JsonValue> ParseJson(std::string_view text, std::string& error, int& line)
+std::optional<JsonValue> ParseJson(std::string_view text, std::string& error, int& line,
+                                   const JsonMemberFilter& keep)
 {
     error.clear();
     line = 0;
-    return Parser(text, error, line).Document();
+    return Parser(text, error, line, keep).Document();
 }
 
 } // namespace kelvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,11 +32,19 @@ struct JsonMember {
     JsonValue value;
 };
 
+// Which members of objects a reader wants built: keep(depth, name), where
+// depth is the object's own (0 for the outermost value, 2 for an object in an
+// array in it).
+using JsonMemberFilter = std::function<bool(int depth, std::string_view name)>;
+
 // The value a JSON text holds (RFC 8259: no comments, no trailing commas;
 // a UTF-8 byte order mark at the start is skipped). Strings must be UTF-8
-// without raw control characters; values nest at most 64 deep. On a fault,
-// none, and error says where and what: "line 3, column 14: expected ',' or
-// '}'", with line set to the line.
-std::optional<JsonValue> ParseJson(std::string_view text, std::string& error, int& line);
+// without raw control characters; values nest at most 64 deep, and at most
+// 1,048,576 values are built. A member keep refuses is checked as JSON and
+// left out, without building its value, so a large member nobody reads costs
+// no memory. On a fault, none, and error says where and what: "line 3,
+// column 14: expected ',' or '}'", with line set to the line.
+std::optional<JsonValue> ParseJson(std::string_view text, std::string& error, int& line,
+                                   const JsonMemberFilter& keep = {});
 
 } // namespace kelvane

@@ -78,8 +78,14 @@ std::string SectorNameFault(std::string_view name)
 {
     if (name.empty() || name.size() > MaxSectorNameBytes)
         return "is empty or longer than " + std::to_string(MaxSectorNameBytes) + " bytes";
-    if (std::any_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
-        return "holds a line break or another control character";
+    // C0, DEL and C1 (U+0080 to U+009F, C2 80 to C2 9F in UTF-8): a terminal
+    // or a system file's line would take them as commands.
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const auto c = static_cast<unsigned char>(name[i]);
+        if (c < 0x20 || c == 0x7F ||
+            (c == 0xC2 && i + 1 < name.size() && static_cast<unsigned char>(name[i + 1]) < 0xA0))
+            return "holds a line break or another control character";
+    }
     return {};
 }
 

@@ -34,6 +34,21 @@ std::string DensityText(double density)
     return std::string(text, result.ptr);
 }
 
+// A text from the file as a message quotes it, in single quotes, cut when
+// long, as the system file's messages show a value: each byte of a control
+// character as \xNN, so that no text from a file reaches a terminal as a
+// command.
+std::string Quoted(std::string_view text)
+{
+    constexpr std::size_t shown = 40;
+    std::string out = "'";
+    AppendTerminalText(out, text.substr(0, shown));
+    if (text.size() > shown)
+        out += "...";
+    out += '\'';
+    return out;
+}
+
 // A fault in the file's content: BadContent with its message.
 struct Fault {
     std::string message;
@@ -96,7 +111,7 @@ std::int16_t StarClassOf(const std::string& name, const std::string& where)
     for (const std::int16_t code : StarClasses)
         if (StarClassName(code) == name)
             return code;
-    throw Fault{where + "\"starClass\" '" + name + "' is not a star class"};
+    throw Fault{where + "\"starClass\" " + Quoted(name) + " is not a star class"};
 }
 
 std::int32_t StarTypeOf(const std::string& name, std::int16_t starClass, const std::string& where)
@@ -104,7 +119,7 @@ std::int32_t StarTypeOf(const std::string& name, std::int16_t starClass, const s
     for (const std::int32_t code : StarTypes)
         if (StarTypeName(code, starClass) == name)
             return code;
-    throw Fault{where + "\"starType\" '" + name + "' is not a star type of its class"};
+    throw Fault{where + "\"starType\" " + Quoted(name) + " is not a star type of its class"};
 }
 
 std::int32_t EnvironmentOf(const JsonValue& value, const std::string& where)
@@ -115,7 +130,7 @@ std::int32_t EnvironmentOf(const JsonValue& value, const std::string& where)
     for (const std::int32_t code : EnvironmentCodes)
         if (EnvironmentName(code) == name)
             return code;
-    throw Fault{where + "\"bestEnvironment\" '" + name + "' is not an environment"};
+    throw Fault{where + "\"bestEnvironment\" " + Quoted(name) + " is not an environment"};
 }
 
 SectorSystem ReadSystem(const JsonValue& entry, const HexGrid& grid, std::size_t index)
@@ -127,7 +142,7 @@ SectorSystem ReadSystem(const JsonValue& entry, const HexGrid& grid, std::size_t
     const std::string& hexText = Text(Required(entry, "hex", where), where + "\"hex\"");
     const auto hex = ParseHexNumber(hexText);
     if (!hex || !grid.Contains(*hex))
-        throw Fault{where + "\"hex\" '" + hexText + "' is not a hex of the sector"};
+        throw Fault{where + "\"hex\" " + Quoted(hexText) + " is not a hex of the sector"};
     system.hex = *hex;
     where = "system " + hex->Text() + ": ";
 
@@ -140,6 +155,10 @@ SectorSystem ReadSystem(const JsonValue& entry, const HexGrid& grid, std::size_t
     const auto code = DecodeSystemCode(system.code, &why);
     if (!code)
         throw Fault{where + "its code does not read: " + why};
+    if (RunNumber(*code) > MaxSectorRunNumber)
+        throw Fault{where + "its code names system " + std::to_string(RunNumber(*code)) +
+                    " of a run; a sector's codes name one of the first " +
+                    std::to_string(MaxSectorRunNumber)};
     system.system = RegenerateSystem(*code);
     system.system.SystemName = system.name;
 
@@ -205,6 +224,21 @@ Sector ReadSector(const JsonValue& root)
     return sector;
 }
 
+// The members ReadSector looks at; the others are not built.
+bool KnownMember(int depth, std::string_view name)
+{
+    static constexpr std::string_view sectorMembers[] = {
+        "kelvaneSector", "seed", "width", "height", "density", "lifeSupport", "biozone", "systems"};
+    static constexpr std::string_view systemMembers[] = {
+        "hex",     "name",  "code",  "starClass", "starType", "bestEnvironment",
+        "planets", "belts", "moons", "edited"};
+    if (depth == 0)
+        return std::find(std::begin(sectorMembers), std::end(sectorMembers), name) != std::end(sectorMembers);
+    if (depth == 2)
+        return std::find(std::begin(systemMembers), std::end(systemMembers), name) != std::end(systemMembers);
+    return false;
+}
+
 } // namespace
 
 std::string SectorFileText(const Sector& sector)
@@ -258,7 +292,7 @@ FileResult ReadSectorText(std::string_view text, Sector& sector)
 {
     std::string error;
     int line = 0;
-    const std::optional<JsonValue> root = ParseJson(text, error, line);
+    const std::optional<JsonValue> root = ParseJson(text, error, line, KnownMember);
     if (!root)
         return FileResult::BadContent(error, line);
     try {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -36,6 +37,12 @@ namespace kelvane {
 inline constexpr char SectorFileName[] = "sector.json";
 inline constexpr int SectorFileVersion = 1;
 
+// The furthest system of a run that a code in sector.json may name. Making a
+// system again from its code runs every system of the run before it, and
+// opening a sector makes each of its systems: this keeps opening the largest
+// sector under a second. The program's own sectors name the first system.
+inline constexpr std::uint64_t MaxSectorRunNumber = 64;
+
 // The text of sector.json for sector; the same sector gives the same bytes.
 std::string SectorFileText(const Sector& sector);
 
@@ -45,8 +52,9 @@ std::string SectorFileText(const Sector& sector);
 // given its name (an edited one as it was made: ReadSectorFolder reads it as
 // it is from its file). Returns Done, or BadContent saying what is wrong: JSON
 // that does not parse (with its line), a missing or wrong member ("width 65
-// is not between 1 and 64", "system 0405: its code does not read: ..."), a
-// hex outside the grid or listed twice. sector is then unchanged.
+// is not between 1 and 64", "system 0405: its code does not read: ...", a
+// code further into its run than MaxSectorRunNumber), a hex outside the grid
+// or listed twice. sector is then unchanged.
 FileResult ReadSectorText(std::string_view text, Sector& sector);
 
 // ReadSectorText of the file at path; CannotAccess when it cannot be read.

@@ -1,19 +1,19 @@
 #include "core/sector/SectorFolder.h"
 
-#include <algorithm>
-#include <atomic>
 #include <filesystem>
+#include <optional>
 #include <system_error>
-#include <thread>
 #include <utility>
 #include <vector>
 
 #include "core/files/FileBytes.h"
 #include "core/files/SystemFile.h"
+#include "core/sector/JsonValue.h"
 #include "core/sector/SectorFile.h"
 #include "core/sector/SectorMap.h"
 #include "core/sector/SectorMapSvg.h"
-#include "platform/AtomicFile.h"
+#include "platform/FolderTransaction.h"
+#include "platform/WholeFile.h"
 
 namespace kelvane {
 
@@ -21,55 +21,34 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool IsHexFileName(const std::string& name)
-{
-    return name.size() == 8 && name.ends_with(".KVN") && ParseHexNumber(name.substr(0, 4)).has_value();
-}
+// sector.json is far smaller than this: a 64 x 80 sector's index is about
+// 1.2 MB.
+constexpr std::size_t MaxIndexBytes = std::size_t{16} << 20;
 
 std::string Join(const std::string& folder, const std::string& name)
 {
     return (fs::path(folder) / name).string();
 }
 
-// Writes each system's file through the safe writer. The writer flushes
-// every file to the disk before it puts it in place, and the disk serves
-// several flushes at once about as fast as one: a few threads write a large
-// sector ten times faster than one does. Each writer keeps to its own file;
-// the little they share (the list of temporary names a signal removes) is
-// kept with atomics. Returns the first file in hex order that could not be
-// written and why.
-SectorFolderResult WriteHexFiles(const Sector& sector, const std::string& folder, char separator)
+// The names of a folder's own files as its index lists them, without reading
+// the systems: whether the index says it is a sector, and its hex files.
+bool IndexedFiles(const std::string& folder, std::set<std::string>& names)
 {
-    constexpr std::size_t Threads = 8;
-    const std::size_t count = sector.systems.size();
-    std::vector<std::string> reasons(count);
-    std::atomic<std::size_t> next{0};
-    std::atomic<bool> failed{false};
-    const auto work = [&] {
-        for (std::size_t i; !failed && (i = next++) < count;) {
-            const SectorSystem& system = sector.systems[i];
-            AtomicFileWriter writer;
-            std::string reason = writer.Open(Join(folder, HexFileName(system.hex)));
-            if (reason.empty())
-                reason = writer.Write(SystemFileText(system.system, separator));
-            if (reason.empty())
-                reason = writer.Commit();
-            if (!reason.empty()) {
-                reasons[i] = reason;
-                failed = true;
-            }
+    const WholeFile file = ReadWholeFile(Join(folder, SectorFileName), MaxIndexBytes, FileKinds::RegularOnly);
+    std::string error;
+    int line = 0;
+    const std::optional<JsonValue> root = file.Ok() ? ParseJson(file.bytes, error, line) : std::nullopt;
+    if (!root || root->Member("kelvaneSector") == nullptr)
+        return false;
+    if (const JsonValue* systems = root->Member("systems")) {
+        for (const JsonValue& system : systems->items) {
+            const JsonValue* hex = system.Member("hex");
+            if (hex != nullptr && hex->kind == JsonValue::Kind::String)
+                if (const auto number = ParseHexNumber(hex->text))
+                    names.insert(HexFileName(*number));
         }
-    };
-    std::vector<std::thread> pool;
-    for (std::size_t t = 1; t < std::min(Threads, count); ++t)
-        pool.emplace_back(work);
-    work();
-    for (std::thread& thread : pool)
-        thread.join();
-    for (std::size_t i = 0; i < count; ++i)
-        if (!reasons[i].empty())
-            return {Join(folder, HexFileName(sector.systems[i].hex)), reasons[i]};
-    return {};
+    }
+    return true;
 }
 
 // The message of a failed read with the file's name in front.
@@ -77,6 +56,16 @@ FileResult Naming(const std::string& name, FileResult result)
 {
     result.message = name + ": " + result.message;
     return result;
+}
+
+// A member's bytes: a regular file only, read without waiting on a pipe.
+FileResult ReadMember(const std::string& path, std::size_t maxBytes, std::string& bytes)
+{
+    WholeFile file = ReadWholeFile(path, maxBytes, FileKinds::RegularOnly);
+    bytes = std::move(file.bytes);
+    if (file.status == WholeFile::Status::TooLarge)
+        return FileResult::CannotAccess("the file is larger than " + std::to_string(maxBytes >> 20) + " MiB");
+    return file.Ok() ? FileResult::Done() : FileResult::CannotAccess(file.error);
 }
 
 } // namespace
@@ -90,48 +79,59 @@ SectorFolderContents InspectSectorFolder(const std::string& folder)
 {
     SectorFolderContents contents;
     std::error_code error;
-    const fs::file_status status = fs::status(folder, error);
+    const fs::file_status status = fs::symlink_status(folder, error);
     if (status.type() == fs::file_type::not_found)
         return contents;
     if (error) {
         contents.refusal = error.message();
         return contents;
     }
+    if (status.type() == fs::file_type::symlink) {
+        contents.refusal = "is a symbolic link; choose the folder it names";
+        return contents;
+    }
     if (status.type() != fs::file_type::directory) {
         contents.refusal = "not a folder";
         return contents;
     }
+    std::set<std::string> own{SectorFileName, SectorMapFileName, SectorBookFileName};
+    contents.holdsSector = IndexedFiles(folder, own);
+    std::set<std::string> foreign;
     for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
         const std::string name = entry->path().filename().string();
-        if (IsHexFileName(name) || name == SectorFileName || name == SectorMapFileName ||
-            name == SectorBookFileName) {
+        std::error_code typeError;
+        if (own.contains(name) && entry->is_regular_file(typeError) && !entry->is_symlink(typeError))
             contents.sectorFiles.insert(name);
-        } else {
-            contents.refusal = "holds other files than a sector's; choose an empty folder or a sector's own";
-            return contents;
-        }
+        else
+            foreign.insert(name);
     }
     if (error)
         contents.refusal = error.message();
+    else if (!foreign.empty())
+        contents.refusal = "holds " + *foreign.begin() +
+                           (own.contains(*foreign.begin()) ? ", which is not a regular file"
+                                                           : ", which is not a sector's file") +
+                           "; choose an empty folder or a sector's own";
     return contents;
 }
 
 SectorFolderResult WriteSectorFolder(const Sector& sector, const std::string& folder, char decimalSeparator,
                                      std::string_view book)
 {
-    if (std::error_code error; !fs::exists(folder, error) && !error) {
-        if (!fs::create_directory(folder, error) && error)
-            return {folder, error.message()};
-    }
-    SectorFolderContents earlier = InspectSectorFolder(folder);
+    FolderTransaction transaction;
+    if (const std::string reason = transaction.Begin(folder); !reason.empty())
+        return {folder, reason};
+    const SectorFolderContents earlier = InspectSectorFolder(folder);
     if (!earlier.refusal.empty())
         return {folder, earlier.refusal};
 
-    const std::string index = Join(folder, SectorFileName);
-    if (std::error_code error; !fs::remove(index, error) && error)
-        return {index, error.message()};
-    if (SectorFolderResult written = WriteHexFiles(sector, folder, decimalSeparator); !written.Ok())
-        return written;
+    for (const SectorSystem& system : sector.systems) {
+        const std::string name = HexFileName(system.hex);
+        if (const std::string reason =
+                transaction.Write(name, SystemFileText(system.system, decimalSeparator));
+            !reason.empty())
+            return {Join(folder, name), reason};
+    }
     const std::string svg = SectorMapSvg(DrawSectorMap(sector));
     const std::string indexText = SectorFileText(sector);
     const std::pair<const char*, std::string_view> files[] = {
@@ -139,33 +139,27 @@ SectorFolderResult WriteSectorFolder(const Sector& sector, const std::string& fo
         {SectorBookFileName, book},
         {SectorFileName, indexText},
     };
-    for (const auto& [name, bytes] : files) {
-        const std::string path = Join(folder, name);
-        if (const std::string reason = ReplaceFileContents(path, bytes); !reason.empty())
-            return {path, reason};
-    }
-
-    for (const SectorSystem& system : sector.systems)
-        earlier.sectorFiles.erase(HexFileName(system.hex));
-    for (const std::string& name : earlier.sectorFiles) {
-        if (!IsHexFileName(name))
-            continue;
-        std::error_code error;
-        if (!fs::remove(Join(folder, name), error) && error)
-            return {Join(folder, name), error.message()};
-    }
+    for (const auto& [name, bytes] : files)
+        if (const std::string reason = transaction.Write(name, bytes); !reason.empty())
+            return {Join(folder, name), reason};
+    const std::vector<std::string> old(earlier.sectorFiles.begin(), earlier.sectorFiles.end());
+    if (const std::string reason = transaction.Commit(old); !reason.empty())
+        return {folder, reason};
     return {};
 }
 
 FileResult ReadSectorFolder(const std::string& folder, char decimalSeparator, Sector& sector)
 {
     Sector read;
-    if (FileResult index = ReadSectorFile(Join(folder, SectorFileName), read); !index.Ok())
-        return Naming(SectorFileName, std::move(index));
     std::string bytes;
+    FileResult index = ReadMember(Join(folder, SectorFileName), MaxIndexBytes, bytes);
+    if (index.Ok())
+        index = bytes.empty() ? FileResult::BadContent("the file is empty") : ReadSectorText(bytes, read);
+    if (!index.Ok())
+        return Naming(SectorFileName, std::move(index));
     for (SectorSystem& entry : read.systems) {
         const std::string name = HexFileName(entry.hex);
-        FileResult file = ReadFileBytes(Join(folder, name), bytes);
+        FileResult file = ReadMember(Join(folder, name), MaxSystemFileBytes, bytes);
         // The file is read over the system the code makes: a field the file
         // leaves out keeps what generation gave it.
         StarSystem system = entry.system;

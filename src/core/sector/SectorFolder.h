@@ -26,9 +26,13 @@ std::string HexFileName(HexNumber hex);
 // What a folder holds, seen by a writer of sectors.
 struct SectorFolderContents {
     // Why no sector may be written there, or empty text when one may: the
-    // folder is missing, empty, or holds nothing but a sector's files.
+    // folder is missing, empty, or holds nothing but a sector's own files,
+    // each a regular file: sector.json, sector.svg, sector.pdf and the CCRR.KVN
+    // files its index lists. A refusal names one other file it holds.
     std::string refusal;
-    // The files of an earlier sector in it.
+    // Whether its sector.json says it is a sector's index.
+    bool holdsSector = false;
+    // The sector's own files in it.
     std::set<std::string> sectorFiles;
 };
 
@@ -43,14 +47,16 @@ struct SectorFolderResult {
     bool Ok() const { return reason.empty(); }
 };
 
-// Writes sector into folder (made when missing, its parent must exist), with
-// book as its sector.pdf: each system's file with the system as the sector
-// holds it, in the user's decimal separator, then the map, the book and the
-// index. An earlier sector's files are replaced, and its system files for
-// hexes this sector leaves empty removed; its index goes first, so that
-// should a file fail, no index names a folder half old and half new. A folder
-// InspectSectorFolder refuses is left untouched. Every file goes through the
-// safe writer. The same sector, separator and book give the same bytes.
+// Writes sector into folder (its parent must exist), with book as its
+// sector.pdf: each system's file with the system as the sector holds it, in
+// the user's decimal separator, then the map, the book and the index. It is
+// one FolderTransaction: the new folder is built beside folder and takes its
+// place at the end, so the folder holds the earlier sector whole or the new
+// one whole, never a mix, and files are only ever made new inside the new
+// folder (a link in the old one is never followed). The earlier sector's own
+// files go with it. A folder InspectSectorFolder refuses, checked while the
+// transaction holds its lock, is left untouched. The same sector, separator
+// and book give the same bytes.
 SectorFolderResult WriteSectorFolder(const Sector& sector, const std::string& folder, char decimalSeparator,
                                      std::string_view book);
 

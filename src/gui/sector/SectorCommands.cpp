@@ -89,7 +89,7 @@ void SaveSectorAsCommand(SystemDocument& document, SectorDialogs& dialogs, FileD
         dialogs.ShowSectorError(notSaved.arg(*chosen, ToQt(contents.refusal)));
         return;
     }
-    if (!contents.sectorFiles.empty() &&
+    if (contents.holdsSector &&
         files.AskOverwrite(*chosen + QStringLiteral("\nThis folder holds a sector already. Replace it?")) !=
             QMessageBox::Yes)
         return;

@@ -2,6 +2,7 @@
 
 #include "TempFolder.h"
 #include "core/model/Codes.h"
+#include "core/model/SystemCode.h"
 #include "core/sector/JsonValue.h"
 #include "core/sector/SectorFile.h"
 #include "core/sector/SectorGeneration.h"
@@ -80,6 +81,14 @@ TEST(SectorFile, DamagedFilesSayWhatIsWrongAndChangeNothing)
         EncodeSystemCode(HexSystemCode({77, 4, 5, 0.25, LifeSupportLevel{3}, BiozoneWidth{2}}, {1, 1}));
     const std::string vega = R"({"hex": "0101", "name": "Vega", "code": ")" + code + "\"";
     const auto withSystem = [&](const std::string& members) { return Header + vega + members + "}]}"; };
+    const auto withCode = [&](std::uint64_t index) {
+        return Header + R"({"hex": "0101", "name": "X", "code": ")" +
+               EncodeSystemCode(BatchSystemCode(5, index, LifeSupportLevel{2}, BiozoneWidth{1})) + "\"}]}";
+    };
+    std::string zeros;
+    for (int i = 0; i < 1100000; ++i)
+        zeros += "0,";
+    zeros += "0";
     const std::pair<std::string, std::string> cases[] = {
         {"", "line 1, column 1: the text ends where a value should be"},
         {"<KelvaneSystem>", "line 1, column 1: expected a value"},
@@ -121,6 +130,25 @@ TEST(SectorFile, DamagedFilesSayWhatIsWrongAndChangeNothing)
         {Header + "{\"hex\": \"01\xff\"}]}", "line 2, column 57: a string that is not UTF-8"},
         {std::string(100, '[') + std::string(100, ']'), "line 1, column 65: values nest too deep"},
         {R"({"kelvaneSector": 1} x)", "line 1, column 22: unexpected text after the end of the value"},
+        // Text from the file reaches a message with its control characters
+        // shown, never sent to the terminal; a name may hold none at all.
+        {Header + R"({"hex": "\u001b]0;X\u0007\u001b[2J\u009b"}]})",
+         "system 1: \"hex\" '\\x1B]0;X\\x07\\x1B[2J\\xC2\\x9B' is not a hex of the sector"},
+        {withSystem(R"(, "starClass": "\u007f\u00a0)" + std::string(50, 'x') + "\""),
+         "system 0101: \"starClass\" '\\x7F\xc2\xa0" + std::string(37, 'x') + "...' is not a star class"},
+        {withSystem(R"(, "name": "A\u009bB")"),
+         "system 0101: \"name\" holds a line break or another control character"},
+        {withSystem(R"(, "name": "A\u007fB")"),
+         "system 0101: \"name\" holds a line break or another control character"},
+        // A code far into its run would take seconds to make again.
+        {withCode(65),
+         "system 0101: its code names system 65 of a run; a sector's codes name one of the first 64"},
+        {withCode(SystemCode::MaxBatchIndex),
+         "system 0101: its code names system 1048576 of a run; a sector's codes name one of the first 64"},
+        // Members nobody reads are not built, so they may be of any size;
+        // the ones read are limited.
+        {"{\"unread\": [" + zeros + "], " + Header.substr(1) + "5]}", "system 1: not an object"},
+        {Header + zeros + "]}", "line 2, column 2097180: more than 1048576 values"},
     };
     const Sector before = GenerateSector({3, 2, 2, 1, LifeSupportLevel{2}, BiozoneWidth{1}});
     for (const auto& [text, message] : cases) {
@@ -130,6 +158,14 @@ TEST(SectorFile, DamagedFilesSayWhatIsWrongAndChangeNothing)
         EXPECT_EQ(result.message, message) << text;
         EXPECT_EQ(sector, before) << text;
     }
+    // The furthest a code may go is still read.
+    Sector last;
+    EXPECT_TRUE(ReadSectorText(Header + R"({"hex": "0101", "name": "X", "code": ")" +
+                                   EncodeSystemCode(BatchSystemCode(5, MaxSectorRunNumber,
+                                                                    LifeSupportLevel{2}, BiozoneWidth{1})) +
+                                   "\"}]}",
+                               last)
+                    .Ok());
 }
 
 TEST(SectorFile, JsonEscapesReadAsTheirCharacters)

@@ -1,6 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <filesystem>
+#include <functional>
+#include <map>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
 
 #include "TempFolder.h"
 #include "core/files/SystemFile.h"
@@ -14,6 +22,25 @@ namespace kelvane {
 namespace {
 
 using Names = std::set<std::string>;
+
+std::vector<int> g_writers; // writers holding pipes open, closed by each test
+
+// A named pipe at path with a writer holding it open, so that a read of it
+// would wait for more.
+void PipeWithWriter(const std::string& path)
+{
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    const int fd = ::open(path.c_str(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(fd, 0);
+    g_writers.push_back(fd);
+}
+
+void CloseWriters()
+{
+    for (const int fd : g_writers)
+        ::close(fd);
+    g_writers.clear();
+}
 
 Names FolderNames(const Sector& sector)
 {
@@ -132,16 +159,6 @@ TEST(SectorFolder, ForeignAndDamagedFoldersAreRefusedAndChangeNothing)
     const std::string folder = dir / "s";
     ASSERT_TRUE(WriteSectorFolder(sector, folder, '.', "book").Ok());
 
-    // Writing: a folder with anything else in it, or a file, is left alone.
-    std::filesystem::create_directory(dir / "mine");
-    test::WriteBytes(dir / "mine/notes.txt", "mine");
-    test::WriteBytes(dir / "file", "mine");
-    const std::string foreign = "holds other files than a sector's; choose an empty folder or a sector's own";
-    EXPECT_EQ(WriteSectorFolder(sector, dir / "mine", '.', "book").reason, foreign);
-    EXPECT_EQ(WriteSectorFolder(sector, dir / "file", '.', "book").reason, "not a folder");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "mine"), {}), 1);
-    EXPECT_EQ(test::ReadBytes(dir / "file"), "mine");
-
     // Reading: each fault names its file, and the sector stays as it was.
     const std::string first = folder + "/" + HexFileName(sector.systems[0].hex);
     const std::string kvn = test::ReadBytes(first);
@@ -160,10 +177,17 @@ TEST(SectorFolder, ForeignAndDamagedFoldersAreRefusedAndChangeNothing)
          FileOutcome::BadContent, "sector.json: \"seed\" is missing"},
         {[&] { std::filesystem::remove(folder + "/sector.json"); }, FileOutcome::CannotAccess,
          "sector.json: No such file or directory"},
+        // A pipe with a writer holding it open would block a read for good.
+        {[&] { std::filesystem::remove(first), PipeWithWriter(first); }, FileOutcome::CannotAccess,
+         "0101.KVN: Not a regular file"},
+        {[&] { std::filesystem::remove(folder + "/sector.json"), PipeWithWriter(folder + "/sector.json"); },
+         FileOutcome::CannotAccess, "sector.json: Not a regular file"},
     };
     const Sector before = GenerateSector({1, 2, 2, 1, LifeSupportLevel{2}, BiozoneWidth{1}});
     const std::string index = test::ReadBytes(folder + "/sector.json");
     for (const auto& c : cases) {
+        std::filesystem::remove(first);
+        std::filesystem::remove(folder + "/sector.json");
         test::WriteBytes(first, kvn);
         test::WriteBytes(folder + "/sector.json", index);
         c.damage();
@@ -173,6 +197,148 @@ TEST(SectorFolder, ForeignAndDamagedFoldersAreRefusedAndChangeNothing)
         EXPECT_EQ(result.message, c.message);
         EXPECT_EQ(read, before) << c.message;
     }
+    CloseWriters();
+}
+
+// What a folder holds: each name with its bytes, or where it links to.
+std::map<std::string, std::string> Snapshot(const std::string& folder)
+{
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        const std::string name = entry.path().filename().string();
+        files[name] = entry.is_symlink()        ? "-> " + std::filesystem::read_symlink(entry.path()).string()
+                      : entry.is_regular_file() ? test::ReadBytes(entry.path())
+                                                : "(other)";
+    }
+    return files;
+}
+
+TEST(SectorFolder, WritingNeverFollowsALinkNorRemovesAFileNotTheSectorsOwn)
+{
+    namespace fs = std::filesystem;
+    const test::TempFolder dir;
+    const Sector sector = GenerateSector({12, 3, 2, 1, LifeSupportLevel{2}, BiozoneWidth{1}});
+    const Sector other = GenerateSector({13, 3, 2, 1, LifeSupportLevel{2}, BiozoneWidth{1}});
+    const std::string folder = dir / "s";
+    const std::string important = dir / "important.txt";
+    const auto linkOut = [&](const std::string& name) {
+        fs::remove(folder + "/" + name);
+        fs::create_symlink(important, folder + "/" + name);
+    };
+    const std::string choose = "; choose an empty folder or a sector's own";
+    const struct {
+        std::function<void()> make;
+        std::string reason;
+    } cases[] = {
+        {[&] { linkOut("0101.KVN"); }, "holds 0101.KVN, which is not a regular file" + choose},
+        {[&] { linkOut("sector.svg"); }, "holds sector.svg, which is not a regular file" + choose},
+        {[&] { fs::remove(folder + "/0102.KVN"), PipeWithWriter(folder + "/0102.KVN"); },
+         "holds 0102.KVN, which is not a regular file" + choose},
+        {[&] { test::WriteBytes(folder + "/notes.txt", "mine"); },
+         "holds notes.txt, which is not a sector's file" + choose},
+        {[&] { test::WriteBytes(folder + "/0404.KVN", "mine"); },
+         "holds 0404.KVN, which is not a sector's file" + choose},
+        // Without an index no system file is the sector's.
+        {[&] { fs::remove(folder + "/sector.json"); },
+         "holds 0101.KVN, which is not a sector's file" + choose},
+        {[&] {
+             fs::rename(folder, dir / "real");
+             fs::create_directory_symlink(dir / "real", folder);
+         },
+         "is a symbolic link; choose the folder it names"},
+    };
+    for (const auto& c : cases) {
+        fs::remove_all(folder);
+        fs::remove_all(dir / "real");
+        test::WriteBytes(important, "mine");
+        ASSERT_TRUE(WriteSectorFolder(sector, folder, '.', "book").Ok());
+        c.make();
+        const auto before = Snapshot(folder);
+        const SectorFolderResult result = WriteSectorFolder(other, folder, '.', "book");
+        EXPECT_EQ(result.path, folder);
+        EXPECT_EQ(result.reason, c.reason);
+        EXPECT_EQ(Snapshot(folder), before) << c.reason;
+        EXPECT_EQ(test::ReadBytes(important), "mine") << c.reason;
+        for (const std::string& name : dir.Names())
+            EXPECT_FALSE(name.starts_with(".")) << name << " after " << c.reason;
+    }
+    CloseWriters();
+
+    // One writer at a time beside a folder: a second is refused at once.
+    fs::remove_all(folder);
+    fs::remove_all(dir / "real");
+    const int parent = ::open(dir.Path().c_str(), O_RDONLY | O_DIRECTORY);
+    ASSERT_EQ(::flock(parent, LOCK_EX), 0);
+    EXPECT_EQ(WriteSectorFolder(other, folder, '.', "book").reason,
+              "another program is writing a folder beside it; try again when it is done");
+    ::close(parent);
+    EXPECT_EQ(dir.Names(), (Names{"important.txt"}));
+}
+
+// Two programs writing the same folder at once: whichever wins, the folder
+// holds one sector whole, never the index of one with the systems of the
+// other.
+TEST(SectorFolder, TwoWritersAtOnceLeaveOneWholeSector)
+{
+    const test::TempFolder dir;
+    const std::string folder = dir / "s";
+    const Sector sectors[] = {GenerateSector({21, 12, 12, 1, LifeSupportLevel{2}, BiozoneWidth{1}}),
+                              GenerateSector({22, 12, 12, 0.5, LifeSupportLevel{2}, BiozoneWidth{1}})};
+    for (int round = 0; round < 3; ++round) {
+        pid_t children[2];
+        for (int i = 0; i < 2; ++i) {
+            children[i] = ::fork();
+            ASSERT_GE(children[i], 0);
+            if (children[i] == 0) {
+                const SectorFolderResult result = WriteSectorFolder(sectors[i], folder, '.', "book");
+                ::_exit(result.Ok() ? 0 : result.reason.starts_with("another program") ? 1 : 2);
+            }
+        }
+        int succeeded = 0;
+        for (const pid_t child : children) {
+            int status = 0;
+            ASSERT_EQ(::waitpid(child, &status, 0), child);
+            ASSERT_TRUE(WIFEXITED(status));
+            EXPECT_LT(WEXITSTATUS(status), 2);
+            succeeded += WEXITSTATUS(status) == 0 ? 1 : 0;
+        }
+        EXPECT_GE(succeeded, 1);
+        Sector read;
+        ASSERT_TRUE(ReadSectorFolder(folder, '.', read).Ok());
+        const int which = read == sectors[0] ? 0 : 1;
+        EXPECT_EQ(read, sectors[which]);
+        EXPECT_EQ(InspectSectorFolder(folder).sectorFiles, FolderNames(sectors[which]));
+        EXPECT_EQ(dir.Names(), (Names{"s"}));
+    }
+}
+
+// A rewrite that fails part way, on a disk that fills up, leaves the old
+// sector as it was; a writer killed part way leaves a hidden folder that the
+// next write removes.
+TEST(SectorFolder, AFailedRewriteLeavesTheOldSectorWhole)
+{
+    const test::SmallDisk disk;
+    if (!disk.Mounted())
+        GTEST_SKIP() << "mounting a small disk needs root";
+    const std::string folder = disk.Folder() / "s";
+    const Sector sector = GenerateSector({12, 1, 1, 1, LifeSupportLevel{2}, BiozoneWidth{1}});
+    const Sector other = GenerateSector({13, 1, 1, 1, LifeSupportLevel{2}, BiozoneWidth{1}});
+    ASSERT_TRUE(WriteSectorFolder(sector, folder, '.', "book").Ok());
+    const auto before = Snapshot(folder);
+    const SectorFolderResult result = WriteSectorFolder(other, folder, '.', std::string(100000, 'x'));
+    EXPECT_EQ(result.path, folder + "/sector.pdf");
+    EXPECT_EQ(result.reason, "No space left on device");
+    EXPECT_EQ(Snapshot(folder), before);
+    EXPECT_EQ(disk.Folder().Names(), (Names{"s"}));
+
+    const std::string stale = disk.Folder() / ".s.kelvane-abcd1234";
+    std::filesystem::create_directory(stale);
+    test::WriteBytes(stale + "/0101.KVN", "half");
+    ASSERT_TRUE(WriteSectorFolder(other, folder, '.', "book").Ok());
+    EXPECT_EQ(disk.Folder().Names(), (Names{"s"}));
+    Sector read;
+    ASSERT_TRUE(ReadSectorFolder(folder, '.', read).Ok());
+    EXPECT_EQ(read, other);
 }
 
 } // namespace
