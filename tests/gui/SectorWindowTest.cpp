@@ -281,9 +281,11 @@ TEST_F(SectorWindow, OpenAndSaveFoldersOfKelvaneCli)
     // only on Yes.
     dialogs->errors.clear();
     SaveSector(dir / "other");
-    EXPECT_EQ(dialogs->errors,
-              QStringList("The sector was not saved.\n" + other +
-                          ": holds other files than a sector's; choose an empty folder or a sector's own"));
+    EXPECT_EQ(
+        dialogs->errors,
+        QStringList(
+            "The sector was not saved.\n" + other +
+            ": holds notes.txt, which is not a sector's file; choose an empty folder or a sector's own"));
     EXPECT_EQ(Files(dir / "other").size(), 1u);
     NewSector(Small);
     dialogs->overwrite = QMessageBox::No;
