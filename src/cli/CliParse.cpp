@@ -30,7 +30,7 @@ constexpr Synopsis Synopses[] = {
     {"report", "FILE -o OUT.pdf [--style arced|complete|flat] [--grey-for-black on|off]",
      "[--colored-text on|off]"},
     {"sector", "[--seed S] [--width 1-64] [--height 1-80] [--density 0-1]",
-     "[--life-support 1-4] [--biozone 1-3] -o DIR"},
+     "[--life-support 1-4] [--biozone 1-3] [--book on|off] -o DIR"},
 };
 
 void AppendSynopsis(std::string& out, const Synopsis& synopsis, bool first)
@@ -382,6 +382,8 @@ SectorRequest ParseSector(const Arguments& arguments)
                     static_cast<LifeSupportLevel>(ParseNumber<std::int16_t>(name, value, 1, 4));
             else if (name == "--biozone")
                 options.biozone = static_cast<BiozoneWidth>(ParseNumber<std::int16_t>(name, value, 1, 3));
+            else if (name == "--book")
+                request.book = ParseSwitch(name, value) != 0;
             else if (name == "-o" || name == "--output")
                 request.folder = std::string(value);
             else

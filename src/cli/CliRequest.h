@@ -86,13 +86,15 @@ struct ReportRequest {
 };
 
 // sector [--seed S] [--width 1-64] [--height 1-80] [--density 0-1]
-//        [--life-support 1-4] [--biozone 1-3] -o DIR
+//        [--life-support 1-4] [--biozone 1-3] [--book on|off] -o DIR
 // Without --seed, the seed is drawn when the command is carried out;
 // options.seed is then not used.
 struct SectorRequest {
     SectorOptions options;
     std::optional<std::uint64_t> seed;
     std::string folder;
+    // Whether sector.pdf is written.
+    bool book = true;
 };
 
 using CliRequest = std::variant<UsageError, PrintRequest, HandOnRequest, NewRequest, ShowRequest,

@@ -10,7 +10,7 @@ namespace kelvane {
 
 int SectorCommand(const CliRequest& request)
 {
-    const auto& [given, seed, folder] = std::get<SectorRequest>(request);
+    const auto& [given, seed, folder, book] = std::get<SectorRequest>(request);
     SectorOptions options = given;
     options.seed = seed ? *seed : RandomSource::EntropySeed(64);
 
@@ -23,7 +23,7 @@ int SectorCommand(const CliRequest& request)
     const OffscreenGui gui;
     if (!gui.Ready())
         return ReportFailure(folder, "no fonts: the book could not be laid out");
-    if (const SectorFolderResult written = WriteSectorFolderWithBook(sector, folder, UserDecimalSeparator());
+    if (const SectorFolderResult written = WriteSectorFolderWithBook(sector, folder, UserDecimalSeparator(), book);
         !written.Ok())
         return ReportFailure(written.path, written.reason);
     return ExitOk;

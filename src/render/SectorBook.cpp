@@ -89,7 +89,8 @@ ReportDocument SectorSystemPage(const SectorSystem& system, const AppSettings& s
                              decimalSeparator);
 }
 
-QByteArray SectorBookPdf(const Sector& sector, const AppSettings& settings, char decimalSeparator)
+QByteArray SectorBookPdf(const Sector& sector, const AppSettings& settings, char decimalSeparator,
+                         const SectorWriteStep& step)
 {
     const SectorMapPage mapPage = BuildSectorMapPage(sector);
     const SectorMap map = DrawSectorMap(sector);
@@ -102,21 +103,37 @@ QByteArray SectorBookPdf(const Sector& sector, const AppSettings& settings, char
                          SectorSystemPage(sector.systems[static_cast<std::size_t>(page - 1)], settings,
                                           decimalSeparator)
                              .PaintOnDevice(painter);
-                     return true;
+                     return !step || step();
                  });
     FixCreationDate(bytes);
     return bytes;
 }
 
 SectorFolderResult WriteSectorFolderWithBook(const Sector& sector, const std::string& folder,
-                                             char decimalSeparator)
+                                             char decimalSeparator, bool book, const SectorWriteStep& step)
 {
+    if (!book)
+        return WriteSectorFolder(sector, folder, decimalSeparator, std::nullopt, step);
     // The book is made whole in memory first: a failure writes nothing.
-    const QByteArray book = SectorBookPdf(sector, AppSettings(), decimalSeparator);
-    if (book.isEmpty())
+    bool stopped = false;
+    const QByteArray pdf = SectorBookPdf(sector, AppSettings(), decimalSeparator, [&] {
+        stopped = step && !step();
+        return !stopped;
+    });
+    if (stopped)
+        return {folder, SectorWriteCancelled};
+    if (pdf.isEmpty())
         return {(std::filesystem::path(folder) / SectorBookFileName).string(), "the PDF could not be made"};
     return WriteSectorFolder(sector, folder, decimalSeparator,
-                             std::string_view(book.constData(), static_cast<std::size_t>(book.size())));
+                             std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())), step);
+}
+
+int SectorFolderSteps(const Sector& sector, bool book)
+{
+    const int systems = static_cast<int>(sector.systems.size());
+    // The files: the systems', the map and the index, and the book's pages
+    // and its file.
+    return systems + 2 + (book ? systems + 2 : 0);
 }
 
 } // namespace kelvane

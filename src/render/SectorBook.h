@@ -41,13 +41,21 @@ ReportDocument SectorSystemPage(const SectorSystem& system, const AppSettings& s
 
 // The whole book as a PDF: the map page, then SectorSystemPage of each
 // system. The same sector and settings give the same bytes: the PDF's creation date
-// is a fixed one. Empty when it cannot be made. Needs a QGuiApplication.
-QByteArray SectorBookPdf(const Sector& sector, const AppSettings& settings, char decimalSeparator);
+// is a fixed one. Empty when it cannot be made, or when step, called after
+// each page, stops it. Needs a QGuiApplication.
+QByteArray SectorBookPdf(const Sector& sector, const AppSettings& settings, char decimalSeparator,
+                         const SectorWriteStep& step = {});
 
 // The sector's whole folder, as WriteSectorFolder writes it, with its book
-// made here with the options' defaults: kelvane-cli and the program write the
-// same bytes for the same sector. Needs a QGuiApplication.
+// (when book is set) made here with the options' defaults: kelvane-cli and
+// the program write the same bytes for the same sector. step is called
+// SectorFolderSteps times when nothing stops the write. Needs a
+// QGuiApplication.
 SectorFolderResult WriteSectorFolderWithBook(const Sector& sector, const std::string& folder,
-                                             char decimalSeparator);
+                                             char decimalSeparator, bool book, const SectorWriteStep& step = {});
+
+// How many steps WriteSectorFolderWithBook reports for sector: a page of the
+// book each, and a file each.
+int SectorFolderSteps(const Sector& sector, bool book);
 
 } // namespace kelvane

@@ -243,7 +243,7 @@ TEST_F(Cli, HelpGivesEachCommandsUsageAndVersionTheAboutWindowsVersion)
         "       kelvane-cli report FILE -o OUT.pdf [--style arced|complete|flat] [--grey-for-black on|off]\n"
         "                          [--colored-text on|off]\n"
         "       kelvane-cli sector [--seed S] [--width 1-64] [--height 1-80] [--density 0-1]\n"
-        "                          [--life-support 1-4] [--biozone 1-3] -o DIR\n");
+        "                          [--life-support 1-4] [--biozone 1-3] [--book on|off] -o DIR\n");
     EXPECT_EQ(Invoke("-h").out, usage);
 
     // Each command's own lines, wherever the option stands and whatever else is wrong.

@@ -80,17 +80,21 @@ TEST_F(SectorCli, SeedsGiveTheStoredSectorInEveryVersion)
     EXPECT_TRUE(Read("b/sector.json") == Read(golden + "sector-seedmax-5x3-ls4-bz3.json"));
 }
 
-// A random seed is written down and makes the same sector again; show
+// A random seed is written down and makes the same sector again (--book off
+// leaves out the book alone); show
 // prints a sector as a table.
 TEST_F(SectorCli, ARandomSeedIsKeptAndShowPrintsTheSectorAsATable)
 {
     ASSERT_EQ(Invoke("sector --width 3 --height 4 --density 1 -o s").exit, 0);
     const Sector sector = Index("s");
     ASSERT_EQ(
-        Invoke("sector -o t --width 3 --height 4 --density 1 --seed " + std::to_string(sector.options.seed))
+        Invoke("sector -o t --book off --width 3 --height 4 --density 1 --seed " +
+               std::to_string(sector.options.seed))
             .exit,
         0);
     EXPECT_EQ(Read("t/sector.json"), Read("s/sector.json"));
+    EXPECT_EQ(Files("t").count("sector.pdf"), 0u);
+    EXPECT_EQ(Files("t").size() + 1, Files("s").size());
     ASSERT_EQ(Invoke("sector --width 3 --height 4 --density 1 -o u").exit, 0);
     EXPECT_NE(Index("u").options.seed, sector.options.seed);
 

@@ -116,8 +116,9 @@ SectorFolderContents InspectSectorFolder(const std::string& folder)
 }
 
 SectorFolderResult WriteSectorFolder(const Sector& sector, const std::string& folder, char decimalSeparator,
-                                     std::string_view book)
+                                     std::optional<std::string_view> book, const SectorWriteStep& step)
 {
+    const auto goOn = [&step] { return !step || step(); };
     FolderTransaction transaction;
     if (const std::string reason = transaction.Begin(folder); !reason.empty())
         return {folder, reason};
@@ -131,17 +132,21 @@ SectorFolderResult WriteSectorFolder(const Sector& sector, const std::string& fo
                 transaction.Write(name, SystemFileText(system.system, decimalSeparator));
             !reason.empty())
             return {Join(folder, name), reason};
+        if (!goOn())
+            return {folder, SectorWriteCancelled};
     }
     const std::string svg = SectorMapSvg(DrawSectorMap(sector));
     const std::string indexText = SectorFileText(sector);
-    const std::pair<const char*, std::string_view> files[] = {
-        {SectorMapFileName, svg},
-        {SectorBookFileName, book},
-        {SectorFileName, indexText},
-    };
-    for (const auto& [name, bytes] : files)
+    std::vector<std::pair<const char*, std::string_view>> files{{SectorMapFileName, svg}};
+    if (book)
+        files.emplace_back(SectorBookFileName, *book);
+    files.emplace_back(SectorFileName, indexText);
+    for (const auto& [name, bytes] : files) {
         if (const std::string reason = transaction.Write(name, bytes); !reason.empty())
             return {Join(folder, name), reason};
+        if (!goOn())
+            return {folder, SectorWriteCancelled};
+    }
     const std::vector<std::string> old(earlier.sectorFiles.begin(), earlier.sectorFiles.end());
     if (const std::string reason = transaction.Commit(old); !reason.empty())
         return {folder, reason};

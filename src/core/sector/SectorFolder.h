@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -14,7 +16,8 @@ namespace kelvane {
 //
 //   CCRR.KVN     one system file per occupied hex, as Save As writes it
 //   sector.svg   the map
-//   sector.pdf   the book: the map, then a report page per system
+//   sector.pdf   the book: the map, then a report page per system; only
+//                when the book is asked for
 //   sector.json  the index (SectorFile.h), written last: a folder with an
 //                index holds a whole sector
 inline constexpr char SectorMapFileName[] = "sector.svg";
@@ -47,8 +50,15 @@ struct SectorFolderResult {
     bool Ok() const { return reason.empty(); }
 };
 
-// Writes sector into folder (its parent must exist), with book as its
-// sector.pdf: each system's file with the system as the sector holds it, in
+// Told that one more file or page of a sector's write is done; returns false
+// to stop the write there.
+using SectorWriteStep = std::function<bool()>;
+
+// The reason a write stopped because its step said so.
+inline constexpr char SectorWriteCancelled[] = "cancelled; the folder is as it was";
+
+// Writes sector into folder (its parent must exist), with book, when there is
+// one, as its sector.pdf: each system's file with the system as the sector holds it, in
 // the user's decimal separator, then the map, the book and the index. It is
 // one FolderTransaction: the new folder is built beside folder and takes its
 // place at the end, so the folder holds the earlier sector whole or the new
@@ -56,9 +66,10 @@ struct SectorFolderResult {
 // folder (a link in the old one is never followed). The earlier sector's own
 // files go with it. A folder InspectSectorFolder refuses, checked while the
 // transaction holds its lock, is left untouched. The same sector, separator
-// and book give the same bytes.
+// and book give the same bytes. step, when given, is called after each file
+// and may stop the write before the swap (SectorWriteCancelled).
 SectorFolderResult WriteSectorFolder(const Sector& sector, const std::string& folder, char decimalSeparator,
-                                     std::string_view book);
+                                     std::optional<std::string_view> book, const SectorWriteStep& step = {});
 
 // Reads the sector of a folder into sector, replacing all of it: the index,
 // then each listed hex's system file, which gives the hex its system as it

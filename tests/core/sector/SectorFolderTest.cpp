@@ -312,6 +312,41 @@ TEST(SectorFolder, TwoWritersAtOnceLeaveOneWholeSector)
     }
 }
 
+// A write stopped by its step, at any file, leaves the old sector as it was
+// and no hidden folder; one let through to the end without a book leaves no
+// sector.pdf, not even the old sector's.
+TEST(SectorFolder, AStoppedWriteLeavesTheOldSectorAndABooklessOneHasNoBook)
+{
+    const test::TempFolder dir;
+    const std::string folder = dir / "s";
+    const Sector sector = GenerateSector({12, 2, 2, 1, LifeSupportLevel{2}, BiozoneWidth{1}});
+    const Sector other = GenerateSector({13, 2, 2, 1, LifeSupportLevel{2}, BiozoneWidth{1}});
+    ASSERT_TRUE(WriteSectorFolder(sector, folder, '.', "book").Ok());
+    const auto before = Snapshot(folder);
+    const int files = static_cast<int>(other.systems.size()) + 3;
+    for (int stop = 1; stop <= files; ++stop) {
+        int steps = 0;
+        const SectorFolderResult result =
+            WriteSectorFolder(other, folder, '.', "new book", [&] { return ++steps < stop; });
+        EXPECT_EQ(steps, stop);
+        EXPECT_EQ(result.path, folder);
+        EXPECT_EQ(result.reason, SectorWriteCancelled);
+        EXPECT_EQ(Snapshot(folder), before);
+        EXPECT_EQ(dir.Names(), (Names{"s"}));
+    }
+
+    int steps = 0;
+    ASSERT_TRUE(WriteSectorFolder(other, folder, '.', std::nullopt, [&] { return ++steps > 0; }).Ok());
+    EXPECT_EQ(steps, files - 1);
+    Names bookless = FolderNames(other);
+    bookless.erase("sector.pdf");
+    EXPECT_EQ(dir.Names(), (Names{"s"}));
+    EXPECT_EQ(InspectSectorFolder(folder).sectorFiles, bookless);
+    Sector read;
+    ASSERT_TRUE(ReadSectorFolder(folder, '.', read).Ok());
+    EXPECT_EQ(read, other);
+}
+
 // A rewrite that fails part way, on a disk that fills up, leaves the old
 // sector as it was; a writer killed part way leaves a hidden folder that the
 // next write removes.
