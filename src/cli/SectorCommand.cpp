@@ -23,7 +23,8 @@ int SectorCommand(const CliRequest& request)
     const OffscreenGui gui;
     if (!gui.Ready())
         return ReportFailure(folder, "no fonts: the book could not be laid out");
-    if (const SectorFolderResult written = WriteSectorFolderWithBook(sector, folder, UserDecimalSeparator(), book);
+    if (const SectorFolderResult written =
+            WriteSectorFolderWithBook(sector, folder, UserDecimalSeparator(), book);
         !written.Ok())
         return ReportFailure(written.path, written.reason);
     return ExitOk;

@@ -52,7 +52,8 @@ QByteArray SectorBookPdf(const Sector& sector, const AppSettings& settings, char
 // SectorFolderSteps times when nothing stops the write. Needs a
 // QGuiApplication.
 SectorFolderResult WriteSectorFolderWithBook(const Sector& sector, const std::string& folder,
-                                             char decimalSeparator, bool book, const SectorWriteStep& step = {});
+                                             char decimalSeparator, bool book,
+                                             const SectorWriteStep& step = {});
 
 // How many steps WriteSectorFolderWithBook reports for sector: a page of the
 // book each, and a file each.

@@ -87,11 +87,10 @@ TEST_F(SectorCli, ARandomSeedIsKeptAndShowPrintsTheSectorAsATable)
 {
     ASSERT_EQ(Invoke("sector --width 3 --height 4 --density 1 -o s").exit, 0);
     const Sector sector = Index("s");
-    ASSERT_EQ(
-        Invoke("sector -o t --book off --width 3 --height 4 --density 1 --seed " +
-               std::to_string(sector.options.seed))
-            .exit,
-        0);
+    ASSERT_EQ(Invoke("sector -o t --book off --width 3 --height 4 --density 1 --seed " +
+                     std::to_string(sector.options.seed))
+                  .exit,
+              0);
     EXPECT_EQ(Read("t/sector.json"), Read("s/sector.json"));
     EXPECT_EQ(Files("t").count("sector.pdf"), 0u);
     EXPECT_EQ(Files("t").size() + 1, Files("s").size());
