@@ -61,10 +61,26 @@ public:
     void ShowExportError(const QString& text) override { errors << text; }
     std::optional<SystemCode> AskSystemCode() override { return code; }
     std::optional<SectorRequest> AskNewSector(const SectorRequest& /*proposed*/) override { return sector; }
-    std::optional<QString> ChooseSectorFolder(bool save, const QString& proposed) override
+    std::optional<QString> ChooseSectorFolder(const QString& proposed) override
     {
-        proposals << (save ? "sector save " : "sector open ") + proposed;
+        proposals << "sector open " + proposed;
         return folder;
+    }
+    std::optional<SectorSaveChoice> ChooseSectorSaveFolder(const QString& proposed) override
+    {
+        proposals << "sector save " + proposed;
+        return folder ? std::optional(SectorSaveChoice{*folder, book}) : std::nullopt;
+    }
+    // Progress as it was last shown; a cancel when cancelSave is set.
+    std::unique_ptr<WorkProgress> ShowSaveProgress(const QString& /*folder*/) override
+    {
+        struct Progress final : WorkProgress {
+            explicit Progress(ScriptedDialogs& owner) : dialogs(owner) {}
+            void SetProgress(int done, int total) override { dialogs.progress = {done, total}; }
+            bool Cancelled() override { return dialogs.cancelSave; }
+            ScriptedDialogs& dialogs;
+        };
+        return std::make_unique<Progress>(*this);
     }
     void ShowSectorError(const QString& text) override { errors << text; }
 
@@ -74,6 +90,9 @@ public:
     std::optional<SystemCode> code;
     std::optional<SectorRequest> sector;
     std::optional<QString> folder;
+    bool book = true;
+    bool cancelSave = false;
+    std::pair<int, int> progress;
 
 private:
     std::optional<QString> Answer(const QString& kind, const QString& filter, const QString& proposed)

@@ -302,6 +302,39 @@ TEST_F(SectorWindow, OpenAndSaveFoldersOfKelvaneCli)
     EXPECT_EQ(Files(dir / "copy").size(), GenerateSector(Small).systems.size() + 3);
 }
 
+// Save Sector As writes on a thread of its own: it runs to the end with the
+// window's events going on, without the book when the box is cleared; a
+// cancel leaves the sector that was there whole and says nothing.
+TEST_F(SectorWindow, SaveRunsOffTheWindowsThreadAndACancelKeepsTheOldSector)
+{
+    NewSector(Small);
+    dialogs->book = false;
+    SaveSector(dir / "small");
+    const int steps = static_cast<int>(GenerateSector(Small).systems.size()) + 2;
+    EXPECT_EQ(dialogs->progress, std::make_pair(steps, steps));
+    EXPECT_FALSE(fs::exists(dir / "small" / "sector.pdf"));
+    Sector read;
+    ASSERT_TRUE(ReadSectorFolder((dir / "small").string(), '.', read).Ok());
+    EXPECT_EQ(read, GenerateSector(Small));
+    EXPECT_EQ(controller.Document().SectorFolder(), (dir / "small").string());
+
+    // A sector whose book takes seconds, cancelled at the first look.
+    const auto before = Files(dir / "small");
+    NewSector({3, 32, 40, 1, LifeSupportLevel::Good, BiozoneWidth::Double});
+    dialogs->book = true;
+    dialogs->cancelSave = true;
+    SaveSector(dir / "small");
+    EXPECT_LT(dialogs->progress.first, dialogs->progress.second);
+    EXPECT_TRUE(Files(dir / "small") == before);
+    EXPECT_EQ(dialogs->errors, QStringList());
+    EXPECT_EQ(controller.Document().SectorFolder(), "");
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir))
+        names.insert(entry.path().filename().string());
+    for (const std::string& name : names)
+        EXPECT_FALSE(name.starts_with(".small.")) << name;
+}
+
 // The wheel zooms about the pointer, within the fitted map and a hex 400
 // pixels across (a map narrower than the view stays in its middle); a drag
 // pans and is no click.

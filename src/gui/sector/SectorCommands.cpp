@@ -1,6 +1,11 @@
 #include "gui/sector/SectorCommands.h"
 
+#include <QEventLoop>
+#include <QTimer>
+#include <atomic>
 #include <filesystem>
+#include <functional>
+#include <thread>
 
 #include "core/model/RandomSource.h"
 #include "core/sector/SectorFile.h"
@@ -14,6 +19,49 @@
 #include "render/SectorBook.h"
 
 namespace kelvane {
+
+namespace {
+
+// How often the window shows a running write's progress, in milliseconds.
+constexpr int ProgressInterval = 50;
+
+// Runs write on a thread of its own and the window's events here until it
+// ends, showing its steps of total on progress and passing on a cancel.
+SectorFolderResult RunWithProgress(WorkProgress& progress, int total,
+                                   const std::function<SectorFolderResult(const SectorWriteStep&)>& write)
+{
+    std::atomic<int> done{0};
+    std::atomic<bool> cancelled{false};
+    SectorFolderResult result;
+    QEventLoop loop;
+    QTimer poll;
+    bool showing = false; // a modal progress may run events while it shows
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (showing)
+            return;
+        showing = true;
+        progress.SetProgress(done, total);
+        if (progress.Cancelled())
+            cancelled = true;
+        showing = false;
+    });
+    std::thread worker([&] {
+        result = write([&] {
+            ++done;
+            return !cancelled;
+        });
+        // Queued: it ends the loop even when posted before the loop runs.
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    poll.start(ProgressInterval);
+    loop.exec();
+    worker.join();
+    poll.stop();
+    progress.SetProgress(done, total);
+    return result;
+}
+
+} // namespace
 
 void NewSectorCommand(SystemDocument& document, SectorDialogs& dialogs, MousePointer& mouse,
                       SectorRequest& last)
@@ -68,7 +116,7 @@ FileResult OpenSectorFolder(SystemDocument& document, SectorDialogs& dialogs, Mo
 
 void OpenSectorCommand(SystemDocument& document, SectorDialogs& dialogs, MousePointer& mouse)
 {
-    const std::optional<QString> chosen = dialogs.ChooseSectorFolder(false, ToQt(document.SectorFolder()));
+    const std::optional<QString> chosen = dialogs.ChooseSectorFolder(ToQt(document.SectorFolder()));
     if (chosen)
         OpenSectorFolder(document, dialogs, mouse, FromQt(*chosen));
 }
@@ -79,25 +127,36 @@ void SaveSectorAsCommand(SystemDocument& document, SectorDialogs& dialogs, FileD
     const Sector* sector = document.CurrentSector();
     if (sector == nullptr)
         return;
-    const std::optional<QString> chosen = dialogs.ChooseSectorFolder(true, ToQt(document.SectorFolder()));
-    if (!chosen)
+    const std::optional<SectorSaveChoice> choice =
+        dialogs.ChooseSectorSaveFolder(ToQt(document.SectorFolder()));
+    if (!choice)
         return;
-    const std::string folder = FromQt(*chosen);
+    const QString& chosen = choice->folder;
+    const std::string folder = FromQt(chosen);
     const QString notSaved = QStringLiteral("The sector was not saved.\n%1: %2");
     const SectorFolderContents contents = InspectSectorFolder(folder);
     if (!contents.refusal.empty()) {
-        dialogs.ShowSectorError(notSaved.arg(*chosen, ToQt(contents.refusal)));
+        dialogs.ShowSectorError(notSaved.arg(chosen, ToQt(contents.refusal)));
         return;
     }
     if (contents.holdsSector &&
-        files.AskOverwrite(*chosen + QStringLiteral("\nThis folder holds a sector already. Replace it?")) !=
+        files.AskOverwrite(chosen + QStringLiteral("\nThis folder holds a sector already. Replace it?")) !=
             QMessageBox::Yes)
         return;
+    // The thread writes a copy: the window's events go on meanwhile.
+    const Sector copy = *sector;
+    const bool book = choice->book;
+    const char separator = UserDecimalSeparator();
     SectorFolderResult written;
     {
         const BusyCursor busy(mouse);
-        written = WriteSectorFolderWithBook(*sector, folder, UserDecimalSeparator());
+        const std::unique_ptr<WorkProgress> progress = dialogs.ShowSaveProgress(chosen);
+        written = RunWithProgress(*progress, SectorFolderSteps(copy, book), [&](const SectorWriteStep& step) {
+            return WriteSectorFolderWithBook(copy, folder, separator, book, step);
+        });
     }
+    if (written.reason == SectorWriteCancelled)
+        return;
     if (!written.Ok()) {
         dialogs.ShowSectorError(notSaved.arg(ToQt(written.path), ToQt(written.reason)));
         return;

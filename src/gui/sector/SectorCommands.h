@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -13,6 +14,22 @@ class FileDialogs;
 class MousePointer;
 class SystemDocument;
 
+// Where Save Sector As writes, and whether the book (sector.pdf) goes with it.
+struct SectorSaveChoice {
+    QString folder;
+    bool book = true;
+};
+
+// What the user sees of work that runs off the window's thread: how far it
+// is, and a way to stop it. Used on the window's thread only.
+class WorkProgress {
+public:
+    virtual ~WorkProgress() = default;
+    virtual void SetProgress(int done, int total) = 0;
+    // Whether the user asked to stop.
+    virtual bool Cancelled() = 0;
+};
+
 // The Sector menu's questions. The program asks through Qt's dialogs and
 // its own; a test answers them itself.
 class SectorDialogs {
@@ -21,9 +38,14 @@ public:
     // New Sector's dialog, starting from proposed: what to make, or nothing
     // when the user cancelled.
     virtual std::optional<SectorRequest> AskNewSector(const SectorRequest& proposed) = 0;
-    // A sector's folder to open, or to save into, starting at proposed;
-    // nothing when the user cancelled.
-    virtual std::optional<QString> ChooseSectorFolder(bool save, const QString& proposed) = 0;
+    // A sector's folder to open, starting at proposed; nothing when the user
+    // cancelled.
+    virtual std::optional<QString> ChooseSectorFolder(const QString& proposed) = 0;
+    // A folder to save a sector into, starting at proposed, and whether its
+    // book is written; nothing when the user cancelled.
+    virtual std::optional<SectorSaveChoice> ChooseSectorSaveFolder(const QString& proposed) = 0;
+    // Shows the progress of writing a sector's folder until it is destroyed.
+    virtual std::unique_ptr<WorkProgress> ShowSaveProgress(const QString& folder) = 0;
     // Why a sector did not open or was not saved.
     virtual void ShowSectorError(const QString& text) = 0;
 };
@@ -52,7 +74,10 @@ FileResult OpenSectorFolder(SystemDocument& document, SectorDialogs& dialogs, Mo
 // Save Sector As: asks for a folder and writes the open sector there as
 // kelvane-cli sector writes one, edited systems as they now are. A folder
 // that holds other files is refused; one that holds a sector already is
-// replaced only after asking. A failure says which file and why.
+// replaced only after asking. A failure says which file and why. The
+// folder is written on a thread of its own while the window's events go on,
+// with the progress shown; when the user cancels, the write stops before the
+// new folder takes the old one's place, and nothing is said.
 void SaveSectorAsCommand(SystemDocument& document, SectorDialogs& dialogs, FileDialogs& files,
                          MousePointer& mouse);
 

@@ -1,8 +1,11 @@
 #include "gui/shell/QtDialogs.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QGuiApplication>
+#include <QProgressDialog>
 
 #include "core/files/SystemFile.h"
 #include "gui/sector/frmNewSector.h"
@@ -88,18 +91,75 @@ std::optional<SectorRequest> QtDialogs::AskNewSector(const SectorRequest& propos
     return dialog.Request();
 }
 
-std::optional<QString> QtDialogs::ChooseSectorFolder(bool save, const QString& proposed)
+namespace {
+
+// A folder dialog for a sector's folder.
+void SetUpSectorFolderDialog(QFileDialog& dialog, const QString& proposed)
 {
-    QFileDialog dialog(m_parent, save ? QStringLiteral("Save Sector As") : QStringLiteral("Open Sector"));
     dialog.setObjectName(QStringLiteral("dlgSectorFolder"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     if (!proposed.isEmpty())
         dialog.setDirectory(proposed);
+}
+
+// The progress of a sector's write in a modal QProgressDialog with Cancel.
+class SaveProgressDialog final : public WorkProgress {
+public:
+    SaveProgressDialog(QWidget* parent, const QString& folder)
+        : m_dialog(QStringLiteral("Saving the sector in %1...").arg(folder), QStringLiteral("Cancel"), 0, 1,
+                   parent)
+    {
+        m_dialog.setObjectName(QStringLiteral("dlgSectorProgress"));
+        m_dialog.setWindowTitle(QStringLiteral("Save Sector As"));
+        m_dialog.setWindowModality(Qt::ApplicationModal);
+        m_dialog.setAutoClose(false);
+        m_dialog.setAutoReset(false);
+        m_dialog.setMinimumDuration(0);
+        m_dialog.setValue(0);
+    }
+    void SetProgress(int done, int total) override
+    {
+        m_dialog.setMaximum(total);
+        m_dialog.setValue(done);
+    }
+    bool Cancelled() override { return m_dialog.wasCanceled(); }
+
+private:
+    QProgressDialog m_dialog;
+};
+
+} // namespace
+
+std::optional<QString> QtDialogs::ChooseSectorFolder(const QString& proposed)
+{
+    QFileDialog dialog(m_parent, QStringLiteral("Open Sector"));
+    SetUpSectorFolderDialog(dialog, proposed);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().front();
+}
+
+std::optional<SectorSaveChoice> QtDialogs::ChooseSectorSaveFolder(const QString& proposed)
+{
+    QFileDialog dialog(m_parent, QStringLiteral("Save Sector As"));
+    SetUpSectorFolderDialog(dialog, proposed);
+    // Qt's own folder dialog lays itself out in a grid; the box goes under it.
+    auto* book = new QCheckBox(QStringLiteral("Write the book (sector.pdf)"), &dialog);
+    book->setObjectName(QStringLiteral("chkSectorBook"));
+    book->setChecked(m_sectorBook);
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
+        grid->addWidget(book, grid->rowCount(), 0, 1, grid->columnCount());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    m_sectorBook = book->isChecked();
+    return SectorSaveChoice{dialog.selectedFiles().front(), m_sectorBook};
+}
+
+std::unique_ptr<WorkProgress> QtDialogs::ShowSaveProgress(const QString& folder)
+{
+    return std::make_unique<SaveProgressDialog>(m_parent, folder);
 }
 
 void QtDialogs::ShowSectorError(const QString& text)

@@ -26,11 +26,15 @@ public:
     void ShowExportError(const QString& text) override;
     std::optional<SystemCode> AskSystemCode() override;
     std::optional<SectorRequest> AskNewSector(const SectorRequest& proposed) override;
-    std::optional<QString> ChooseSectorFolder(bool save, const QString& proposed) override;
+    std::optional<QString> ChooseSectorFolder(const QString& proposed) override;
+    std::optional<SectorSaveChoice> ChooseSectorSaveFolder(const QString& proposed) override;
+    std::unique_ptr<WorkProgress> ShowSaveProgress(const QString& folder) override;
     void ShowSectorError(const QString& text) override;
 
 private:
     QWidget* m_parent;
+    // Save Sector As's book box, as the user last left it.
+    bool m_sectorBook = true;
 };
 
 } // namespace kelvane
