@@ -1,0 +1,23 @@
+#include "core/sector/HexDescription.h"
+
+#include "core/model/Codes.h"
+
+namespace kelvane {
+
+std::string HexDescription(const Sector& sector, HexNumber hex)
+{
+    const SectorSystem* entry = sector.At(hex);
+    if (entry == nullptr)
+        return hex.Text() + ": no system";
+    const SystemSummary& summary = entry->summary;
+    std::string text = hex.Text() + " " + entry->name + ": " +
+                       std::string(StarTypeName(summary.starType, summary.starClass)) + ", " +
+                       std::string(StarClassName(summary.starClass));
+    if (summary.bestEnvironment == TypeNothing)
+        text += ", no planets";
+    else
+        text += ", best world " + std::string(EnvironmentName(summary.bestEnvironment));
+    return text;
+}
+
+} // namespace kelvane

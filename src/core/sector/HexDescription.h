@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+#include "core/sector/Sector.h"
+
+namespace kelvane {
+
+// A hex of a sector in words, for readers that cannot see the map:
+// "0304 Heltathe: Yellow (G), Main Sequence (V), best world Poor", a system
+// without planets "..., no planets", an empty hex "0305: no system".
+std::string HexDescription(const Sector& sector, HexNumber hex);
+
+} // namespace kelvane
