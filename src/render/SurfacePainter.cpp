@@ -48,6 +48,12 @@ QColor ToQColor(Colour colour)
                   static_cast<int>((value >> 16) & 0xFF));
 }
 
+Colour FromQColor(const QColor& colour)
+{
+    const QRgb rgb = colour.rgb();
+    return static_cast<Colour>(qRed(rgb) | (qGreen(rgb) << 8) | (qBlue(rgb) << 16));
+}
+
 void PaintSurface(QPainter& painter, const DrawingSurface& surface, const QRectF& target, double penScale)
 {
     const SurfaceMapping mapping(surface.Extents(), {target.x(), target.y(), target.width(), target.height()},

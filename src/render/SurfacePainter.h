@@ -12,6 +12,8 @@ namespace kelvane {
 
 // The QColor of a colour value 0x00BBGGRR.
 QColor ToQColor(Colour colour);
+// The colour value of a QColor's red, green and blue; alpha is dropped.
+Colour FromQColor(const QColor& colour);
 
 // Paints the shapes of surface into target on painter, as SurfaceMapping
 // places them by the surface's anchor: the logical area keeps its

@@ -1,7 +1,11 @@
+#include <QAccessible>
 #include <QSignalSpy>
+#include <QStyleFactory>
 #include <algorithm>
 
 #include "GuiTestSupport.h"
+#include "core/drawing/Contrast.h"
+#include "core/model/SystemDescription.h"
 #include "core/model/modGenerate.h"
 #include "gui/views/frmElements.h"
 #include "gui/views/frmForceOrbit.h"
@@ -328,6 +332,145 @@ TEST(OrbitalDisplay, CrispLinesStarAtTheLeftMiddleAndExactPicking)
             << size.width();
         program.controller.Windows().ForceOrbitDialog()->hide();
     }
+}
+
+// What a screen reader finds: toolbar buttons named after their commands, the
+// name box by its caption, both tables with headers and every cell (a blank
+// one said as empty), and the Orbital Display's star and orbits in words.
+TEST_F(Views, AScreenReaderReadsTheToolbarTablesAndDisplay)
+{
+    const auto name = [](QObject* object) {
+        return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name);
+    };
+    const char* commands[] = {"New", "Open...", "Save", "Print", "Print Preview"};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(name(Find<QWidget>(QStringLiteral("cmdToolbit_%1").arg(i))), commands[i]);
+    EXPECT_EQ(name(NameBox()), "System Name");
+
+    const auto table = [&](const char* grid, QWidget* in) {
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(Find<QWidget>(grid, in));
+        EXPECT_EQ(iface->role(), QAccessible::Table);
+        return iface;
+    };
+    QAccessibleInterface* orbits = table("OrbitTable", controller.Windows().Info());
+    QAccessibleTableInterface* cells = orbits->tableInterface();
+    ASSERT_NE(cells, nullptr);
+    ASSERT_EQ(std::make_pair(cells->rowCount(), cells->columnCount()), std::make_pair(10, 5));
+    EXPECT_EQ(orbits->childCount(), 55);
+    const auto row = [](QAccessibleTableInterface* grid, int r) {
+        QStringList texts;
+        for (int c = 0; c < grid->columnCount(); ++c)
+            texts << grid->cellAt(r, c)->text(QAccessible::Name);
+        return texts.join('|');
+    };
+    EXPECT_EQ(row(cells, 0), "1|empty|empty|empty|0.4");
+    EXPECT_EQ(row(cells, 1), "2|Planet|Hostile|0|0.7");
+    EXPECT_EQ(row(cells, 9), "10|Planet|Excellent|7|2000.0");
+    QAccessibleTableCellInterface* moons = cells->cellAt(4, 3)->tableCellInterface();
+    ASSERT_NE(moons, nullptr);
+    EXPECT_EQ(std::make_pair(moons->rowIndex(), moons->columnIndex()), std::make_pair(4, 3));
+    EXPECT_EQ(moons->columnHeaderCells().value(0)->text(QAccessible::Name), "Moons");
+    EXPECT_EQ(moons->columnHeaderCells().value(0)->role(), QAccessible::ColumnHeader);
+    EXPECT_EQ(moons->rowHeaderCells().value(0)->text(QAccessible::Name), "5");
+    EXPECT_EQ(moons->table(), orbits);
+    EXPECT_EQ(cells->cellAt(4, 0)->role(), QAccessible::RowHeader);
+    EXPECT_EQ(orbits->indexOfChild(cells->cellAt(4, 3)), 5 + 4 * 5 + 3);
+    EXPECT_EQ(cells->cellAt(10, 0), nullptr);
+    const QRect au = cells->cellAt(2, 4)->rect();
+    EXPECT_EQ(orbits->childAt(au.center().x(), au.center().y()), cells->cellAt(2, 4));
+
+    QAccessibleTableInterface* elements =
+        table("ElementsTable", controller.Windows().Elements())->tableInterface();
+    ASSERT_EQ(std::make_pair(elements->rowCount(), elements->columnCount()), std::make_pair(10, 2));
+    EXPECT_EQ(row(elements, 1), "2|A");
+    EXPECT_EQ(row(elements, 0), "1|empty"); // an empty orbit shows none
+    EXPECT_EQ(elements->columnDescription(1), "Elements Available");
+
+    QAccessibleInterface* display =
+        QAccessible::queryAccessibleInterface(controller.Windows().OrbitalDisplay());
+    ASSERT_EQ(display->childCount(), 11);
+    EXPECT_EQ(display->text(QAccessible::Name), "Orbital Display");
+    EXPECT_EQ(display->child(0)->text(QAccessible::Name), QString::fromStdString(StarDescription(System())));
+    for (int n = 1; n <= 10; ++n)
+        EXPECT_EQ(display->child(n)->text(QAccessible::Name),
+                  QString::fromStdString(OrbitDescription(System(), n, '.')));
+
+    // A new system is read anew.
+    Trigger("mnuFileNew");
+    EXPECT_EQ(display->child(3)->text(QAccessible::Name),
+              QString::fromStdString(OrbitDescription(System(), 3, '.')));
+}
+
+// A palette of light text on dark ground, as a dark desktop theme sets it.
+QPalette DarkPalette()
+{
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(53, 53, 53));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Base, QColor(35, 35, 35));
+    dark.setColor(QPalette::AlternateBase, QColor(53, 53, 53));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    dark.setColor(QPalette::Button, QColor(53, 53, 53));
+    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    dark.setColor(QPalette::BrightText, Qt::red);
+    return dark;
+}
+
+struct UnderADarkPalette {
+    UnderADarkPalette()
+    {
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setPalette(DarkPalette());
+    }
+    ~UnderADarkPalette() { QApplication::setPalette(light); }
+    QPalette light = QApplication::palette();
+};
+
+struct DarkViews : UnderADarkPalette, Views {};
+
+// The worst contrast of a rendered cell: between its background (a pixel
+// inside its border) and the pixel of its text farthest from that.
+double CellContrast(QLabel* cell)
+{
+    const QImage image = cell->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QColor back = image.pixelColor(2, 2);
+    double best = 1;
+    for (int y = 2; y < image.height() - 2; ++y)
+        for (int x = 2; x < image.width() - 2; ++x)
+            best = std::max(best, ContrastRatio(FromQColor(image.pixelColor(x, y)), FromQColor(back)));
+    return best;
+}
+
+// Under a dark palette every cell of the Information window still reads:
+// white cells, the zone's blue ones and every environment's colour, with the
+// colours on and with the display's background behind them.
+TEST_F(DarkViews, EveryCellReadsUnderADarkPalette)
+{
+    frmInfo* info = controller.Windows().Info();
+    const auto check = [&](const char* setting) {
+        for (const char* column :
+             {"OrbitNumberLabel", "ContainsLabel", "EnvironmentLabel", "MoonsLabel", "AULabel"})
+            for (int r = 0; r < StarSystem::OrbitCount; ++r) {
+                QLabel* cell = Cell(column, r);
+                if (cell->text().trimmed().isEmpty())
+                    continue;
+                EXPECT_GE(CellContrast(cell), 3) << setting << " " << cell->objectName().toStdString() << " "
+                                                 << cell->text().toStdString();
+            }
+        for (const char* label : {"StarTypeLabel", "BiozoneLabel", "Label8", "Label3"})
+            EXPECT_GE(CellContrast(Find<QLabel>(label, info)), 3) << label;
+    };
+    // The colours are there: the zone's cells blue, the environments theirs.
+    EXPECT_EQ(Cell("AULabel", 2)->grab().toImage().pixelColor(2, 2), QColor(Qt::blue));
+    EXPECT_EQ(Cell("EnvironmentLabel", 6)->grab().toImage().pixelColor(2, 2), QColor(Qt::yellow));
+    check("colours");
+    Settings().SwapBW = 1;
+    State().DisplayBackColor = ColourWhite;
+    info->RefreshForm();
+    check("white behind");
+    Settings().ColorText = 0;
+    info->RefreshForm();
+    check("no colours");
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 #include <QVBoxLayout>
 
 #include "core/drawing/OrbitalDisplay.h"
+#include "gui/display/AccessibleDrawing.h"
+#include "gui/display/AccessibleOrbitalDisplay.h"
 #include "gui/display/SurfaceWidget.h"
 #include "gui/display/Twips.h"
 
@@ -13,6 +15,7 @@ frmOrbitalDisplay::frmOrbitalDisplay(const AppState& app, Random& dots, QWidget*
 {
     setObjectName(QStringLiteral("frmOrbitalDisplay"));
     setWindowTitle(QStringLiteral("Orbital Display"));
+    InstallOrbitalDisplayAccessible();
     m_surface->setObjectName(QStringLiteral("vsdDisplay"));
     // The control fills the window's inside at every size.
     auto* layout = new QVBoxLayout(this);
@@ -33,6 +36,7 @@ void frmOrbitalDisplay::Redraw()
 {
     DrawOrbitalDisplay(m_surface->Surface(), m_app.system, m_app.settings, m_app.DisplayBackColor, m_dots);
     m_surface->update();
+    AccessibleDrawing::AnnounceChange(this);
 }
 
 int frmOrbitalDisplay::PickAt(const QPointF& logical) const
@@ -40,6 +44,11 @@ int frmOrbitalDisplay::PickAt(const QPointF& logical) const
     const DrawingSurface& surface = m_surface->Surface();
     return PickOrbit(logical.x(), logical.y(), m_app.settings.OrbitDisplay, surface.LogicalWidth(),
                      surface.LogicalHeight());
+}
+
+int frmOrbitalDisplay::OrbitAt(const QPoint& position) const
+{
+    return PickAt(m_surface->ToLogical(m_surface->mapFrom(this, QPointF(position))));
 }
 
 void frmOrbitalDisplay::OnMousePressed(Qt::MouseButton button, QPointF logical)

@@ -29,6 +29,10 @@ public:
 
     // The orbit a right-click at a logical position picks; 0 for none.
     int PickAt(const QPointF& logical) const;
+    // The same for a point of the window.
+    int OrbitAt(const QPoint& position) const;
+
+    const StarSystem& System() const { return m_app.system; }
 
 signals:
     // A right-click picked orbit n (1 to 10).

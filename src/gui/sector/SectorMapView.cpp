@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "core/model/Codes.h"
+#include "gui/sector/AccessibleSectorMap.h"
 #include "render/QtText.h"
 #include "render/SectorMapPainter.h"
 
@@ -28,6 +29,7 @@ constexpr double ZoomStep = 1.25;
 const QColor CurrentHexColour(0, 90, 255);
 constexpr int CurrentHexFillAlpha = 48;
 constexpr double CurrentHexPen = 3;
+constexpr double FocusFramePen = 2;
 
 QString Text(std::string_view text)
 {
@@ -41,6 +43,7 @@ SectorMapView::SectorMapView(QWidget* parent) : QAbstractScrollArea(parent)
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setCursor(Qt::OpenHandCursor);
     setFocusPolicy(Qt::WheelFocus);
+    InstallSectorMapAccessible();
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
@@ -51,6 +54,7 @@ void SectorMapView::SetSector(const Sector* sector)
     m_map = sector != nullptr ? DrawSectorMap(*sector) : SectorMap{};
     m_grid = sector != nullptr ? sector->Grid() : HexGrid(0, 0);
     m_current.reset();
+    m_focus.reset();
     Fit();
 }
 
@@ -67,6 +71,29 @@ void SectorMapView::SetCurrentHex(std::optional<HexNumber> hex)
         return;
     m_current = hex;
     viewport()->update();
+}
+
+void SectorMapView::SetFocusHex(HexNumber hex)
+{
+    if (m_sector == nullptr)
+        return;
+    hex.column = std::clamp(hex.column, 1, m_grid.Width());
+    hex.row = std::clamp(hex.row, 1, m_grid.Height());
+    m_focus = hex;
+    // The whole hex comes into view, as far as the view is large enough.
+    const QRectF place = Outline(hex).boundingRect();
+    const QRect view = viewport()->rect();
+    const auto follow = [](QScrollBar* bar, double low, double high, int length) {
+        if (low < 0)
+            bar->setValue(bar->value() + static_cast<int>(std::floor(low)));
+        else if (high > length)
+            bar->setValue(bar->value() + static_cast<int>(std::ceil(std::min(high - length, low))));
+    };
+    follow(horizontalScrollBar(), place.left(), place.right(), view.width());
+    follow(verticalScrollBar(), place.top(), place.bottom(), view.height());
+    viewport()->update();
+    if (hasFocus())
+        AnnounceFocusHex(this, hex);
 }
 
 double SectorMapView::FitScale() const
@@ -175,20 +202,51 @@ void SectorMapView::paintEvent(QPaintEvent* event)
     const QRectF target = Target();
     PaintSectorMap(painter, m_map, target);
 
-    if (!m_current || !m_grid.Contains(*m_current))
-        return;
+    if (m_current && m_grid.Contains(*m_current)) {
+        painter.save();
+        const QPolygonF outline = Outline(*m_current);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        QPen pen(CurrentHexColour, CurrentHexPen);
+        pen.setJoinStyle(Qt::MiterJoin);
+        painter.setPen(pen);
+        QColor fill = CurrentHexColour;
+        fill.setAlpha(CurrentHexFillAlpha);
+        painter.setBrush(fill);
+        painter.drawPolygon(outline);
+        painter.restore();
+    }
+    if (hasFocus())
+        PaintFocusFrame(painter);
+}
+
+QPolygonF SectorMapView::Outline(HexNumber hex) const
+{
+    const QRectF target = Target();
     QPolygonF outline;
-    for (const SurfacePoint& corner : m_grid.Corners(*m_current))
+    for (const SurfacePoint& corner : m_grid.Corners(hex))
         outline << QPointF(target.x() + (corner.X - m_map.extents.Left) * m_scale,
                            target.y() + (corner.Y - m_map.extents.Top) * m_scale);
+    return outline;
+}
+
+void SectorMapView::PaintFocusFrame(QPainter& painter) const
+{
+    if (!m_focus || !m_grid.Contains(*m_focus))
+        return;
+    // Black dashes on a white line, inside the hex: seen on every colour the
+    // map uses, and apart from the current hex's blue outline.
+    const QPolygonF outline = Outline(*m_focus);
+    const QPointF centre = HexCentre(*m_focus);
+    QPolygonF inner;
+    for (const QPointF& corner : outline)
+        inner << centre + (corner - centre) * 0.8;
     painter.setRenderHint(QPainter::Antialiasing, true);
-    QPen pen(CurrentHexColour, CurrentHexPen);
-    pen.setJoinStyle(Qt::MiterJoin);
-    painter.setPen(pen);
-    QColor fill = CurrentHexColour;
-    fill.setAlpha(CurrentHexFillAlpha);
-    painter.setBrush(fill);
-    painter.drawPolygon(outline);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::white, FocusFramePen));
+    painter.drawPolygon(inner);
+    QPen dashes(Qt::black, FocusFramePen, Qt::DashLine);
+    painter.setPen(dashes);
+    painter.drawPolygon(inner);
 }
 
 void SectorMapView::resizeEvent(QResizeEvent* event)
@@ -229,9 +287,46 @@ void SectorMapView::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Equal: ZoomAt(ZoomStep, middle); break;
     case Qt::Key_Minus: ZoomAt(1 / ZoomStep, middle); break;
     case Qt::Key_0: Fit(); break;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        if (m_sector == nullptr)
+            break;
+        HexNumber hex = m_focus.value_or(m_current.value_or(HexNumber{}));
+        if (m_focus) {
+            const int key = event->key();
+            hex.column += key == Qt::Key_Left ? -1 : key == Qt::Key_Right ? 1 : 0;
+            hex.row += key == Qt::Key_Up ? -1 : key == Qt::Key_Down ? 1 : 0;
+        }
+        SetFocusHex(hex);
+        break;
+    }
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (m_focus && m_sector != nullptr && m_sector->At(*m_focus) != nullptr)
+            emit HexClicked(*m_focus);
+        break;
     default: QAbstractScrollArea::keyPressEvent(event); return;
     }
     event->accept();
+}
+
+void SectorMapView::focusInEvent(QFocusEvent* event)
+{
+    QAbstractScrollArea::focusInEvent(event);
+    if (m_sector != nullptr && !m_focus)
+        m_focus = m_current.value_or(HexNumber{});
+    viewport()->update();
+    if (m_focus)
+        AnnounceFocusHex(this, *m_focus);
+}
+
+void SectorMapView::focusOutEvent(QFocusEvent* event)
+{
+    QAbstractScrollArea::focusOutEvent(event);
+    viewport()->update();
 }
 
 void SectorMapView::mousePressEvent(QMouseEvent* event)
@@ -276,8 +371,10 @@ void SectorMapView::mouseReleaseEvent(QMouseEvent* event)
     viewport()->setCursor(Qt::OpenHandCursor);
     if (click) {
         const std::optional<HexNumber> hex = HexAt(event->position());
-        if (hex && m_sector != nullptr && m_sector->At(*hex) != nullptr)
+        if (hex && m_sector != nullptr && m_sector->At(*hex) != nullptr) {
+            m_focus = hex;
             emit HexClicked(*hex);
+        }
     }
     event->accept();
 }

@@ -2,6 +2,7 @@
 
 #include <QAbstractScrollArea>
 #include <QPointF>
+#include <QPolygonF>
 #include <optional>
 
 #include "core/sector/HexGrid.h"
@@ -15,9 +16,13 @@ namespace kelvane {
 // with the whole map fitted in; the wheel (or + and -) zooms about the
 // pointer (a map narrower or lower than the view stays in its middle that
 // way), up to a hex 400 pixels across, and 0 fits the map again; the
-// scroll bars, the arrow keys and dragging with the left button pan. A click
-// on an occupied hex reports it; the current hex is outlined; hovering a hex
-// shows its number, and for a system its name and star, as a tool tip.
+// scroll bars and dragging with the left button pan. A click on an occupied
+// hex reports it; the current hex is outlined; hovering a hex shows its
+// number, and for a system its name and star, as a tool tip.
+//
+// From the keyboard: the arrow keys move a focus hex, framed while the view
+// has the focus, and the view follows it; Enter or Space on an occupied hex
+// reports it as a click does.
 class SectorMapView final : public QAbstractScrollArea {
     Q_OBJECT
 
@@ -36,6 +41,15 @@ public:
     // The hex outlined as the current system's; none for no outline.
     void SetCurrentHex(std::optional<HexNumber> hex);
     std::optional<HexNumber> CurrentHex() const { return m_current; }
+    // The keyboard's hex: where the arrow keys move from and what Enter
+    // chooses. It starts on the current hex, or on 0101.
+    std::optional<HexNumber> FocusHex() const { return m_focus; }
+    // Moves the keyboard's hex to hex (within the grid) and scrolls it into
+    // view.
+    void SetFocusHex(HexNumber hex);
+
+    const Sector* ShownSector() const { return m_sector; }
+    const HexGrid& Grid() const { return m_grid; }
 
     // Pixels of the view per logical unit of the map.
     double Scale() const { return m_scale; }
@@ -63,6 +77,8 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -75,11 +91,15 @@ private:
     // Where the map's whole area lies in the viewport.
     QRectF Target() const;
     void UpdateScrollBars();
+    // The outline of hex in the viewport.
+    QPolygonF Outline(HexNumber hex) const;
+    void PaintFocusFrame(QPainter& painter) const;
 
     const Sector* m_sector = nullptr;
     SectorMap m_map;
     HexGrid m_grid{0, 0};
     std::optional<HexNumber> m_current;
+    std::optional<HexNumber> m_focus;
     double m_scale = 1;
     bool m_fitted = true;
     // A left-button press: where it was and the scroll bars then, and

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QPalette>
 #include <QRect>
 #include <QString>
 
+#include "core/drawing/Contrast.h"
 #include "core/model/Codes.h"
 #include "render/SurfacePainter.h"
 
@@ -61,14 +63,20 @@ inline QLabel* AddViewLabel(QWidget* parent, const QString& name, const QString&
     return label;
 }
 
-// Paints a cell's background in a colour value 0x00BBGGRR.
+// Paints a cell's background in a colour value 0x00BBGGRR, with a text
+// colour that reads on it under the application's palette.
 inline void SetCellBackground(QLabel* label, Colour colour)
 {
+    const QPalette& theme = QApplication::palette(label);
+    const QColor text = ToQColor(ReadableText(colour, FromQColor(theme.color(QPalette::Text)),
+                                              FromQColor(theme.color(QPalette::Base))));
     const QColor wanted = ToQColor(colour);
-    if (label->palette().color(QPalette::Window) == wanted)
+    if (label->palette().color(QPalette::Window) == wanted &&
+        label->palette().color(QPalette::WindowText) == text)
         return;
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, wanted);
+    palette.setColor(QPalette::WindowText, text);
     label->setPalette(palette);
 }
 

@@ -4,6 +4,7 @@
 
 #include "core/model/ElementText.h"
 #include "gui/display/Twips.h"
+#include "gui/views/LabelGrid.h"
 #include "gui/views/ViewLabels.h"
 
 namespace kelvane {
@@ -28,22 +29,28 @@ frmElements::frmElements(const AppState& app, QWidget* parent) : QWidget(parent)
     setWindowTitle(QStringLiteral("Elements"));
     setFixedSize(PxSize(3870, 2670));
 
-    AddViewLabel(this, QStringLiteral("Label1"), QStringLiteral("Orbit"), PxRect(0, 0, 495, 255),
-                 LabelKind::Heading, Qt::AlignHCenter);
-    AddViewLabel(this, QStringLiteral("Label12"), QStringLiteral("Elements Available"),
-                 PxRect(600, 0, 3255, 255), LabelKind::Heading, Qt::AlignLeft, true);
+    // The whole window is the table.
+    auto* grid = new LabelGrid(this);
+    grid->setObjectName(QStringLiteral("ElementsTable"));
+    grid->setAccessibleName(QStringLiteral("Elements"));
+    grid->setGeometry(rect());
+    grid->SetHeadings({AddViewLabel(grid, QStringLiteral("Label1"), QStringLiteral("Orbit"),
+                                    PxRect(0, 0, 495, 255), LabelKind::Heading, Qt::AlignHCenter),
+                       AddViewLabel(grid, QStringLiteral("Label12"), QStringLiteral("Elements Available"),
+                                    PxRect(600, 0, 3255, 255), LabelKind::Heading, Qt::AlignLeft, true)});
 
     const QFont elementsFont = ElementsFont();
     const QString blank(static_cast<qsizetype>(ElementText::Length), QLatin1Char(' '));
     for (int r = 0; r < StarSystem::OrbitCount; ++r) {
         // Rows are 240 twips apart and 255 high: their borders meet.
         const int top = 240 + 240 * r;
-        AddViewLabel(this, QStringLiteral("Label%1").arg(r + 2), QString::number(r + 1),
-                     PxRect(0, top, 495, 255), LabelKind::Cell, Qt::AlignHCenter);
-        QLabel* cell = AddViewLabel(this, QStringLiteral("ElementsLabel_%1").arg(r), blank,
+        QLabel* number = AddViewLabel(grid, QStringLiteral("Label%1").arg(r + 2), QString::number(r + 1),
+                                      PxRect(0, top, 495, 255), LabelKind::Cell, Qt::AlignHCenter);
+        QLabel* cell = AddViewLabel(grid, QStringLiteral("ElementsLabel_%1").arg(r), blank,
                                     PxRect(600, top, 3255, 255), LabelKind::Cell, Qt::AlignLeft);
         cell->setFont(elementsFont);
         m_elementsLabel[static_cast<std::size_t>(r)] = cell;
+        grid->AddRow({number, cell});
     }
 }
 

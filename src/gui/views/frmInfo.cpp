@@ -4,10 +4,12 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <limits>
+#include <vector>
 
 #include "core/model/NumberText.h"
 #include "core/model/modGenerate.h"
 #include "gui/display/Twips.h"
+#include "gui/views/LabelGrid.h"
 #include "gui/views/ViewLabels.h"
 #include "platform/UserDecimalSeparator.h"
 #include "render/QtText.h"
@@ -61,17 +63,20 @@ frmInfo::frmInfo(const AppState& app, QWidget* parent) : QWidget(parent), m_app(
 void frmInfo::CreateUpperBlock()
 {
     const auto caption = [this](const char* name, const char* text, int top) {
-        AddViewLabel(this, QLatin1String(name), QLatin1String(text), PxRect(120, top, 1455, 255),
-                     LabelKind::Caption, Qt::AlignLeft);
+        return AddViewLabel(this, QLatin1String(name), QLatin1String(text), PxRect(120, top, 1455, 255),
+                            LabelKind::Caption, Qt::AlignLeft);
     };
     const auto value = [this](const char* name, int top) {
         return AddViewLabel(this, QLatin1String(name), QString(), PxRect(1680, top, 2175, 255),
                             LabelKind::Cell, Qt::AlignLeft);
     };
 
-    caption("Label8", "System Name", 120);
+    QLabel* nameCaption = caption("Label8", "System Name", 120);
     m_txtInput = new QLineEdit(this);
     m_txtInput->setObjectName(QStringLiteral("txtInput"));
+    // The caption names the box for a screen reader.
+    nameCaption->setBuddy(m_txtInput);
+    m_txtInput->setAccessibleName(nameCaption->text());
     m_txtInput->setGeometry(PxRect(1680, 60, 2175, 285));
     m_txtInput->setMaxLength(std::numeric_limits<int>::max()); // names are never cut
     connect(m_txtInput, &QLineEdit::textChanged, this, &frmInfo::NameEdited);
@@ -87,18 +92,27 @@ void frmInfo::CreateUpperBlock()
 
 void frmInfo::CreateTable()
 {
-    const auto column = [this](const ColumnLayout& layout, Column* cells) {
-        AddViewLabel(this, QLatin1String(layout.heading), QLatin1String(layout.caption),
-                     PxRect(layout.left, HeadingTop, layout.width, RowHeight), LabelKind::Heading,
-                     Qt::AlignHCenter);
+    // The table's labels stand in a grid that begins at the heading row, so
+    // that they are read as one table.
+    auto* grid = new LabelGrid(this);
+    grid->setObjectName(QStringLiteral("OrbitTable"));
+    grid->setAccessibleName(QStringLiteral("Orbits"));
+    grid->setGeometry(PxRect(0, HeadingTop, 3870, FirstRowTop + RowPitch * 9 + RowHeight - HeadingTop));
+    std::vector<QLabel*> headings;
+    std::vector<std::vector<QLabel*>> rows(StarSystem::OrbitCount);
+    const auto column = [&](const ColumnLayout& layout, Column* cells) {
+        headings.push_back(AddViewLabel(grid, QLatin1String(layout.heading), QLatin1String(layout.caption),
+                                        PxRect(layout.left, 0, layout.width, RowHeight), LabelKind::Heading,
+                                        Qt::AlignHCenter));
         for (int r = 0; r < StarSystem::OrbitCount; ++r) {
             // The orbit numbers are fixed; every other cell is written by
             // RefreshForm.
             const QString text = cells == nullptr ? QString::number(r + 1) : QString();
-            QLabel* cell =
-                AddViewLabel(this, CellName(layout.cells, r), text,
-                             PxRect(layout.left, FirstRowTop + RowPitch * r, layout.width, RowHeight),
-                             LabelKind::Cell, Qt::AlignHCenter);
+            QLabel* cell = AddViewLabel(
+                grid, CellName(layout.cells, r), text,
+                PxRect(layout.left, FirstRowTop - HeadingTop + RowPitch * r, layout.width, RowHeight),
+                LabelKind::Cell, Qt::AlignHCenter);
+            rows[static_cast<std::size_t>(r)].push_back(cell);
             if (cells != nullptr)
                 (*cells)[static_cast<std::size_t>(r)] = cell;
         }
@@ -108,6 +122,9 @@ void frmInfo::CreateTable()
     column(EnvironmentColumn, &m_environmentLabel);
     column(MoonsColumn, &m_moonsLabel);
     column(AUColumn, &m_auLabel);
+    grid->SetHeadings(std::move(headings));
+    for (std::vector<QLabel*>& row : rows)
+        grid->AddRow(std::move(row));
     for (QLabel* cell : m_containsLabel)
         cell->installEventFilter(this);
     for (QLabel* cell : m_environmentLabel)
