@@ -1,6 +1,10 @@
+#include <QAccessible>
+#include <set>
+
 #include "GuiTestSupport.h"
 #include "Shell.h"
 #include "core/files/SystemFile.h"
+#include "core/sector/HexDescription.h"
 #include "core/sector/SectorFile.h"
 #include "core/sector/SectorFolder.h"
 #include "core/sector/SectorGeneration.h"
@@ -377,6 +381,97 @@ TEST_F(SectorWindow, ZoomsAboutThePointerAndADragIsNoClick)
     wheel(-80);
     EXPECT_EQ(view->Scale(), fit);
     EXPECT_TRUE(view->IsFitted());
+}
+
+// From the keyboard: Ctrl+Tab reaches the map, the arrow keys move a framed focus
+// hex within the grid and the view follows it, Enter or Space makes an
+// occupied hex current as a click does. A screen reader reads every hex, the
+// current one selected and the keyboard's one focused.
+TEST_F(SectorWindow, TheKeyboardChoosesHexesAndAScreenReaderReadsThem)
+{
+    NewSector(Small);
+    SectorMapView* view = View();
+    Activate();
+    // Ctrl+Tab goes from child window to child window, F6 to the toolbar's
+    // combo and back.
+    NameBox()->setFocus();
+    std::set<QString> reached;
+    for (int i = 0; i < 8 && QApplication::focusWidget() != view; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        reached.insert(QApplication::focusWidget()->objectName());
+    }
+    ASSERT_EQ(QApplication::focusWidget(), view)
+        << QStringList(reached.begin(), reached.end()).join(' ').toStdString();
+    QTest::keyClick(view, Qt::Key_F6);
+    EXPECT_EQ(QApplication::focusWidget(), Find<QWidget>("cmbOrbitDisplay"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    EXPECT_EQ(QApplication::focusWidget(), view);
+    EXPECT_EQ(view->FocusHex(), (HexNumber{1, 1})); // no system is current yet
+
+    const auto press = [&](Qt::Key key, int times) {
+        for (int i = 0; i < times; ++i)
+            QTest::keyClick(view, key);
+    };
+    press(Qt::Key_Right, 2);
+    press(Qt::Key_Down, 1);
+    EXPECT_EQ(view->FocusHex(), (HexNumber{3, 2}));
+    press(Qt::Key_Left, 9);
+    press(Qt::Key_Down, 9);
+    EXPECT_EQ(view->FocusHex(), (HexNumber{1, 5})); // the grid's corner, no further
+
+    // The focus frame shows where the keyboard is.
+    const QImage framed = view->viewport()->grab().toImage();
+    press(Qt::Key_Up, 4);
+    const QImage moved = view->viewport()->grab().toImage();
+    const double size = HexGrid::Size * view->Scale();
+    const QRect corner =
+        QRectF(view->HexCentre({1, 5}) - QPointF(size, size), QSizeF(2 * size, 2 * size)).toRect() &
+        framed.rect();
+    int changed = 0;
+    for (int y = corner.top(); y <= corner.bottom(); ++y)
+        for (int x = corner.left(); x <= corner.right(); ++x)
+            changed += framed.pixel(x, y) != moved.pixel(x, y);
+    EXPECT_GT(changed, 0);
+
+    const Sector& sector = *controller.Document().CurrentSector();
+    const HexNumber occupied = sector.systems.back().hex;
+    HexNumber empty{1, 1};
+    for (int i = 0; i < 30 && sector.At(empty) != nullptr; ++i)
+        empty = {i / 5 + 1, i % 5 + 1};
+    ASSERT_EQ(sector.At(empty), nullptr);
+    view->SetFocusHex(empty);
+    QTest::keyClick(view, Qt::Key_Space);
+    EXPECT_EQ(UndoCount(), 0);
+    view->SetFocusHex(occupied);
+    QTest::keyClick(view, Qt::Key_Return);
+    EXPECT_EQ(App().system, Entry(occupied).system);
+    EXPECT_EQ(View()->CurrentHex(), occupied);
+    EXPECT_EQ(UndoText(), "&Undo Hex " + QString::fromStdString(occupied.Text()) + " (" +
+                              QString::fromStdString(Entry(occupied).name) + ")");
+
+    QAccessibleInterface* map = QAccessible::queryAccessibleInterface(view);
+    ASSERT_NE(map, nullptr);
+    ASSERT_EQ(map->childCount(), 30);
+    for (int i = 0; i < map->childCount(); ++i) {
+        const HexNumber hex{i / 5 + 1, i % 5 + 1};
+        QAccessibleInterface* part = map->child(i);
+        EXPECT_EQ(part->text(QAccessible::Name), QString::fromStdString(HexDescription(sector, hex)));
+        EXPECT_EQ(part->state().selected, hex == occupied) << hex.Text();
+        EXPECT_EQ(map->indexOfChild(part), i);
+    }
+    ASSERT_NE(map->focusChild(), nullptr);
+    EXPECT_EQ(map->focusChild()->text(QAccessible::Name),
+              QString::fromStdString(HexDescription(sector, occupied)));
+    const QRect place = map->child(7)->rect();
+    EXPECT_EQ(map->childAt(place.center().x(), place.center().y()), map->child(7));
+
+    // Zoomed in, the view follows the keyboard to the far corner.
+    view->ZoomAt(100, QPointF(0, 0));
+    view->SetFocusHex({1, 1});
+    press(Qt::Key_Right, 5);
+    press(Qt::Key_Down, 4);
+    EXPECT_EQ(view->FocusHex(), (HexNumber{6, 5}));
+    EXPECT_TRUE(view->viewport()->rect().contains(view->HexCentre({6, 5}).toPoint()));
 }
 
 } // namespace

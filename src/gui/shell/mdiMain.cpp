@@ -9,6 +9,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QToolButton>
 #include <QUndoStack>
@@ -84,6 +85,8 @@ void mdiMain::CreateToolbar()
         button->setObjectName(QStringLiteral("cmdToolbit_%1").arg(i));
         button->setIcon(ToolbarIcon(buttons[i].picture));
         button->setToolTip(QLatin1String(buttons[i].tip));
+        // A screen reader says the command, not the picture.
+        button->setAccessibleName(QLatin1String(buttons[i].tip));
         button->setAutoRaise(true);
         button->setGeometry(PxRect(buttons[i].left, 0, 375, 315));
         button->setIconSize(QSize(Px(375) - 6, Px(315) - 6));
@@ -91,12 +94,27 @@ void mdiMain::CreateToolbar()
     }
     m_cmbOrbitDisplay = new QComboBox(strip);
     m_cmbOrbitDisplay->setObjectName(QStringLiteral("cmbOrbitDisplay"));
+    m_cmbOrbitDisplay->setAccessibleName(QStringLiteral("Orbit display style"));
     m_cmbOrbitDisplay->addItems(
         {QStringLiteral("Arced"), QStringLiteral("Complete"), QStringLiteral("Flat")});
     const int comboHeight = m_cmbOrbitDisplay->sizeHint().height();
     m_cmbOrbitDisplay->setGeometry(Px(2340), 0, Px(1215), comboHeight);
     strip->setFixedHeight(qMax(Px(315), comboHeight));
     connect(m_cmbOrbitDisplay, &QComboBox::currentIndexChanged, this, &mdiMain::OnOrbitDisplaySelected);
+    // Tab stays inside a child window and Ctrl+Tab goes from one to the next;
+    // F6 goes between the toolbar's combo and the active child, as it goes
+    // between the panes of a window elsewhere.
+    auto* panes = new QShortcut(QKeySequence(Qt::Key_F6), this);
+    connect(panes, &QShortcut::activated, this, [this] {
+        const QMdiSubWindow* child = m_mdiArea->activeSubWindow();
+        if (!m_cmbOrbitDisplay->hasFocus() || child == nullptr || child->widget() == nullptr) {
+            m_cmbOrbitDisplay->setFocus(Qt::ShortcutFocusReason);
+            return;
+        }
+        QWidget* inside = child->widget();
+        (inside->focusWidget() != nullptr ? inside->focusWidget() : inside)
+            ->setFocus(Qt::ShortcutFocusReason);
+    });
 
     static_cast<QVBoxLayout*>(centralWidget()->layout())->addWidget(strip);
 }
