@@ -98,5 +98,33 @@ TEST(Placement, SettingsFromTheFileAreKeptOnTheScreen)
     }
 }
 
+// A first start fits the main window into the screen, whatever the scale:
+// as little moved as it can be, no larger than the screen.
+TEST(Placement, AFirstStartFitsTheScreen)
+{
+    const QRect small(0, 20, 640, 380); // 1280 x 800 at twice the scale, a panel on top
+    const struct {
+        QRect wanted, fitted;
+    } cases[] = {
+        {QRect(10, 30, 300, 200), QRect(10, 30, 300, 200)},
+        {QRect(0, 0, 1000, 660), QRect(0, 20, 640, 380)},
+        {QRect(500, 300, 200, 150), QRect(440, 250, 200, 150)},
+        {QRect(-50, 100, 10, 10), QRect(0, 100, 32, 32)},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FittedInside(c.wanted, small), c.fitted) << c.wanted.x() << "," << c.wanted.y();
+    EXPECT_EQ(FittedInside(QRect(5, 5, 9999, 10), QRect()), QRect(5, 5, 9999, 10));
+
+    // The designed main window is wider than the test screen.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    ASSERT_LT(screen.width(), PxSize(15000, 9900).width());
+    test::Program program;
+    // The frame is the window system's, and known only once it is shown.
+    EXPECT_TRUE(screen.contains(program.main->frameGeometry().topLeft()));
+    EXPECT_LE(program.main->width(), screen.width());
+    EXPECT_LE(program.main->height(), screen.height());
+    EXPECT_EQ(program.Settings().Main.Corner4, Twips(program.main->width()));
+}
+
 } // namespace
 } // namespace kelvane

@@ -98,9 +98,28 @@ QRect KeptWithinReach(const QRect& wanted, const std::vector<QRect>& areas)
     return place;
 }
 
+QRect FittedInside(const QRect& wanted, const QRect& area)
+{
+    if (area.isEmpty())
+        return wanted;
+    const QSize size(std::clamp(wanted.width(), MinSide, std::max(MinSide, area.width())),
+                     std::clamp(wanted.height(), MinSide, std::max(MinSide, area.height())));
+    return {Within(wanted.x(), size.width(), area.x(), area.width()),
+            Within(wanted.y(), size.height(), area.y(), area.height()), size.width(), size.height()};
+}
+
 void ApplyOrCapturePlacement(QWidget& window, WindowPlacement& placement, bool withSize)
 {
     if (placement.State == -1) {
+        if (window.isWindow() && window.screen() != nullptr) {
+            // The frame's own parts (title bar, borders) count against the
+            // area, as far as the window system has told them.
+            const QSize frame = window.frameGeometry().size() - window.size();
+            const QRect area = window.screen()->availableGeometry();
+            const QRect place = FittedInside(QRect(window.pos(), window.frameGeometry().size()), area);
+            window.move(place.topLeft());
+            window.resize(place.size() - frame);
+        }
         CaptureCorners(window, placement);
         return;
     }

@@ -12,7 +12,10 @@ namespace kelvane {
 // placement on record (State not -1) it moves there, and takes the recorded
 // size unless withSize is false; without one it stays where it was put and
 // records that place, so that even a window never shown normal has a
-// placement to save. Corners are Top, Left, Height, Width in twips.
+// placement to save. Corners are Top, Left, Height, Width in twips. A main
+// window without a placement (the first start) is first fitted into its
+// screen's available area (FittedInside), which a large scale factor can make
+// smaller than the window's designed size.
 //
 // A recorded place is taken as it stands when the window can be used there,
 // and otherwise brought within reach (KeptWithinReach): a main window among
@@ -34,5 +37,11 @@ void RecordPlacement(const QWidget& window, WindowPlacement& placement);
 // bar is out of reach is moved onto the area nearest to it, as far in as its
 // size allows. Without any area only the size is bounded.
 QRect KeptWithinReach(const QRect& wanted, const std::vector<QRect>& areas);
+
+// A window's outer rectangle wholly inside area: no larger than the area
+// (nor smaller than 32 by 32), and moved in as little as it must. A
+// rectangle already inside is returned unchanged; an empty area changes
+// nothing.
+QRect FittedInside(const QRect& wanted, const QRect& area);
 
 } // namespace kelvane
