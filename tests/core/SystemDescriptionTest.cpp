@@ -49,7 +49,8 @@ TEST(SystemDescription, HexesSayTheirSystemOrItsAbsence)
     entry.summary = {ClassGiant, StarRed, TypeNothing, 0, 2, 0};
     sector.systems.push_back(entry);
 
-    EXPECT_EQ(HexDescription(sector, {3, 4}), "0304 Heltathe: Yellow (G), Main Sequence (V), best world Poor");
+    EXPECT_EQ(HexDescription(sector, {3, 4}),
+              "0304 Heltathe: Yellow (G), Main Sequence (V), best world Poor");
     EXPECT_EQ(HexDescription(sector, {3, 6}), "0306 Orvane: Red (M), Giant (III), no planets");
     EXPECT_EQ(HexDescription(sector, {3, 5}), "0305: no system");
 }

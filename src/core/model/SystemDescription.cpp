@@ -21,8 +21,8 @@ std::string StarDescription(const StarSystem& system)
 {
     return "Star: " + std::string(StarTypeName(system.StarType, system.StarClass)) + ", " +
            std::string(StarClassName(system.StarClass)) + ", habitable zone " +
-           Trimmed(ShortNumberText(system.BiozoneMin)) + " to " + Trimmed(ShortNumberText(system.BiozoneMax)) +
-           " AUs";
+           Trimmed(ShortNumberText(system.BiozoneMin)) + " to " +
+           Trimmed(ShortNumberText(system.BiozoneMax)) + " AUs";
 }
 
 std::string OrbitDescription(const StarSystem& system, int n, char separator)
