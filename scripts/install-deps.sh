@@ -16,6 +16,8 @@ packages=(
   dpkg-dev file
   # the validators and readers the tests of the installed tree run
   desktop-file-utils appstream shared-mime-info libglib2.0-bin groff-base man-db bash
+  # the accessibility check: the program read through the AT-SPI bus
+  xvfb xauth dbus at-spi2-core python3-pyatspi
 )
 
 missing=()
