@@ -472,6 +472,13 @@ TEST_F(SectorWindow, TheKeyboardChoosesHexesAndAScreenReaderReadsThem)
     press(Qt::Key_Down, 4);
     EXPECT_EQ(view->FocusHex(), (HexNumber{6, 5}));
     EXPECT_TRUE(view->viewport()->rect().contains(view->HexCentre({6, 5}).toPoint()));
+
+    // A hex a reader still holds when the map shows no sector is gone.
+    QAccessibleInterface* held = map->child(29);
+    view->SetSector(nullptr);
+    EXPECT_EQ(map->childCount(), 0);
+    EXPECT_TRUE(held->state().invisible);
+    EXPECT_EQ(held->text(QAccessible::Name), "");
 }
 
 } // namespace

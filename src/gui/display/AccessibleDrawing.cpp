@@ -23,6 +23,8 @@ public:
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override
     {
+        if (!isValid())
+            return {};
         const QWidget* widget = m_drawing->DrawnWidget();
         const QRect local = m_drawing->PartRect(m_index);
         return QRect(widget->mapToGlobal(local.topLeft()), local.size());
@@ -30,6 +32,13 @@ public:
     QAccessible::Role role() const override { return QAccessible::ListItem; }
     QAccessible::State state() const override
     {
+        // A part a reader still holds after its drawing lost it (a sector
+        // closed) is gone.
+        if (!isValid()) {
+            QAccessible::State gone;
+            gone.invisible = true;
+            return gone;
+        }
         QAccessible::State state = m_drawing->PartState(m_index);
         if (m_drawing->state().invisible)
             state.invisible = true;
@@ -45,8 +54,7 @@ private:
 
 AccessibleDrawing::AccessibleDrawing(QWidget* widget, const QString& name)
     : QAccessibleWidget(widget, QAccessible::List), m_name(name)
-{
-}
+{}
 
 AccessibleDrawing::~AccessibleDrawing()
 {

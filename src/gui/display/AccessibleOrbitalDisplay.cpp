@@ -15,8 +15,7 @@ class AccessibleOrbitalDisplay final : public AccessibleDrawing {
 public:
     explicit AccessibleOrbitalDisplay(frmOrbitalDisplay* display)
         : AccessibleDrawing(display, QStringLiteral("Orbital Display")), m_display(display)
-    {
-    }
+    {}
 
     int PartCount() const override { return 1 + StarSystem::OrbitCount; }
     QString PartName(int index) const override

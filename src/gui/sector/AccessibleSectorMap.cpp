@@ -20,8 +20,7 @@ class AccessibleSectorMap final : public AccessibleDrawing {
 public:
     explicit AccessibleSectorMap(SectorMapView* map)
         : AccessibleDrawing(map, QStringLiteral("Sector map")), m_map(map)
-    {
-    }
+    {}
 
     int PartCount() const override
     {

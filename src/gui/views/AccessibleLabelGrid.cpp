@@ -15,7 +15,8 @@ class AccessibleGridCell;
 // row; the first cell of each row is the row's header.
 class AccessibleLabelGrid final : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
-    explicit AccessibleLabelGrid(LabelGrid* grid) : QAccessibleWidget(grid, QAccessible::Table), m_grid(grid) {}
+    explicit AccessibleLabelGrid(LabelGrid* grid) : QAccessibleWidget(grid, QAccessible::Table), m_grid(grid)
+    {}
     ~AccessibleLabelGrid() override
     {
         for (const QAccessible::Id id : std::as_const(m_children))
@@ -91,8 +92,7 @@ class AccessibleGridCell final : public QAccessibleInterface, public QAccessible
 public:
     AccessibleGridCell(const AccessibleLabelGrid* table, int row, int column)
         : m_table(table), m_row(row), m_column(column)
-    {
-    }
+    {}
 
     void* interface_cast(QAccessible::InterfaceType type) override
     {
@@ -124,7 +124,9 @@ public:
     }
     QAccessible::Role role() const override
     {
-        return m_row < 0 ? QAccessible::ColumnHeader : m_column == 0 ? QAccessible::RowHeader : QAccessible::Cell;
+        return m_row < 0       ? QAccessible::ColumnHeader
+               : m_column == 0 ? QAccessible::RowHeader
+                               : QAccessible::Cell;
     }
     QAccessible::State state() const override
     {
@@ -136,10 +138,7 @@ public:
     }
 
     bool isSelected() const override { return false; }
-    QList<QAccessibleInterface*> columnHeaderCells() const override
-    {
-        return {m_table->child(m_column)};
-    }
+    QList<QAccessibleInterface*> columnHeaderCells() const override { return {m_table->child(m_column)}; }
     QList<QAccessibleInterface*> rowHeaderCells() const override
     {
         if (m_column == 0)
