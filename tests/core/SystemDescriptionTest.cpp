@@ -48,7 +48,12 @@ TEST(SystemDescription, HexesSayTheirSystemOrItsAbsence)
     entry.name = "Orvane";
     entry.summary = {ClassGiant, StarRed, TypeNothing, 0, 2, 0};
     sector.systems.push_back(entry);
+    entry.hex = {4, 1};
+    entry.summary = {ClassGiant, StarRed, TypeNothing, 1, 0, 0}; // a planet of a type no table names
+    sector.systems.push_back(entry);
 
+    EXPECT_EQ(HexDescription(sector, {4, 1}),
+              "0401 Orvane: Red (M), Giant (III), planets of no known environment");
     EXPECT_EQ(HexDescription(sector, {3, 4}),
               "0304 Heltathe: Yellow (G), Main Sequence (V), best world Poor");
     EXPECT_EQ(HexDescription(sector, {3, 6}), "0306 Orvane: Red (M), Giant (III), no planets");

@@ -14,7 +14,7 @@ std::string HexDescription(const Sector& sector, HexNumber hex)
                        std::string(StarTypeName(summary.starType, summary.starClass)) + ", " +
                        std::string(StarClassName(summary.starClass));
     if (summary.bestEnvironment == TypeNothing)
-        text += ", no planets";
+        text += summary.planets == 0 ? ", no planets" : ", planets of no known environment";
     else
         text += ", best world " + std::string(EnvironmentName(summary.bestEnvironment));
     return text;

@@ -8,7 +8,9 @@ namespace kelvane {
 
 // A hex of a sector in words, for readers that cannot see the map:
 // "0304 Heltathe: Yellow (G), Main Sequence (V), best world Poor", a system
-// without planets "..., no planets", an empty hex "0305: no system".
+// without planets "..., no planets" (whose planets are all of a type no table
+// names "..., planets of no known environment"), an empty hex "0305: no
+// system".
 std::string HexDescription(const Sector& sector, HexNumber hex);
 
 } // namespace kelvane
