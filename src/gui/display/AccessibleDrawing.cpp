@@ -1,5 +1,7 @@
 #include "gui/display/AccessibleDrawing.h"
 
+#include <utility>
+
 namespace kelvane {
 
 namespace {
@@ -12,15 +14,15 @@ public:
     bool isValid() const override { return m_drawing->isValid() && m_index < m_drawing->PartCount(); }
     QObject* object() const override { return nullptr; }
     QAccessibleInterface* parent() const override { return const_cast<AccessibleDrawing*>(m_drawing); }
-    QAccessibleInterface* child(int) const override { return nullptr; }
+    QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
     int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
+    QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
     QString text(QAccessible::Text t) const override
     {
         return t == QAccessible::Name && isValid() ? m_drawing->PartName(m_index) : QString();
     }
-    void setText(QAccessible::Text, const QString&) override {}
+    void setText(QAccessible::Text /*t*/, const QString& /*text*/) override {}
     QRect rect() const override
     {
         if (!isValid())
@@ -52,8 +54,8 @@ private:
 
 } // namespace
 
-AccessibleDrawing::AccessibleDrawing(QWidget* widget, const QString& name)
-    : QAccessibleWidget(widget, QAccessible::List), m_name(name)
+AccessibleDrawing::AccessibleDrawing(QWidget* widget, QString name)
+    : QAccessibleWidget(widget, QAccessible::List), m_name(std::move(name))
 {}
 
 AccessibleDrawing::~AccessibleDrawing()
@@ -62,17 +64,17 @@ AccessibleDrawing::~AccessibleDrawing()
         QAccessible::deleteAccessibleInterface(id);
 }
 
-QRect AccessibleDrawing::PartRect(int) const
+QRect AccessibleDrawing::PartRect(int /*index*/) const
 {
     return widget()->rect();
 }
 
-QAccessible::State AccessibleDrawing::PartState(int) const
+QAccessible::State AccessibleDrawing::PartState(int /*index*/) const
 {
     return {};
 }
 
-int AccessibleDrawing::PartAt(const QPoint&) const
+int AccessibleDrawing::PartAt(const QPoint& /*position*/) const
 {
     return -1;
 }

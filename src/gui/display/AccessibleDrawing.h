@@ -13,7 +13,7 @@ namespace kelvane {
 // is; the items are made when first asked for and live as long as this.
 class AccessibleDrawing : public QAccessibleWidget {
 public:
-    AccessibleDrawing(QWidget* widget, const QString& name);
+    AccessibleDrawing(QWidget* widget, QString name);
     ~AccessibleDrawing() override;
 
     QWidget* DrawnWidget() const { return widget(); }

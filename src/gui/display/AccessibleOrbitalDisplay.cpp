@@ -34,7 +34,7 @@ private:
     frmOrbitalDisplay* m_display;
 };
 
-QAccessibleInterface* Factory(const QString&, QObject* object)
+QAccessibleInterface* Factory(const QString& /*key*/, QObject* object)
 {
     if (auto* display = qobject_cast<frmOrbitalDisplay*>(object))
         return new AccessibleOrbitalDisplay(display);

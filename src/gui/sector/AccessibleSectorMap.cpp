@@ -73,7 +73,7 @@ private:
     SectorMapView* m_map;
 };
 
-QAccessibleInterface* Factory(const QString&, QObject* object)
+QAccessibleInterface* Factory(const QString& /*key*/, QObject* object)
 {
     if (auto* map = qobject_cast<SectorMapView*>(object))
         return new AccessibleSectorMap(map);

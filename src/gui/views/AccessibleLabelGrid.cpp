@@ -72,13 +72,13 @@ public:
     int rowCount() const override { return m_grid->RowCount(); }
     QList<int> selectedColumns() const override { return {}; }
     QList<int> selectedRows() const override { return {}; }
-    bool isColumnSelected(int) const override { return false; }
-    bool isRowSelected(int) const override { return false; }
-    bool selectRow(int) override { return false; }
-    bool selectColumn(int) override { return false; }
-    bool unselectRow(int) override { return false; }
-    bool unselectColumn(int) override { return false; }
-    void modelChange(QAccessibleTableModelChangeEvent*) override {}
+    bool isColumnSelected(int /*column*/) const override { return false; }
+    bool isRowSelected(int /*row*/) const override { return false; }
+    bool selectRow(int /*row*/) override { return false; }
+    bool selectColumn(int /*column*/) override { return false; }
+    bool unselectRow(int /*row*/) override { return false; }
+    bool unselectColumn(int /*column*/) override { return false; }
+    void modelChange(QAccessibleTableModelChangeEvent* /*event*/) override {}
 
     LabelGrid* Grid() const { return m_grid; }
 
@@ -104,10 +104,10 @@ public:
     bool isValid() const override { return m_table->isValid(); }
     QObject* object() const override { return nullptr; }
     QAccessibleInterface* parent() const override { return const_cast<AccessibleLabelGrid*>(m_table); }
-    QAccessibleInterface* child(int) const override { return nullptr; }
+    QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
     int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
+    QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
     QString text(QAccessible::Text t) const override
     {
         if (t != QAccessible::Name && t != QAccessible::Value)
@@ -116,7 +116,7 @@ public:
         // A blank cell is said, so that it is not taken for a missing one.
         return shown.isEmpty() && t == QAccessible::Name ? QStringLiteral("empty") : shown;
     }
-    void setText(QAccessible::Text, const QString&) override {}
+    void setText(QAccessible::Text /*t*/, const QString& /*text*/) override {}
     QRect rect() const override
     {
         const QLabel* label = Label();
@@ -175,7 +175,7 @@ QAccessibleInterface* AccessibleLabelGrid::child(int index) const
     return QAccessible::accessibleInterface(m_children.at(index));
 }
 
-QAccessibleInterface* Factory(const QString&, QObject* object)
+QAccessibleInterface* Factory(const QString& /*key*/, QObject* object)
 {
     if (auto* grid = qobject_cast<LabelGrid*>(object))
         return new AccessibleLabelGrid(grid);
