@@ -430,7 +430,7 @@ TEST_F(SectorWindow, TheKeyboardChoosesHexesAndAScreenReaderReadsThem)
     int changed = 0;
     for (int y = corner.top(); y <= corner.bottom(); ++y)
         for (int x = corner.left(); x <= corner.right(); ++x)
-            changed += framed.pixel(x, y) != moved.pixel(x, y);
+            changed += framed.pixel(x, y) != moved.pixel(x, y) ? 1 : 0;
     EXPECT_GT(changed, 0);
 
     const Sector& sector = *controller.Document().CurrentSector();
