@@ -10,10 +10,10 @@ namespace {
 // most fields are short, and quoted only now and then.
 bool NeedsCsvQuotes(std::string_view field)
 {
-    unsigned special = 0;
+    bool special = false;
     for (const char c : field)
-        special += unsigned{c == ','} + unsigned{c == '"'} + unsigned{c == '\r'} + unsigned{c == '\n'};
-    return special != 0;
+        special |= c == ',' || c == '"' || c == '\r' || c == '\n';
+    return special;
 }
 
 // A field as it is, or in quotes with its own quotes doubled when it holds a

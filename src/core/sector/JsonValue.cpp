@@ -217,6 +217,7 @@ private:
             return true;
         }
         while (true) {
+            // cppcheck-suppress unassignedVariable ; a skipped value is read and dropped
             JsonValue skipped;
             if (!Value(m_skipping > 0 ? skipped : value.items.emplace_back(), depth + 1))
                 return false;

@@ -15,6 +15,8 @@ namespace kelvane {
 // latest when the appender goes.
 class BufferedAppender {
 public:
+    // The buffer is written before it is read: no need to clear it first.
+    // cppcheck-suppress uninitMemberVar
     explicit BufferedAppender(std::string& out) : m_out(out) {}
     BufferedAppender(const BufferedAppender&) = delete;
     BufferedAppender& operator=(const BufferedAppender&) = delete;

@@ -189,7 +189,7 @@ void SystemDocument::Rename(const std::string& name, NameSource source)
 {
     const SystemSnapshot before = Snapshot();
     m_app.system.SystemName = name;
-    if (source == NameSource::Typed && Snapshot() != before) {
+    if (source == NameSource::Typed && name != before.system.SystemName) {
         Push(QStringLiteral("Rename"), before, true);
         m_renameBurstOpen = true;
     }

@@ -43,6 +43,7 @@ SectorFolderResult RunWithProgress(WorkProgress& progress, int total,
         progress.SetProgress(done, total);
         if (progress.Cancelled())
             cancelled = true;
+        // cppcheck-suppress redundantAssignment ; read by the calls above
         showing = false;
     });
     std::thread worker([&] {

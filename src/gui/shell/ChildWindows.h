@@ -54,7 +54,7 @@ public:
     // The Force Orbit dialog for orbit n.
     void ForceOrbit(int n);
     // The Force Orbit dialog once it has been opened; else null.
-    frmForceOrbit* ForceOrbitDialog() const { return m_forceOrbit; }
+    frmForceOrbit* ForceOrbitDialog() const { return m_forceOrbit.data(); }
     // The Sector window while a sector is open; else null.
     frmSector* SectorWindow() const;
 

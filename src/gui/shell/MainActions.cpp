@@ -55,6 +55,21 @@ ActionTable Controller::MainActions()
         return ActionRow{Kind::Separator, QLatin1String(in), QLatin1String(id), {}, {}, {}};
     };
 
+    const auto newFromCode = [this] {
+        const std::optional<SystemCode> code = Questions().AskSystemCode();
+        if (!code)
+            return;
+        // A code far into a seeded run takes a moment to make again.
+        ChangeAndRefresh([&] {
+            const BusyCursor busy(m_mouse);
+            m_document.NewFromCode(*code);
+        });
+    };
+    const auto exitProgram = [this] {
+        ShutdownApp();
+        m_main->close();
+    };
+
     ActionTable table = {
         menu("", "mnuFileMenu", "&File"),
         item("mnuFileMenu", "mnuFileNew", "&New", refreshAfter([this] { m_document.NewSystem(); }),
@@ -82,13 +97,7 @@ ActionTable Controller::MainActions()
             "mnuFileMenu", "mnuFileSwap", "Print &Grey for Black", [settings] { Toggle(settings().SwapBW); },
             {}, Kind::Toggle),
         separator("mnuFileMenu", "mnuFileSpace2"),
-        item(
-            "mnuFileMenu", "mnuFileExit", "E&xit",
-            [this] {
-                ShutdownApp();
-                m_main->close();
-            },
-            Keys("Ctrl+X")),
+        item("mnuFileMenu", "mnuFileExit", "E&xit", exitProgram, Keys("Ctrl+X")),
 
         menu("", "mnuEditMenu", "&Edit"),
         {Kind::Undo,
@@ -110,17 +119,7 @@ ActionTable Controller::MainActions()
         item("mnuEditMenu", "mnuEditCopyCode", "Copy System &Code",
              [this] { CopySystemCodeCommand(m_document); }),
         separator("mnuEditMenu", "mnuEditSpace2"),
-        item("mnuEditMenu", "mnuEditNewFromCode", "New from Code...",
-             [this] {
-                 const std::optional<SystemCode> code = Questions().AskSystemCode();
-                 if (!code)
-                     return;
-                 // A code far into a seeded run takes a moment to make again.
-                 ChangeAndRefresh([&] {
-                     const BusyCursor busy(m_mouse);
-                     m_document.NewFromCode(*code);
-                 });
-             }),
+        item("mnuEditMenu", "mnuEditNewFromCode", "New from Code...", newFromCode),
         item("mnuEditMenu", "mnuEditExport", "&Export...",
              [this] { ExportCommand(m_document, Questions(), Questions(), m_lastExport); }),
 

@@ -70,7 +70,7 @@ TEST(Escaping, JsonStringsAreValidJsonOfTheSameCharacters)
         {"", R"("")"},
         {R"(say "A\B")", R"("say \"A\\B\"")"},
         {"\t\r\n", R"("\t\r\n")"},
-        {"\x01\x1f\x7f"s + '\0', R"("\u0001\u001f\u007f\u0000")"},
+        {std::string("\x01\x1f\x7f\0", 4), R"("\u0001\u001f\u007f\u0000")"},
         {"/ < & '", R"("/ < & '")"},
         {"Caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80", "\"Caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80\""},
         {"\xc2\x9b", "\"\xc2\x9b\""}, // a C1 control is a character JSON holds as it is
@@ -113,7 +113,7 @@ TEST(Escaping, XmlTextDropsWhatXmlCannotHold)
 TEST(Escaping, TerminalTextShowsEveryControlAsItsBytes)
 {
     std::string out = "x";
-    AppendTerminalText(out, "Evil\x1b[2J\x07\tname\r\n\x7f"s + '\0' +
+    AppendTerminalText(out, std::string("Evil\x1b[2J\x07\tname\r\n\x7f\0", 18) +
                                 " \xc2\x9f \xc2\x80 \x9f \x80 \xc2\xa0 \xa0 " +
                                 "Caf\xc3\xa9 Caf\xe9 \xc3 \xe2\x82\xac");
     EXPECT_EQ(out, "xEvil\\x1B[2J\\x07\\x09name\\x0D\\x0A\\x7F\\x00 \\xC2\\x9F \\xC2\\x80 \\x9F \\x80 "
