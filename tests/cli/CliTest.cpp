@@ -231,19 +231,20 @@ TEST_F(Cli, OnlyTheQtHelperLoadsQtWhereverItIsInstalled)
 TEST_F(Cli, HelpGivesEachCommandsUsageAndVersionTheAboutWindowsVersion)
 {
     const std::string usage = Invoke("--help").out;
-    EXPECT_EQ(
-        usage,
-        "usage: kelvane-cli new [--count N] [--seed S] [--life-support 1-4] [--biozone 1-3]\n"
-        "                       [--format text|json|csv|md|kvn] [-o FILE|DIR]\n"
-        "       kelvane-cli new --code CODE [--format text|json|csv|md|kvn] [-o FILE]\n"
-        "       kelvane-cli show FILE [--format text|json|csv|md|kvn]\n"
-        "       kelvane-cli convert IN OUT\n"
-        "       kelvane-cli render FILE -o OUT.png|OUT.svg [--style arced|complete|flat] [--size PX]\n"
-        "                          [--orbit-lines on|off] [--white-orbits on|off] [--thick-orbits on|off]\n"
-        "       kelvane-cli report FILE -o OUT.pdf [--style arced|complete|flat] [--grey-for-black on|off]\n"
-        "                          [--colored-text on|off]\n"
-        "       kelvane-cli sector [--seed S] [--width 1-64] [--height 1-80] [--density 0-1]\n"
-        "                          [--life-support 1-4] [--biozone 1-3] [--book on|off] -o DIR\n");
+    EXPECT_EQ(usage, "usage: kelvane-cli new [--count N] [--seed S] [--life-support 1-4] [--biozone 1-3]\n"
+                     "                       [--format text|json|csv|md|kvn] [-o FILE|DIR]\n"
+                     "       kelvane-cli new --code CODE [--format text|json|csv|md|kvn] [-o FILE]\n"
+                     "       kelvane-cli show FILE [--format text|json|csv|md|kvn]\n"
+                     "       kelvane-cli convert IN OUT\n"
+                     "       kelvane-cli render FILE -o OUT.png|OUT.svg|- [--format png|svg] [--style "
+                     "arced|complete|flat]\n"
+                     "                          [--size PX] [--orbit-lines on|off] [--white-orbits on|off] "
+                     "[--thick-orbits on|off]\n"
+                     "       kelvane-cli report FILE -o OUT.pdf|- [--style arced|complete|flat] "
+                     "[--grey-for-black on|off]\n"
+                     "                          [--colored-text on|off]\n"
+                     "       kelvane-cli sector [--seed S] [--width 1-64] [--height 1-80] [--density 0-1]\n"
+                     "                          [--life-support 1-4] [--biozone 1-3] [--book on|off] -o DIR\n");
     EXPECT_EQ(Invoke("-h").out, usage);
 
     // Each command's own lines, wherever the option stands and whatever else is wrong.
@@ -359,12 +360,17 @@ TEST_F(Cli, ErrorsExitWithTheirReasonAndLeaveOutputsAsTheyWere)
         {1, "show damaged.json", "damaged.json: \"width\" is not a whole number from 1 to 64"},
         {1, "show missing.json", "missing.json: No such file or directory"},
     };
+    // The usage shown is the command's own, or every command's when the
+    // command is missing or unknown.
     const std::string usage = Invoke("--help").out;
     for (const auto& [exit, arguments, message] : cases) {
         const CliRun run = Invoke(arguments);
         EXPECT_EQ(run.exit, exit) << arguments;
         EXPECT_EQ(run.out, "") << arguments;
-        EXPECT_EQ(run.err, "kelvane-cli: " + message + "\n" + (exit == 2 ? usage : "")) << arguments;
+        std::string own = Invoke(arguments.substr(0, arguments.find(' ')) + " --help").out;
+        if (own.empty())
+            own = usage;
+        EXPECT_EQ(run.err, "kelvane-cli: " + message + "\n" + (exit == 2 ? own : "")) << arguments;
     }
     EXPECT_EQ(Invoke("new --seed 18446744073709551615 -o big.txt").exit, 0); // the largest seed
     // Nothing replaced, nothing half written, no temporary file.
