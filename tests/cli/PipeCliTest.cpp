@@ -67,7 +67,8 @@ TEST_F(Pipes, DashAndPipesReadAndWriteWhatFilesWould)
     // "-" writes no file named "-"; a kvn batch to "-" is one stream, not a folder.
     const CliRun batch = Invoke("new --seed 7 --count 3 --format kvn -o -");
     EXPECT_EQ(batch.out, Invoke("new --seed 7 --count 3 --format kvn").out);
-    EXPECT_EQ(Files(), (Names{"-odd.KVN", "again.KVN", "piped.KVN", "s", "vega.KVN", "vega.png", "vega.svg"}));
+    EXPECT_EQ(Files(),
+              (Names{"-odd.KVN", "again.KVN", "piped.KVN", "s", "vega.KVN", "vega.png", "vega.svg"}));
 
     // Nothing on standard input is an empty file, named as standard input.
     const CliRun empty = Invoke("show - < /dev/null");

@@ -1,5 +1,6 @@
 #include "core/export/SystemCsv.h"
 
+#include "core/model/Codes.h"
 #include "core/text/BufferedAppender.h"
 
 namespace kelvane {
@@ -43,7 +44,8 @@ void PutDistance(BufferedAppender& out, Distance value)
 void AppendCsvHeader(std::string& out)
 {
     out += "system,name,star_class,star_type,biozone_min,biozone_max,inner_limit,orbit,type,radius,"
-           "moons,elements,au,pos_x,pos_y,pos_x_arc,pos_y_arc,code\n";
+           "moons,elements,au,pos_x,pos_y,pos_x_arc,pos_y_arc,code,star_class_name,star_type_name,"
+           "contents,environment\n";
 }
 
 void AppendCsvRows(std::string& out, const StarSystem& system, std::uint64_t systemNumber,
@@ -66,6 +68,14 @@ void AppendCsvRows(std::string& out, const StarSystem& system, std::uint64_t sys
         }
         columns.Put(',');
     }
+    // The names end every row, after the code: the columns before them keep
+    // their places for readers that count them. The names come from the
+    // program's tables and hold no character that needs quotes.
+    std::string starNames = ",";
+    starNames += StarClassName(system.StarClass);
+    starNames += ',';
+    starNames += StarTypeName(system.StarType, system.StarClass);
+    starNames += ',';
 
     BufferedAppender csv(out);
     for (int n = 1; n <= StarSystem::OrbitCount; ++n) {
@@ -84,6 +94,10 @@ void AppendCsvRows(std::string& out, const StarSystem& system, std::uint64_t sys
             csv.Put(',');
         }
         PutCsvField(csv, code);
+        csv.Put(starNames);
+        csv.Put(ContentsKeyword(orbit.Type));
+        csv.Put(',');
+        csv.Put(EnvironmentName(orbit.Type));
         csv.Put('\n');
     }
 }
