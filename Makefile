@@ -53,6 +53,7 @@ install: configure
 # Release type, without tests or benchmarks, in a build folder of its own,
 # with Debian's hardening flags (stack protector, fortify, relro, now, PIE)
 # as dpkg-buildflags gives them. MAINTAINER="Name <address>" names the packager.
+# A package in Section games keeps its programs in /usr/games.
 HARDENING = DEB_BUILD_MAINT_OPTIONS=hardening=+all
 PACKAGE_CPPFLAGS = $(shell $(HARDENING) dpkg-buildflags --get CPPFLAGS 2>/dev/null)
 PACKAGE_CXXFLAGS = $(shell $(HARDENING) dpkg-buildflags --get CXXFLAGS 2>/dev/null)
@@ -62,7 +63,7 @@ MAINTAINER ?=
 PACKAGE_LAUNCHER ?= $(shell command -v ccache 2>/dev/null)
 package: deps
 	cmake -S . -B $(PACKAGE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKELVANE_TESTS=OFF -DKELVANE_BENCH=OFF \
-	  -DCMAKE_INSTALL_PREFIX=/usr \
+	  -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_INSTALL_BINDIR=games -DKELVANE_DEBIAN_PACKAGE=ON \
 	  -DCMAKE_CXX_FLAGS="$(PACKAGE_CPPFLAGS) $(PACKAGE_CXXFLAGS)" \
 	  -DCMAKE_EXE_LINKER_FLAGS="$(PACKAGE_LDFLAGS)" \
 	  $(if $(PACKAGE_LAUNCHER),-DCMAKE_CXX_COMPILER_LAUNCHER=$(PACKAGE_LAUNCHER)) \

@@ -96,7 +96,7 @@ std::string SectorCsv(const Sector& sector)
         const SystemSummary& summary = system.summary;
         out += system.hex.Text() + ",";
         AppendCsvField(out, system.name);
-        // Appended piece by piece: "," + code + "," draws a false -Wrestrict
+        // Appended piece by piece: "," + text + "," draws a false -Wrestrict
         // from GCC 12 at -O3 with _FORTIFY_SOURCE, as the package builds.
         out += ',';
         out += system.code;
@@ -104,9 +104,13 @@ std::string SectorCsv(const Sector& sector)
         AppendCsvField(out, std::string(StarClassName(summary.starClass)));
         out += ',';
         AppendCsvField(out, std::string(StarTypeName(summary.starType, summary.starClass)));
-        out += "," + std::string(EnvironmentName(summary.bestEnvironment)) + "," +
-               std::to_string(summary.planets) + "," + std::to_string(summary.belts) + "," +
-               std::to_string(summary.moons) + "\n";
+        out += ',';
+        out += EnvironmentName(summary.bestEnvironment);
+        for (const int count : {summary.planets, summary.belts, summary.moons}) {
+            out += ',';
+            out += std::to_string(count);
+        }
+        out += '\n';
     }
     return out;
 }

@@ -267,7 +267,7 @@ TEST(StartUp, ArgumentsNameOneFileFromTheStartingFolder)
 }
 
 // The settings' place: an installed program in the configuration folder
-// whoever runs it (root may write /usr/bin); any other copy beside itself
+// whoever runs it (root may write /usr/games); any other copy beside itself
 // when it may, else in the configuration folder.
 TEST(StartUp, SettingsFolderRule)
 {
@@ -278,7 +278,7 @@ TEST(StartUp, SettingsFolderRule)
         std::string configFolder, expected;
     };
     const std::vector<Case> cases = {
-        {"/usr/bin", "/usr/bin", true, config, config + "/kelvane"},
+        {"/usr/games", "/usr/games", true, config, config + "/kelvane"},
         {"/usr/bin", "/usr/bin/", false, config, config + "/kelvane"},
         {"/usr/local/bin", "/usr/./local/bin", true, config, config + "/kelvane"},
         {"/usr/bin", "/usr/bin", true, "", "/nonexistent/kelvane"},

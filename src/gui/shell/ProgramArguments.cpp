@@ -1,7 +1,8 @@
 #include "gui/shell/ProgramArguments.h"
 
+#include <algorithm>
 #include <filesystem>
-#include <set>
+#include <iterator>
 #include <string_view>
 
 #include "core/Version.h"
@@ -28,7 +29,7 @@ ProgramArguments Failed(const std::string& reason)
 // Qt's options that take the next argument as their value, and those that
 // stand alone; Qt takes each with one dash or two, and the first kind as
 // -name=value too.
-const std::set<std::string, std::less<>> QtOptionsWithValue = {
+constexpr std::string_view QtOptionsWithValue[] = {
     "platform",
     "platformpluginpath",
     "platformtheme",
@@ -54,9 +55,13 @@ const std::set<std::string, std::less<>> QtOptionsWithValue = {
     "btn",
     "button",
 };
-const std::set<std::string, std::less<>> QtOptionsAlone = {
-    "reverse", "widgetcount", "nograb", "dograb", "sync", "testability", "visual", "ncols", "cmap",
-};
+constexpr std::string_view QtOptionsAlone[] = {"reverse", "widgetcount", "nograb",
+                                               "dograb",  "sync",        "testability"};
+
+template <std::size_t N> bool IsOneOf(std::string_view name, const std::string_view (&names)[N])
+{
+    return std::find(std::begin(names), std::end(names), name) != std::end(names);
+}
 
 } // namespace
 
@@ -76,12 +81,12 @@ ProgramArguments ProgramArguments::ParseBeforeQt(const std::vector<std::string>&
             continue;
         }
         name.remove_prefix(name.substr(0, 2) == "--" ? 2 : 1);
-        if (QtOptionsAlone.count(name) != 0)
+        if (IsOneOf(name, QtOptionsAlone))
             continue;
         const std::size_t equals = name.find('=');
-        if (equals != std::string_view::npos && QtOptionsWithValue.count(name.substr(0, equals)) != 0)
+        if (equals != std::string_view::npos && IsOneOf(name.substr(0, equals), QtOptionsWithValue))
             continue;
-        if (QtOptionsWithValue.count(name) != 0) {
+        if (IsOneOf(name, QtOptionsWithValue)) {
             ++i; // and its value
             continue;
         }

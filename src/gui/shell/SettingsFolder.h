@@ -5,7 +5,8 @@
 namespace kelvane {
 
 // The folder that holds kelvane.ini. A program installed where its build was
-// meant to be installed (its prefix's bin folder) keeps its settings in the
+// meant to be installed (its prefix's programs' folder, /usr/games for the
+// package) keeps its settings in the
 // user's configuration folder, $XDG_CONFIG_HOME/kelvane (~/.config/kelvane
 // when the variable is not set), whoever runs it, root included: it never
 // writes beside itself. Any other copy (a build, or a copy kept anywhere)
