@@ -235,20 +235,21 @@ TEST_F(Cli, OnlyTheQtHelperLoadsQtWhereverItIsInstalled)
 TEST_F(Cli, HelpGivesEachCommandsUsageAndVersionTheAboutWindowsVersion)
 {
     const std::string usage = Invoke("--help").out;
-    EXPECT_EQ(usage, "usage: kelvane-cli new [--count N] [--seed S] [--life-support 1-4] [--biozone 1-3]\n"
-                     "                       [--format text|json|csv|md|kvn] [-o FILE|DIR]\n"
-                     "       kelvane-cli new --code CODE [--format text|json|csv|md|kvn] [-o FILE]\n"
-                     "       kelvane-cli show FILE [--format text|json|csv|md|kvn]\n"
-                     "       kelvane-cli convert IN OUT\n"
-                     "       kelvane-cli render FILE -o OUT.png|OUT.svg|- [--format png|svg] [--style "
-                     "arced|complete|flat]\n"
-                     "                          [--size PX] [--orbit-lines on|off] [--white-orbits on|off] "
-                     "[--thick-orbits on|off]\n"
-                     "       kelvane-cli report FILE -o OUT.pdf|- [--style arced|complete|flat] "
-                     "[--grey-for-black on|off]\n"
-                     "                          [--colored-text on|off]\n"
-                     "       kelvane-cli sector [--seed S] [--width 1-64] [--height 1-80] [--density 0-1]\n"
-                     "                          [--life-support 1-4] [--biozone 1-3] [--book on|off] -o DIR\n");
+    EXPECT_EQ(usage,
+              "usage: kelvane-cli new [--count N] [--seed S] [--life-support 1-4] [--biozone 1-3]\n"
+              "                       [--format text|json|csv|md|kvn] [-o FILE|DIR]\n"
+              "       kelvane-cli new --code CODE [--format text|json|csv|md|kvn] [-o FILE]\n"
+              "       kelvane-cli show FILE [--format text|json|csv|md|kvn]\n"
+              "       kelvane-cli convert IN OUT\n"
+              "       kelvane-cli render FILE -o OUT.png|OUT.svg|- [--format png|svg] [--style "
+              "arced|complete|flat]\n"
+              "                          [--size PX] [--orbit-lines on|off] [--white-orbits on|off] "
+              "[--thick-orbits on|off]\n"
+              "       kelvane-cli report FILE -o OUT.pdf|- [--style arced|complete|flat] "
+              "[--grey-for-black on|off]\n"
+              "                          [--colored-text on|off]\n"
+              "       kelvane-cli sector [--seed S] [--width 1-64] [--height 1-80] [--density 0-1]\n"
+              "                          [--life-support 1-4] [--biozone 1-3] [--book on|off] -o DIR\n");
     EXPECT_EQ(Invoke("-h").out, usage);
 
     // Each command's own lines, wherever the option stands and whatever else is wrong.
