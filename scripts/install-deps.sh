@@ -12,12 +12,14 @@ packages=(
   locales
   clang-format-14 clang-tidy-14 cppcheck
   clang libclang-rt-14-dev
-  # make package: dpkg-shlibdeps and file
-  dpkg-dev file
+  # make package: dpkg-shlibdeps, dpkg-buildflags and file; lintian checks the package
+  dpkg-dev file lintian
   # the validators and readers the tests of the installed tree run
   desktop-file-utils appstream shared-mime-info libglib2.0-bin groff-base man-db bash
   # the accessibility check: the program read through the AT-SPI bus
   xvfb xauth dbus at-spi2-core python3-pyatspi
+  # the JSON outputs are validated against their schemas
+  python3 python3-jsonschema
 )
 
 missing=()

@@ -12,11 +12,20 @@
 
 namespace {
 
-kelvane::ProgramArguments ReadArguments(int argc, char** argv)
+kelvane::ProgramArguments ReadArguments(int argc, char** argv, bool beforeQt)
 {
     std::error_code noFolder;
     const std::filesystem::path here = std::filesystem::current_path(noFolder);
-    return kelvane::ProgramArguments::Parse(std::vector<std::string>(argv + 1, argv + argc), here.string());
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    return beforeQt ? kelvane::ProgramArguments::ParseBeforeQt(arguments, here.string())
+                    : kelvane::ProgramArguments::Parse(arguments, here.string());
+}
+
+int Answer(const kelvane::ProgramArguments& arguments)
+{
+    const bool error = arguments.action == kelvane::ProgramArguments::Action::Error;
+    std::fputs(arguments.text.c_str(), error ? stderr : stdout);
+    return error ? 2 : 0;
 }
 
 } // namespace
@@ -28,23 +37,19 @@ kelvane::ProgramArguments ReadArguments(int argc, char** argv)
 int main(int argc, char** argv)
 {
     using Action = kelvane::ProgramArguments::Action;
-    // --help and --version answer without a screen.
-    kelvane::ProgramArguments arguments = ReadArguments(argc, argv);
-    if (arguments.action == Action::Help || arguments.action == Action::Version) {
-        std::fputs(arguments.text.c_str(), stdout);
-        return 0;
-    }
+    // --help, --version and a wrong command line answer without a screen.
+    kelvane::ProgramArguments arguments = ReadArguments(argc, argv, true);
+    if (arguments.action != Action::Run)
+        return Answer(arguments);
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvane"));
     // Desktops match the windows to the menu entry, and its icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.kelvane.Kelvane"));
     // Qt has taken its own options out of argv by now.
-    arguments = ReadArguments(argc, argv);
-    if (arguments.action != Action::Run) {
-        std::fputs(arguments.text.c_str(), arguments.action == Action::Error ? stderr : stdout);
-        return arguments.action == Action::Error ? 2 : 0;
-    }
+    arguments = ReadArguments(argc, argv, false);
+    if (arguments.action != Action::Run)
+        return Answer(arguments);
 
     kelvane::TerminationSignals terminationSignals;
     // The folder's name keeps its case: another case would name another folder.

@@ -2,6 +2,7 @@
 #include <cctype>
 #include <charconv>
 #include <limits>
+#include <optional>
 #include <vector>
 
 #include "cli/Cli.h"
@@ -25,9 +26,9 @@ constexpr Synopsis Synopses[] = {
     {"new", "--code CODE [--format text|json|csv|md|kvn] [-o FILE]", ""},
     {"show", "FILE [--format text|json|csv|md|kvn]", ""},
     {"convert", "IN OUT", ""},
-    {"render", "FILE -o OUT.png|OUT.svg [--style arced|complete|flat] [--size PX]",
-     "[--orbit-lines on|off] [--white-orbits on|off] [--thick-orbits on|off]"},
-    {"report", "FILE -o OUT.pdf [--style arced|complete|flat] [--grey-for-black on|off]",
+    {"render", "FILE -o OUT.png|OUT.svg|- [--format png|svg] [--style arced|complete|flat]",
+     "[--size PX] [--orbit-lines on|off] [--white-orbits on|off] [--thick-orbits on|off]"},
+    {"report", "FILE -o OUT.pdf|- [--style arced|complete|flat] [--grey-for-black on|off]",
      "[--colored-text on|off]"},
     {"sector", "[--seed S] [--width 1-64] [--height 1-80] [--density 0-1]",
      "[--life-support 1-4] [--biozone 1-3] [--book on|off] -o DIR"},
@@ -51,7 +52,8 @@ void AppendSynopsis(std::string& out, const Synopsis& synopsis, bool first)
 }
 
 // The arguments after the command. Options take a value, as "--name value"
-// or "--name=value"; anything else is a positional argument.
+// or "--name=value"; anything else is a positional argument, as is every
+// argument after "--" ("-" alone names standard input or output).
 class Arguments {
 public:
     Arguments(int argc, char** argv, int first)
@@ -66,9 +68,14 @@ public:
     template <typename OnOption, typename OnPositional>
     void ForEach(OnOption option, OnPositional positional) const
     {
+        bool optionsEnded = false;
         for (std::size_t i = 0; i < m_items.size(); ++i) {
             std::string_view item = m_items[i];
-            if (item.size() < 2 || item[0] != '-') {
+            if (!optionsEnded && item == "--") {
+                optionsEnded = true;
+                continue;
+            }
+            if (optionsEnded || item.size() < 2 || item[0] != '-') {
                 positional(item);
                 continue;
             }
@@ -91,6 +98,8 @@ public:
     {
         for (std::size_t i = 0; i < m_items.size(); ++i) {
             const std::string_view item = m_items[i];
+            if (item == "--")
+                return false;
             if (item == "-h" || item == "--help")
                 return true;
             // Every option takes a value: skip it unless it came after "=".
@@ -202,13 +211,13 @@ SystemCode ParseCode(std::string_view option, std::string_view text)
     return *code;
 }
 
-// The value of -o or --output for new: a path; an empty one is a UsageError
-// rather than standard output.
+// The value of -o or --output for new: a path, or "" for standard output
+// ("-"); an empty one is a UsageError rather than standard output.
 std::string OutputArgument(std::string_view option, std::string_view value)
 {
     if (value.empty())
         throw UsageError{std::string(option) + " needs a file name"};
-    return std::string(value);
+    return value == "-" ? std::string() : std::string(value);
 }
 
 NewRequest ParseNew(const Arguments& arguments)
@@ -286,16 +295,28 @@ std::string LowerExtension(const std::string& path)
     return extension;
 }
 
+ImageFormat ParseImageFormat(std::string_view text)
+{
+    if (text == "png")
+        return ImageFormat::Png;
+    if (text == "svg")
+        return ImageFormat::Svg;
+    throw UsageError{"--format: unknown image format '" + std::string(text) + "'"};
+}
+
 RenderRequest ParseRender(const Arguments& arguments)
 {
     RenderRequest request;
     bool orbitLines = true;
     bool whiteOrbits = false;
     bool thickOrbits = false;
+    std::optional<ImageFormat> format;
     arguments.ForEach(
         [&](std::string_view name, std::string_view value) {
             if (name == "-o" || name == "--output")
                 request.outputPath = std::string(value);
+            else if (name == "--format")
+                format = ParseImageFormat(value);
             else if (name == "--style")
                 request.settings.OrbitDisplay = ParseStyle(value);
             else if (name == "--size")
@@ -314,8 +335,11 @@ RenderRequest ParseRender(const Arguments& arguments)
         throw UsageError{"render: no system file given"};
     if (request.outputPath.empty())
         throw UsageError{"render: no output given (-o OUT.png or -o OUT.svg)"};
+    // --format chooses; else the file's extension, and PNG for standard output.
     const std::string extension = LowerExtension(request.outputPath);
-    if (extension == ".png")
+    if (format)
+        request.format = *format;
+    else if (extension == ".png" || request.outputPath == "-")
         request.format = ImageFormat::Png;
     else if (extension == ".svg")
         request.format = ImageFormat::Svg;
@@ -358,7 +382,7 @@ ReportRequest ParseReport(const Arguments& arguments)
         throw UsageError{"report: no system file given"};
     if (request.outputPath.empty())
         throw UsageError{"report: no output given (-o OUT.pdf)"};
-    if (!EndsInPdf(request.outputPath))
+    if (request.outputPath != "-" && !EndsInPdf(request.outputPath))
         throw UsageError{"-o: '" + request.outputPath + "' does not end in .pdf"};
     return request;
 }
@@ -392,6 +416,8 @@ SectorRequest ParseSector(const Arguments& arguments)
         UnexpectedArgument);
     if (request.folder.empty())
         throw UsageError{"sector: no output folder given (-o DIR)"};
+    if (request.folder == "-")
+        throw UsageError{"sector: a sector is a folder of files; -o - cannot name one"};
     if (request.seed)
         options.seed = *request.seed;
     return request;

@@ -61,7 +61,7 @@ struct ConvertRequest {
 
 enum class ImageFormat { Png, Svg };
 
-// render FILE -o OUT.png|OUT.svg [--style arced|complete|flat] [--size PX]
+// render FILE -o OUT.png|OUT.svg|- [--format png|svg] [--style arced|complete|flat] [--size PX]
 //        [--orbit-lines on|off] [--white-orbits on|off] [--thick-orbits on|off]
 // The switches are already in settings (VisibleOrbits, WhiteOrbits,
 // OrbitPenWidth), and the style in OrbitDisplay.
@@ -72,16 +72,16 @@ struct RenderRequest {
 
     std::string inputPath;
     std::string outputPath;
-    ImageFormat format = ImageFormat::Png; // from the extension of outputPath
+    ImageFormat format = ImageFormat::Png; // --format, else outputPath's extension; PNG for "-"
     int size = DefaultSize;
     AppSettings settings;
 };
 
-// report FILE -o OUT.pdf [--style arced|complete|flat] [--grey-for-black on|off]
+// report FILE -o OUT.pdf|- [--style arced|complete|flat] [--grey-for-black on|off]
 //        [--colored-text on|off]
 struct ReportRequest {
     std::string inputPath;
-    std::string outputPath;
+    std::string outputPath; // "-": standard output
     AppSettings settings;
 };
 

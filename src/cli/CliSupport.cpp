@@ -1,5 +1,6 @@
 #include "cli/CliSupport.h"
 
+#include "core/files/FileBytes.h"
 #include "core/files/SystemFile.h"
 #include "platform/FileSystem.h"
 
@@ -38,15 +39,34 @@ int ReportFailure(const std::string& name, const std::string& reason)
     return ExitFailure;
 }
 
-bool LoadSystemArgument(AppState& app, const std::string& path)
+std::string InputName(const std::string& path)
 {
-    const FileResult result = LoadSystemFile(app.system, path, UserDecimalSeparator());
+    return path == "-" ? "standard input" : path;
+}
+
+bool ReadInputArgument(const std::string& path, std::string& bytes)
+{
+    const FileResult read = ReadFileBytes(path == "-" ? "/dev/stdin" : path, bytes);
+    if (!read.Ok())
+        ReportFailure(InputName(path), read.message);
+    return read.Ok();
+}
+
+bool LoadSystemBytes(AppState& app, const std::string& path, const std::string& bytes)
+{
+    const FileResult result = ReadSystemFileBytes(bytes, app.system, UserDecimalSeparator());
     if (!result.Ok()) {
-        ReportFailure(path, result.message);
+        ReportFailure(InputName(path), result.message);
         return false;
     }
     app.CurrentFileName = path;
     return true;
+}
+
+bool LoadSystemArgument(AppState& app, const std::string& path)
+{
+    std::string bytes;
+    return ReadInputArgument(path, bytes) && LoadSystemBytes(app, path, bytes);
 }
 
 } // namespace kelvane

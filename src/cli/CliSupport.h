@@ -17,13 +17,14 @@ enum CliExit : int {
     ExitUsage = 2,   // the command line was wrong
 };
 
-// Where a command's output goes: standard output, or a file that appears only
-// when it has been written completely, through AtomicFileWriter. Output is
+// Where a command's output goes: standard output (path "" or "-"), or a file
+// that appears only when it has been written completely, through
+// AtomicFileWriter. Output is
 // buffered and written in large pieces, so a long run streams in constant
 // memory.
 class Output {
 public:
-    explicit Output(std::string path) : m_path(std::move(path)) {}
+    explicit Output(std::string path) : m_path(path == "-" ? std::string() : std::move(path)) {}
 
     std::string& Buffer() { return m_buffer; }
 
@@ -48,9 +49,19 @@ private:
 // Prints "kelvane-cli: NAME: reason" on stderr and returns ExitFailure.
 int ReportFailure(const std::string& name, const std::string& reason);
 
-// Loads the system file at path into app as the program's Load does, with
-// the user's decimal separator. On failure prints "kelvane-cli: PATH: reason"
-// and gives false.
+// The name of an input argument in messages: "standard input" for "-".
+std::string InputName(const std::string& path);
+
+// Reads the whole input a command's FILE names, once: "-" is standard input,
+// and pipes and devices (/dev/stdin) are read as files are. On failure prints
+// "kelvane-cli: NAME: reason" and gives false.
+bool ReadInputArgument(const std::string& path, std::string& bytes);
+
+// Loads a system into app as the program's Load does, with the user's
+// decimal separator: from bytes already read from path, or from the input
+// path names (ReadInputArgument). On failure prints "kelvane-cli: NAME:
+// reason" and gives false.
+bool LoadSystemBytes(AppState& app, const std::string& path, const std::string& bytes);
 bool LoadSystemArgument(AppState& app, const std::string& path);
 
 } // namespace kelvane

@@ -33,12 +33,16 @@ void AppendSystem(std::string& out, SystemFormat format, const StarSystem& syste
 int ShowCommand(const CliRequest& request)
 {
     const auto& [path, format] = std::get<ShowRequest>(request);
-    if (IsSectorFileArgument(path))
-        return ShowSectorCommand(path, format);
+    // Read once: standard input cannot be read again to choose the reader.
+    std::string bytes;
+    if (!ReadInputArgument(path, bytes))
+        return ExitFailure;
+    if (IsSectorFileArgument(path, bytes))
+        return ShowSectorCommand(InputName(path), bytes, format);
 
     const char separator = UserDecimalSeparator();
     AppState app;
-    if (!LoadSystemArgument(app, path))
+    if (!LoadSystemBytes(app, path, bytes))
         return ExitFailure;
 
     // A loaded system has no code: files do not keep one.
@@ -61,6 +65,13 @@ int ConvertCommand(const CliRequest& request)
     AppState app;
     if (!LoadSystemArgument(app, inputPath))
         return ExitFailure;
+    if (outputPath == "-") {
+        Output output(outputPath);
+        output.Buffer() = SystemFileText(app.system, separator);
+        if (!output.Close())
+            return ReportFailure(output.Name(), output.Error());
+        return ExitOk;
+    }
     const FileResult saved = SaveSystemFile(app.system, outputPath, separator);
     if (!saved.Ok())
         return ReportFailure(outputPath, saved.message);

@@ -4,7 +4,7 @@
 
 namespace kelvane {
 
-// render FILE -o OUT.png|OUT.svg [--style arced|complete|flat] [--size PX]
+// render FILE -o OUT.png|OUT.svg|- [--format png|svg] [--style arced|complete|flat] [--size PX]
 //        [--orbit-lines on|off] [--white-orbits on|off] [--thick-orbits on|off]
 //
 // Loads FILE as the desktop program's Load does, into an empty system, and

@@ -4,7 +4,7 @@
 
 namespace kelvane {
 
-// report FILE -o OUT.pdf [--style arced|complete|flat] [--grey-for-black on|off]
+// report FILE -o OUT.pdf|- [--style arced|complete|flat] [--grey-for-black on|off]
 //        [--colored-text on|off]
 //
 // Loads FILE as the desktop program's Load does, into an empty system, and

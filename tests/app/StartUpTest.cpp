@@ -18,6 +18,7 @@
 
 #include "TempFolder.h"
 #include "gui/shell/ProgramArguments.h"
+#include "gui/shell/SettingsFolder.h"
 
 namespace kelvane {
 namespace {
@@ -92,7 +93,9 @@ public:
               bool endIt = true)
     {
         std::vector<std::string> environment = {"HOME=" + Home(), "XDG_RUNTIME_DIR=" + (m_base / "runtime"),
-                                                "QT_QPA_PLATFORM=offscreen", "PATH=/usr/bin:/bin"};
+                                                "PATH=/usr/bin:/bin"};
+        if (m_display)
+            environment.push_back("QT_QPA_PLATFORM=offscreen");
         if (configHome != "<unset>")
             environment.push_back("XDG_CONFIG_HOME=" + configHome);
         std::vector<std::string> argv = {Program()};
@@ -139,8 +142,13 @@ public:
         return ended;
     }
 
+    // From now on the program runs with no display at all: no platform
+    // named, no DISPLAY, no WAYLAND_DISPLAY.
+    void WithoutDisplay() { m_display = false; }
+
 private:
     test::TempFolder m_base;
+    bool m_display = true;
 };
 
 // The settings file as a fresh start writes it, options at their defaults.
@@ -212,6 +220,18 @@ TEST(StartUp, FileOnTheCommandLine)
         EXPECT_NE(ended.errors.find("usage: kelvane [FILE]"), std::string::npos) << ended.errors;
     }
     EXPECT_FALSE(fs::exists(ini));
+
+    // Without any display, help, the version and a wrong command line are
+    // still answered, Qt's own options passed over; starting for real is not.
+    desktop.WithoutDisplay();
+    EXPECT_EQ(desktop.Run({"--help"}, "<unset>", false).status, 0);
+    EXPECT_EQ(desktop.Run({"-style", "fusion", "--version"}, "<unset>", false).status, 0);
+    ended = desktop.Run({"-platform", "xcb", "--bogus"}, "<unset>", false);
+    EXPECT_EQ(ended.status, 2);
+    EXPECT_NE(ended.errors.find("kelvane: unknown option '--bogus'\nusage: kelvane [FILE]"),
+              std::string::npos)
+        << ended.errors;
+    EXPECT_FALSE(fs::exists(ini));
 }
 
 TEST(StartUp, ArgumentsNameOneFileFromTheStartingFolder)
@@ -231,6 +251,46 @@ TEST(StartUp, ArgumentsNameOneFileFromTheStartingFolder)
     EXPECT_EQ(parse({"a.KVN", "-h"}).action, Action::Help);
     EXPECT_EQ(parse({"-x"}).action, Action::Error);
     EXPECT_EQ(parse({"--", "--help", "b"}).action, Action::Error);
+
+    // Before Qt has taken its options out, they and their values are passed
+    // over; what is not Qt's stays, after "--" too.
+    const auto early = [](const std::vector<std::string>& arguments) {
+        return ProgramArguments::ParseBeforeQt(arguments, "/home/me");
+    };
+    EXPECT_EQ(early({"-platform", "offscreen", "a.KVN"}).file, "/home/me/a.KVN");
+    EXPECT_EQ(early({"--style=fusion", "-reverse", "a.KVN"}).file, "/home/me/a.KVN");
+    EXPECT_EQ(early({"a.KVN", "--platform", "-x"}).action, Action::Run);
+    EXPECT_EQ(early({"-platformx"}).action, Action::Error);
+    EXPECT_EQ(early({"-style"}).action, Action::Run);
+    EXPECT_EQ(early({"--", "-reverse"}).file, "/home/me/-reverse");
+    EXPECT_EQ(early({"a.KVN", "b.KVN", "-style", "c.KVN"}).action, Action::Error);
+}
+
+// The settings' place: an installed program in the configuration folder
+// whoever runs it (root may write /usr/games); any other copy beside itself
+// when it may, else in the configuration folder.
+TEST(StartUp, SettingsFolderRule)
+{
+    const std::string config = "/home/me/.config";
+    struct Case {
+        std::string program, install;
+        bool writable;
+        std::string configFolder, expected;
+    };
+    const std::vector<Case> cases = {
+        {"/usr/games", "/usr/games", true, config, config + "/kelvane"},
+        {"/usr/bin", "/usr/bin/", false, config, config + "/kelvane"},
+        {"/usr/local/bin", "/usr/./local/bin", true, config, config + "/kelvane"},
+        {"/usr/bin", "/usr/bin", true, "", "/nonexistent/kelvane"},
+        {"/home/me/kelvane/build/src/app", "/usr/local/bin", true, config, "/home/me/kelvane/build/src/app"},
+        {"/opt/kelvane", "/usr/bin", false, config, config + "/kelvane"},
+        {"/opt/kelvane", "/usr/bin", false, "", "/opt/kelvane"},
+        {"/usr/bin/games", "/usr/bin", true, config, "/usr/bin/games"},
+        {"/usr/bin", "", true, config, "/usr/bin"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ChooseSettingsFolder(c.program, c.install, c.writable, c.configFolder), c.expected)
+            << c.program << " installed at " << c.install << (c.writable ? ", writable" : "");
 }
 
 } // namespace

@@ -48,6 +48,10 @@ const std::map<std::string, bool>& ExpectedFiles()
             {"share/man/man1/kelvane.1.gz", false},
             {"share/man/man1/kelvane-cli.1.gz", false},
             {"share/bash-completion/completions/kelvane-cli", false},
+            {"share/doc/kelvane/copyright", false},
+            {"share/doc/kelvane/changelog.Debian.gz", false},
+            {"share/kelvane/schemas/system.schema.json", false},
+            {"share/kelvane/schemas/sector.schema.json", false},
         };
         for (const int size : IconSizes())
             f["share/icons/hicolor/" + std::to_string(size) + "x" + std::to_string(size) +
@@ -88,7 +92,8 @@ protected:
     }
 
     // The words of kelvane-cli's usage: each command with its options, and
-    // the words an option takes where it names them (--style arced|flat).
+    // the words an option takes where it names them, by "command option"
+    // ("render --style": arced, complete, flat).
     struct Usage {
         std::map<std::string, std::set<std::string>> options;
         std::map<std::string, std::set<std::string>> values;
@@ -115,7 +120,7 @@ protected:
                 usage.options[command].insert((*it)[2]);
                 std::istringstream words(std::regex_replace((*it)[4].str(), std::regex(R"(\|)"), " "));
                 for (std::string word; words >> word;)
-                    usage.values[(*it)[2]].insert(word);
+                    usage.values[command + " " + (*it)[2].str()].insert(word);
             }
         }
         // Read this way, a usage with no commands or options would pass every check.
@@ -326,13 +331,13 @@ TEST_F(InstallTree, BashCompletesCommandsOptionsValuesAndSystemFiles)
         for (const std::string& option : options)
             EXPECT_TRUE(offered.count(option)) << command << " " << option;
         for (const std::string& option : options) {
-            if (!usage.values.contains(option))
+            const auto values = usage.values.find(command + " " + option);
+            if (values == usage.values.end())
                 continue;
-            EXPECT_EQ(Completions({"kelvane-cli", command, "x.KVN", option, ""}), usage.values.at(option))
+            EXPECT_EQ(Completions({"kelvane-cli", command, "x.KVN", option, ""}), values->second)
                 << command << " " << option;
             // --style=<TAB>: bash hands the "=" over as a word of its own.
-            EXPECT_EQ(Completions({"kelvane-cli", command, "x.KVN", option, "=", ""}),
-                      usage.values.at(option))
+            EXPECT_EQ(Completions({"kelvane-cli", command, "x.KVN", option, "=", ""}), values->second)
                 << command << " " << option << "=";
         }
     }

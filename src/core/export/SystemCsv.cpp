@@ -1,5 +1,9 @@
 #include "core/export/SystemCsv.h"
 
+#include <array>
+#include <iterator>
+
+#include "core/model/Codes.h"
 #include "core/text/BufferedAppender.h"
 
 namespace kelvane {
@@ -33,6 +37,31 @@ void PutCsvField(BufferedAppender& out, std::string_view field)
     out.Put('"');
 }
 
+// "contents,environment" for an orbit's type, with the names the JSON gives,
+// joined once so that a row puts them in one piece: the six environments in
+// their order, then nothing, asteroids and any other value.
+std::string_view OrbitNames(std::int32_t type)
+{
+    constexpr std::size_t Nothing = std::size(EnvironmentCodes), Asteroids = Nothing + 1, Other = Nothing + 2;
+    constexpr std::int32_t OtherType = 1; // no orbit type has this value
+    static const auto names = [] {
+        std::array<std::string, Other + 1> all;
+        for (std::size_t i = 0; i < Nothing; ++i)
+            all[i] = std::string(ContentsKeyword(EnvironmentCodes[i])) + ',' +
+                     std::string(EnvironmentName(EnvironmentCodes[i]));
+        all[Nothing] = std::string(ContentsKeyword(TypeNothing)) + ',';
+        all[Asteroids] = std::string(ContentsKeyword(TypeAsteroids)) + ',';
+        all[Other] = std::string(ContentsKeyword(OtherType)) + ',';
+        return all;
+    }();
+    for (std::size_t i = 0; i < Nothing; ++i)
+        if (EnvironmentCodes[i] == type)
+            return names[i];
+    if (type == TypeNothing)
+        return names[Nothing];
+    return names[type == TypeAsteroids ? Asteroids : Other];
+}
+
 void PutDistance(BufferedAppender& out, Distance value)
 {
     out.PutWritten<Distance::MaxTextLength>([value](char* p) { return value.FormatTo(p); });
@@ -43,7 +72,8 @@ void PutDistance(BufferedAppender& out, Distance value)
 void AppendCsvHeader(std::string& out)
 {
     out += "system,name,star_class,star_type,biozone_min,biozone_max,inner_limit,orbit,type,radius,"
-           "moons,elements,au,pos_x,pos_y,pos_x_arc,pos_y_arc,code\n";
+           "moons,elements,au,pos_x,pos_y,pos_x_arc,pos_y_arc,code,star_class_name,star_type_name,"
+           "contents,environment\n";
 }
 
 void AppendCsvRows(std::string& out, const StarSystem& system, std::uint64_t systemNumber,
@@ -66,6 +96,21 @@ void AppendCsvRows(std::string& out, const StarSystem& system, std::uint64_t sys
         }
         columns.Put(',');
     }
+    // The names end every row, after the code: the columns before them keep
+    // their places for readers that count them. The names come from the
+    // program's tables and hold no character that needs quotes.
+    // The longest names, "Main Sequence (V)" and "Yellow-White (F)", fit
+    // well within the buffer.
+    const std::string_view className = StarClassName(system.StarClass);
+    const std::string_view typeName = StarTypeName(system.StarType, system.StarClass);
+    std::array<char, 64> namesText{};
+    std::size_t namesLength = 0;
+    for (const std::string_view piece :
+         {std::string_view(","), className, std::string_view(","), typeName, std::string_view(",")}) {
+        piece.copy(namesText.data() + namesLength, piece.size());
+        namesLength += piece.size();
+    }
+    const std::string_view starNames(namesText.data(), namesLength);
 
     BufferedAppender csv(out);
     for (int n = 1; n <= StarSystem::OrbitCount; ++n) {
@@ -84,6 +129,8 @@ void AppendCsvRows(std::string& out, const StarSystem& system, std::uint64_t sys
             csv.Put(',');
         }
         PutCsvField(csv, code);
+        csv.Put(starNames);
+        csv.Put(OrbitNames(orbit.Type));
         csv.Put('\n');
     }
 }

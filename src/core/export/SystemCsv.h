@@ -16,7 +16,10 @@ namespace kelvane {
 // The CSV header line, ending in "\n".
 void AppendCsvHeader(std::string& out);
 // Ten CSV rows, one per orbit; systemNumber fills the first column, and the
-// system's code (empty when it has none) the last.
+// system's code (empty when it has none) the one after the orbit's columns.
+// The names the JSON gives follow it: the star's class and type, what the
+// orbit holds (nothing, asteroids, planet, unknown) and its environment
+// (empty for anything but a planet).
 void AppendCsvRows(std::string& out, const StarSystem& system, std::uint64_t systemNumber,
                    std::string_view code);
 

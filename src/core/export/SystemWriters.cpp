@@ -43,18 +43,6 @@ void AppendPadded(std::string& out, std::string_view text, std::size_t width, bo
         out.append(pad, ' ');
 }
 
-// What an orbit's Type holds, for the JSON "contents" field.
-std::string_view ContentsKeyword(std::int32_t type)
-{
-    if (type == TypeNothing)
-        return "nothing";
-    if (type == TypeAsteroids)
-        return "asteroids";
-    if (IsEnvironment(type))
-        return "planet";
-    return "unknown";
-}
-
 } // namespace
 
 void AppendJson(std::string& out, const StarSystem& system, std::string_view code, int indent)

@@ -17,6 +17,15 @@ std::string_view ContentsName(std::int32_t type)
     return IsEnvironment(type) ? "Planet" : "";
 }
 
+std::string_view ContentsKeyword(std::int32_t type)
+{
+    if (type == TypeNothing)
+        return "nothing";
+    if (type == TypeAsteroids)
+        return "asteroids";
+    return IsEnvironment(type) ? "planet" : "unknown";
+}
+
 std::string_view EnvironmentName(std::int32_t type)
 {
     switch (type) {

@@ -74,6 +74,10 @@ bool IsEnvironment(std::int32_t type);
 // codes, "Asteroids" for a belt, empty text for nothing and any other value.
 std::string_view ContentsName(std::int32_t type);
 
+// The word for what an orbit holds in JSON and CSV: "nothing", "asteroids",
+// "planet" for the six environment codes, "unknown" for any other value.
+std::string_view ContentsKeyword(std::int32_t type);
+
 // "None" ... "Excellent" for the six environment codes; empty text otherwise.
 std::string_view EnvironmentName(std::int32_t type);
 

@@ -1,6 +1,9 @@
 #include "gui/shell/ProgramArguments.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <iterator>
+#include <string_view>
 
 #include "core/Version.h"
 
@@ -23,7 +26,74 @@ ProgramArguments Failed(const std::string& reason)
     return {ProgramArguments::Action::Error, {}, "kelvane: " + reason + "\n" + Usage};
 }
 
+// Qt's options that take the next argument as their value, and those that
+// stand alone; Qt takes each with one dash or two, and the first kind as
+// -name=value too.
+constexpr std::string_view QtOptionsWithValue[] = {
+    "platform",
+    "platformpluginpath",
+    "platformtheme",
+    "plugin",
+    "qmljsdebugger",
+    "qwindowgeometry",
+    "geometry",
+    "qwindowtitle",
+    "title",
+    "qwindowicon",
+    "icon",
+    "style",
+    "stylesheet",
+    "session",
+    "display",
+    "name",
+    "font",
+    "fn",
+    "bg",
+    "background",
+    "fg",
+    "foreground",
+    "btn",
+    "button",
+};
+constexpr std::string_view QtOptionsAlone[] = {"reverse", "widgetcount", "nograb",
+                                               "dograb",  "sync",        "testability"};
+
+template <std::size_t N> bool IsOneOf(std::string_view name, const std::string_view (&names)[N])
+{
+    return std::find(std::begin(names), std::end(names), name) != std::end(names);
+}
+
 } // namespace
+
+ProgramArguments ProgramArguments::ParseBeforeQt(const std::vector<std::string>& arguments,
+                                                 const std::string& folder)
+{
+    std::vector<std::string> own;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument == "--") {
+            own.insert(own.end(), arguments.begin() + static_cast<std::ptrdiff_t>(i), arguments.end());
+            break;
+        }
+        std::string_view name = argument;
+        if (name.size() < 2 || name[0] != '-') {
+            own.push_back(argument);
+            continue;
+        }
+        name.remove_prefix(name.substr(0, 2) == "--" ? 2 : 1);
+        if (IsOneOf(name, QtOptionsAlone))
+            continue;
+        const std::size_t equals = name.find('=');
+        if (equals != std::string_view::npos && IsOneOf(name.substr(0, equals), QtOptionsWithValue))
+            continue;
+        if (IsOneOf(name, QtOptionsWithValue)) {
+            ++i; // and its value
+            continue;
+        }
+        own.push_back(argument);
+    }
+    return Parse(own, folder);
+}
 
 ProgramArguments ProgramArguments::Parse(const std::vector<std::string>& arguments, const std::string& folder)
 {

@@ -26,6 +26,12 @@ struct ProgramArguments {
     // from folder (the current folder), so that the program can show where
     // the file it loaded lives wherever it was started from.
     static ProgramArguments Parse(const std::vector<std::string>& arguments, const std::string& folder);
+
+    // The same, on the whole command line before Qt has seen it: Qt's own
+    // options and their values are passed over, so that help, the version
+    // and a wrong command line are answered without a display.
+    static ProgramArguments ParseBeforeQt(const std::vector<std::string>& arguments,
+                                          const std::string& folder);
 };
 
 } // namespace kelvane

@@ -26,18 +26,22 @@ StarSystem Sample()
     return s;
 }
 
-TEST(SystemWriters, CsvQuotesOnlyFieldsThatNeedIt)
+TEST(SystemWriters, CsvQuotesOnlyFieldsThatNeedItAndEndsRowsWithTheJsonsNames)
 {
     // The columns of generated systems are the golden files'; here a name
-    // that needs quotes.
+    // that needs quotes, and each kind of orbit's names.
     StarSystem s = Sample();
     s.SystemName = "Sol \"the\" Sun";
     s.Orbit(1).Elements = "A,\"B\"";
     std::string out;
-    AppendCsvRows(out, s, 1, ""); // a loaded system: no code, an empty last column
+    AppendCsvRows(out, s, 1, ""); // a loaded system: no code, an empty code column
     EXPECT_TRUE(out.starts_with("1,\"Sol \"\"the\"\" Sun\",25,65535,0.75,1.2,0,1,0,0,0,\"A,\"\"B\"\"" +
-                                std::string(21, ' ') + "\",0,0,0,0,0,\n"))
+                                std::string(21, ' ') +
+                                "\",0,0,0,0,0,,Main Sequence (V),Yellow (G),nothing,\n"))
         << out;
+    EXPECT_NE(out.find(",250,,Main Sequence (V),Yellow (G),planet,Good\n1,"), std::string::npos) << out;
+    EXPECT_NE(out.find(",0,,Main Sequence (V),Yellow (G),asteroids,\n1,\"Sol"), std::string::npos) << out;
+    EXPECT_NE(out.find(",0,,Main Sequence (V),Yellow (G),unknown,\n1,\"Sol"), std::string::npos) << out;
 }
 
 TEST(SystemWriters, JsonEscapesNamesAndNamesContents)
@@ -132,7 +136,7 @@ TEST(SystemWriters, CsvWritesNumbersWholeAtTheEndsOfTheirTypes)
     AppendCsvRows(out, s, UINT64_MAX, "A\rB");
     EXPECT_TRUE(
         out.starts_with("18446744073709551615,\"\n\",-32768,2147483647,0,0,0,1,-2147483648,-32768,32767," +
-                        std::string(26, ' ') + ",0,-32768,32767,-1,0,\"A\rB\"\n"))
+                        std::string(26, ' ') + ",0,-32768,32767,-1,0,\"A\rB\",,,unknown,\n"))
         << out;
 }
 
