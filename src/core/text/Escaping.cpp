@@ -11,17 +11,16 @@ namespace {
 // and the backslash.
 constexpr bool IsJsonPlain(unsigned char c)
 {
-    return (c >= 0x20) & (c < 0x7F) & (c != '"') & (c != '\\');
+    return c >= 0x20 && c < 0x7F && c != '"' && c != '\\';
 }
 
 // Whether text is such bytes only, as names and element letters mostly are.
-// Without an early exit, so that the compiler checks many bytes at once.
 bool IsJsonPlain(std::string_view text)
 {
-    unsigned others = 0;
     for (const char c : text)
-        others += unsigned{!IsJsonPlain(static_cast<unsigned char>(c))};
-    return others == 0;
+        if (!IsJsonPlain(static_cast<unsigned char>(c)))
+            return false;
+    return true;
 }
 
 // The length of the run of such bytes at the start of text, copied in one

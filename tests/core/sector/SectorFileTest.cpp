@@ -35,7 +35,8 @@ TEST(SectorFile, WritesEveryFieldAndReadsBackTheSameSector)
     for (const SectorSystem& system : read.systems) {
         int empty = 0;
         for (int n = 1; n <= StarSystem::OrbitCount; ++n)
-            empty += system.system.Orbit(n).Type == TypeNothing;
+            if (system.system.Orbit(n).Type == TypeNothing)
+                ++empty;
         EXPECT_EQ(system.summary.planets + system.summary.belts + empty, StarSystem::OrbitCount)
             << system.hex.Text();
     }
