@@ -95,7 +95,7 @@ public:
         std::vector<std::string> environment = {"HOME=" + Home(), "XDG_RUNTIME_DIR=" + (m_base / "runtime"),
                                                 "PATH=/usr/bin:/bin"};
         if (m_display)
-            environment.push_back("QT_QPA_PLATFORM=offscreen");
+            environment.emplace_back("QT_QPA_PLATFORM=offscreen");
         if (configHome != "<unset>")
             environment.push_back("XDG_CONFIG_HOME=" + configHome);
         std::vector<std::string> argv = {Program()};

@@ -361,7 +361,7 @@ TEST_F(Cli, ErrorsExitWithTheirReasonAndLeaveOutputsAsTheyWere)
         {1, "sector -o mine",
          "mine: holds 0101.KVN, which is not a sector's file; choose an empty folder or a sector's own"},
         {1, "show hostile.json",
-         "hostile.json: system 1: \"hex\" '\\x1B]0;X\\x07' is not a hex of the sector"},
+         R"(hostile.json: system 1: "hex" '\x1B]0;X\x07' is not a hex of the sector)"},
         {1, "show damaged.json", "damaged.json: \"width\" is not a whole number from 1 to 64"},
         {1, "show missing.json", "missing.json: No such file or directory"},
     };

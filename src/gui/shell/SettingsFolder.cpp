@@ -49,7 +49,7 @@ std::string SettingsFolder(const std::string& programFolder)
     const std::string config =
         QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
             .toStdString();
-    const std::string folder =
+    std::string folder =
         ChooseSettingsFolder(programFolder, unresolved ? std::string() : installFolder.string(),
                              IsWritableFolder(programFolder), config);
     if (folder != programFolder && folder != NoFolder)

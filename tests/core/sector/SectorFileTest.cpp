@@ -134,7 +134,7 @@ TEST(SectorFile, DamagedFilesSayWhatIsWrongAndChangeNothing)
         // Text from the file reaches a message with its control characters
         // shown, never sent to the terminal.
         {Header + R"({"hex": "\u001b]0;X\u0007\u001b[2J\u009b"}]})",
-         "system 1: \"hex\" '\\x1B]0;X\\x07\\x1B[2J\\xC2\\x9B' is not a hex of the sector"},
+         R"(system 1: "hex" '\x1B]0;X\x07\x1B[2J\xC2\x9B' is not a hex of the sector)"},
         {withSystem(R"(, "starClass": "\u007f\u00a0)" + std::string(50, 'x') + "\""),
          "system 0101: \"starClass\" '\\x7F\xc2\xa0" + std::string(37, 'x') + "...' is not a star class"},
         // A code far into its run would take seconds to make again.
