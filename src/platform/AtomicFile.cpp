@@ -10,6 +10,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/FileSystem.h"
+
 namespace kelvane {
 
 namespace {
@@ -230,18 +232,8 @@ std::string AtomicFileWriter::Write(std::string_view bytes)
 {
     if (m_fd < 0)
         return m_error.empty() ? std::string("file is not open") : m_error;
-    const char* p = bytes.data();
-    std::size_t left = bytes.size();
-    while (left > 0) {
-        const ssize_t n = ::write(m_fd, p, left);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return Fail(errno);
-        }
-        p += n;
-        left -= static_cast<std::size_t>(n);
-    }
+    if (std::string error = WriteAll(m_fd, bytes); !error.empty())
+        return Fail(std::move(error));
     return {};
 }
 

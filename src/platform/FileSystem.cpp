@@ -23,10 +23,10 @@ bool IsWritableFolder(const std::string& path)
     return ::access(path.c_str(), W_OK | X_OK) == 0;
 }
 
-std::string WriteStandardOutput(std::string_view bytes)
+std::string WriteAll(int fd, std::string_view bytes)
 {
     while (!bytes.empty()) {
-        const ssize_t n = ::write(STDOUT_FILENO, bytes.data(), bytes.size());
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -35,6 +35,11 @@ std::string WriteStandardOutput(std::string_view bytes)
         bytes.remove_prefix(static_cast<std::size_t>(n));
     }
     return {};
+}
+
+std::string WriteStandardOutput(std::string_view bytes)
+{
+    return WriteAll(STDOUT_FILENO, bytes);
 }
 
 std::string RunInstead(const std::string& program, char** arguments)

@@ -18,8 +18,11 @@ bool IsExecutableFile(const std::string& path);
 // right to write it and to search it).
 bool IsWritableFolder(const std::string& path);
 
-// Writes all of bytes to standard output. Empty text on success, else the
-// reason.
+// Writes all of bytes to the open file fd, again after an interruption.
+// Empty text on success, else the reason; errno still says it.
+std::string WriteAll(int fd, std::string_view bytes);
+
+// WriteAll to standard output.
 std::string WriteStandardOutput(std::string_view bytes);
 
 // Runs program in place of this process with the null-terminated argument

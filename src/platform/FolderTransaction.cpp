@@ -12,6 +12,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/FileSystem.h"
+
 namespace kelvane {
 
 namespace {
@@ -88,20 +90,6 @@ void RemoveStale(int parent, const std::string& name)
     ::closedir(entries);
     for (const std::string& folder : stale)
         RemoveFolder(parent, folder, nullptr);
-}
-
-std::string WriteAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return std::strerror(errno);
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return {};
 }
 
 } // namespace

@@ -77,10 +77,11 @@ void Controller::ConnectWindows()
         if (!m_mouse.BusyFlag())
             ChangeAndRefresh([&] { m_document.Settings().OrbitDisplay = style; });
     });
-    connect(document, &SystemDocument::CodeChanged, this, [this] {
+    const auto showCode = [this] {
         const std::optional<SystemCode>& code = m_document.Code();
         m_main->ShowSystemCode(code ? QString::fromStdString(EncodeSystemCode(*code)) : QString());
-    });
+    };
+    connect(document, &SystemDocument::CodeChanged, this, showCode);
     connect(windows, &ChildWindows::NewSystemAsked, this,
             [this] { ChangeAndRefresh([this] { m_document.NewSystem(); }); });
     connect(windows, &ChildWindows::NewOrbitsAsked, this,
@@ -105,7 +106,7 @@ void Controller::ConnectWindows()
             [this](HexNumber hex) { ChangeAndRefresh([&] { m_document.OpenHex(hex); }); });
     m_main->Action(QStringLiteral("mnuEditCopyText"))->setEnabled(CopyTextAvailable());
     m_main->Action(QStringLiteral("mnuSectorSaveAs"))->setEnabled(false);
-    emit document->CodeChanged();
+    showCode();
 }
 
 void Controller::ChangeAndRefresh(const std::function<void()>& change)

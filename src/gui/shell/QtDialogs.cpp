@@ -14,6 +14,30 @@
 
 namespace kelvane {
 
+namespace {
+
+// What the user chose in dialog once it has shown; nothing when cancelled.
+std::optional<QString> Chosen(QFileDialog& dialog)
+{
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().front();
+}
+
+// A Save dialog, with filter chosen when there is one. The command asks
+// before overwriting, after it has added the extension.
+void SetUpSave(QFileDialog& dialog, const QString& proposed, const QString& filter = {})
+{
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    if (!filter.isEmpty())
+        dialog.selectNameFilter(filter);
+    dialog.selectFile(proposed);
+}
+
+} // namespace
+
 std::optional<QString> QtDialogs::ChooseOpen(const QString& filter, const QString& proposed)
 {
     QFileDialog dialog(m_parent, QString(), QString(), filter);
@@ -21,22 +45,14 @@ std::optional<QString> QtDialogs::ChooseOpen(const QString& filter, const QStrin
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.selectFile(proposed);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().front();
+    return Chosen(dialog);
 }
 
 std::optional<QString> QtDialogs::ChooseSave(const QString& filter, const QString& proposed)
 {
     QFileDialog dialog(m_parent, QString(), QString(), filter);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    // The command asks before overwriting, after it has added the extension.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.selectFile(proposed);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().front();
+    SetUpSave(dialog, proposed);
+    return Chosen(dialog);
 }
 
 QMessageBox::StandardButton QtDialogs::AskOverwrite(const QString& text)
@@ -55,15 +71,11 @@ QtDialogs::ChooseExport(const QStringList& filters, const QString& selectedFilte
 {
     QFileDialog dialog(m_parent, QStringLiteral("Export"), QString(), filters.join(QStringLiteral(";;")));
     dialog.setObjectName(QStringLiteral("dlgExport"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    // The command asks before overwriting, after it has added the extension.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.selectNameFilter(selectedFilter);
-    dialog.selectFile(proposed);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    SetUpSave(dialog, proposed, selectedFilter);
+    const std::optional<QString> path = Chosen(dialog);
+    if (!path)
         return std::nullopt;
-    return ExportChoice{dialog.selectedFiles().front(), dialog.selectedNameFilter()};
+    return ExportChoice{*path, dialog.selectedNameFilter()};
 }
 
 void QtDialogs::ShowExportError(const QString& text)
@@ -136,9 +148,7 @@ std::optional<QString> QtDialogs::ChooseSectorFolder(const QString& proposed)
 {
     QFileDialog dialog(m_parent, QStringLiteral("Open Sector"));
     SetUpSectorFolderDialog(dialog, proposed);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().front();
+    return Chosen(dialog);
 }
 
 std::optional<SectorSaveChoice> QtDialogs::ChooseSectorSaveFolder(const QString& proposed)
@@ -151,10 +161,11 @@ std::optional<SectorSaveChoice> QtDialogs::ChooseSectorSaveFolder(const QString&
     book->setChecked(m_sectorBook);
     if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
         grid->addWidget(book, grid->rowCount(), 0, 1, grid->columnCount());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const std::optional<QString> folder = Chosen(dialog);
+    if (!folder)
         return std::nullopt;
     m_sectorBook = book->isChecked();
-    return SectorSaveChoice{dialog.selectedFiles().front(), m_sectorBook};
+    return SectorSaveChoice{*folder, m_sectorBook};
 }
 
 std::unique_ptr<WorkProgress> QtDialogs::ShowSaveProgress(const QString& folder)
