@@ -65,9 +65,12 @@ void Check(const kelvane::CliRequest& request, std::string_view command)
     } else if (const auto* render = std::get_if<RenderRequest>(&request)) {
         Require(command == "render" && !render->inputPath.empty());
         Require(render->size >= RenderRequest::MinSize && render->size <= RenderRequest::MaxSize);
-        Require(EndsIn(render->outputPath, render->format == ImageFormat::Png ? ".png" : ".svg"));
+        // "-" is standard output, in whichever format was asked for.
+        Require(render->outputPath == "-" ||
+                EndsIn(render->outputPath, render->format == ImageFormat::Png ? ".png" : ".svg"));
     } else if (const auto* report = std::get_if<ReportRequest>(&request)) {
-        Require(command == "report" && !report->inputPath.empty() && EndsIn(report->outputPath, ".pdf"));
+        Require(command == "report" && !report->inputPath.empty() &&
+                (report->outputPath == "-" || EndsIn(report->outputPath, ".pdf")));
     } else if (const auto* sector = std::get_if<SectorRequest>(&request)) {
         Require(command == "sector" && !sector->folder.empty());
         Require(CheckSectorOptions(sector->options).empty());
