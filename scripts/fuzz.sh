@@ -30,12 +30,14 @@ CXX="${CXX:-clang++}" cmake -S . -B "$build_dir" -G Ninja -DKELVANE_FUZZ=ON -DKE
   -DKELVANE_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug >/dev/null
 
 # target:extra libFuzzer options; the corpus is fuzz/corpus/<target without fuzz_>.
+# A sector index is fuzzed up to 1 MiB, and neither its reading nor a code's
+# replay may take long: -timeout makes a slow input a failure.
 targets=(
   "fuzz_system_file:-dict=fuzz/SystemFile.dict"
   "fuzz_legacy_system_file:"
   "fuzz_profile_file:"
-  "fuzz_sector_file:-dict=fuzz/SectorFile.dict"
-  "fuzz_system_code:-dict=fuzz/SystemCode.dict"
+  "fuzz_sector_file:-dict=fuzz/SectorFile.dict -max_len=1048576 -timeout=10"
+  "fuzz_system_code:-dict=fuzz/SystemCode.dict -timeout=10"
   "fuzz_cli_arguments:-dict=fuzz/CliArguments.dict"
 )
 
