@@ -161,18 +161,18 @@ private:
         std::uint32_t unit = 0;
         if (!Hex4(unit))
             return false;
-        if (unit >= 0xDC00 && unit <= 0xDFFF)
-            return Fail("a lone low surrogate in a string");
-        if (unit >= 0xD800 && unit <= 0xDBFF) {
-            std::uint32_t low = 0;
-            if (m_text.substr(m_at, 2) != "\\u")
-                return Fail("a high surrogate without its low one");
+        // A high surrogate and a low one make one character; a surrogate
+        // alone is kept as it is (AppendUtf8), to be written back the same.
+        if (unit >= 0xD800 && unit <= 0xDBFF && m_text.substr(m_at, 2) == "\\u") {
+            const std::size_t next = m_at;
             m_at += 2;
+            std::uint32_t low = 0;
             if (!Hex4(low))
                 return false;
-            if (low < 0xDC00 || low > 0xDFFF)
-                return Fail("a high surrogate without its low one");
-            unit = 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
+            if (low >= 0xDC00 && low <= 0xDFFF)
+                unit = 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
+            else
+                m_at = next; // the next escape is read on its own
         }
         AppendUtf8(out, unit);
         return true;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/model/Codes.h"
+#include "core/text/Utf8.h"
 
 namespace kelvane {
 
@@ -72,6 +73,40 @@ const SectorSystem* Sector::At(HexNumber hex) const
 SectorSystem* Sector::Find(HexNumber hex)
 {
     return const_cast<SectorSystem*>(std::as_const(*this).At(hex));
+}
+
+const std::string& Sector::NotesOf(HexNumber hex) const
+{
+    static const std::string none;
+    const auto found = notes.find(hex);
+    return found == notes.end() ? none : found->second;
+}
+
+void Sector::SetNotes(HexNumber hex, std::string text)
+{
+    if (text.empty())
+        notes.erase(hex);
+    else
+        notes[hex] = std::move(text);
+}
+
+std::string SectorName(const Sector& sector)
+{
+    return sector.name.empty() ? "Sector " + std::to_string(sector.options.seed) : sector.name;
+}
+
+std::string HexNotesFault(std::string_view text)
+{
+    if (text.size() > MaxHexNotesBytes)
+        return "are longer than " + std::to_string(MaxHexNotesBytes) + " bytes";
+    while (!text.empty()) {
+        char32_t cp = 0;
+        const std::size_t length = SurrogateSequence(text) != 0 ? 3 : Utf8Sequence(text, cp);
+        if (length == 0)
+            return "are not UTF-8 text";
+        text.remove_prefix(length);
+    }
+    return {};
 }
 
 std::string SectorNameFault(std::string_view name)

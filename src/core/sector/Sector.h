@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -66,11 +67,17 @@ struct SectorSystem {
     bool operator==(const SectorSystem&) const = default;
 };
 
-// A generated or opened sector: its options and its occupied hexes in hex
-// order.
+// A generated or opened sector: its options, its occupied hexes in hex
+// order, and what the game master wrote: the sector's name and notes on any
+// hex, occupied or empty.
 struct Sector {
     SectorOptions options;
     std::vector<SectorSystem> systems;
+    // Empty until the sector is named; SectorName gives "Sector 1234" then.
+    std::string name;
+    // Each hex with notes and its text (HexNotesFault takes it); a hex
+    // without notes is not listed.
+    std::map<HexNumber, std::string> notes;
 
     HexGrid Grid() const { return HexGrid(options.width, options.height); }
     // The system in hex, or null when the hex is empty.
@@ -78,6 +85,11 @@ struct Sector {
 
     // The entry of hex, or null when the hex is empty.
     SectorSystem* Find(HexNumber hex);
+
+    // The notes of hex, empty when it has none.
+    const std::string& NotesOf(HexNumber hex) const;
+    // Gives hex these notes; an empty text takes them away.
+    void SetNotes(HexNumber hex, std::string text);
 
     bool operator==(const Sector&) const = default;
 };
@@ -96,6 +108,18 @@ inline bool IsSectorName(std::string_view name)
 {
     return SectorNameFault(name).empty();
 }
+
+// The sector's name, or "Sector 1234" (its seed) while it has none.
+std::string SectorName(const Sector& sector);
+
+// The most a hex's notes may hold, in bytes.
+inline constexpr std::size_t MaxHexNotesBytes = std::size_t{64} << 10;
+
+// Empty when text can be a hex's notes, else what is wrong with it, to follow
+// "the notes": "are longer than 65536 bytes" or "are not UTF-8 text". Notes
+// are free text of any lines; a lone surrogate that a JSON escape wrote is
+// kept as AppendUtf8 keeps it.
+std::string HexNotesFault(std::string_view text);
 
 // Puts system in entry as the hex's system from now on: its summary follows
 // it, and so does its name where IsSectorName takes it (else the entry keeps

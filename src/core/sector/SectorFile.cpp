@@ -133,18 +133,36 @@ std::int32_t EnvironmentOf(const JsonValue& value, const std::string& where)
     throw Fault{where + "\"bestEnvironment\" " + Quoted(name) + " is not an environment"};
 }
 
+// A hex's "notes", when the entry has them.
+std::string Notes(const JsonValue& entry, const std::string& where)
+{
+    const JsonValue* value = entry.Member("notes");
+    if (value == nullptr)
+        return {};
+    const std::string& text = Text(*value, where + "\"notes\"");
+    if (const std::string fault = HexNotesFault(text); !fault.empty())
+        throw Fault{where + "the notes " + fault};
+    return text;
+}
+
+// The hex an entry names, one of the grid's.
+HexNumber HexOf(const JsonValue& entry, const HexGrid& grid, const std::string& where)
+{
+    const std::string& hexText = Text(Required(entry, "hex", where), where + "\"hex\"");
+    const auto hex = ParseHexNumber(hexText);
+    if (!hex || !grid.Contains(*hex))
+        throw Fault{where + "\"hex\" " + Quoted(hexText) + " is not a hex of the sector"};
+    return *hex;
+}
+
 SectorSystem ReadSystem(const JsonValue& entry, const HexGrid& grid, std::size_t index)
 {
     std::string where = "system " + std::to_string(index + 1) + ": ";
     if (entry.kind != JsonValue::Kind::Object)
         throw Fault{where + "not an object"};
     SectorSystem system;
-    const std::string& hexText = Text(Required(entry, "hex", where), where + "\"hex\"");
-    const auto hex = ParseHexNumber(hexText);
-    if (!hex || !grid.Contains(*hex))
-        throw Fault{where + "\"hex\" " + Quoted(hexText) + " is not a hex of the sector"};
-    system.hex = *hex;
-    where = "system " + hex->Text() + ": ";
+    system.hex = HexOf(entry, grid, where);
+    where = "system " + system.hex.Text() + ": ";
 
     system.name = Text(Required(entry, "name", where), where + "\"name\"");
     if (const std::string fault = SectorNameFault(system.name); !fault.empty())
@@ -193,10 +211,22 @@ Sector ReadSector(const JsonValue& root)
     if (root.kind != JsonValue::Kind::Object || root.Member("kelvaneSector") == nullptr)
         throw Fault{"this is not a Kelvane sector file (it has no \"kelvaneSector\")"};
     const JsonValue& version = *root.Member("kelvaneSector");
-    if (version.kind != JsonValue::Kind::Number || version.text != std::to_string(SectorFileVersion))
-        throw Fault{"its \"kelvaneSector\" " + version.text + " is not a version this program reads"};
+    int number = 0;
+    const auto read = std::from_chars(version.text.data(), version.text.data() + version.text.size(), number);
+    const bool whole = version.kind == JsonValue::Kind::Number && read.ec == std::errc{} &&
+                       read.ptr == version.text.data() + version.text.size();
+    if (whole && number > SectorFileVersion)
+        throw Fault{"its \"kelvaneSector\" " + version.text +
+                    " is a newer version than this program reads; open it with a newer Kelvane"};
+    if (!whole || number < 1)
+        throw Fault{"its \"kelvaneSector\" " + Quoted(version.text) + " is not a version this program reads"};
 
     Sector sector;
+    if (const JsonValue* name = root.Member("name")) {
+        sector.name = Text(*name, "\"name\"");
+        if (const std::string fault = SectorNameFault(sector.name); !fault.empty())
+            throw Fault{"\"name\" " + fault};
+    }
     SectorOptions& options = sector.options;
     options.seed = Seed(Required(root, "seed", ""));
     options.width = WholeNumber<int>(Required(root, "width", ""), "\"width\"", 1, SectorOptions::MaxWidth);
@@ -217,7 +247,22 @@ Sector ReadSector(const JsonValue& root)
         SectorSystem system = ReadSystem(systems.items[i], grid, i);
         if (!seen.insert(system.hex).second)
             throw Fault{"hex " + system.hex.Text() + " is listed twice"};
+        sector.SetNotes(system.hex, Notes(systems.items[i], "system " + system.hex.Text() + ": "));
         sector.systems.push_back(std::move(system));
+    }
+    if (const JsonValue* empty = root.Member("emptyHexes")) {
+        if (empty->kind != JsonValue::Kind::Array)
+            throw Fault{"\"emptyHexes\" is not a list"};
+        for (std::size_t i = 0; i < empty->items.size(); ++i) {
+            const JsonValue& entry = empty->items[i];
+            std::string where = "empty hex " + std::to_string(i + 1) + ": ";
+            if (entry.kind != JsonValue::Kind::Object)
+                throw Fault{where + "not an object"};
+            const HexNumber hex = HexOf(entry, grid, where);
+            if (!seen.insert(hex).second)
+                throw Fault{"hex " + hex.Text() + " is listed twice"};
+            sector.SetNotes(hex, Notes(entry, "hex " + hex.Text() + ": "));
+        }
     }
     std::sort(sector.systems.begin(), sector.systems.end(),
               [](const SectorSystem& a, const SectorSystem& b) { return a.hex < b.hex; });
@@ -228,10 +273,12 @@ Sector ReadSector(const JsonValue& root)
 bool KnownMember(int depth, std::string_view name)
 {
     static constexpr std::string_view sectorMembers[] = {
-        "kelvaneSector", "seed", "width", "height", "density", "lifeSupport", "biozone", "systems"};
+        "kelvaneSector", "name",        "seed",    "width",   "height",
+        "density",       "lifeSupport", "biozone", "systems", "emptyHexes"};
+    // Of a system and of an empty hex.
     static constexpr std::string_view systemMembers[] = {
         "hex",     "name",  "code",  "starClass", "starType", "bestEnvironment",
-        "planets", "belts", "moons", "edited"};
+        "planets", "belts", "moons", "edited",    "notes"};
     if (depth == 0)
         return std::find(std::begin(sectorMembers), std::end(sectorMembers), name) != std::end(sectorMembers);
     if (depth == 2)
@@ -246,7 +293,14 @@ std::string SectorFileText(const Sector& sector)
     const SectorOptions& options = sector.options;
     std::string out;
     out.reserve(256 + 200 * sector.systems.size());
-    out += "{\n  \"kelvaneSector\": " + std::to_string(SectorFileVersion) + ",\n";
+    const bool written = !sector.name.empty() || !sector.notes.empty();
+    out += "{\n  \"kelvaneSector\": " + std::string(written ? "2" : "1") + ",\n";
+    if (!sector.name.empty()) {
+        out += "  ";
+        AppendMember(out, "name");
+        AppendJsonString(out, sector.name);
+        out += ",\n";
+    }
     out += R"(  "seed": ")" + std::to_string(options.seed) + "\",\n";
     out += "  \"width\": " + std::to_string(options.width) + ",\n";
     out += "  \"height\": " + std::to_string(options.height) + ",\n";
@@ -282,9 +336,30 @@ std::string SectorFileText(const Sector& sector)
         out += ", \"planets\": " + std::to_string(summary.planets);
         out += ", \"belts\": " + std::to_string(summary.belts);
         out += ", \"moons\": " + std::to_string(summary.moons);
-        out += system.edited ? ", \"edited\": true}" : "}";
+        if (system.edited)
+            out += ", \"edited\": true";
+        if (const std::string& notes = sector.NotesOf(system.hex); !notes.empty()) {
+            out += ", ";
+            AppendMember(out, "notes");
+            AppendJsonString(out, notes);
+        }
+        out += '}';
     }
-    out += first ? "]\n}\n" : "\n  ]\n}\n";
+    out += first ? "]" : "\n  ]";
+    first = true;
+    for (const auto& [hex, notes] : sector.notes) {
+        if (sector.At(hex) != nullptr)
+            continue;
+        out += first ? ",\n  \"emptyHexes\": [\n    {" : ",\n    {";
+        first = false;
+        AppendMember(out, "hex");
+        AppendJsonString(out, hex.Text());
+        out += ", ";
+        AppendMember(out, "notes");
+        AppendJsonString(out, notes);
+        out += '}';
+    }
+    out += first ? "\n}\n" : "\n  ]\n}\n";
     return out;
 }
 

@@ -34,8 +34,21 @@ namespace kelvane {
 // system edited in the program after it was made ends in "edited": true:
 // its code makes it as it was made, its summary is of the system as it is,
 // and its CCRR.KVN beside the index holds it.
+//
+// What the game master wrote makes the file version 2: the sector's "name"
+// after "kelvaneSector", a system's "notes" at the end of its line, and after
+// "systems" the notes of empty hexes:
+//
+//     "emptyHexes": [
+//       {"hex": "0304", "notes": "A nebula; the patrol waits here."},
+//       ...
+//     ]
+//
+// A sector with neither is written as version 1, as before, so that a seed
+// gives the same index in every version; a reader of version 1 refuses a
+// version 2 index rather than lose its notes.
 inline constexpr char SectorFileName[] = "sector.json";
-inline constexpr int SectorFileVersion = 1;
+inline constexpr int SectorFileVersion = 2;
 
 // The furthest system of a run that a code in sector.json may name. Making a
 // system again from its code runs every system of the run before it, and
@@ -51,10 +64,11 @@ std::string SectorFileText(const Sector& sector);
 // then worked out from its code; its system is made again from its code and
 // given its name (an edited one as it was made: ReadSectorFolder reads it as
 // it is from its file). Returns Done, or BadContent saying what is wrong: JSON
-// that does not parse (with its line), a missing or wrong member ("width 65
-// is not between 1 and 64", "system 0405: its code does not read: ...", a
-// code further into its run than MaxSectorRunNumber), a hex outside the grid
-// or listed twice. sector is then unchanged.
+// that does not parse (with its line), a version newer than
+// SectorFileVersion, a missing or wrong member ("width 65 is not between 1
+// and 64", "system 0405: its code does not read: ...", a code further into
+// its run than MaxSectorRunNumber, notes HexNotesFault refuses), a hex
+// outside the grid or listed twice. sector is then unchanged.
 FileResult ReadSectorText(std::string_view text, Sector& sector);
 
 // ReadSectorText of the file at path; CannotAccess when it cannot be read.

@@ -26,6 +26,11 @@ constexpr double BeltDots[3][2] = {{47, -22}, {55, -8}, {47, 6}};
 constexpr double NameSize = 21;
 constexpr double NameBaseline = 62;
 constexpr Colour TextColour = 0;
+// A hex with notes: a pilcrow at the left of its star.
+constexpr char NotesGlyph[] = "\xc2\xb6";
+constexpr double NotesSize = 28;
+constexpr double NotesX = -52;
+constexpr double NotesBaseline = 2;
 
 // The legend: rows of a sample and its text.
 constexpr double LegendGap = 40;     // between the grid and the legend
@@ -33,7 +38,8 @@ constexpr double LegendRow = 50;     // the height of one row
 constexpr double LegendSample = 50;  // the room for a sample, before its text
 constexpr double LegendSpacing = 40; // between items on one row
 constexpr double LegendTextSize = 21;
-constexpr const char* LegendTexts[3] = {"Star in its colour", "Good or Excellent world", "Asteroid belts"};
+constexpr const char* LegendTexts[4] = {"Star in its colour", "Good or Excellent world", "Asteroid belts",
+                                        "Notes"};
 
 // About how wide a text of the legend is: half its size per character is a
 // fair mean for Arial, whose letters the legend mostly holds.
@@ -96,19 +102,27 @@ void AddBelts(std::vector<MapShape>& shapes, HexNumber hex, double x, double y)
             Circle(MapShape::Role::Belts, hex, x + dx, y + dy, BeltDotRadius, BeltColour, 1, BeltColour));
 }
 
-// The legend from its top-left corner: on one row when it fits width, else
-// one item a row. Returns its width and height.
-std::pair<double, double> AddLegend(std::vector<MapShape>& shapes, double left, double top, double width)
+MapShape NotesMark(HexNumber hex, double x, double y)
+{
+    MapShape mark = Text(MapShape::Role::Notes, hex, x, y, NotesSize, TextColour, NotesGlyph, 0);
+    mark.bold = true;
+    return mark;
+}
+
+// The legend from its top-left corner, its first items of LegendTexts: on one
+// row when it fits width, else one item a row. Returns its width and height.
+std::pair<double, double> AddLegend(std::vector<MapShape>& shapes, double left, double top, double width,
+                                    int items)
 {
     double oneRow = -LegendSpacing;
-    for (const char* text : LegendTexts)
-        oneRow += LegendSample + EstimatedWidth(text) + LegendSpacing;
+    for (int item = 0; item < items; ++item)
+        oneRow += LegendSample + EstimatedWidth(LegendTexts[item]) + LegendSpacing;
     const bool stacked = oneRow > width;
     const HexNumber none{0, 0};
     double x = left;
     double y = top + LegendRow / 2;
     double widest = 0;
-    for (int item = 0; item < 3; ++item) {
+    for (int item = 0; item < items; ++item) {
         const double sample = x + LegendSample / 2 - 5;
         switch (item) {
         case 0:
@@ -119,10 +133,16 @@ std::pair<double, double> AddLegend(std::vector<MapShape>& shapes, double left, 
             shapes.push_back(
                 Circle(MapShape::Role::Legend, none, sample, y, 19, RingColour, 2, std::nullopt));
             break;
-        default:
+        case 2:
             for (const auto& [dx, dy] : BeltDots)
                 shapes.push_back(Circle(MapShape::Role::Legend, none, sample - 51 + dx, y + 8 + dy,
                                         BeltDotRadius, BeltColour, 1, BeltColour));
+            break;
+        default: {
+            MapShape mark = NotesMark(none, sample, y + NotesSize * 0.35);
+            mark.role = MapShape::Role::Legend;
+            shapes.push_back(std::move(mark));
+        }
         }
         MapShape text = Text(MapShape::Role::Legend, none, x + LegendSample, y + LegendTextSize * 0.35,
                              LegendTextSize, TextColour, LegendTexts[item], 0);
@@ -136,7 +156,7 @@ std::pair<double, double> AddLegend(std::vector<MapShape>& shapes, double left, 
             x = end + LegendSpacing;
         }
     }
-    return {widest, stacked ? 3 * LegendRow : LegendRow};
+    return {widest, stacked ? items * LegendRow : LegendRow};
 }
 
 } // namespace
@@ -158,8 +178,8 @@ double MapStarRadius(std::int16_t starClass)
 std::string SectorTitle(const Sector& sector)
 {
     const std::size_t count = sector.systems.size();
-    return "Sector " + std::to_string(sector.options.seed) + ": " + std::to_string(sector.options.width) +
-           " x " + std::to_string(sector.options.height) + " hexes, " + std::to_string(count) +
+    return SectorName(sector) + ": " + std::to_string(sector.options.width) + " x " +
+           std::to_string(sector.options.height) + " hexes, " + std::to_string(count) +
            (count == 1 ? " system" : " systems");
 }
 
@@ -208,6 +228,8 @@ SectorMap DrawSectorMap(const Sector& sector)
             const SurfacePoint centre = grid.Centre(hex);
             shapes.push_back(Text(MapShape::Role::HexNumber, hex, centre.X, centre.Y + NumberBaseline,
                                   NumberSize, NumberColour, hex.Text(), 0));
+            if (!sector.NotesOf(hex).empty())
+                shapes.push_back(NotesMark(hex, centre.X + NotesX, centre.Y + NotesBaseline));
             while (next != sector.systems.end() && next->hex < hex)
                 ++next;
             if (next == sector.systems.end() || next->hex != hex)
@@ -223,7 +245,8 @@ SectorMap DrawSectorMap(const Sector& sector)
 
     const double gridWidth = grid.BoundsWidth();
     const double gridHeight = grid.BoundsHeight();
-    const auto [legendWidth, legendHeight] = AddLegend(shapes, 0, gridHeight + LegendGap, gridWidth);
+    const auto [legendWidth, legendHeight] =
+        AddLegend(shapes, 0, gridHeight + LegendGap, gridWidth, sector.notes.empty() ? 3 : 4);
     map.extents = {-Margin, std::max(gridWidth, legendWidth) + 2 * Margin, -Margin,
                    gridHeight + LegendGap + legendHeight + 2 * Margin};
     return map;

@@ -14,7 +14,7 @@ namespace kelvane {
 struct MapShape {
     enum class Kind { Hexagon, Circle, Text };
     // What the shape shows, so that a test or a window can find it.
-    enum class Role { HexOutline, HexNumber, Star, GoodWorld, Belts, Name, Legend };
+    enum class Role { HexOutline, HexNumber, Star, GoodWorld, Belts, Name, Notes, Legend };
     enum class Anchor { Middle, Start };
 
     Kind kind = Kind::Circle;
@@ -42,8 +42,10 @@ struct MapShape {
 // its top, and in each occupied hex its star (a disc in the star's colour,
 // larger for larger classes), a ring round the star when a planet's
 // environment is Good or Excellent, three dots at its right when it has
-// asteroid belts, and its name below; a legend under the grid names the
-// marks. The marks differ in shape, so the map reads in black and white too.
+// asteroid belts, and its name below; a pilcrow (¶) at the left of any hex,
+// occupied or empty, that has notes. A legend under the grid names the marks
+// (the notes' only when there are some). The marks differ in shape, so the
+// map reads in black and white too. The title begins with the sector's name.
 // SVG, the images, the printed book and the window all draw these shapes.
 struct SectorMap {
     LogicalExtents extents;
@@ -57,7 +59,8 @@ SectorMap DrawSectorMap(const Sector& sector);
 // The star's radius on the map for a luminosity class.
 double MapStarRadius(std::int16_t starClass);
 
-// "Sector 1234: 8 x 10 hexes, 41 systems", the title of a sector's map.
+// "Sector 1234: 8 x 10 hexes, 41 systems", the title of a sector's map, with
+// the sector's name (SectorName) in front.
 std::string SectorTitle(const Sector& sector);
 
 // "Life Support Average, Bio Zone Normal, density 0.5": how the sector's

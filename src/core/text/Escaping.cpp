@@ -66,6 +66,13 @@ void PutJsonString(BufferedAppender& out, std::string_view text)
             text.remove_prefix(run);
             continue;
         }
+        if (const char32_t surrogate = SurrogateSequence(text); surrogate != 0) {
+            out.Put("\\u");
+            for (int shift = 12; shift >= 0; shift -= 4)
+                out.Put(LowerHex[surrogate >> shift & 0xF]);
+            text.remove_prefix(3);
+            continue;
+        }
         char32_t cp = 0;
         const std::size_t length = NextCharacter(text, cp);
         const bool latin1 = length == 1 && cp >= 0x80;

@@ -12,8 +12,9 @@ namespace kelvane {
 
 // A JSON string, quotes included: quote and backslash escaped, tab, CR and LF
 // as \t, \r and \n, the other control characters and DEL as \u00xx, and a
-// byte that is not UTF-8 as the \u00xx of its Latin-1 character. Valid UTF-8
-// is copied, so the text is plain ASCII only when the name is.
+// byte that is not UTF-8 as the \u00xx of its Latin-1 character, a lone
+// surrogate kept as AppendUtf8 keeps one as its \udxxx. Valid UTF-8 is
+// copied, so the text is plain ASCII only when the name is.
 void AppendJsonString(std::string& out, std::string_view text);
 
 class BufferedAppender;

@@ -63,4 +63,14 @@ void AppendUtf8(std::string& out, char32_t cp)
     }
 }
 
+char32_t SurrogateSequence(std::string_view text)
+{
+    if (text.size() < 3)
+        return 0;
+    const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    if (byte(0) != 0xED || byte(1) < 0xA0 || byte(1) > 0xBF || (byte(2) & 0xC0) != 0x80)
+        return 0;
+    return 0xD000 | (byte(1) & 0x3Fu) << 6 | (byte(2) & 0x3Fu);
+}
+
 } // namespace kelvane

@@ -20,7 +20,14 @@ std::size_t Utf8Sequence(std::string_view text, char32_t& cp);
 // valid sequence as Utf8Sequence reads it, else the first byte as Latin-1.
 std::size_t NextCharacter(std::string_view text, char32_t& cp);
 
-// Appends cp (at most U+10FFFF, not a surrogate) in UTF-8.
+// Appends cp (at most U+10FFFF) in UTF-8. A surrogate, which UTF-8 has no
+// place for, takes the three bytes its value would (ED A0 80 to ED BF BF):
+// that is how a JSON text's lone surrogate escape is kept, to be written back
+// as the same escape (SurrogateSequence).
 void AppendUtf8(std::string& out, char32_t cp);
+
+// The surrogate held at the start of text as AppendUtf8 writes one, or 0
+// when text does not start with one.
+char32_t SurrogateSequence(std::string_view text);
 
 } // namespace kelvane

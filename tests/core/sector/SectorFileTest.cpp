@@ -96,7 +96,11 @@ TEST(SectorFile, DamagedFilesSayWhatIsWrongAndChangeNothing)
         {"{\"kelvaneSector\": 1,\n \"seed\": 5,", "line 2, column 12: expected a member name in quotes"},
         {Header + "]", "line 2, column 47: expected ',' or '}'"},
         {"[1, 2]", "this is not a Kelvane sector file (it has no \"kelvaneSector\")"},
-        {R"({"kelvaneSector": 2})", "its \"kelvaneSector\" 2 is not a version this program reads"},
+        {R"({"kelvaneSector": 3})",
+         "its \"kelvaneSector\" 3 is a newer version than this program reads; open it with a newer Kelvane"},
+        {R"({"kelvaneSector": 0})", "its \"kelvaneSector\" '0' is not a version this program reads"},
+        {R"({"kelvaneSector": "2"})", "its \"kelvaneSector\" '2' is not a version this program reads"},
+        {R"({"kelvaneSector": 2, "name": ""})", "\"name\" is empty or longer than 200 bytes"},
         {R"({"kelvaneSector": 1, "seed": "12"})", "\"width\" is missing"},
         {R"({"kelvaneSector": 1, "seed": "-1"})",
          "\"seed\" is not a whole number from 0 to 18446744073709551615"},
@@ -126,8 +130,14 @@ TEST(SectorFile, DamagedFilesSayWhatIsWrongAndChangeNothing)
         {withSystem(", \"planets\": 11"), "system 0101: \"planets\" is not a whole number from 0 to 10"},
         {withSystem(R"(, "planets": 6, "belts": 5)"), "system 0101: more planets and belts than orbits"},
         {Header + vega + "}, " + vega + "}]}", "hex 0101 is listed twice"},
-        {Header + R"({"hex": "0101", "name": "\ud800"}]})",
-         "line 2, column 77: a high surrogate without its low one"},
+        {withSystem(", \"notes\": 5"), "system 0101: \"notes\" is not a text in quotes"},
+        {withSystem(", \"notes\": \"" + std::string(MaxHexNotesBytes + 1, 'x') + "\""),
+         "system 0101: the notes are longer than 65536 bytes"},
+        {Header + "], \"emptyHexes\": {}}", "\"emptyHexes\" is not a list"},
+        {Header + "], \"emptyHexes\": [{\"hex\": \"0106\", \"notes\": \"x\"}]}",
+         "empty hex 1: \"hex\" '0106' is not a hex of the sector"},
+        {Header + vega + "}], \"emptyHexes\": [{\"hex\": \"0101\", \"notes\": \"x\"}]}",
+         "hex 0101 is listed twice"},
         {Header + "{\"hex\": \"01\xff\"}]}", "line 2, column 57: a string that is not UTF-8"},
         {std::string(100, '[') + std::string(100, ']'), "line 1, column 65: values nest too deep"},
         {R"({"kelvaneSector": 1} x)", "line 1, column 22: unexpected text after the end of the value"},
@@ -163,6 +173,54 @@ TEST(SectorFile, DamagedFilesSayWhatIsWrongAndChangeNothing)
                                    "\"}]}",
                                last)
                     .Ok());
+}
+
+// The game master's words come back as they were written: the sector's
+// name, and notes on occupied and empty hexes, whatever they hold. A sector
+// with neither stays a version 1 index.
+TEST(SectorFile, NotesAndNameComeBackByteForByte)
+{
+    Sector sector = GenerateSector({9, 5, 4, 0.5, LifeSupportLevel{2}, BiozoneWidth{1}});
+    ASSERT_GE(sector.systems.size(), 2u);
+    EXPECT_TRUE(SectorFileText(sector).starts_with("{\n  \"kelvaneSector\": 1,\n  \"seed\""));
+    const std::string hostile[] = {
+        "Line one\r\nline two\ttabbed \"quoted\" \\ back\n",
+        "\xed\xa0\x80 alone, \xed\xbf\xbf alone, \xf0\x9f\x98\x80 paired",
+        std::string("\0\x1b[2J\xc2\x9b\x7f", 7),
+        std::string(MaxHexNotesBytes, 'n'),
+    };
+    const HexNumber occupied = sector.systems[0].hex;
+    const HexNumber last = sector.systems[1].hex;
+    HexNumber empty{1, 1};
+    while (sector.At(empty) != nullptr)
+        empty.row++;
+    ASSERT_TRUE(sector.Grid().Contains(empty));
+    sector.name = "The \"Marches\" \xc3\xa9";
+    sector.SetNotes(occupied, hostile[0]);
+    sector.SetNotes(last, hostile[1]);
+    sector.SetNotes(empty, hostile[2]);
+    sector.SetNotes({5, 4}, hostile[3]);
+    const std::string text = SectorFileText(sector);
+    EXPECT_TRUE(
+        text.starts_with("{\n  \"kelvaneSector\": 2,\n  \"name\": \"The \\\"Marches\\\" \xc3\xa9\",\n"))
+        << text.substr(0, 80);
+    EXPECT_NE(text.find("\\ud800 alone, \\udfff alone, \xf0\x9f\x98\x80 paired"), std::string::npos);
+    Sector read;
+    ASSERT_TRUE(ReadSectorText(text, read).Ok()) << ReadSectorText(text, read).message;
+    EXPECT_EQ(read, sector);
+    EXPECT_EQ(SectorFileText(read), text);
+
+    // Notes written by hand, a high surrogate before an escape that is not
+    // its low one among them; empty notes are none.
+    const std::string byHand =
+        Header + "], \"emptyHexes\": [{\"hex\": \"0203\", \"notes\": \"\\ud83d\\u0041\\udc00\"}, "
+                 "{\"hex\": \"0204\", \"notes\": \"\"}]}";
+    ASSERT_TRUE(ReadSectorText(byHand, read).Ok()) << ReadSectorText(byHand, read).message;
+    EXPECT_EQ(read.notes, (std::map<HexNumber, std::string>{{{2, 3},
+                                                             "\xed\xa0\xbd"
+                                                             "A\xed\xb0\x80"}}));
+    EXPECT_NE(SectorFileText(read).find(R"("notes": "\ud83dA\udc00")"), std::string::npos);
+    EXPECT_EQ(HexNotesFault("caf\xe9"), "are not UTF-8 text");
 }
 
 TEST(SectorFile, JsonEscapesReadAsTheirCharacters)
