@@ -1,6 +1,7 @@
 #include "core/sector/SectorFolder.h"
 
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <system_error>
 #include <utility>
@@ -115,22 +116,25 @@ SectorFolderContents InspectSectorFolder(const std::string& folder)
     return contents;
 }
 
-SectorFolderResult WriteSectorFolder(const Sector& sector, const std::string& folder, char decimalSeparator,
-                                     std::optional<std::string_view> book, const SectorWriteStep& step)
+namespace {
+
+// The bytes of each hex's system file, as a folder holds them.
+using SystemFileBytes = std::map<HexNumber, std::string>;
+
+// Writes sector's files into the transaction's new folder and puts it in
+// place of folder: each system's file (kept's bytes when given, else the
+// system as the sector holds it), the map, the book and the index.
+SectorFolderResult WriteMembers(FolderTransaction& transaction, const std::string& folder,
+                                const SectorFolderContents& earlier, const Sector& sector,
+                                char decimalSeparator, const SystemFileBytes* kept,
+                                std::optional<std::string_view> book, const SectorWriteStep& step)
 {
     const auto goOn = [&step] { return !step || step(); };
-    FolderTransaction transaction;
-    if (const std::string reason = transaction.Begin(folder); !reason.empty())
-        return {folder, reason};
-    const SectorFolderContents earlier = InspectSectorFolder(folder);
-    if (!earlier.refusal.empty())
-        return {folder, earlier.refusal};
-
     for (const SectorSystem& system : sector.systems) {
         const std::string name = HexFileName(system.hex);
-        if (const std::string reason =
-                transaction.Write(name, SystemFileText(system.system, decimalSeparator));
-            !reason.empty())
+        const std::string bytes =
+            kept != nullptr ? kept->at(system.hex) : SystemFileText(system.system, decimalSeparator);
+        if (const std::string reason = transaction.Write(name, bytes); !reason.empty())
             return {Join(folder, name), reason};
         if (!goOn())
             return {folder, SectorWriteCancelled};
@@ -153,7 +157,9 @@ SectorFolderResult WriteSectorFolder(const Sector& sector, const std::string& fo
     return {};
 }
 
-FileResult ReadSectorFolder(const std::string& folder, char decimalSeparator, Sector& sector)
+// ReadSectorFolder, keeping each system file's bytes in files when asked.
+FileResult ReadFolder(const std::string& folder, char decimalSeparator, Sector& sector,
+                      SystemFileBytes* files)
 {
     Sector read;
     std::string bytes;
@@ -175,9 +181,57 @@ FileResult ReadSectorFolder(const std::string& folder, char decimalSeparator, Se
         // ReadSectorText made the entry's system from its code.
         const StarSystem generated = entry.system;
         SetHexSystem(entry, system, generated);
+        if (files != nullptr)
+            (*files)[entry.hex] = std::move(bytes);
     }
     sector = std::move(read);
     return FileResult::Done();
+}
+
+} // namespace
+
+SectorFolderResult WriteSectorFolder(const Sector& sector, const std::string& folder, char decimalSeparator,
+                                     std::optional<std::string_view> book, const SectorWriteStep& step)
+{
+    FolderTransaction transaction;
+    if (const std::string reason = transaction.Begin(folder); !reason.empty())
+        return {folder, reason};
+    const SectorFolderContents earlier = InspectSectorFolder(folder);
+    if (!earlier.refusal.empty())
+        return {folder, earlier.refusal};
+    return WriteMembers(transaction, folder, earlier, sector, decimalSeparator, nullptr, book, step);
+}
+
+SectorFolderResult UpdateSectorFolder(const std::string& folder, char decimalSeparator,
+                                      const std::function<std::string(Sector&)>& change,
+                                      const SectorBookMaker& makeBook)
+{
+    FolderTransaction transaction;
+    if (const std::string reason = transaction.Begin(folder); !reason.empty())
+        return {folder, reason};
+    const SectorFolderContents earlier = InspectSectorFolder(folder);
+    if (!earlier.refusal.empty())
+        return {folder, earlier.refusal};
+    if (!earlier.sectorFiles.contains(SectorFileName))
+        return {folder, std::string("holds no sector: it has no ") + SectorFileName};
+    Sector sector;
+    SystemFileBytes kept;
+    if (const FileResult read = ReadFolder(folder, decimalSeparator, sector, &kept); !read.Ok())
+        return {folder, read.message};
+    if (std::string refused = change(sector); !refused.empty())
+        return {folder, std::move(refused)};
+    std::optional<std::string> book;
+    if (earlier.sectorFiles.contains(SectorBookFileName)) {
+        book = makeBook(sector);
+        if (!book)
+            return {Join(folder, SectorBookFileName), "the PDF could not be made"};
+    }
+    return WriteMembers(transaction, folder, earlier, sector, decimalSeparator, &kept, book, {});
+}
+
+FileResult ReadSectorFolder(const std::string& folder, char decimalSeparator, Sector& sector)
+{
+    return ReadFolder(folder, decimalSeparator, sector, nullptr);
 }
 
 } // namespace kelvane

@@ -71,6 +71,22 @@ inline constexpr char SectorWriteCancelled[] = "cancelled; the folder is as it w
 SectorFolderResult WriteSectorFolder(const Sector& sector, const std::string& folder, char decimalSeparator,
                                      std::optional<std::string_view> book, const SectorWriteStep& step = {});
 
+// Makes the book of a sector, as its sector.pdf holds it; nothing when it
+// cannot be made.
+using SectorBookMaker = std::function<std::optional<std::string>(const Sector&)>;
+
+// Changes what the index of the sector in folder says of it, its name and its
+// notes, and writes the folder again. change gets the sector as
+// ReadSectorFolder reads it and returns empty text, or why it refuses the
+// change, which then leaves the folder as it was ({folder, why}). Each
+// CCRR.KVN keeps its bytes; the index and the map are written anew, and the
+// book (makeBook) when the folder holds one. One FolderTransaction, holding
+// its lock from the reading on, so no other writer comes between. A folder
+// without sector.json is refused.
+SectorFolderResult UpdateSectorFolder(const std::string& folder, char decimalSeparator,
+                                      const std::function<std::string(Sector&)>& change,
+                                      const SectorBookMaker& makeBook);
+
 // Reads the sector of a folder into sector, replacing all of it: the index,
 // then each listed hex's system file, which gives the hex its system as it
 // is (edited or not; SetHexSystem). Other files are not looked at. Returns

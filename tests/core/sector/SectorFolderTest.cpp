@@ -376,5 +376,66 @@ TEST(SectorFolder, AFailedRewriteLeavesTheOldSectorWhole)
     EXPECT_EQ(read, other);
 }
 
+// Notes and a name are written into the folder as they are asked for and
+// nothing else changes: each system file keeps its bytes (one here indented
+// by another program), the book is made again only where
+// there is one, and a refused change or a folder without an index leaves all
+// as it was.
+TEST(SectorFolder, AnUpdateChangesTheIndexMapAndBookAndKeepsTheSystemFiles)
+{
+    const test::TempFolder dir;
+    const std::string folder = dir / "s";
+    const Sector sector = GenerateSector({21, 3, 3, 0.6, LifeSupportLevel{2}, BiozoneWidth{1}});
+    ASSERT_FALSE(sector.systems.empty());
+    const HexNumber occupied = sector.systems[0].hex;
+    ASSERT_TRUE(WriteSectorFolder(sector, folder, '.', "book").Ok());
+    const std::string first = folder + "/" + HexFileName(occupied);
+    test::WriteBytes(first, "   " + test::ReadBytes(first));
+    const auto before = Snapshot(folder);
+    int books = 0;
+    const SectorBookMaker makeBook = [&](const Sector& made) {
+        ++books;
+        return std::optional<std::string>(SectorName(made) + " " + made.NotesOf(occupied));
+    };
+
+    const auto refuse = [](Sector&) { return std::string("hex 0909 is not a hex of this sector"); };
+    EXPECT_EQ(UpdateSectorFolder(folder, '.', refuse, makeBook).reason,
+              "hex 0909 is not a hex of this sector");
+    EXPECT_EQ(Snapshot(folder), before);
+
+    const auto annotate = [&](Sector& read) {
+        read.name = "Marches";
+        read.SetNotes(occupied, "Pirates.");
+        read.SetNotes({3, 3}, "A nebula.");
+        return std::string();
+    };
+    ASSERT_TRUE(UpdateSectorFolder(folder, '.', annotate, makeBook).Ok());
+    EXPECT_EQ(books, 1);
+    EXPECT_EQ(test::ReadBytes(folder + "/sector.pdf"), "Marches Pirates.");
+    Sector expected = sector;
+    annotate(expected);
+    EXPECT_EQ(test::ReadBytes(folder + "/sector.json"), SectorFileText(expected));
+    EXPECT_NE(test::ReadBytes(folder + "/sector.svg").find("Marches: 3 x 3 hexes"), std::string::npos);
+    for (const SectorSystem& system : sector.systems)
+        EXPECT_EQ(test::ReadBytes(folder + "/" + HexFileName(system.hex)),
+                  before.at(HexFileName(system.hex)));
+    EXPECT_EQ(dir.Names(), (Names{"s"}));
+
+    // Without a book none is made; without an index there is no sector.
+    std::filesystem::remove(folder + "/sector.pdf");
+    ASSERT_TRUE(UpdateSectorFolder(folder, '.', annotate, makeBook).Ok());
+    EXPECT_EQ(books, 1);
+    EXPECT_FALSE(std::filesystem::exists(folder + "/sector.pdf"));
+    std::filesystem::remove(folder + "/sector.json");
+    const auto unindexed = Snapshot(folder);
+    EXPECT_EQ(UpdateSectorFolder(folder, '.', annotate, makeBook).reason,
+              "holds " + HexFileName(occupied) +
+                  ", which is not a sector's file; choose an empty folder or a sector's own");
+    EXPECT_EQ(Snapshot(folder), unindexed);
+    EXPECT_EQ(UpdateSectorFolder(dir / "none", '.', annotate, makeBook).reason,
+              "holds no sector: it has no sector.json");
+    EXPECT_EQ(dir.Names(), (Names{"s"}));
+}
+
 } // namespace
 } // namespace kelvane
