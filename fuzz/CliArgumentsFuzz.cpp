@@ -74,6 +74,11 @@ void Check(const kelvane::CliRequest& request, std::string_view command)
     } else if (const auto* sector = std::get_if<SectorRequest>(&request)) {
         Require(command == "sector" && !sector->folder.empty());
         Require(CheckSectorOptions(sector->options).empty());
+    } else if (const auto* note = std::get_if<NoteRequest>(&request)) {
+        Require(command == "note" && !(note->get && note->text));
+        Require(note->hex.column >= 0 && note->hex.row >= 0);
+    } else if (std::holds_alternative<RenameRequest>(request)) {
+        Require(command == "rename");
     }
 }
 
@@ -99,17 +104,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Every command read here, as kelvane-cli-qt and the tests see them...
     static constexpr CliCommand all[] = {{"new", Unused},    {"show", Unused},   {"convert", Unused},
-                                         {"render", Unused}, {"report", Unused}, {"sector", Unused}};
+                                         {"render", Unused}, {"report", Unused}, {"sector", Unused},
+                                         {"note", Unused},   {"rename", Unused}};
     Check(ParseCommandLine(argc, argv.data(), all), command);
     // ...and as kelvane-cli has them, the Qt ones handed on unread.
     static constexpr CliCommand handingOn[] = {{"new", Unused},     {"show", Unused},    {"convert", Unused},
-                                               {"render", nullptr}, {"report", nullptr}, {"sector", nullptr}};
+                                               {"render", nullptr}, {"report", nullptr}, {"sector", nullptr},
+                                               {"note", nullptr},   {"rename", nullptr}};
     const CliRequest request = ParseCommandLine(argc, argv.data(), handingOn);
     Check(request, command);
-    if (command == "render" || command == "report" || command == "sector")
-        Require(!std::holds_alternative<NewRequest>(request) &&
-                !std::holds_alternative<RenderRequest>(request) &&
-                !std::holds_alternative<ReportRequest>(request) &&
-                !std::holds_alternative<SectorRequest>(request));
+    if (command == "render" || command == "report" || command == "sector" || command == "note" ||
+        command == "rename")
+        Require(
+            !std::holds_alternative<NewRequest>(request) && !std::holds_alternative<RenderRequest>(request) &&
+            !std::holds_alternative<ReportRequest>(request) &&
+            !std::holds_alternative<SectorRequest>(request) &&
+            !std::holds_alternative<NoteRequest>(request) && !std::holds_alternative<RenameRequest>(request));
     return 0;
 }

@@ -32,6 +32,9 @@ constexpr Synopsis Synopses[] = {
      "[--colored-text on|off]"},
     {"sector", "[--seed S] [--width 1-64] [--height 1-80] [--density 0-1]",
      "[--life-support 1-4] [--biozone 1-3] [--book on|off] -o DIR"},
+    {"note", "DIR HEX [TEXT|-]", ""},
+    {"note", "DIR HEX --get", ""},
+    {"rename", "DIR NAME", ""},
 };
 
 void AppendSynopsis(std::string& out, const Synopsis& synopsis, bool first)
@@ -51,9 +54,18 @@ void AppendSynopsis(std::string& out, const Synopsis& synopsis, bool first)
     }
 }
 
+// Options that take no value.
+constexpr std::string_view Flags[] = {"--get"};
+
+bool IsFlag(std::string_view name)
+{
+    return std::find(std::begin(Flags), std::end(Flags), name) != std::end(Flags);
+}
+
 // The arguments after the command. Options take a value, as "--name value"
-// or "--name=value"; anything else is a positional argument, as is every
-// argument after "--" ("-" alone names standard input or output).
+// or "--name=value", but for the Flags; anything else is a positional
+// argument, as is every argument after "--" ("-" alone names standard input
+// or output).
 class Arguments {
 public:
     Arguments(int argc, char** argv, int first)
@@ -83,6 +95,10 @@ public:
             if (const auto eq = item.find('='); eq != std::string_view::npos && item.starts_with("--")) {
                 value = item.substr(eq + 1);
                 item = item.substr(0, eq);
+                if (IsFlag(item))
+                    throw UsageError{std::string(item) + " takes no value"};
+            } else if (IsFlag(item)) {
+                value = {};
             } else {
                 if (i + 1 >= m_items.size())
                     throw UsageError{std::string(item) + " needs a value"};
@@ -102,8 +118,8 @@ public:
                 return false;
             if (item == "-h" || item == "--help")
                 return true;
-            // Every option takes a value: skip it unless it came after "=".
-            if (item.size() >= 2 && item[0] == '-' &&
+            // Every other option takes a value: skip it unless it came after "=".
+            if (item.size() >= 2 && item[0] == '-' && !IsFlag(item) &&
                 !(item.starts_with("--") && item.find('=') != std::string_view::npos))
                 ++i;
         }
@@ -423,6 +439,54 @@ SectorRequest ParseSector(const Arguments& arguments)
     return request;
 }
 
+// The HEX of note, "CCRR".
+HexNumber ParseHex(std::string_view text)
+{
+    const std::optional<HexNumber> hex = ParseHexNumber(text);
+    if (!hex)
+        throw UsageError{"note: '" + std::string(text) + "' is not a hex number (CCRR, as 0304)"};
+    return *hex;
+}
+
+NoteRequest ParseNote(const Arguments& arguments)
+{
+    NoteRequest request;
+    std::vector<std::string> given;
+    arguments.ForEach(
+        [&](std::string_view name, std::string_view) {
+            if (name == "--get")
+                request.get = true;
+            else
+                UnknownOption(name);
+        },
+        [&](std::string_view text) {
+            if (given.size() == 3)
+                UnexpectedArgument(text);
+            given.emplace_back(text);
+        });
+    if (given.size() < 2)
+        throw UsageError{"note needs a sector's folder DIR and a HEX"};
+    request.folder = given[0];
+    request.hex = ParseHex(given[1]);
+    if (given.size() == 3) {
+        if (request.get)
+            throw UsageError{"note: --get reads the notes; TEXT cannot go with it"};
+        if (given[2] != "-")
+            request.text = given[2];
+    }
+    return request;
+}
+
+RenameRequest ParseRename(const Arguments& arguments)
+{
+    std::vector<std::string> given;
+    arguments.ForEach([](std::string_view name, std::string_view) { UnknownOption(name); },
+                      [&](std::string_view text) { given.emplace_back(text); });
+    if (given.size() != 2)
+        throw UsageError{"rename needs a sector's folder DIR and a NAME"};
+    return {given[0], given[1]};
+}
+
 CliRequest ParseCommand(std::string_view command, const Arguments& arguments)
 {
     if (command == "new")
@@ -437,6 +501,10 @@ CliRequest ParseCommand(std::string_view command, const Arguments& arguments)
         return ParseReport(arguments);
     if (command == "sector")
         return ParseSector(arguments);
+    if (command == "note")
+        return ParseNote(arguments);
+    if (command == "rename")
+        return ParseRename(arguments);
     throw UsageError{"unknown command '" + std::string(command) + "'"};
 }
 

@@ -97,8 +97,26 @@ struct SectorRequest {
     bool book = true;
 };
 
-using CliRequest = std::variant<UsageError, PrintRequest, HandOnRequest, NewRequest, ShowRequest,
-                                ConvertRequest, RenderRequest, ReportRequest, SectorRequest>;
+// note DIR HEX [TEXT|-]
+// note DIR HEX --get
+struct NoteRequest {
+    std::string folder;
+    HexNumber hex;
+    // The hex's new notes (empty takes them away); none: from standard input.
+    std::optional<std::string> text;
+    // Prints the notes instead.
+    bool get = false;
+};
+
+// rename DIR NAME
+struct RenameRequest {
+    std::string folder;
+    std::string name;
+};
+
+using CliRequest =
+    std::variant<UsageError, PrintRequest, HandOnRequest, NewRequest, ShowRequest, ConvertRequest,
+                 RenderRequest, ReportRequest, SectorRequest, NoteRequest, RenameRequest>;
 
 // The usage of one command, or of them all when command names none; empty
 // for a command that does not exist.

@@ -1,4 +1,5 @@
 #include "cli/Cli.h"
+#include "cli/NotebookCommands.h"
 #include "cli/RenderCommand.h"
 #include "cli/ReportCommand.h"
 #include "cli/SectorCommand.h"
@@ -9,9 +10,9 @@
 int main(int argc, char** argv)
 {
     static constexpr kelvane::CliCommand commands[] = {
-        {"render", kelvane::RenderCommand},
-        {"report", kelvane::ReportCommand},
-        {"sector", kelvane::SectorCommand},
+        {"render", kelvane::RenderCommand}, {"report", kelvane::ReportCommand},
+        {"sector", kelvane::SectorCommand}, {"note", kelvane::NoteCommand},
+        {"rename", kelvane::RenameCommand},
     };
     return kelvane::RunCli(argc, argv, commands);
 }

@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <cctype>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "core/model/Codes.h"
 #include "core/sector/SectorFile.h"
 #include "core/sector/SectorMap.h"
+#include "core/text/Escaping.h"
 
 namespace kelvane {
 
@@ -39,7 +42,40 @@ std::string BestName(const SystemSummary& summary)
                                                   : std::string(EnvironmentName(summary.bestEnvironment));
 }
 
-// The sector as a table: its title and options, then a row per system.
+// Each line of a hex's notes (a CR before the line feed belongs to the line
+// break) after indent, its control characters but the tab shown as on a
+// terminal.
+void AppendNotes(std::string& out, std::string_view notes, std::string_view indent)
+{
+    while (!notes.empty()) {
+        const std::size_t end = notes.find('\n');
+        std::string_view line = notes.substr(0, end);
+        notes.remove_prefix(end == std::string_view::npos ? notes.size() : end + 1);
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        out += line.empty() ? std::string_view() : indent;
+        for (std::size_t tab; (tab = line.find('\t')) != std::string_view::npos;
+             line.remove_prefix(tab + 1)) {
+            AppendTerminalText(out, line.substr(0, tab));
+            out += '\t';
+        }
+        AppendTerminalText(out, line);
+        out += '\n';
+    }
+}
+
+// The hexes with notes but no system, in hex order.
+std::vector<HexNumber> EmptyHexesWithNotes(const Sector& sector)
+{
+    std::vector<HexNumber> hexes;
+    for (const auto& [hex, notes] : sector.notes)
+        if (sector.At(hex) == nullptr)
+            hexes.push_back(hex);
+    return hexes;
+}
+
+// The sector as a table: its title and options, then a row per system with
+// its notes indented below it, and the notes of empty hexes.
 std::string SectorTable(const Sector& sector)
 {
     std::string out = SectorTitle(sector) + "\n" + SectorOptionsText(sector.options) + "\n";
@@ -70,6 +106,43 @@ std::string SectorTable(const Sector& sector)
         AppendRight(out, summary.moons, 5);
         out += system.code;
         out += '\n';
+        AppendNotes(out, sector.NotesOf(system.hex), "      ");
+    }
+    for (const HexNumber hex : EmptyHexesWithNotes(sector)) {
+        out += hex.Text() + "  (no system)\n";
+        AppendNotes(out, sector.NotesOf(hex), "      ");
+    }
+    return out;
+}
+
+// The sector in Markdown: its title as a heading, its options, a table of
+// its systems, and a paragraph of notes per hex that has them.
+std::string SectorMarkdown(const Sector& sector)
+{
+    std::string out = "# ";
+    AppendMarkdownText(out, SectorTitle(sector));
+    out += "\n\n" + SectorOptionsText(sector.options) + "\n";
+    if (!sector.systems.empty()) {
+        out += "\n| Hex | Name | Type | Class | Best | Planets | Belts | Moons | Code |\n"
+               "|---|---|---|---|---|--:|--:|--:|---|\n";
+        for (const SectorSystem& system : sector.systems) {
+            const SystemSummary& summary = system.summary;
+            out += "| " + system.hex.Text() + " | ";
+            AppendMarkdownText(out, system.name);
+            out += " | " + std::string(StarTypeName(summary.starType, summary.starClass)) + " | " +
+                   std::string(StarClassName(summary.starClass)) + " | " + BestName(summary) + " | " +
+                   std::to_string(summary.planets) + " | " + std::to_string(summary.belts) + " | " +
+                   std::to_string(summary.moons) + " | `" + system.code + "` |\n";
+        }
+    }
+    for (const auto& [hex, notes] : sector.notes) {
+        out += "\n**" + hex.Text();
+        if (const SectorSystem* system = sector.At(hex)) {
+            out += ' ';
+            AppendMarkdownText(out, system->name);
+        }
+        out += "**\n\n";
+        AppendNotes(out, notes, "");
     }
     return out;
 }
@@ -132,8 +205,6 @@ int ShowSectorCommand(const std::string& name, const std::string& bytes, SystemF
 {
     if (format == SystemFormat::Kvn)
         throw UsageError{"--format: a sector has no kvn form; its systems are the CCRR.KVN files beside it"};
-    if (format == SystemFormat::Markdown)
-        throw UsageError{"--format: a sector is shown as text, json or csv"};
     Sector sector;
     if (bytes.empty())
         return ReportFailure(name, "the file is empty");
@@ -143,6 +214,7 @@ int ShowSectorCommand(const std::string& name, const std::string& bytes, SystemF
     switch (format) {
     case SystemFormat::Json: output.Buffer() = SectorFileText(sector); break;
     case SystemFormat::Csv: output.Buffer() = SectorCsv(sector); break;
+    case SystemFormat::Markdown: output.Buffer() = SectorMarkdown(sector); break;
     default: output.Buffer() = SectorTable(sector); break;
     }
     if (!output.Close())

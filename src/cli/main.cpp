@@ -13,6 +13,8 @@ int main(int argc, char** argv)
         {"render", nullptr},
         {"report", nullptr},
         {"sector", nullptr},
+        {"note", nullptr},
+        {"rename", nullptr},
     };
     return kelvane::RunCli(argc, argv, commands);
 }

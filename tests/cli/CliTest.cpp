@@ -235,26 +235,29 @@ TEST_F(Cli, OnlyTheQtHelperLoadsQtWhereverItIsInstalled)
 TEST_F(Cli, HelpGivesEachCommandsUsageAndVersionTheAboutWindowsVersion)
 {
     const std::string usage = Invoke("--help").out;
-    EXPECT_EQ(usage,
-              "usage: kelvane-cli new [--count N] [--seed S] [--life-support 1-4] [--biozone 1-3]\n"
-              "                       [--format text|json|csv|md|kvn] [-o FILE|DIR]\n"
-              "       kelvane-cli new --code CODE [--format text|json|csv|md|kvn] [-o FILE]\n"
-              "       kelvane-cli show FILE [--format text|json|csv|md|kvn]\n"
-              "       kelvane-cli convert IN OUT\n"
-              "       kelvane-cli render FILE -o OUT.png|OUT.svg|- [--format png|svg] [--style "
-              "arced|complete|flat]\n"
-              "                          [--size PX] [--orbit-lines on|off] [--white-orbits on|off] "
-              "[--thick-orbits on|off]\n"
-              "       kelvane-cli report FILE -o OUT.pdf|- [--style arced|complete|flat] "
-              "[--grey-for-black on|off]\n"
-              "                          [--colored-text on|off]\n"
-              "       kelvane-cli sector [--seed S] [--width 1-64] [--height 1-80] [--density 0-1]\n"
-              "                          [--life-support 1-4] [--biozone 1-3] [--book on|off] -o DIR\n");
+    EXPECT_EQ(usage, "usage: kelvane-cli new [--count N] [--seed S] [--life-support 1-4] [--biozone 1-3]\n"
+                     "                       [--format text|json|csv|md|kvn] [-o FILE|DIR]\n"
+                     "       kelvane-cli new --code CODE [--format text|json|csv|md|kvn] [-o FILE]\n"
+                     "       kelvane-cli show FILE [--format text|json|csv|md|kvn]\n"
+                     "       kelvane-cli convert IN OUT\n"
+                     "       kelvane-cli render FILE -o OUT.png|OUT.svg|- [--format png|svg] [--style "
+                     "arced|complete|flat]\n"
+                     "                          [--size PX] [--orbit-lines on|off] [--white-orbits on|off] "
+                     "[--thick-orbits on|off]\n"
+                     "       kelvane-cli report FILE -o OUT.pdf|- [--style arced|complete|flat] "
+                     "[--grey-for-black on|off]\n"
+                     "                          [--colored-text on|off]\n"
+                     "       kelvane-cli sector [--seed S] [--width 1-64] [--height 1-80] [--density 0-1]\n"
+                     "                          [--life-support 1-4] [--biozone 1-3] [--book on|off] -o DIR\n"
+                     "       kelvane-cli note DIR HEX [TEXT|-]\n"
+                     "       kelvane-cli note DIR HEX --get\n"
+                     "       kelvane-cli rename DIR NAME\n");
     EXPECT_EQ(Invoke("-h").out, usage);
 
     // Each command's own lines, wherever the option stands and whatever else is wrong.
     std::string pieces;
-    for (const std::string command : {"new", "show", "convert", "render", "report", "sector"}) {
+    for (const std::string command :
+         {"new", "show", "convert", "render", "report", "sector", "note", "rename"}) {
         std::string own;
         for (const std::string arguments : {" --help", " -h", " --count=0 a b -h", " --size 1 --help"}) {
             const CliRun run = Invoke(command + arguments);

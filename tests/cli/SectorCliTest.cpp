@@ -1,3 +1,4 @@
+#include <map>
 #include <regex>
 
 #include "CliFixture.h"
@@ -132,6 +133,91 @@ TEST_F(SectorCli, ARandomSeedIsKeptAndShowPrintsTheSectorAsATable)
     EXPECT_NE(Invoke("show --format csv s/sector.json")
                   .out.find("\n" + sector.systems[0].hex.Text() + ",\"Tau \"\"Ceti\"\"\","),
               std::string::npos);
+}
+
+// The notebook from a script: notes set from an argument and from standard
+// input come back byte for byte, the name heads the map and the table, show
+// lists the notes in each form, and the system files are never touched. A
+// wrong hex, a folder without a sector or notes that cannot be kept change
+// nothing.
+TEST_F(SectorCli, NotesAndANameGoIntoTheFolderAndComeBack)
+{
+    ASSERT_EQ(Invoke("sector --seed 5 --width 3 --height 3 -o s").exit, 0);
+    const Sector made = Index("s");
+    ASSERT_FALSE(made.systems.empty());
+    const std::string occupied = made.systems[0].hex.Text();
+    const auto snapshot = [&] {
+        std::map<std::string, std::string> files;
+        for (const std::string& name : Files("s"))
+            files[name] = Read("s/" + name);
+        return files;
+    };
+    const auto systemsBefore = snapshot();
+
+    Run run = Invoke("note s " + occupied + " 'Pirates want the \"relic\".'");
+    ASSERT_EQ(run.exit, 0) << run.err;
+    EXPECT_EQ(run.out + run.err, "");
+    const std::string hostile = "A nebula\r\n\twith a station \xed\xa0\x80\x1b[2J\n";
+    Write("notes.txt", hostile);
+    run = Invoke("note s 0303 - < notes.txt");
+    ASSERT_EQ(run.exit, 0) << run.err;
+    run = Invoke("note s 0303 --get");
+    EXPECT_EQ(run.out, hostile);
+    run = Invoke("rename s 'The Marches'");
+    ASSERT_EQ(run.exit, 0) << run.err;
+
+    Sector expected = made;
+    expected.name = "The Marches";
+    expected.SetNotes(made.systems[0].hex, "Pirates want the \"relic\".");
+    expected.SetNotes({3, 3}, hostile);
+    EXPECT_EQ(Index("s"), expected);
+    EXPECT_EQ(Read("s/sector.svg"), SectorMapSvg(DrawSectorMap(expected)));
+    for (const SectorSystem& system : made.systems) {
+        const std::string name = system.hex.Text() + ".KVN";
+        EXPECT_EQ(Read("s/" + name), systemsBefore.at(name));
+    }
+    EXPECT_NE(Read("s/sector.pdf"), systemsBefore.at("sector.pdf"));
+
+    run = Invoke("show s/sector.json");
+    EXPECT_TRUE(run.out.starts_with("The Marches: 3 x 3 hexes")) << run.out;
+    EXPECT_NE(run.out.find("\n      Pirates want the \"relic\".\n"), std::string::npos) << run.out;
+    // Controls are shown as their bytes, a lone surrogate's last byte
+    // included (a C1 control in a single-byte code page).
+    const std::string shownHostile = "      A nebula\n      \twith a station \xed\xa0\\x80\\x1B[2J\n";
+    const std::string row = made.At({3, 3}) == nullptr ? "0303  (no system)\n" : "";
+    EXPECT_NE(run.out.find(row + shownHostile), std::string::npos) << run.out;
+    run = Invoke("show s/sector.json --format md");
+    EXPECT_TRUE(run.out.starts_with("# The Marches: 3 x 3 hexes")) << run.out;
+    EXPECT_NE(
+        run.out.find("\n**" + occupied + " " + made.systems[0].name + "**\n\nPirates want the \"relic\".\n"),
+        std::string::npos)
+        << run.out;
+    EXPECT_EQ(Invoke("show s/sector.json --format json").out, Read("s/sector.json"));
+
+    // An empty text takes the notes away.
+    ASSERT_EQ(Invoke("note s " + occupied + " ''").exit, 0);
+    EXPECT_EQ(Invoke("note s " + occupied + " --get").out, "");
+    EXPECT_EQ(Index("s").NotesOf(made.systems[0].hex), "");
+
+    const auto after = snapshot();
+    Write("long.txt", std::string(MaxHexNotesBytes + 1, 'x'));
+    Write("latin1.txt", "caf\xe9");
+    const std::pair<std::string, std::string> refused[] = {
+        {"note s 0404 x", "kelvane-cli: s: hex 0404 is not a hex of this 3 x 3 sector\n"},
+        {"note s 0404 --get", "kelvane-cli: s: hex 0404 is not a hex of this 3 x 3 sector\n"},
+        {"note s 0101 < long.txt", "kelvane-cli: s: the notes are longer than 65536 bytes\n"},
+        {"note s 0101 - < latin1.txt", "kelvane-cli: s: the notes are not UTF-8 text\n"},
+        {"rename s ''", "kelvane-cli: s: the name is empty or longer than 200 bytes\n"},
+        {"note none 0101 x", "kelvane-cli: none: holds no sector: it has no sector.json\n"},
+        {"rename none X", "kelvane-cli: none: holds no sector: it has no sector.json\n"},
+    };
+    for (const auto& [arguments, message] : refused) {
+        run = Invoke(arguments);
+        EXPECT_EQ(run.exit, 1) << arguments;
+        EXPECT_EQ(run.err, message) << arguments;
+        EXPECT_EQ(snapshot(), after) << arguments;
+    }
+    EXPECT_FALSE(fs::exists(dir / "none"));
 }
 
 } // namespace

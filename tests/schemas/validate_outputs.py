@@ -84,6 +84,21 @@ with tempfile.TemporaryDirectory() as folder:
         if not index["systems"]:
             failures.append(f"sector {width}x{height}: no systems to check")
 
+    # Named, with notes on an occupied and an empty hex.
+    small = os.path.join(folder, "3x4")
+    run("rename", small, "The Marches")
+    run("note", small, "0101", "Line one\nline \"two\"")
+    run("note", small, "0304", "A nebula")
+    with open(os.path.join(small, "sector.json"), encoding="utf-8") as f:
+        noted = json.load(f)
+    expect(sector, noted, True, "a sector with a name and notes")
+    notes = {entry["hex"]: entry["notes"] for entry in noted["systems"] + noted.get("emptyHexes", []) if "notes" in entry}
+    if noted.get("kelvaneSector") != 2 or noted.get("name") != "The Marches" or len(notes) != 2:
+        failures.append(f"a sector with a name and notes: version {noted.get('kelvaneSector')}, notes {notes}")
+    broken = copy.deepcopy(noted)
+    broken["kelvaneSector"] = 3
+    expect(sector, broken, False, "version 3")
+
     broken = copy.deepcopy(index)
     broken["width"] = 65
     expect(sector, broken, False, "width 65")

@@ -19,20 +19,6 @@ template <typename Int> void AppendInt(std::string& out, Int value)
     out.append(buffer, result.ptr);
 }
 
-// Text inside a Markdown table cell or heading: what Markdown would read as
-// markup is escaped with a backslash, a line break becomes a space, and
-// control characters show as on a terminal.
-void AppendMarkdownText(std::string& out, std::string_view text)
-{
-    std::string readable;
-    AppendTerminalText(readable, text);
-    for (const char c : readable) {
-        if (std::string_view("\\`*_[]<>|~&").find(c) != std::string_view::npos)
-            out += '\\';
-        out += c;
-    }
-}
-
 void AppendPadded(std::string& out, std::string_view text, std::size_t width, bool right)
 {
     const std::size_t pad = text.size() < width ? width - text.size() : 0;

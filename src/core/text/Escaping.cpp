@@ -132,4 +132,15 @@ void AppendTerminalText(std::string& out, std::string_view text)
     }
 }
 
+void AppendMarkdownText(std::string& out, std::string_view text)
+{
+    std::string readable;
+    AppendTerminalText(readable, text);
+    for (const char c : readable) {
+        if (std::string_view("\\`*_[]<>|~&").find(c) != std::string_view::npos)
+            out += '\\';
+        out += c;
+    }
+}
+
 } // namespace kelvane

@@ -34,4 +34,9 @@ void AppendXmlText(std::string& out, std::string_view text);
 // bytes included, is copied.
 void AppendTerminalText(std::string& out, std::string_view text);
 
+// Text inside a Markdown table cell or heading: control characters shown as
+// AppendTerminalText shows them, then what Markdown would read as markup
+// escaped with a backslash.
+void AppendMarkdownText(std::string& out, std::string_view text);
+
 } // namespace kelvane
