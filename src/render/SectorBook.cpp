@@ -1,6 +1,8 @@
 #include "render/SectorBook.h"
 
 #include <filesystem>
+#include <variant>
+#include <vector>
 
 #include "core/model/RandomSource.h"
 #include "render/QtText.h"
@@ -15,8 +17,102 @@ namespace {
 
 constexpr double TitlePoints = 17.5;
 constexpr double BodyPoints = 10;
+constexpr double HeadingPoints = 12;
 // Room between the options line and the map.
 constexpr double AboveMap = 180;
+// Room above a heading of notes.
+constexpr double AboveHeading = 240;
+// The longest paragraph of notes, in characters: a longer line is cut at a
+// space (or, without one, where it must) so that every paragraph fits a page.
+constexpr qsizetype NotesPiece = 1000;
+
+constexpr char NotesHeaderText[] = "Kelvane Sector Notes";
+
+// A page of the book set up as the map page is, with its running header.
+void StartBookPage(ReportDocument& document, const char* header)
+{
+    document.SetPageSize(LetterWidthTwips, LetterHeightTwips);
+    document.SetMargins(InchTwips(0.75), InchTwips(0.75), InchTwips(0.5), InchTwips(0.5));
+    document.SetFontName(QStringLiteral("Arial"));
+    document.SetHeaderFont({QStringLiteral("Arial"), 8});
+    document.SetHeader(QString::fromLatin1(header));
+    document.SetFooter(QString::fromLatin1(ReportFooterText));
+    document.StartDoc();
+}
+
+// A paragraph to lay out: its text, size and the room above it. A heading
+// goes onto the next page with the paragraph after it.
+struct Piece {
+    QString text;
+    double points = BodyPoints;
+    double above = 0;
+    bool heading = false;
+};
+
+// The paragraphs of a hex's notes: one a line (a CR before the line feed
+// belongs to the line break), long ones cut into NotesPiece pieces, control
+// characters but the tab left out.
+void AppendNotesPieces(std::vector<Piece>& pieces, const std::string& notes)
+{
+    QString text = ToQt(notes);
+    if (text.endsWith(QLatin1Char('\n')))
+        text.chop(1);
+    for (QString line : text.split(QLatin1Char('\n'))) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        line.removeIf([](QChar c) { return c != QLatin1Char('\t') && c.category() == QChar::Other_Control; });
+        while (line.size() > NotesPiece) {
+            qsizetype cut = line.lastIndexOf(QLatin1Char(' '), NotesPiece);
+            if (cut <= 0)
+                cut = NotesPiece;
+            pieces.push_back({line.left(cut)});
+            line = line.mid(cut).trimmed();
+        }
+        // An empty line keeps its height.
+        pieces.push_back({line.isEmpty() ? QStringLiteral(" ") : line});
+    }
+}
+
+// The pieces laid out from the current position of first, on as many pages
+// as they take: first, then pages of notes under continued's title.
+std::vector<ReportDocument> Flow(ReportDocument first, const std::vector<Piece>& pieces,
+                                 const QString& continued)
+{
+    std::vector<ReportDocument> pages;
+    pages.push_back(std::move(first));
+    const auto heightOf = [](const ReportDocument& page, const Piece& piece) {
+        ReportFont font = page.Font();
+        font.Points = piece.points;
+        return BreakLines(piece.text, font, page.PageWidth() - page.MarginRight() - page.CurrentX()).Height();
+    };
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        const Piece& piece = pieces[i];
+        ReportDocument* page = &pages.back();
+        double height = heightOf(*page, piece);
+        if (piece.heading && i + 1 < pieces.size())
+            height += heightOf(*page, pieces[i + 1]);
+        if (page->CurrentY() + piece.above + height > page->PageHeight() - page->MarginBottom()) {
+            ReportDocument next;
+            StartBookPage(next, NotesHeaderText);
+            next.SetFontSize(BodyPoints);
+            next.Paragraph(continued);
+            pages.push_back(std::move(next));
+            page = &pages.back();
+        } else {
+            page->SetCurrentY(page->CurrentY() + piece.above);
+        }
+        page->SetFontSize(piece.points);
+        page->Paragraph(piece.text);
+    }
+    return pages;
+}
+
+// The name of a hex in the book: "0304 Heltathe", or "0304" when empty.
+QString HexTitle(const Sector& sector, HexNumber hex)
+{
+    const SectorSystem* system = sector.At(hex);
+    return ToQt(system != nullptr ? hex.Text() + " " + system->name : hex.Text());
+}
 
 // Qt writes the time of writing as the PDF's creation date. The book puts a
 // fixed date in its place, of the same length so that no offset in the file
@@ -50,13 +146,7 @@ SectorMapPage BuildSectorMapPage(const Sector& sector)
 {
     SectorMapPage page;
     ReportDocument& document = page.document;
-    document.SetPageSize(LetterWidthTwips, LetterHeightTwips);
-    document.SetMargins(InchTwips(0.75), InchTwips(0.75), InchTwips(0.5), InchTwips(0.5));
-    document.SetFontName(QStringLiteral("Arial"));
-    document.SetHeaderFont({QStringLiteral("Arial"), 8});
-    document.SetHeader(QString::fromLatin1(SectorMapHeaderText));
-    document.SetFooter(QString::fromLatin1(ReportFooterText));
-    document.StartDoc();
+    StartBookPage(document, SectorMapHeaderText);
     document.SetFontSize(TitlePoints);
     document.Paragraph(ToQt(SectorTitle(sector)));
     document.SetFontSize(BodyPoints);
@@ -89,22 +179,90 @@ ReportDocument SectorSystemPage(const SectorSystem& system, const AppSettings& s
                              decimalSeparator);
 }
 
+std::vector<ReportDocument> PagesWithNotes(ReportDocument page, const std::string& notes,
+                                           const QString& continued)
+{
+    if (notes.empty())
+        return {std::move(page)};
+    std::vector<Piece> pieces{{QStringLiteral("Notes"), HeadingPoints, AboveHeading, true}};
+    AppendNotesPieces(pieces, notes);
+    page.SetFontName(QStringLiteral("Arial"));
+    return Flow(std::move(page), pieces, continued);
+}
+
+std::vector<ReportDocument> EmptyHexNotesPages(const Sector& sector)
+{
+    std::vector<Piece> pieces;
+    for (const auto& [hex, notes] : sector.notes) {
+        if (sector.At(hex) != nullptr)
+            continue;
+        pieces.push_back({HexTitle(sector, hex), HeadingPoints, pieces.empty() ? 0 : AboveHeading, true});
+        AppendNotesPieces(pieces, notes);
+    }
+    if (pieces.empty())
+        return {};
+    ReportDocument first;
+    StartBookPage(first, NotesHeaderText);
+    first.SetFontSize(TitlePoints);
+    first.Paragraph(QStringLiteral("Notes"));
+    return Flow(std::move(first), pieces, QStringLiteral("Notes, continued"));
+}
+
+namespace {
+
+// A page of the book: the map, a system's report page made when it is
+// painted, or a page laid out beforehand (a report with notes, notes).
+struct BookPage {
+    std::variant<std::monostate, std::size_t, ReportDocument> content;
+    // Whether SectorFolderSteps counts it: the map's, and each system's first.
+    bool counted = true;
+};
+
+std::vector<BookPage> PlanBook(const Sector& sector, const AppSettings& settings, char decimalSeparator)
+{
+    std::vector<BookPage> pages{{std::monostate()}};
+    for (std::size_t i = 0; i < sector.systems.size(); ++i) {
+        const SectorSystem& system = sector.systems[i];
+        const std::string& notes = sector.NotesOf(system.hex);
+        if (notes.empty()) {
+            pages.push_back({i});
+            continue;
+        }
+        std::vector<ReportDocument> laidOut =
+            PagesWithNotes(SectorSystemPage(system, settings, decimalSeparator), notes,
+                           HexTitle(sector, system.hex) + QStringLiteral(": notes, continued"));
+        for (std::size_t page = 0; page < laidOut.size(); ++page)
+            pages.push_back({std::move(laidOut[page]), page == 0});
+    }
+    for (ReportDocument& page : EmptyHexNotesPages(sector))
+        pages.push_back({std::move(page), false});
+    return pages;
+}
+
+} // namespace
+
 QByteArray SectorBookPdf(const Sector& sector, const AppSettings& settings, char decimalSeparator,
                          const SectorWriteStep& step)
 {
     const SectorMapPage mapPage = BuildSectorMapPage(sector);
     const SectorMap map = DrawSectorMap(sector);
-    QByteArray bytes =
-        PdfPages(ToQt(SectorTitle(sector)), QSizeF(8.5, 11), static_cast<int>(sector.systems.size()) + 1,
-                 [&](QPainter& painter, int page) {
-                     if (page == 0)
-                         PaintSectorMapPage(painter, mapPage, map);
-                     else
-                         SectorSystemPage(sector.systems[static_cast<std::size_t>(page - 1)], settings,
-                                          decimalSeparator)
-                             .PaintOnDevice(painter);
-                     return !step || step();
-                 });
+    const std::vector<BookPage> pages = PlanBook(sector, settings, decimalSeparator);
+    // A step a page of the map and each system's first page, as
+    // SectorFolderSteps counts them.
+    QByteArray bytes = PdfPages(
+        ToQt(SectorTitle(sector)), QSizeF(8.5, 11), static_cast<int>(pages.size()),
+        [&](QPainter& painter, int page) {
+            const BookPage& planned = pages[static_cast<std::size_t>(page)];
+            if (std::holds_alternative<std::monostate>(planned.content))
+                PaintSectorMapPage(painter, mapPage, map);
+            else if (const auto* system = std::get_if<std::size_t>(&planned.content))
+                SectorSystemPage(sector.systems[*system], settings, decimalSeparator).PaintOnDevice(painter);
+            else
+                std::get<ReportDocument>(planned.content).PaintOnDevice(painter);
+            if (!planned.counted)
+                return true;
+            return !step || step();
+        });
     FixCreationDate(bytes);
     return bytes;
 }

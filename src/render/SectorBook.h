@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QPainter>
 #include <QRectF>
+#include <string>
+#include <vector>
 
 #include "core/sector/Sector.h"
 #include "core/sector/SectorFolder.h"
@@ -14,7 +16,9 @@ namespace kelvane {
 
 // The book of a sector, to print: its map on the first page, then the
 // report page of each system in hex order, the same page the program prints
-// for that system (with its name).
+// for that system (with its name), its notes below the report (on pages of
+// their own when they do not fit), and last a "Notes" section with the notes
+// of hexes without a system.
 
 inline constexpr char SectorMapHeaderText[] = "Kelvane Sector Map";
 
@@ -38,6 +42,17 @@ void PaintSectorMapPage(QPainter& painter, const SectorMapPage& page, const Sect
 // from a fixed seed, as kelvane-cli report draws that system's file.
 ReportDocument SectorSystemPage(const SectorSystem& system, const AppSettings& settings,
                                 char decimalSeparator);
+
+// page with notes below what it holds, under a "Notes" heading, and as many
+// pages of notes (headed by continued) as the rest takes: a line of notes is
+// a paragraph, a very long one cut at a space, and a heading never ends a
+// page. page alone for no notes.
+std::vector<ReportDocument> PagesWithNotes(ReportDocument page, const std::string& notes,
+                                           const QString& continued);
+
+// The book's closing section: "Notes", then each hex without a system that
+// has notes, its number as a heading; no pages when there are none.
+std::vector<ReportDocument> EmptyHexNotesPages(const Sector& sector);
 
 // The whole book as a PDF: the map page, then SectorSystemPage of each
 // system. The same sector and settings give the same bytes: the PDF's creation date

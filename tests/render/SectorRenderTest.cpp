@@ -163,5 +163,88 @@ TEST(SectorBook, TheMapThenEachSystemsReportPageTheSameEveryTime)
     EXPECT_TRUE(Ink(image, QRect(box.left(), box.top() - 40, box.width(), 38))); // the title and options
 }
 
+// The texts of a page's paragraphs from top, those that start at or below
+// top, each checked to lie inside the page's margins.
+std::vector<QString> ParagraphsBelow(const ReportDocument& page, double top)
+{
+    std::vector<QString> texts;
+    for (const ReportParagraph* paragraph : page.ItemsOf<ReportParagraph>()) {
+        if (paragraph->Box.top() < top)
+            continue;
+        EXPECT_LE(paragraph->Box.bottom(), page.PageHeight() - page.MarginBottom())
+            << paragraph->Text.toStdString();
+        texts.push_back(paragraph->Text);
+    }
+    return texts;
+}
+
+// The paragraphs of notes laid out after a report (from below on its first
+// page), without the title of each page that continues them.
+std::vector<QString> NotesParagraphs(const std::vector<ReportDocument>& pages, double below,
+                                     const QString& continued)
+{
+    std::vector<QString> texts;
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        // The report's own page may have no room left.
+        std::vector<QString> page = ParagraphsBelow(pages[i], i == 0 ? below : 0);
+        EXPECT_TRUE(i == 0 || !page.empty()) << i;
+        EXPECT_TRUE(page.empty() || page.back() != "Notes") << "a heading ends page " << i;
+        if (i > 0 && !page.empty()) {
+            EXPECT_EQ(page.front(), continued);
+            page.erase(page.begin());
+        }
+        texts.insert(texts.end(), page.begin(), page.end());
+    }
+    return texts;
+}
+
+// A hex's notes go below its report, a line a paragraph, and what does not fit
+// onto pages of their own, with a heading never left at a page's foot; the
+// notes of empty hexes close the book.
+TEST(SectorBook, NotesFollowTheReportAndFlowOntoPagesOfTheirOwn)
+{
+    Sector sector = GenerateSector({12, 3, 2, 1, LifeSupportLevel{2}, BiozoneWidth{1}});
+    const ReportDocument report = SectorSystemPage(sector.systems[0], AppSettings(), '.');
+    const double below = report.CurrentY();
+    const QString more = "0101 Vega: notes, continued";
+    EXPECT_EQ(NotesParagraphs(PagesWithNotes(report, "One\r\nTwo\t2\x07\n\nFour\n", more), below, more),
+              (std::vector<QString>{"Notes", "One", "Two\t2", " ", "Four"}));
+    EXPECT_EQ(PagesWithNotes(report, "", more).size(), 1u);
+    // Where there is room, on the page itself.
+    const ReportDocument roomy = BuildSectorMapPage(sector).document;
+    const std::vector<ReportDocument> one = PagesWithNotes(roomy, "Short.", more);
+    ASSERT_EQ(one.size(), 1u);
+    EXPECT_EQ(ParagraphsBelow(one[0], roomy.CurrentY()), (std::vector<QString>{"Notes", "Short."}));
+
+    std::string notes;
+    for (int line = 0; line < 150; ++line)
+        notes += std::string(40, 'w') + " " + std::to_string(line) + std::string(200, ' ') + "x\n";
+    notes += std::string(5000, 'z');
+    const std::vector<ReportDocument> pages = PagesWithNotes(report, notes, more);
+    EXPECT_GE(pages.size(), 3u);
+    std::size_t letters = 0;
+    for (const QString& text : NotesParagraphs(pages, below, more)) {
+        EXPECT_LE(text.size(), 1000);
+        letters += static_cast<std::size_t>(text.count(QLatin1Char('w')) + text.count(QLatin1Char('z')));
+    }
+    EXPECT_EQ(letters, std::size_t{150 * 40 + 5000});
+
+    // Empty hexes' notes: a section of their own, each under its hex.
+    EXPECT_TRUE(EmptyHexNotesPages(sector).empty());
+    sector.options.height = 3; // row 3 stands empty
+    sector.SetNotes({2, 3}, "A nebula.");
+    sector.SetNotes({1, 3}, "A station.");
+    sector.SetNotes(sector.systems[0].hex, notes);
+    const std::vector<ReportDocument> closing = EmptyHexNotesPages(sector);
+    ASSERT_EQ(closing.size(), 1u);
+    EXPECT_EQ(ParagraphsBelow(closing[0], 0),
+              (std::vector<QString>{"Notes", "0103", "A station.", "0203", "A nebula."}));
+
+    const std::string pdf = SectorBookPdf(sector, AppSettings(), '.').toStdString();
+    const std::regex page("/Type /Page[^s]");
+    EXPECT_EQ(std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), {}),
+              static_cast<long>(sector.systems.size() + pages.size() + closing.size()));
+}
+
 } // namespace
 } // namespace kelvane
