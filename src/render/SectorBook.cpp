@@ -1,5 +1,6 @@
 #include "render/SectorBook.h"
 
+#include <QCoreApplication>
 #include <filesystem>
 
 #include "core/model/RandomSource.h"
@@ -54,7 +55,7 @@ SectorMapPage BuildSectorMapPage(const Sector& sector)
     document.SetMargins(InchTwips(0.75), InchTwips(0.75), InchTwips(0.5), InchTwips(0.5));
     document.SetFontName(QStringLiteral("Arial"));
     document.SetHeaderFont({QStringLiteral("Arial"), 8});
-    document.SetHeader(QString::fromLatin1(SectorMapHeaderText));
+    document.SetHeader(QCoreApplication::translate("SystemReport", SectorMapHeaderText));
     document.SetFooter(QString::fromLatin1(ReportFooterText));
     document.StartDoc();
     document.SetFontSize(TitlePoints);

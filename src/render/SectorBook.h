@@ -16,7 +16,7 @@ namespace kelvane {
 // report page of each system in hex order, the same page the program prints
 // for that system (with its name).
 
-inline constexpr char SectorMapHeaderText[] = "Kelvane Sector Map";
+inline constexpr char SectorMapHeaderText[] = QT_TRANSLATE_NOOP("SystemReport", "Kelvane Sector Map");
 
 // The first page: a running header and footer like the report's, the
 // sector's title and options, and the box the map fills (twips).
