@@ -783,7 +783,7 @@ Dieser Ordner enthält schon einen Sektor. Ersetzen?</translation>
     </message>
     <message>
         <source>Re-Generate Orbits</source>
-        <translation>Orbits neu erzeugen</translation>
+        <translation>Neue Orbits</translation>
     </message>
     <message>
         <source>Quick Tips</source>
