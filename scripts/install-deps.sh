@@ -6,6 +6,9 @@ set -euo pipefail
 packages=(
   g++ make cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-svg-dev
+  # the translations: lupdate, lrelease and their CMake functions; Qt's own
+  # German (and other) texts for the standard buttons and dialogs
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
   # the locale sources: a test makes a locale with a decimal comma

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QLocale>
 #include <QTimer>
 #include <cstdio>
 #include <filesystem>
@@ -6,6 +7,7 @@
 #include <vector>
 
 #include "gui/shell/Controller.h"
+#include "gui/shell/Languages.h"
 #include "gui/shell/ProgramArguments.h"
 #include "gui/shell/SettingsFolder.h"
 #include "gui/shell/TerminationSignals.h"
@@ -44,6 +46,9 @@ int main(int argc, char** argv)
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvane"));
+    // The windows speak the user's language where the program has it; files,
+    // codes and the settings stay as they are in every language.
+    kelvane::InstallTranslators(application, QLocale::system().uiLanguages());
     // Desktops match the windows to the menu entry, and its icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.kelvane.Kelvane"));
     // Qt has taken its own options out of argv by now.

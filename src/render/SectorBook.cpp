@@ -1,5 +1,6 @@
 #include "render/SectorBook.h"
 
+#include <QCoreApplication>
 #include <filesystem>
 #include <variant>
 #include <vector>
@@ -26,7 +27,12 @@ constexpr double AboveHeading = 240;
 // space (or, without one, where it must) so that every paragraph fits a page.
 constexpr qsizetype NotesPiece = 1000;
 
-constexpr char NotesHeaderText[] = "Kelvane Sector Notes";
+constexpr char NotesHeaderText[] = QT_TRANSLATE_NOOP("SystemReport", "Kelvane Sector Notes");
+
+QString Translated(const char* text)
+{
+    return QCoreApplication::translate("SectorBook", text);
+}
 
 // A page of the book set up as the map page is, with its running header.
 void StartBookPage(ReportDocument& document, const char* header)
@@ -35,7 +41,7 @@ void StartBookPage(ReportDocument& document, const char* header)
     document.SetMargins(InchTwips(0.75), InchTwips(0.75), InchTwips(0.5), InchTwips(0.5));
     document.SetFontName(QStringLiteral("Arial"));
     document.SetHeaderFont({QStringLiteral("Arial"), 8});
-    document.SetHeader(QString::fromLatin1(header));
+    document.SetHeader(QCoreApplication::translate("SystemReport", header));
     document.SetFooter(QString::fromLatin1(ReportFooterText));
     document.StartDoc();
 }
@@ -184,7 +190,8 @@ std::vector<ReportDocument> PagesWithNotes(ReportDocument page, const std::strin
 {
     if (notes.empty())
         return {std::move(page)};
-    std::vector<Piece> pieces{{QStringLiteral("Notes"), HeadingPoints, AboveHeading, true}};
+    std::vector<Piece> pieces{
+        {Translated(QT_TRANSLATE_NOOP("SectorBook", "Notes")), HeadingPoints, AboveHeading, true}};
     AppendNotesPieces(pieces, notes);
     page.SetFontName(QStringLiteral("Arial"));
     return Flow(std::move(page), pieces, continued);
@@ -204,8 +211,8 @@ std::vector<ReportDocument> EmptyHexNotesPages(const Sector& sector)
     ReportDocument first;
     StartBookPage(first, NotesHeaderText);
     first.SetFontSize(TitlePoints);
-    first.Paragraph(QStringLiteral("Notes"));
-    return Flow(std::move(first), pieces, QStringLiteral("Notes, continued"));
+    first.Paragraph(Translated(QT_TRANSLATE_NOOP("SectorBook", "Notes")));
+    return Flow(std::move(first), pieces, Translated(QT_TRANSLATE_NOOP("SectorBook", "Notes, continued")));
 }
 
 namespace {
@@ -230,7 +237,8 @@ std::vector<BookPage> PlanBook(const Sector& sector, const AppSettings& settings
         }
         std::vector<ReportDocument> laidOut =
             PagesWithNotes(SectorSystemPage(system, settings, decimalSeparator), notes,
-                           HexTitle(sector, system.hex) + QStringLiteral(": notes, continued"));
+                           Translated(QT_TRANSLATE_NOOP("SectorBook", "%1: notes, continued"))
+                               .arg(HexTitle(sector, system.hex)));
         for (std::size_t page = 0; page < laidOut.size(); ++page)
             pages.push_back({std::move(laidOut[page]), page == 0});
     }

@@ -20,7 +20,7 @@ namespace kelvane {
 // their own when they do not fit), and last a "Notes" section with the notes
 // of hexes without a system.
 
-inline constexpr char SectorMapHeaderText[] = "Kelvane Sector Map";
+inline constexpr char SectorMapHeaderText[] = QT_TRANSLATE_NOOP("SystemReport", "Kelvane Sector Map");
 
 // The first page: a running header and footer like the report's, the
 // sector's title and options, and the box the map fills (twips).
@@ -54,16 +54,18 @@ std::vector<ReportDocument> PagesWithNotes(ReportDocument page, const std::strin
 // has notes, its number as a heading; no pages when there are none.
 std::vector<ReportDocument> EmptyHexNotesPages(const Sector& sector);
 
-// The whole book as a PDF: the map page, then SectorSystemPage of each
-// system. The same sector and settings give the same bytes: the PDF's creation date
-// is a fixed one. Empty when it cannot be made, or when step, called after
-// each page, stops it. Needs a QGuiApplication.
+// The whole book as a PDF: the map page, then the pages of each system and
+// its notes, then the notes of empty hexes, in the language of the installed
+// translators (kelvane-cli installs none: English). The same sector, settings
+// and language give the same bytes: the PDF's creation date is a fixed one.
+// Empty when it cannot be made, or when step, called after the map's page and
+// each system's first page, stops it. Needs a QGuiApplication.
 QByteArray SectorBookPdf(const Sector& sector, const AppSettings& settings, char decimalSeparator,
                          const SectorWriteStep& step = {});
 
 // The sector's whole folder, as WriteSectorFolder writes it, with its book
 // (when book is set) made here with the options' defaults: kelvane-cli and
-// the program write the same bytes for the same sector. step is called
+// the program in English write the same bytes for the same sector. step is called
 // SectorFolderSteps times when nothing stops the write. Needs a
 // QGuiApplication.
 SectorFolderResult WriteSectorFolderWithBook(const Sector& sector, const std::string& folder,

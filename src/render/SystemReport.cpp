@@ -2,6 +2,7 @@
 
 #include "render/QtText.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QStringDecoder>
 #include <algorithm>
@@ -11,6 +12,7 @@
 #include "core/drawing/OrbitalDisplay.h"
 #include "core/model/NumberText.h"
 #include "core/model/modGenerate.h"
+#include "render/CoreText.h"
 #include "render/ReportUnits.h"
 
 namespace kelvane {
@@ -35,6 +37,12 @@ constexpr Qt::Alignment Alignment7 = Qt::AlignCenter;
 QString OneLine(const QString& text, const ReportFont& font, double width)
 {
     return QFontMetricsF(TwipsFont(font)).elidedText(text, Qt::ElideRight, width);
+}
+
+// The report's own words, in the language of the installed translators.
+QString Tr(const char* english)
+{
+    return QCoreApplication::translate("SystemReport", english);
 }
 
 QString Text(std::string_view ascii)
@@ -64,11 +72,11 @@ ReportTable StarTable(const StarSystem& system)
 {
     ReportTable table(4, 2);
     SetWidths(table, {1.5, 1.75, 1.5, 1.75});
-    table.Cell(1, 1).Text = QStringLiteral("Star Type");
-    table.Cell(1, 2).Text = Text(StarTypeName(system.StarType, system.StarClass));
-    table.Cell(1, 3).Text = QStringLiteral("Star Class");
-    table.Cell(1, 4).Text = Text(StarClassName(system.StarClass));
-    table.Cell(2, 1).Text = QStringLiteral("Habitable Zone");
+    table.Cell(1, 1).Text = Tr(QT_TRANSLATE_NOOP("SystemReport", "Star Type"));
+    table.Cell(1, 2).Text = CoreText(StarTypeName(system.StarType, system.StarClass));
+    table.Cell(1, 3).Text = Tr(QT_TRANSLATE_NOOP("SystemReport", "Star Class"));
+    table.Cell(1, 4).Text = CoreText(StarClassName(system.StarClass));
+    table.Cell(2, 1).Text = Tr(QT_TRANSLATE_NOOP("SystemReport", "Habitable Zone"));
     table.Cell(2, 2).Text = HabitableZoneText(system);
     for (auto [row, column] : {std::pair{1, 1}, {1, 3}, {2, 1}})
         table.Cell(row, column).BackColor = ReportLightGrey;
@@ -79,9 +87,14 @@ ReportTable OrbitHeadingTable()
 {
     ReportTable table(6, 1);
     SetOrbitWidths(table);
-    const char* headings[] = {"Orbit", "Contains", "Environment", "Moons", "AUs", "Elements Available"};
+    const char* headings[] = {QT_TRANSLATE_NOOP("SystemReport", "Orbit"),
+                              QT_TRANSLATE_NOOP("SystemReport", "Contains"),
+                              QT_TRANSLATE_NOOP("SystemReport", "Environment"),
+                              QT_TRANSLATE_NOOP("SystemReport", "Moons"),
+                              QT_TRANSLATE_NOOP("SystemReport", "AUs"),
+                              QT_TRANSLATE_NOOP("SystemReport", "Elements Available")};
     for (int column = 1; column <= 6; ++column) {
-        table.Cell(1, column).Text = QString::fromLatin1(headings[column - 1]);
+        table.Cell(1, column).Text = Tr(headings[column - 1]);
         table.Cell(1, column).BackColor = ReportLightGrey;
     }
     CentreMiddleColumns(table);
@@ -97,8 +110,8 @@ ReportTable OrbitTable(const StarSystem& system, const AppSettings& settings, ch
         const std::int32_t type = orbit.Type;
         table.Cell(n, 1).Text = QString::number(n);
 
-        table.Cell(n, 2).Text = Text(ContentsName(type));
-        table.Cell(n, 3).Text = Text(EnvironmentName(type));
+        table.Cell(n, 2).Text = CoreText(ContentsName(type));
+        table.Cell(n, 3).Text = CoreText(EnvironmentName(type));
         const Colour environment = IsEnvironment(type) ? type : ColourWhite;
         if (IsPlanetType(type))
             table.Cell(n, 4).Text = QString::number(orbit.Moons);
@@ -135,7 +148,7 @@ Colour AfterReportBackColor(const AppSettings& settings)
 QString ReportTitle(const StarSystem& system)
 {
     if (system.SystemName.empty())
-        return QStringLiteral("Unnamed System");
+        return Tr(QT_TRANSLATE_NOOP("SystemReport", "Unnamed System"));
     // Only the start of a name longer than any line can show is kept. Qt
     // measures a whole text in fixed point, which overflows for hundreds of
     // thousands of characters: eliding such a name gave it back whole, to be
@@ -157,7 +170,9 @@ QString ReportTitle(const StarSystem& system)
 
 QString HabitableZoneText(const StarSystem& system)
 {
-    return Text(ShortNumberText(system.BiozoneMin) + " to " + ShortNumberText(system.BiozoneMax) + " AUs");
+    // The numbers keep their form in every language; only the words change.
+    return Tr(QT_TRANSLATE_NOOP("SystemReport", "%1 to %2 AUs"))
+        .arg(Text(ShortNumberText(system.BiozoneMin)), Text(ShortNumberText(system.BiozoneMax)));
 }
 
 ReportDocument BuildSystemReport(const StarSystem& system, const AppSettings& settings,
@@ -170,7 +185,7 @@ ReportDocument BuildSystemReport(const StarSystem& system, const AppSettings& se
     document.SetFontName(QStringLiteral("Arial"));
     document.SetFontSize(BodyPoints);
     document.SetHeaderFont({QStringLiteral("Arial"), HeaderPoints});
-    document.SetHeader(QString::fromLatin1(ReportHeaderText));
+    document.SetHeader(Tr(ReportHeaderText));
     document.SetFooter(QString::fromLatin1(ReportFooterText));
     document.StartDoc();
 

@@ -21,7 +21,7 @@ namespace kelvane {
 // title, and the picture's background when grey is printed for black.
 constexpr Colour ReportLightGrey = 0xD2D2D2;
 
-inline constexpr char ReportHeaderText[] = "Kelvane System Report";
+inline constexpr char ReportHeaderText[] = QT_TRANSLATE_NOOP("SystemReport", "Kelvane System Report");
 // The product at the left, nothing in the centre, the home page at the right.
 inline constexpr char ReportFooterText[] = "Kelvane||kelvane.example.org";
 

@@ -184,9 +184,4 @@ int PickOrbit(double x, double y, OrbitDisplayStyle orbitDisplay, double logical
     return static_cast<int>(n);
 }
 
-std::string DisplayCaption(const std::string& systemName)
-{
-    return "Orbital Display (" + (systemName.empty() ? std::string("<Unnamed System>") : systemName) + ")";
-}
-
 } // namespace kelvane

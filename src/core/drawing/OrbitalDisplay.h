@@ -30,7 +30,4 @@ void DrawOrbitalDisplay(DrawingSurface& surface, const StarSystem& system, const
 // the distance from the star. Points beyond the outermost orbit pick 10.
 int PickOrbit(double x, double y, OrbitDisplayStyle orbitDisplay, double logicalWidth, double logicalHeight);
 
-// The Orbital Display window's caption for a system name.
-std::string DisplayCaption(const std::string& systemName);
-
 } // namespace kelvane

@@ -14,7 +14,7 @@ namespace {
 class AccessibleOrbitalDisplay final : public AccessibleDrawing {
 public:
     explicit AccessibleOrbitalDisplay(frmOrbitalDisplay* display)
-        : AccessibleDrawing(display, QStringLiteral("Orbital Display")), m_display(display)
+        : AccessibleDrawing(display, frmOrbitalDisplay::tr("Orbital Display")), m_display(display)
     {}
 
     int PartCount() const override { return 1 + StarSystem::OrbitCount; }

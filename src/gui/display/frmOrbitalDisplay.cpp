@@ -14,7 +14,7 @@ frmOrbitalDisplay::frmOrbitalDisplay(const AppState& app, Random& dots, QWidget*
     : QWidget(parent), m_app(app), m_dots(dots), m_surface(new SurfaceWidget(this))
 {
     setObjectName(QStringLiteral("frmOrbitalDisplay"));
-    setWindowTitle(QStringLiteral("Orbital Display"));
+    setWindowTitle(tr("Orbital Display"));
     InstallOrbitalDisplayAccessible();
     m_surface->setObjectName(QStringLiteral("vsdDisplay"));
     // The control fills the window's inside at every size.

@@ -8,6 +8,7 @@
 #include "core/model/modGenerate.h"
 #include "core/sector/SectorFolder.h"
 #include "platform/UserDecimalSeparator.h"
+#include "render/CoreText.h"
 #include "render/QtText.h"
 
 namespace kelvane {
@@ -23,10 +24,10 @@ bool SameStarAndOrbits(StarSystem a, const StarSystem& b)
 
 QString ContentsStepText(int n, OrbitContents contents)
 {
-    const char* what = contents == ContentsPlanet      ? "Planet"
-                       : contents == ContentsAsteroids ? "Asteroids"
-                                                       : "Nothing";
-    return QStringLiteral("Orbit %1: %2").arg(n).arg(QLatin1String(what));
+    const QString what = contents == ContentsPlanet      ? SystemDocument::tr("Planet")
+                         : contents == ContentsAsteroids ? SystemDocument::tr("Asteroids")
+                                                         : SystemDocument::tr("Nothing");
+    return SystemDocument::tr("Orbit %1: %2").arg(n).arg(what);
 }
 
 bool IsOrbit(int n)
@@ -132,7 +133,7 @@ void SystemDocument::Restore(const SystemSnapshot& to, const SystemSnapshot& fro
 
 void SystemDocument::NewSystem()
 {
-    Change(QStringLiteral("New System"), CodeEffect::Made, [this] {
+    Change(tr("New System"), CodeEffect::Made, [this] {
         m_app.DisplayBackColor = 0;
         m_app.CurrentFileName.clear();
         m_code = GenerateSystemWithCode(m_app.system, m_random,
@@ -144,7 +145,7 @@ void SystemDocument::NewSystem()
 
 void SystemDocument::NewOrbits()
 {
-    Change(QStringLiteral("New Orbits"), CodeEffect::Made, [this] {
+    Change(tr("New Orbits"), CodeEffect::Made, [this] {
         m_app.DisplayBackColor = 0;
         m_app.CurrentFileName.clear();
         m_code = GenerateOrbitsOnlyWithCode(m_app.system, m_random,
@@ -154,7 +155,7 @@ void SystemDocument::NewOrbits()
 
 void SystemDocument::NewFromCode(const SystemCode& code)
 {
-    Change(QStringLiteral("New from Code"), CodeEffect::Made, [&] {
+    Change(tr("New from Code"), CodeEffect::Made, [&] {
         m_app.DisplayBackColor = 0;
         m_app.system = RegenerateSystem(code);
         m_app.CurrentFileName.clear();
@@ -167,7 +168,7 @@ void SystemDocument::NewFromCode(const SystemCode& code)
 void SystemDocument::ForceOrbit(int n, const ForceChoice& choice)
 {
     if (IsOrbit(n))
-        Change(QStringLiteral("Force Orbit %1").arg(n), CodeEffect::LostOnChange,
+        Change(tr("Force Orbit %1").arg(n), CodeEffect::LostOnChange,
                [&] { ApplyForceOrbit(m_app.system, m_random, n, choice); });
 }
 
@@ -181,7 +182,7 @@ void SystemDocument::SetContents(int n, OrbitContents contents)
 void SystemDocument::SetEnvironment(int n, std::int32_t environment)
 {
     if (IsOrbit(n))
-        Change(QStringLiteral("Orbit %1: %2").arg(n).arg(ToQt(std::string(EnvironmentName(environment)))),
+        Change(tr("Orbit %1: %2").arg(n).arg(CoreText(EnvironmentName(environment))),
                CodeEffect::LostOnChange, [&] { SetOrbitEnvironment(m_app.system, n, environment); });
 }
 
@@ -190,7 +191,7 @@ void SystemDocument::Rename(const std::string& name, NameSource source)
     const SystemSnapshot before = Snapshot();
     m_app.system.SystemName = name;
     if (source == NameSource::Typed && name != before.system.SystemName) {
-        Push(QStringLiteral("Rename"), before, true);
+        Push(tr("Rename"), before, true);
         m_renameBurstOpen = true;
     }
     KeepInSector();
@@ -206,7 +207,7 @@ FileResult SystemDocument::Load(const std::string& path)
 {
     FileResult result;
     const std::string fileName = std::filesystem::path(path).filename().string();
-    Change(QStringLiteral("Load %1").arg(ToQt(fileName)), CodeEffect::LostOnChange, [&] {
+    Change(tr("Load %1").arg(ToQt(fileName)), CodeEffect::LostOnChange, [&] {
         const StarSystem was = m_app.system;
         result = LoadSystemFile(m_app.system, path, UserDecimalSeparator());
         if (result.Ok())
@@ -229,8 +230,8 @@ void SystemDocument::OpenHex(HexNumber hex)
     const std::string file = m_sector->folder.empty()
                                  ? std::string()
                                  : (std::filesystem::path(m_sector->folder) / HexFileName(hex)).string();
-    Change(QStringLiteral("Hex %1 (%2)").arg(QString::fromStdString(hex.Text()), ToQt(entry->name)),
-           CodeEffect::Made, [&] {
+    Change(tr("Hex %1 (%2)").arg(QString::fromStdString(hex.Text()), ToQt(entry->name)), CodeEffect::Made,
+           [&] {
                m_app.system = entry->system;
                m_app.CurrentFileName = file;
                m_code = entry->edited ? std::nullopt : DecodeSystemCode(entry->code);

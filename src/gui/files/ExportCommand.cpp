@@ -1,5 +1,6 @@
 #include "gui/files/ExportCommand.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 #include <filesystem>
@@ -63,7 +64,7 @@ void ExportCommand(const SystemDocument& document, EditDialogs& dialogs, FileDia
     const std::vector<ExportFormat>& formats = ExportFormats();
     QStringList filters;
     for (const ExportFormat& format : formats)
-        filters << QLatin1String(format.filter);
+        filters << QCoreApplication::translate("ExportFormats", format.filter);
     // The format chosen last is offered first.
     const auto chosenLast = std::find(filters.begin(), filters.end(), last.filter);
     const std::size_t offered =
@@ -78,18 +79,20 @@ void ExportCommand(const SystemDocument& document, EditDialogs& dialogs, FileDia
     const ExportFormat& format =
         formats[chosen == filters.end() ? offered : static_cast<std::size_t>(chosen - filters.begin())];
     const std::string path = WithExportExtension(FromQt(choice->path), format);
-    last = {ToQt(path), QLatin1String(format.filter)};
+    last = {ToQt(path), QCoreApplication::translate("ExportFormats", format.filter)};
     if (!MayWriteFile(files, path))
         return;
     // Made whole in memory first: a failure leaves no file behind.
     const std::optional<std::string> bytes = format.writer(CurrentExportSource(document));
     if (!bytes) {
-        dialogs.ShowExportError(ToQt(path) + QStringLiteral("\nThe file could not be made."));
+        dialogs.ShowExportError(
+            QCoreApplication::translate("ExportCommand", "%1\nThe file could not be made.").arg(ToQt(path)));
         return;
     }
     if (const std::string error = ReplaceFileContents(path, *bytes); !error.empty())
-        dialogs.ShowExportError(ToQt(path) + QStringLiteral("\nThe file could not be written: ") +
-                                ToQt(error) + QLatin1Char('.'));
+        dialogs.ShowExportError(
+            QCoreApplication::translate("ExportCommand", "%1\nThe file could not be written: %2.")
+                .arg(ToQt(path), ToQt(error)));
 }
 
 } // namespace kelvane

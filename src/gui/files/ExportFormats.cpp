@@ -1,6 +1,7 @@
 #include "gui/files/ExportFormats.h"
 
 #include <QByteArray>
+#include <QtGlobal>
 
 #include "core/export/SystemCsv.h"
 #include "core/export/SystemWriters.h"
@@ -52,12 +53,12 @@ std::optional<std::string> SystemText(const ExportSource& source)
 const std::vector<ExportFormat>& ExportFormats()
 {
     static const std::vector<ExportFormat> formats = {
-        {"PNG image (*.png)", "png", OrbitalDisplayPng},
-        {"SVG image (*.svg)", "svg", OrbitalDisplaySvg},
-        {"PDF report (*.pdf)", "pdf", SystemReportPdf},
+        {QT_TRANSLATE_NOOP("ExportFormats", "PNG image (*.png)"), "png", OrbitalDisplayPng},
+        {QT_TRANSLATE_NOOP("ExportFormats", "SVG image (*.svg)"), "svg", OrbitalDisplaySvg},
+        {QT_TRANSLATE_NOOP("ExportFormats", "PDF report (*.pdf)"), "pdf", SystemReportPdf},
         {"JSON (*.json)", "json", SystemJson},
         {"CSV (*.csv)", "csv", SystemCsv},
-        {"Markdown (*.md)", "md", SystemMarkdown},
+        {QT_TRANSLATE_NOOP("ExportFormats", "Markdown (*.md)"), "md", SystemMarkdown},
     };
     return formats;
 }

@@ -4,21 +4,24 @@
 #include "gui/document/SystemDocument.h"
 #include "platform/FileSystem.h"
 #include "platform/UserDecimalSeparator.h"
+#include "render/CoreText.h"
 #include "render/QtText.h"
+
+#include <QCoreApplication>
 
 namespace kelvane {
 
 QString SystemFileFilter()
 {
-    return QStringLiteral("Kelvane files,*.KVN (*.KVN)");
+    return QCoreApplication::translate("FileCommands", "Kelvane files,*.KVN (*.KVN)");
 }
 
 bool MayWriteFile(FileDialogs& dialogs, const std::string& path)
 {
     return !FileExists(path) ||
-           dialogs.AskOverwrite(ToQt(path) + QLatin1Char('\n') +
-                                QStringLiteral("This file already exists. Overwrite it?")) ==
-               QMessageBox::Yes;
+           dialogs.AskOverwrite(
+               QCoreApplication::translate("FileCommands", "%1\nThis file already exists. Overwrite it?")
+                   .arg(ToQt(path))) == QMessageBox::Yes;
 }
 
 bool FileExists(const std::string& path)
@@ -42,7 +45,7 @@ FileResult LoadSystemCommand(SystemDocument& document, FileDialogs& dialogs, con
 {
     FileResult result = document.Load(path);
     if (result.outcome == FileOutcome::NotKelvaneFile)
-        dialogs.ShowLoadError(QString::fromStdString(result.message));
+        dialogs.ShowLoadError(CoreText(result.message));
     return result;
 }
 

@@ -1,6 +1,7 @@
 #include "gui/report/frmPreview.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QPainter>
 #include <QPrintPreviewWidget>
@@ -35,7 +36,7 @@ frmPreview::frmPreview(QWidget* parent)
       m_toolbar(new QToolBar(this))
 {
     setObjectName(QStringLiteral("frmPreview"));
-    setWindowTitle(QString::fromLatin1(ReportHeaderText));
+    setWindowTitle(QCoreApplication::translate("SystemReport", ReportHeaderText));
     setModal(true);
     resize(DesignedSize());
 
@@ -51,18 +52,18 @@ frmPreview::frmPreview(QWidget* parent)
     m_toolbar->setObjectName(QStringLiteral("tbPreview"));
     m_toolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     m_vp->setContextMenuPolicy(Qt::ActionsContextMenu);
-    connect(AddViewAction(m_vp, m_toolbar, "actZoomIn", QStringLiteral("Zoom &In"), QKeySequence::ZoomIn),
+    connect(AddViewAction(m_vp, m_toolbar, "actZoomIn", tr("Zoom &In"), QKeySequence::ZoomIn),
             &QAction::triggered, m_vp, [this] { m_vp->zoomIn(); });
-    connect(AddViewAction(m_vp, m_toolbar, "actZoomOut", QStringLiteral("Zoom &Out"), QKeySequence::ZoomOut),
+    connect(AddViewAction(m_vp, m_toolbar, "actZoomOut", tr("Zoom &Out"), QKeySequence::ZoomOut),
             &QAction::triggered, m_vp, [this] { m_vp->zoomOut(); });
-    connect(AddViewAction(m_vp, m_toolbar, "actFitPage", QStringLiteral("Fit &Page"),
-                          QKeySequence(QStringLiteral("Ctrl+0"))),
-            &QAction::triggered, m_vp, &QPrintPreviewWidget::fitInView);
-    connect(AddViewAction(m_vp, m_toolbar, "actFitWidth", QStringLiteral("Fit &Width"),
+    connect(
+        AddViewAction(m_vp, m_toolbar, "actFitPage", tr("Fit &Page"), QKeySequence(QStringLiteral("Ctrl+0"))),
+        &QAction::triggered, m_vp, &QPrintPreviewWidget::fitInView);
+    connect(AddViewAction(m_vp, m_toolbar, "actFitWidth", tr("Fit &Width"),
                           QKeySequence(QStringLiteral("Ctrl+9"))),
             &QAction::triggered, m_vp, &QPrintPreviewWidget::fitToWidth);
     m_toolbar->addSeparator();
-    connect(AddViewAction(m_vp, m_toolbar, "actPrint", QStringLiteral("P&rint..."), QKeySequence::Print),
+    connect(AddViewAction(m_vp, m_toolbar, "actPrint", tr("P&rint..."), QKeySequence::Print),
             &QAction::triggered, this, &frmPreview::PrintRequested);
 
     auto* layout = new QVBoxLayout(this);
@@ -105,7 +106,7 @@ void frmPreview::PreparePrinter(QPrinter& printer)
     printer.setPageSize(QPageSize(QPageSize::Letter));
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setFullPage(true);
-    printer.setDocName(QString::fromLatin1(ReportHeaderText));
+    printer.setDocName(QCoreApplication::translate("SystemReport", ReportHeaderText));
 }
 
 QSize frmPreview::DesignedSize()

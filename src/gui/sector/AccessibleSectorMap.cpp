@@ -19,7 +19,7 @@ int HexIndex(const HexGrid& grid, HexNumber hex)
 class AccessibleSectorMap final : public AccessibleDrawing {
 public:
     explicit AccessibleSectorMap(SectorMapView* map)
-        : AccessibleDrawing(map, QStringLiteral("Sector map")), m_map(map)
+        : AccessibleDrawing(map, SectorMapView::tr("Sector map")), m_map(map)
     {}
 
     int PartCount() const override

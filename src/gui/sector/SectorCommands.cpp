@@ -1,5 +1,6 @@
 #include "gui/sector/SectorCommands.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
 #include <atomic>
@@ -77,7 +78,8 @@ void NewSectorCommand(SystemDocument& document, SectorDialogs& dialogs, MousePoi
     if (request->randomSeed)
         options.seed = RandomSource::EntropySeed(64);
     if (const std::string wrong = CheckSectorOptions(options); !wrong.empty()) {
-        dialogs.ShowSectorError(QStringLiteral("No sector was made: its %1.").arg(ToQt(wrong)));
+        dialogs.ShowSectorError(
+            QCoreApplication::translate("SectorCommands", "No sector was made: its %1.").arg(ToQt(wrong)));
         return;
     }
     last = *request;
@@ -93,9 +95,10 @@ QString OpenSectorError(const std::string& folder, const FileResult& result)
 {
     std::error_code error;
     if (!std::filesystem::exists(std::filesystem::path(folder) / SectorFileName, error))
-        return QStringLiteral("%1\nThis folder holds no sector: it has no %2.")
+        return QCoreApplication::translate("SectorCommands", "%1\nThis folder holds no sector: it has no %2.")
             .arg(ToQt(folder), SectorFileName);
-    return QStringLiteral("%1\nThis sector cannot be opened.\n%2").arg(ToQt(folder), ToQt(result.message));
+    return QCoreApplication::translate("SectorCommands", "%1\nThis sector cannot be opened.\n%2")
+        .arg(ToQt(folder), ToQt(result.message));
 }
 
 FileResult OpenSectorFolder(SystemDocument& document, SectorDialogs& dialogs, MousePointer& mouse,
@@ -134,15 +137,17 @@ void SaveSectorAsCommand(SystemDocument& document, SectorDialogs& dialogs, FileD
         return;
     const QString& chosen = choice->folder;
     const std::string folder = FromQt(chosen);
-    const QString notSaved = QStringLiteral("The sector was not saved.\n%1: %2");
+    const QString notSaved =
+        QCoreApplication::translate("SectorCommands", "The sector was not saved.\n%1: %2");
     const SectorFolderContents contents = InspectSectorFolder(folder);
     if (!contents.refusal.empty()) {
         dialogs.ShowSectorError(notSaved.arg(chosen, ToQt(contents.refusal)));
         return;
     }
     if (contents.holdsSector &&
-        files.AskOverwrite(chosen + QStringLiteral("\nThis folder holds a sector already. Replace it?")) !=
-            QMessageBox::Yes)
+        files.AskOverwrite(QCoreApplication::translate("SectorCommands",
+                                                       "%1\nThis folder holds a sector already. Replace it?")
+                               .arg(chosen)) != QMessageBox::Yes)
         return;
     // The thread writes a copy: the window's events go on meanwhile.
     const Sector copy = *sector;

@@ -15,6 +15,7 @@
 
 #include "core/model/Codes.h"
 #include "gui/sector/AccessibleSectorMap.h"
+#include "render/CoreText.h"
 #include "render/QtText.h"
 #include "render/SectorMapPainter.h"
 
@@ -30,11 +31,6 @@ const QColor CurrentHexColour(0, 90, 255);
 constexpr int CurrentHexFillAlpha = 48;
 constexpr double CurrentHexPen = 3;
 constexpr double FocusFramePen = 2;
-
-QString Text(std::string_view text)
-{
-    return ToQt(std::string(text));
-}
 
 } // namespace
 
@@ -183,11 +179,11 @@ QString SectorMapView::HexToolTip(HexNumber hex) const
     const SectorSystem* system = m_sector != nullptr ? m_sector->At(hex) : nullptr;
     const QString number = QString::fromStdString(hex.Text());
     if (system == nullptr)
-        return number + QStringLiteral(": no system");
+        return tr("%1: no system").arg(number);
     const SystemSummary& summary = system->summary;
     return QStringLiteral("%1 %2: %3, %4")
-        .arg(number, ToQt(system->name), Text(StarTypeName(summary.starType, summary.starClass)),
-             Text(StarClassName(summary.starClass)));
+        .arg(number, ToQt(system->name), CoreText(StarTypeName(summary.starType, summary.starClass)),
+             CoreText(StarClassName(summary.starClass)));
 }
 
 void SectorMapView::paintEvent(QPaintEvent* event)

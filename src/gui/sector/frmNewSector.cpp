@@ -32,7 +32,7 @@ frmNewSector::frmNewSector(const SectorRequest& proposed, QWidget* parent)
     : QDialog(parent), m_request(proposed)
 {
     setObjectName(QStringLiteral("frmNewSector"));
-    setWindowTitle(QStringLiteral("New Sector"));
+    setWindowTitle(tr("New Sector"));
     const SectorOptions& options = proposed.options;
 
     auto* form = new QFormLayout;
@@ -40,32 +40,32 @@ frmNewSector::frmNewSector(const SectorRequest& proposed, QWidget* parent)
     m_width->setObjectName(QStringLiteral("spnWidth"));
     m_width->setRange(1, SectorOptions::MaxWidth);
     m_width->setValue(options.width);
-    form->addRow(QStringLiteral("&Width (columns):"), m_width);
+    form->addRow(tr("&Width (columns):"), m_width);
     m_height = new QSpinBox(this);
     m_height->setObjectName(QStringLiteral("spnHeight"));
     m_height->setRange(1, SectorOptions::MaxHeight);
     m_height->setValue(options.height);
-    form->addRow(QStringLiteral("&Height (rows):"), m_height);
+    form->addRow(tr("&Height (rows):"), m_height);
     m_density = new QDoubleSpinBox(this);
     m_density->setObjectName(QStringLiteral("spnDensity"));
     m_density->setRange(0, 1);
     m_density->setDecimals(2);
     m_density->setSingleStep(0.05);
     m_density->setValue(options.density);
-    m_density->setToolTip(QStringLiteral("The chance that a hex holds a system"));
-    form->addRow(QStringLiteral("&Density:"), m_density);
-    m_random = new QCheckBox(QStringLiteral("&Random seed"), this);
+    m_density->setToolTip(tr("The chance that a hex holds a system"));
+    form->addRow(tr("&Density:"), m_density);
+    m_random = new QCheckBox(tr("&Random seed"), this);
     m_random->setObjectName(QStringLiteral("chkRandomSeed"));
     m_random->setChecked(proposed.randomSeed);
     form->addRow(QString(), m_random);
     m_seed = new QLineEdit(QString::number(options.seed), this);
     m_seed->setObjectName(QStringLiteral("txtSeed"));
     m_seed->setEnabled(!proposed.randomSeed);
-    form->addRow(QStringLiteral("&Seed:"), m_seed);
+    form->addRow(tr("&Seed:"), m_seed);
     auto* generation = new QLabel(GenerationText(options), this);
     generation->setObjectName(QStringLiteral("lblGeneration"));
-    generation->setToolTip(QStringLiteral("As the Options menu has them"));
-    form->addRow(QStringLiteral("Systems:"), generation);
+    generation->setToolTip(tr("As the Options menu has them"));
+    form->addRow(tr("Systems:"), generation);
 
     m_error = new QLabel(this);
     m_error->setObjectName(QStringLiteral("lblError"));
@@ -111,7 +111,7 @@ void frmNewSector::OnOkay()
         std::uint64_t seed = 0;
         const auto read = std::from_chars(text.data(), text.data() + text.size(), seed);
         if (text.empty() || read.ec != std::errc{} || read.ptr != text.data() + text.size()) {
-            m_error->setText(QStringLiteral("The seed is a whole number from 0 to 18446744073709551615."));
+            m_error->setText(tr("The seed is a whole number from 0 to 18446744073709551615."));
             m_error->show();
             m_seed->setFocus();
             m_seed->selectAll();

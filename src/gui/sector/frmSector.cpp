@@ -14,7 +14,7 @@ frmSector::frmSector(QWidget* parent)
     : QWidget(parent), m_map(new SectorMapView(this)), m_info(new QLabel(this))
 {
     setObjectName(QStringLiteral("frmSector"));
-    setWindowTitle(QStringLiteral("Sector"));
+    setWindowTitle(tr("Sector"));
     m_map->setObjectName(QStringLiteral("picSectorMap"));
     m_info->setObjectName(QStringLiteral("lblSectorInfo"));
     m_info->setTextFormat(Qt::PlainText);
@@ -61,14 +61,14 @@ void frmSector::SetCurrentHex(std::optional<HexNumber> hex)
 void frmSector::ShowCaption()
 {
     if (m_sector == nullptr) {
-        setWindowTitle(QStringLiteral("Sector"));
+        setWindowTitle(tr("Sector"));
         m_info->clear();
         return;
     }
     setWindowTitle(ToQt(SectorTitle(*m_sector)));
     const QString options = ToQt(SectorOptionsText(m_sector->options));
-    m_info->setText(m_folder.isEmpty() ? options + QStringLiteral("; not saved")
-                                       : options + QStringLiteral("; in ") + m_folder);
+    m_info->setText(m_folder.isEmpty() ? tr("%1; not saved").arg(options)
+                                       : tr("%1; in %2").arg(options, m_folder));
 }
 
 void frmSector::closeEvent(QCloseEvent* event)

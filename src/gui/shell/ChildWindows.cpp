@@ -23,6 +23,13 @@ namespace kelvane {
 
 namespace {
 
+// The Orbital Display window's caption for a system name.
+QString DisplayCaption(const std::string& systemName)
+{
+    return frmOrbitalDisplay::tr("Orbital Display (%1)")
+        .arg(systemName.empty() ? frmOrbitalDisplay::tr("<Unnamed System>") : ToQt(systemName));
+}
+
 // Where the child windows open on first start, before any placement is
 // recorded: side by side in the client area, in pixels.
 constexpr QPoint DisplayFirstPlace(0, 0);
@@ -101,7 +108,7 @@ frmOrbitalDisplay* ChildWindows::OrbitalDisplay()
         connect(m_display, &frmOrbitalDisplay::OrbitPicked, this, &ChildWindows::ForceOrbit);
         QMdiSubWindow* frame = AddChild(m_display, QRect(DisplayFirstPlace, m_display->DesignedSize()));
         ApplyOrCapturePlacement(*frame, m_document.Settings().Orbit);
-        m_display->setWindowTitle(ToQt(DisplayCaption(m_document.State().system.SystemName)));
+        m_display->setWindowTitle(DisplayCaption(m_document.State().system.SystemName));
         frame->show();
     }
     return m_display;
@@ -182,7 +189,7 @@ void ChildWindows::RefreshAll()
 void ChildWindows::UpdateDisplayCaption()
 {
     const bool reloaded = !IsLoaded(m_display);
-    OrbitalDisplay()->setWindowTitle(ToQt(DisplayCaption(m_document.State().system.SystemName)));
+    OrbitalDisplay()->setWindowTitle(DisplayCaption(m_document.State().system.SystemName));
     if (reloaded)
         m_display->Redraw();
 }

@@ -12,6 +12,7 @@
 #include "gui/shell/QtDialogs.h"
 #include "gui/shell/ToolbarIcons.h"
 #include "gui/shell/mdiMain.h"
+#include "render/CoreText.h"
 
 namespace kelvane {
 
@@ -20,11 +21,8 @@ Controller::Controller(std::string appFolder)
     if (!appFolder.empty() && appFolder.back() != '/')
         appFolder += '/';
     m_settingsPath = appFolder + std::string(SettingsFileName);
-    m_ini.SetLogicErrorHandler([] {
-        QMessageBox::critical(nullptr,
-                              QString::fromUtf8(IniLogicErrorTitle.data(), IniLogicErrorTitle.size()),
-                              QString::fromUtf8(IniLogicErrorText.data(), IniLogicErrorText.size()));
-    });
+    m_ini.SetLogicErrorHandler(
+        [] { QMessageBox::critical(nullptr, CoreText(IniLogicErrorTitle), CoreText(IniLogicErrorText)); });
 }
 
 Controller::~Controller()

@@ -1,4 +1,6 @@
-// The main window's commands, one row each, in the order of the menus.
+// The main window's commands, one row each, in the order of the menus. Their
+// texts are the English ones; the main window translates them as it builds
+// the menus, in the context "MainActions".
 
 #include <QMenu>
 
@@ -71,101 +73,113 @@ ActionTable Controller::MainActions()
     };
 
     ActionTable table = {
-        menu("", "mnuFileMenu", "&File"),
-        item("mnuFileMenu", "mnuFileNew", "&New", refreshAfter([this] { m_document.NewSystem(); }),
-             Keys("Ctrl+N")),
-        item("mnuFileMenu", "mnuFileNewOrbits", "New Orbits &Only",
+        menu("", "mnuFileMenu", QT_TRANSLATE_NOOP("MainActions", "&File")),
+        item("mnuFileMenu", "mnuFileNew", QT_TRANSLATE_NOOP("MainActions", "&New"),
+             refreshAfter([this] { m_document.NewSystem(); }), Keys("Ctrl+N")),
+        item("mnuFileMenu", "mnuFileNewOrbits", QT_TRANSLATE_NOOP("MainActions", "New Orbits &Only"),
              refreshAfter([this] { m_document.NewOrbits(); }), Keys("Ctrl+O")),
         separator("mnuFileMenu", "mnuFileSpace3"),
         item(
-            "mnuFileMenu", "mnuFileLoad", "&Load...",
+            "mnuFileMenu", "mnuFileLoad", QT_TRANSLATE_NOOP("MainActions", "&Load..."),
             [this] {
                 if (const std::optional<std::string> path = ChooseSystemFile(Questions(), m_document))
                     LoadFile(*path);
             },
             Keys("Ctrl+L")),
         item(
-            "mnuFileMenu", "mnuFileSave", "&Save As...",
+            "mnuFileMenu", "mnuFileSave", QT_TRANSLATE_NOOP("MainActions", "&Save As..."),
             [this] { SaveSystemAsCommand(m_document, Questions()); }, Keys("Ctrl+S")),
         separator("mnuFileMenu", "mnuFileSpace"),
         item(
-            "mnuFileMenu", "mnuFilePrint", "&Print...", [this] { m_printer->PrintReport(0); },
-            Keys("Ctrl+P")),
-        item("mnuFileMenu", "mnuFilePrintPreview", "Print Pre&view...",
+            "mnuFileMenu", "mnuFilePrint", QT_TRANSLATE_NOOP("MainActions", "&Print..."),
+            [this] { m_printer->PrintReport(0); }, Keys("Ctrl+P")),
+        item("mnuFileMenu", "mnuFilePrintPreview", QT_TRANSLATE_NOOP("MainActions", "Print Pre&view..."),
              [this] { m_printer->PrintReport(-1); }),
         item(
-            "mnuFileMenu", "mnuFileSwap", "Print &Grey for Black", [settings] { Toggle(settings().SwapBW); },
-            {}, Kind::Toggle),
+            "mnuFileMenu", "mnuFileSwap", QT_TRANSLATE_NOOP("MainActions", "Print &Grey for Black"),
+            [settings] { Toggle(settings().SwapBW); }, {}, Kind::Toggle),
         separator("mnuFileMenu", "mnuFileSpace2"),
-        item("mnuFileMenu", "mnuFileExit", "E&xit", exitProgram, Keys("Ctrl+X")),
+        item("mnuFileMenu", "mnuFileExit", QT_TRANSLATE_NOOP("MainActions", "E&xit"), exitProgram,
+             Keys("Ctrl+X")),
 
-        menu("", "mnuEditMenu", "&Edit"),
+        menu("", "mnuEditMenu", QT_TRANSLATE_NOOP("MainActions", "&Edit")),
         {Kind::Undo,
          QStringLiteral("mnuEditMenu"),
          QStringLiteral("mnuEditUndo"),
-         QStringLiteral("&Undo"),
+         QLatin1String(QT_TRANSLATE_NOOP("MainActions", "&Undo")),
          Keys("Ctrl+Z"),
          {}},
         {Kind::Redo,
          QStringLiteral("mnuEditMenu"),
          QStringLiteral("mnuEditRedo"),
-         QStringLiteral("&Redo"),
+         QLatin1String(QT_TRANSLATE_NOOP("MainActions", "&Redo")),
          {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))},
          {}},
         separator("mnuEditMenu", "mnuEditSpace"),
-        item("mnuEditMenu", "mnuEditCopyPicture", "Copy &Picture",
+        item("mnuEditMenu", "mnuEditCopyPicture", QT_TRANSLATE_NOOP("MainActions", "Copy &Picture"),
              [this] { CopyPictureCommand(m_windows->DisplayedDrawing()); }),
-        item("mnuEditMenu", "mnuEditCopyText", "Copy as &Text", [this] { CopyTextCommand(m_document); }),
-        item("mnuEditMenu", "mnuEditCopyCode", "Copy System &Code",
+        item("mnuEditMenu", "mnuEditCopyText", QT_TRANSLATE_NOOP("MainActions", "Copy as &Text"),
+             [this] { CopyTextCommand(m_document); }),
+        item("mnuEditMenu", "mnuEditCopyCode", QT_TRANSLATE_NOOP("MainActions", "Copy System &Code"),
              [this] { CopySystemCodeCommand(m_document); }),
         separator("mnuEditMenu", "mnuEditSpace2"),
-        item("mnuEditMenu", "mnuEditNewFromCode", "New from Code...", newFromCode),
-        item("mnuEditMenu", "mnuEditExport", "&Export...",
+        item("mnuEditMenu", "mnuEditNewFromCode", QT_TRANSLATE_NOOP("MainActions", "New from Code..."),
+             newFromCode),
+        item("mnuEditMenu", "mnuEditExport", QT_TRANSLATE_NOOP("MainActions", "&Export..."),
              [this] { ExportCommand(m_document, Questions(), Questions(), m_lastExport); }),
 
-        menu("", "mnuOptionsMenu", "&Options"),
-        menu("mnuOptionsMenu", "mnuOptionsLife", "&Life Support"),
+        menu("", "mnuOptionsMenu", QT_TRANSLATE_NOOP("MainActions", "&Options")),
+        menu("mnuOptionsMenu", "mnuOptionsLife", QT_TRANSLATE_NOOP("MainActions", "&Life Support")),
     };
     const struct {
         const char* id;
         const char* text;
         LifeSupportLevel value;
-    } levels[] = {{"mnuOptionsLifePoor", "&Poor", LifeSupportLevel::Poor},
-                  {"mnuOptionsLifeAverage", "&Average", LifeSupportLevel::Average},
-                  {"mnuOptionsLifeGood", "&Good", LifeSupportLevel::Good},
-                  {"mnuOptionsLifeExcellent", "&Excellent", LifeSupportLevel::Excellent}};
+    } levels[] = {
+        {"mnuOptionsLifePoor", QT_TRANSLATE_NOOP("MainActions", "&Poor"), LifeSupportLevel::Poor},
+        {"mnuOptionsLifeAverage", QT_TRANSLATE_NOOP("MainActions", "&Average"), LifeSupportLevel::Average},
+        {"mnuOptionsLifeGood", QT_TRANSLATE_NOOP("MainActions", "&Good"), LifeSupportLevel::Good},
+        {"mnuOptionsLifeExcellent", QT_TRANSLATE_NOOP("MainActions", "&Excellent"),
+         LifeSupportLevel::Excellent}};
     for (const auto& level : levels)
         table.push_back(item(
             "mnuOptionsLife", level.id, level.text,
             [settings, value = level.value] { settings().LifeSupport = value; }, {}, Kind::Choice));
-    table.push_back(menu("mnuOptionsMenu", "mnuOptionsBiozone", "&Bio Zone"));
+    table.push_back(
+        menu("mnuOptionsMenu", "mnuOptionsBiozone", QT_TRANSLATE_NOOP("MainActions", "&Bio Zone")));
     const struct {
         const char* id;
         const char* text;
         BiozoneWidth value;
-    } widths[] = {{"mnuOptionsBiozoneNormal", "&Normal", BiozoneWidth::Normal},
-                  {"mnuOptionsBiozoneDouble", "&Double", BiozoneWidth::Double},
-                  {"mnuOptionsBiozoneTriple", "&Triple", BiozoneWidth::Triple}};
+    } widths[] = {
+        {"mnuOptionsBiozoneNormal", QT_TRANSLATE_NOOP("MainActions", "&Normal"), BiozoneWidth::Normal},
+        {"mnuOptionsBiozoneDouble", QT_TRANSLATE_NOOP("MainActions", "&Double"), BiozoneWidth::Double},
+        {"mnuOptionsBiozoneTriple", QT_TRANSLATE_NOOP("MainActions", "&Triple"), BiozoneWidth::Triple}};
     for (const auto& width : widths)
         table.push_back(item(
             "mnuOptionsBiozone", width.id, width.text,
             [settings, value = width.value] { settings().Biozone = value; }, {}, Kind::Choice));
-    table.push_back(menu("mnuOptionsMenu", "mnuOptionsOrbit", "&Orbit Display"));
+    table.push_back(
+        menu("mnuOptionsMenu", "mnuOptionsOrbit", QT_TRANSLATE_NOOP("MainActions", "&Orbit Display")));
     const struct {
         const char* id;
         const char* text;
         const char* keys;
         OrbitDisplayStyle value;
-    } styles[] = {{"mnuOptionsOrbitArced", "&Arced", "Ctrl+A", OrbitDisplayStyle::Arced},
-                  {"mnuOptionsOrbitComplete", "&Complete", "Ctrl+C", OrbitDisplayStyle::Complete},
-                  {"mnuOptionsOrbitFlat", "&Flat", "Ctrl+F", OrbitDisplayStyle::Flat}};
+    } styles[] = {{"mnuOptionsOrbitArced", QT_TRANSLATE_NOOP("MainActions", "&Arced"), "Ctrl+A",
+                   OrbitDisplayStyle::Arced},
+                  {"mnuOptionsOrbitComplete", QT_TRANSLATE_NOOP("MainActions", "&Complete"), "Ctrl+C",
+                   OrbitDisplayStyle::Complete},
+                  {"mnuOptionsOrbitFlat", QT_TRANSLATE_NOOP("MainActions", "&Flat"), "Ctrl+F",
+                   OrbitDisplayStyle::Flat}};
     for (const auto& style : styles)
         table.push_back(
             item("mnuOptionsOrbit", style.id, style.text,
                  refreshAfter([settings, value = style.value] { settings().OrbitDisplay = value; }),
                  Keys(style.keys), Kind::Choice));
     table.push_back(separator("mnuOptionsMenu", "mnuOptionsSpace"));
-    table.push_back(menu("mnuOptionsMenu", "mnuOptionsForce", "&Force Orbit"));
+    table.push_back(
+        menu("mnuOptionsMenu", "mnuOptionsForce", QT_TRANSLATE_NOOP("MainActions", "&Force Orbit")));
     for (int n = 1; n <= StarSystem::OrbitCount; ++n)
         table.push_back({Kind::Item,
                          QStringLiteral("mnuOptionsForce"),
@@ -187,38 +201,40 @@ ActionTable Controller::MainActions()
         table.end(),
         {
             separator("mnuOptionsMenu", "mnuOptionsSpace2"),
-            item("mnuOptionsMenu", "mnuOptionsVisible", "&Visible Orbit Lines",
+            item("mnuOptionsMenu", "mnuOptionsVisible",
+                 QT_TRANSLATE_NOOP("MainActions", "&Visible Orbit Lines"),
                  refreshAfter([settings] { Toggle(settings().VisibleOrbits); }), Keys("Ctrl+V"),
                  Kind::Toggle),
-            item("mnuOptionsMenu", "mnuOptionsWhite", "&White Orbit Lines",
+            item("mnuOptionsMenu", "mnuOptionsWhite", QT_TRANSLATE_NOOP("MainActions", "&White Orbit Lines"),
                  refreshAfter([settings] { Toggle(settings().WhiteOrbits); }), {}, Kind::Toggle),
-            item("mnuOptionsMenu", "mnuOptionsThicker", "&Thicker Orbit Lines", refreshAfter([settings] {
+            item("mnuOptionsMenu", "mnuOptionsThicker",
+                 QT_TRANSLATE_NOOP("MainActions", "&Thicker Orbit Lines"), refreshAfter([settings] {
                      std::int16_t& width = settings().OrbitPenWidth;
                      width = width < 2 ? 2 : 1;
                  }),
                  {}, Kind::Toggle),
             item(
-                "mnuOptionsMenu", "mnuOptionsColor", "&Colored Text",
+                "mnuOptionsMenu", "mnuOptionsColor", QT_TRANSLATE_NOOP("MainActions", "&Colored Text"),
                 [this, settings] {
                     Toggle(settings().ColorText);
                     m_windows->Info()->RefreshForm();
                 },
                 {}, Kind::Toggle),
 
-            menu("", "mnuSectorMenu", "&Sector"),
-            item("mnuSectorMenu", "mnuSectorNew", "&New Sector...",
+            menu("", "mnuSectorMenu", QT_TRANSLATE_NOOP("MainActions", "&Sector")),
+            item("mnuSectorMenu", "mnuSectorNew", QT_TRANSLATE_NOOP("MainActions", "&New Sector..."),
                  [this] { NewSectorCommand(m_document, Questions(), m_mouse, m_lastSectorRequest); }),
-            item("mnuSectorMenu", "mnuSectorOpen", "&Open Sector...",
+            item("mnuSectorMenu", "mnuSectorOpen", QT_TRANSLATE_NOOP("MainActions", "&Open Sector..."),
                  [this] { OpenSectorCommand(m_document, Questions(), m_mouse); }),
-            item("mnuSectorMenu", "mnuSectorSaveAs", "Save Sector &As...",
+            item("mnuSectorMenu", "mnuSectorSaveAs", QT_TRANSLATE_NOOP("MainActions", "Save Sector &As..."),
                  [this] { SaveSectorAsCommand(m_document, Questions(), Questions(), m_mouse); }),
 
-            menu("", "mnuWindow", "&Window"),
-            item("mnuWindow", "mnuHelpQuick", "Show Quick Tips Window",
+            menu("", "mnuWindow", QT_TRANSLATE_NOOP("MainActions", "&Window")),
+            item("mnuWindow", "mnuHelpQuick", QT_TRANSLATE_NOOP("MainActions", "Show Quick Tips Window"),
                  [this] { m_windows->ShowQuickTips(); }),
 
-            menu("", "mnuHelpMenu", "&Help"),
-            item("mnuHelpMenu", "mnuHelpAbout", "&About Kelvane...",
+            menu("", "mnuHelpMenu", QT_TRANSLATE_NOOP("MainActions", "&Help")),
+            item("mnuHelpMenu", "mnuHelpAbout", QT_TRANSLATE_NOOP("MainActions", "&About Kelvane..."),
                  [this] {
                      frmSplash about(m_main.get());
                      about.exec();
@@ -227,16 +243,25 @@ ActionTable Controller::MainActions()
             // Never on the menu bar: the Information window asks for them as
             // popups for the orbit in PopupOrbit.
             {Kind::Popup, {}, QStringLiteral("popContains"), QStringLiteral("PopupContains"), {}, {}},
-            item("popContains", "popContainsPlanet", "&Planet", setContents(ContentsPlanet)),
-            item("popContains", "popContainsAsteroids", "&Asteroids", setContents(ContentsAsteroids)),
-            item("popContains", "popContainsNothing", "&Nothing", setContents(ContentsNothing)),
+            item("popContains", "popContainsPlanet", QT_TRANSLATE_NOOP("MainActions", "&Planet"),
+                 setContents(ContentsPlanet)),
+            item("popContains", "popContainsAsteroids", QT_TRANSLATE_NOOP("MainActions", "&Asteroids"),
+                 setContents(ContentsAsteroids)),
+            item("popContains", "popContainsNothing", QT_TRANSLATE_NOOP("MainActions", "&Nothing"),
+                 setContents(ContentsNothing)),
             {Kind::Popup, {}, QStringLiteral("popEnv"), QStringLiteral("PopupEnv"), {}, {}},
-            item("popEnv", "popEnvNone", "&None", setEnvironment(TypeEnvNone)),
-            item("popEnv", "popEnvHostile", "&Hostile", setEnvironment(TypeEnvHostile)),
-            item("popEnv", "popEnvPoor", "&Poor", setEnvironment(TypeEnvPoor)),
-            item("popEnv", "popEnvAverage", "&Average", setEnvironment(TypeEnvAverage)),
-            item("popEnv", "popEnvGood", "&Good", setEnvironment(TypeEnvGood)),
-            item("popEnv", "popEnvExcellent", "&Excellent", setEnvironment(TypeEnvExcellent)),
+            item("popEnv", "popEnvNone", QT_TRANSLATE_NOOP("MainActions", "&None"),
+                 setEnvironment(TypeEnvNone)),
+            item("popEnv", "popEnvHostile", QT_TRANSLATE_NOOP("MainActions", "&Hostile"),
+                 setEnvironment(TypeEnvHostile)),
+            item("popEnv", "popEnvPoor", QT_TRANSLATE_NOOP("MainActions", "&Poor"),
+                 setEnvironment(TypeEnvPoor)),
+            item("popEnv", "popEnvAverage", QT_TRANSLATE_NOOP("MainActions", "&Average"),
+                 setEnvironment(TypeEnvAverage)),
+            item("popEnv", "popEnvGood", QT_TRANSLATE_NOOP("MainActions", "&Good"),
+                 setEnvironment(TypeEnvGood)),
+            item("popEnv", "popEnvExcellent", QT_TRANSLATE_NOOP("MainActions", "&Excellent"),
+                 setEnvironment(TypeEnvExcellent)),
         });
     return table;
 }

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -10,6 +11,7 @@
 #include "core/files/SystemFile.h"
 #include "gui/sector/frmNewSector.h"
 #include "gui/shell/frmNewFromCode.h"
+#include "render/CoreText.h"
 #include "render/QtText.h"
 
 namespace kelvane {
@@ -63,13 +65,14 @@ QMessageBox::StandardButton QtDialogs::AskOverwrite(const QString& text)
 
 void QtDialogs::ShowLoadError(const QString& text)
 {
-    QMessageBox::critical(m_parent, QString::fromUtf8(LoadErrorTitle.data(), LoadErrorTitle.size()), text);
+    QMessageBox::critical(m_parent, CoreText(LoadErrorTitle), text);
 }
 
 std::optional<EditDialogs::ExportChoice>
 QtDialogs::ChooseExport(const QStringList& filters, const QString& selectedFilter, const QString& proposed)
 {
-    QFileDialog dialog(m_parent, QStringLiteral("Export"), QString(), filters.join(QStringLiteral(";;")));
+    QFileDialog dialog(m_parent, QCoreApplication::translate("QtDialogs", "Export"), QString(),
+                       filters.join(QStringLiteral(";;")));
     dialog.setObjectName(QStringLiteral("dlgExport"));
     SetUpSave(dialog, proposed, selectedFilter);
     const std::optional<QString> path = Chosen(dialog);
@@ -120,11 +123,11 @@ void SetUpSectorFolderDialog(QFileDialog& dialog, const QString& proposed)
 class SaveProgressDialog final : public WorkProgress {
 public:
     SaveProgressDialog(QWidget* parent, const QString& folder)
-        : m_dialog(QStringLiteral("Saving the sector in %1...").arg(folder), QStringLiteral("Cancel"), 0, 1,
-                   parent)
+        : m_dialog(QCoreApplication::translate("QtDialogs", "Saving the sector in %1...").arg(folder),
+                   QCoreApplication::translate("QtDialogs", "Cancel"), 0, 1, parent)
     {
         m_dialog.setObjectName(QStringLiteral("dlgSectorProgress"));
-        m_dialog.setWindowTitle(QStringLiteral("Save Sector As"));
+        m_dialog.setWindowTitle(QCoreApplication::translate("QtDialogs", "Save Sector As"));
         m_dialog.setWindowModality(Qt::ApplicationModal);
         m_dialog.setAutoClose(false);
         m_dialog.setAutoReset(false);
@@ -146,17 +149,18 @@ private:
 
 std::optional<QString> QtDialogs::ChooseSectorFolder(const QString& proposed)
 {
-    QFileDialog dialog(m_parent, QStringLiteral("Open Sector"));
+    QFileDialog dialog(m_parent, QCoreApplication::translate("QtDialogs", "Open Sector"));
     SetUpSectorFolderDialog(dialog, proposed);
     return Chosen(dialog);
 }
 
 std::optional<SectorSaveChoice> QtDialogs::ChooseSectorSaveFolder(const QString& proposed)
 {
-    QFileDialog dialog(m_parent, QStringLiteral("Save Sector As"));
+    QFileDialog dialog(m_parent, QCoreApplication::translate("QtDialogs", "Save Sector As"));
     SetUpSectorFolderDialog(dialog, proposed);
     // Qt's own folder dialog lays itself out in a grid; the box goes under it.
-    auto* book = new QCheckBox(QStringLiteral("Write the book (sector.pdf)"), &dialog);
+    auto* book =
+        new QCheckBox(QCoreApplication::translate("QtDialogs", "Write the book (sector.pdf)"), &dialog);
     book->setObjectName(QStringLiteral("chkSectorBook"));
     book->setChecked(m_sectorBook);
     if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))

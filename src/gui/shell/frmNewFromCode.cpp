@@ -13,10 +13,10 @@ namespace kelvane {
 frmNewFromCode::frmNewFromCode(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmNewFromCode"));
-    setWindowTitle(QStringLiteral("New from Code"));
+    setWindowTitle(tr("New from Code"));
 
     auto* layout = new QVBoxLayout(this);
-    auto* prompt = new QLabel(QStringLiteral("&System code:"), this);
+    auto* prompt = new QLabel(tr("&System code:"), this);
     prompt->setObjectName(QStringLiteral("Label1"));
     layout->addWidget(prompt);
 
@@ -60,7 +60,7 @@ void frmNewFromCode::Propose(const QString& text)
 
 QString frmNewFromCode::NotACodeMessage(const std::string& reason)
 {
-    return QStringLiteral("This is not a system code: %1.").arg(ToQt(reason));
+    return tr("This is not a system code: %1.").arg(ToQt(reason));
 }
 
 void frmNewFromCode::OnOkay()

@@ -9,12 +9,11 @@
 namespace kelvane {
 
 frmQuickOpts::frmQuickOpts(QWidget* parent)
-    : QWidget(parent), m_command1(new QPushButton(QStringLiteral("&Generate System"), this)),
-      m_command2(new QPushButton(QStringLiteral("Re-Generate Orbits"), this)),
-      m_text1(new QPlainTextEdit(this))
+    : QWidget(parent), m_command1(new QPushButton(tr("&Generate System"), this)),
+      m_command2(new QPushButton(tr("Re-Generate Orbits"), this)), m_text1(new QPlainTextEdit(this))
 {
     setObjectName(QStringLiteral("frmQuickOpts"));
-    setWindowTitle(QStringLiteral("Quick Tips"));
+    setWindowTitle(tr("Quick Tips"));
     m_command1->setObjectName(QStringLiteral("Command1"));
     m_command2->setObjectName(QStringLiteral("Command2"));
     m_text1->setObjectName(QStringLiteral("Text1"));
@@ -39,17 +38,18 @@ int frmQuickOpts::MinimumOuterSide()
 QString frmQuickOpts::TipsText()
 {
     const QString breaks = QStringLiteral("\r\n\r\n");
-    return QStringLiteral("You can generate a new system at ") +
-           QStringLiteral("any time by clicking the button above, ") +
-           QStringLiteral("or by selecting New from either the ") +
-           QStringLiteral("toolbar or the File menu.") + breaks +
-           QStringLiteral("You can force an orbit to a contain a ") +
-           QStringLiteral("particular feature by using the Force ") +
-           QStringLiteral("Orbit options from the Options menu, or ") +
-           QStringLiteral("by right-clicking on the orbit in the Orbital Display.") + breaks +
-           QStringLiteral("You can also right-click on the items in the Contains ") +
-           QStringLiteral("or Environment columns of the Information window ") +
-           QStringLiteral("to change values there.");
+    // One paragraph for each translation entry; the breaks are the text box's own.
+    return tr("You can generate a new system at any time by clicking the button above, or by selecting New "
+              "from "
+              "either the toolbar or the File menu.") +
+           breaks +
+           tr("You can force an orbit to a contain a particular feature by using the Force Orbit options "
+              "from the "
+              "Options menu, or by right-clicking on the orbit in the Orbital Display.") +
+           breaks +
+           tr("You can also right-click on the items in the Contains or Environment columns of the "
+              "Information "
+              "window to change values there.");
 }
 
 frmQuickOpts::Layout frmQuickOpts::LayoutFor(int clientWidthTwips, int clientHeightTwips)

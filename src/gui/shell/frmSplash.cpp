@@ -80,7 +80,7 @@ QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, QRect r
 frmSplash::frmSplash(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmSplash"));
-    setWindowTitle(QStringLiteral("About Kelvane..."));
+    setWindowTitle(tr("About Kelvane..."));
     setFixedSize(PxSize(4710, 4260));
     setAutoFillBackground(true);
     QPalette palette = this->palette();
@@ -97,16 +97,16 @@ frmSplash::frmSplash(QWidget* parent) : QDialog(parent)
 
     AddLabel(this, "Label1", QStringLiteral("Kelvane"), PxRect(2280, 240, 1875, 1335), 18,
              Qt::AlignLeft | Qt::AlignTop);
-    AddLabel(this, "lblVersion", QString::fromStdString("Version " + VersionText()),
+    AddLabel(this, "lblVersion", tr("Version %1").arg(QString::fromStdString(VersionText())),
              PxRect(2280, 1560, 1875, 255), 9.75, Qt::AlignLeft | Qt::AlignTop);
-    AddLabel(this, "lblCredit1", QStringLiteral("Written by the Kelvane developers"),
-             PxRect(120, 2040, 4455, 255), 9.75, Qt::AlignHCenter | Qt::AlignTop);
-    AddLabel(this, "lblCredit2", QStringLiteral("Star systems for role-playing and world building"),
+    AddLabel(this, "lblCredit1", tr("Written by the Kelvane developers"), PxRect(120, 2040, 4455, 255), 9.75,
+             Qt::AlignHCenter | Qt::AlignTop);
+    AddLabel(this, "lblCredit2", tr("Star systems for role-playing and world building"),
              PxRect(120, 2400, 4455, 195), 7.5, Qt::AlignHCenter | Qt::AlignTop);
-    AddLabel(this, "lblCredit3", QStringLiteral("Roll a star, fill its orbits, print the sheet"),
+    AddLabel(this, "lblCredit3", tr("Roll a star, fill its orbits, print the sheet"),
              PxRect(120, 2640, 4455, 195), 7.5, Qt::AlignHCenter | Qt::AlignTop);
 
-    auto* okay = new QPushButton(QStringLiteral("Okay"), this);
+    auto* okay = new QPushButton(tr("Okay"), this);
     okay->setObjectName(QStringLiteral("OkayButton"));
     okay->setGeometry(PxRect(1800, 3000, 1215, 495));
     okay->setDefault(true);
@@ -118,10 +118,10 @@ frmSplash::frmSplash(QWidget* parent) : QDialog(parent)
     banner->setAlignment(Qt::AlignCenter);
     banner->setPixmap(Banner(QSize(100, 34)));
 
-    AddLabel(this, "lblNotice1", QStringLiteral("Every system here is made up."),
-             PxRect(120, 3660, 3015, 195), 7.5, Qt::AlignHCenter | Qt::AlignTop);
-    AddLabel(this, "lblNotice2", QStringLiteral("Any likeness to real stars is chance."),
-             PxRect(120, 3900, 2955, 195), 7.5, Qt::AlignHCenter | Qt::AlignTop);
+    AddLabel(this, "lblNotice1", tr("Every system here is made up."), PxRect(120, 3660, 3015, 195), 7.5,
+             Qt::AlignHCenter | Qt::AlignTop);
+    AddLabel(this, "lblNotice2", tr("Any likeness to real stars is chance."), PxRect(120, 3900, 2955, 195),
+             7.5, Qt::AlignHCenter | Qt::AlignTop);
 }
 
 void frmSplash::showEvent(QShowEvent* event)

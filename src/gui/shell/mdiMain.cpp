@@ -28,12 +28,19 @@ namespace {
 constexpr OrbitDisplayStyle DisplayOfPosition[3] = {OrbitDisplayStyle::Arced, OrbitDisplayStyle::Complete,
                                                     OrbitDisplayStyle::Flat};
 
+// The table holds a menu item's English text, which is also its entry in the
+// translations.
+QString Translated(const QString& text)
+{
+    return QCoreApplication::translate("MainActions", text.toUtf8().constData());
+}
+
 } // namespace
 
 mdiMain::mdiMain(const AppState& app, const QUndoStack& history, const ActionTable& actions) : m_app(app)
 {
     setObjectName(QStringLiteral("mdiMain"));
-    setWindowTitle(QStringLiteral("Kelvane"));
+    setWindowTitle(tr("Kelvane"));
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -74,19 +81,19 @@ void mdiMain::CreateToolbar()
         int left;
         const char* item;
     } buttons[] = {
-        {ToolbarPicture::New, "New", 60, "mnuFileNew"},
-        {ToolbarPicture::Open, "Open...", 420, "mnuFileLoad"},
-        {ToolbarPicture::Save, "Save", 780, "mnuFileSave"},
-        {ToolbarPicture::Print, "Print", 1260, "mnuFilePrint"},
-        {ToolbarPicture::PrintPreview, "Print Preview", 1620, "mnuFilePrintPreview"},
+        {ToolbarPicture::New, QT_TR_NOOP("New"), 60, "mnuFileNew"},
+        {ToolbarPicture::Open, QT_TR_NOOP("Open..."), 420, "mnuFileLoad"},
+        {ToolbarPicture::Save, QT_TR_NOOP("Save"), 780, "mnuFileSave"},
+        {ToolbarPicture::Print, QT_TR_NOOP("Print"), 1260, "mnuFilePrint"},
+        {ToolbarPicture::PrintPreview, QT_TR_NOOP("Print Preview"), 1620, "mnuFilePrintPreview"},
     };
     for (int i = 0; i < 5; ++i) {
         auto* button = new QToolButton(strip);
         button->setObjectName(QStringLiteral("cmdToolbit_%1").arg(i));
         button->setIcon(ToolbarIcon(buttons[i].picture));
-        button->setToolTip(QLatin1String(buttons[i].tip));
+        button->setToolTip(tr(buttons[i].tip));
         // A screen reader says the command, not the picture.
-        button->setAccessibleName(QLatin1String(buttons[i].tip));
+        button->setAccessibleName(tr(buttons[i].tip));
         button->setAutoRaise(true);
         button->setGeometry(PxRect(buttons[i].left, 0, 375, 315));
         button->setIconSize(QSize(Px(375) - 6, Px(315) - 6));
@@ -94,9 +101,8 @@ void mdiMain::CreateToolbar()
     }
     m_cmbOrbitDisplay = new QComboBox(strip);
     m_cmbOrbitDisplay->setObjectName(QStringLiteral("cmbOrbitDisplay"));
-    m_cmbOrbitDisplay->setAccessibleName(QStringLiteral("Orbit display style"));
-    m_cmbOrbitDisplay->addItems(
-        {QStringLiteral("Arced"), QStringLiteral("Complete"), QStringLiteral("Flat")});
+    m_cmbOrbitDisplay->setAccessibleName(tr("Orbit display style"));
+    m_cmbOrbitDisplay->addItems({tr("Arced"), tr("Complete"), tr("Flat")});
     const int comboHeight = m_cmbOrbitDisplay->sizeHint().height();
     m_cmbOrbitDisplay->setGeometry(Px(2340), 0, Px(1215), comboHeight);
     strip->setFixedHeight(qMax(Px(315), comboHeight));
@@ -130,7 +136,7 @@ void mdiMain::CreateStatusBar()
 
 void mdiMain::ShowSystemCode(const QString& code)
 {
-    m_systemCode->setText(code.isEmpty() ? QString() : QStringLiteral("System Code: ") + code);
+    m_systemCode->setText(code.isEmpty() ? QString() : tr("System Code: %1").arg(code));
     Action(QStringLiteral("mnuEditCopyCode"))->setEnabled(!code.isEmpty());
 }
 
@@ -144,7 +150,7 @@ void mdiMain::CreateMenus(const QUndoStack& history, const ActionTable& actions)
         switch (row.kind) {
         case ActionRow::Kind::Menu:
         case ActionRow::Kind::Popup: {
-            auto* menu = new QMenu(row.text, this);
+            auto* menu = new QMenu(Translated(row.text), this);
             menu->setObjectName(row.id);
             menu->menuAction()->setObjectName(row.id);
             if (into != nullptr)
@@ -159,12 +165,12 @@ void mdiMain::CreateMenus(const QUndoStack& history, const ActionTable& actions)
         case ActionRow::Kind::Redo:
             // Named as the steps are: "&Undo Force Orbit 3", or "&Undo" alone
             // and disabled when there is nothing.
-            action = row.kind == ActionRow::Kind::Undo ? history.createUndoAction(this, row.text)
-                                                       : history.createRedoAction(this, row.text);
+            action = row.kind == ActionRow::Kind::Undo ? history.createUndoAction(this, Translated(row.text))
+                                                       : history.createRedoAction(this, Translated(row.text));
             into->addAction(action);
             break;
         default:
-            action = into->addAction(row.text);
+            action = into->addAction(Translated(row.text));
             action->setCheckable(row.kind != ActionRow::Kind::Item);
             if (row.kind == ActionRow::Kind::Choice) {
                 // The radio items of one menu: one checkmark among them.

@@ -114,7 +114,7 @@ public:
             return {};
         const QString shown = Label()->text().trimmed();
         // A blank cell is said, so that it is not taken for a missing one.
-        return shown.isEmpty() && t == QAccessible::Name ? QStringLiteral("empty") : shown;
+        return shown.isEmpty() && t == QAccessible::Name ? LabelGrid::tr("empty") : shown;
     }
     void setText(QAccessible::Text /*t*/, const QString& /*text*/) override {}
     QRect rect() const override

@@ -26,17 +26,17 @@ QFont ElementsFont()
 frmElements::frmElements(const AppState& app, QWidget* parent) : QWidget(parent), m_app(app)
 {
     setObjectName(QStringLiteral("frmElements"));
-    setWindowTitle(QStringLiteral("Elements"));
+    setWindowTitle(tr("Elements"));
     setFixedSize(PxSize(3870, 2670));
 
     // The whole window is the table.
     auto* grid = new LabelGrid(this);
     grid->setObjectName(QStringLiteral("ElementsTable"));
-    grid->setAccessibleName(QStringLiteral("Elements"));
+    grid->setAccessibleName(tr("Elements"));
     grid->setGeometry(rect());
-    grid->SetHeadings({AddViewLabel(grid, QStringLiteral("Label1"), QStringLiteral("Orbit"),
-                                    PxRect(0, 0, 495, 255), LabelKind::Heading, Qt::AlignHCenter),
-                       AddViewLabel(grid, QStringLiteral("Label12"), QStringLiteral("Elements Available"),
+    grid->SetHeadings({AddViewLabel(grid, QStringLiteral("Label1"), tr("Orbit"), PxRect(0, 0, 495, 255),
+                                    LabelKind::Heading, Qt::AlignHCenter),
+                       AddViewLabel(grid, QStringLiteral("Label12"), tr("Elements Available"),
                                     PxRect(600, 0, 3255, 255), LabelKind::Heading, Qt::AlignLeft, true)});
 
     const QFont elementsFont = ElementsFont();

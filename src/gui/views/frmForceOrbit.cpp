@@ -20,7 +20,7 @@ namespace {
 
 QRadioButton* AddOption(QGroupBox* frame, const char* name, const char* caption, const QRect& rect)
 {
-    auto* option = new QRadioButton(QLatin1String(caption), frame);
+    auto* option = new QRadioButton(frmForceOrbit::tr(caption), frame);
     option->setObjectName(QLatin1String(name));
     option->setGeometry(rect);
     return option;
@@ -28,7 +28,7 @@ QRadioButton* AddOption(QGroupBox* frame, const char* name, const char* caption,
 
 QLabel* AddLabel(QWidget* parent, const char* name, const char* caption, const QRect& rect)
 {
-    return AddViewLabel(parent, QLatin1String(name), QLatin1String(caption), rect, LabelKind::Caption,
+    return AddViewLabel(parent, QLatin1String(name), frmForceOrbit::tr(caption), rect, LabelKind::Caption,
                         Qt::AlignLeft);
 }
 
@@ -37,7 +37,7 @@ QLabel* AddLabel(QWidget* parent, const char* name, const char* caption, const Q
 frmForceOrbit::frmForceOrbit(const AppState& app, QWidget* parent) : QDialog(parent), m_app(app)
 {
     setObjectName(QStringLiteral("frmForceOrbit"));
-    setWindowTitle(QStringLiteral("Force Orbit"));
+    setWindowTitle(tr("Force Orbit"));
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     setFixedSize(PxSize(4665, 3480));
     setSizeGripEnabled(false);
@@ -47,36 +47,41 @@ frmForceOrbit::frmForceOrbit(const AppState& app, QWidget* parent) : QDialog(par
 
 void frmForceOrbit::CreateControls()
 {
-    auto* frame1 = new QGroupBox(QStringLiteral("Fill Orbit With..."), this);
+    auto* frame1 = new QGroupBox(tr("Fill Orbit With..."), this);
     frame1->setObjectName(QStringLiteral("Frame1"));
     frame1->setGeometry(PxRect(120, 120, 2175, 1575));
-    m_fillOrbitPlanet = AddOption(frame1, "FillOrbitPlanet", "Planet", PxRect(240, 360, 1095, 255));
-    m_fillOrbitAsteroids = AddOption(frame1, "FillOrbitAsteroids", "Asteroids", PxRect(240, 720, 1215, 255));
-    m_fillOrbitNothing = AddOption(frame1, "FillOrbitNothing", "Nothing", PxRect(240, 1080, 1095, 255));
+    m_fillOrbitPlanet =
+        AddOption(frame1, "FillOrbitPlanet", QT_TR_NOOP("Planet"), PxRect(240, 360, 1095, 255));
+    m_fillOrbitAsteroids =
+        AddOption(frame1, "FillOrbitAsteroids", QT_TR_NOOP("Asteroids"), PxRect(240, 720, 1215, 255));
+    m_fillOrbitNothing =
+        AddOption(frame1, "FillOrbitNothing", QT_TR_NOOP("Nothing"), PxRect(240, 1080, 1095, 255));
 
-    AddLabel(this, "Label1", "Orbit's AUs:", PxRect(120, 1920, 1455, 255));
+    AddLabel(this, "Label1", QT_TR_NOOP("Orbit's AUs:"), PxRect(120, 1920, 1455, 255));
     m_orbitAUs = AddLabel(this, "OrbitAUs", "0", PxRect(1680, 1920, 615, 255));
-    AddLabel(this, "Label3", "Within Biozone?", PxRect(120, 2400, 1455, 255));
-    m_withinBiozone = AddLabel(this, "WithinBiozone", "No", PxRect(1680, 2400, 615, 255));
+    AddLabel(this, "Label3", QT_TR_NOOP("Within Biozone?"), PxRect(120, 2400, 1455, 255));
+    m_withinBiozone = AddLabel(this, "WithinBiozone", QT_TR_NOOP("No"), PxRect(1680, 2400, 615, 255));
 
-    auto* frame2 = new QGroupBox(QStringLiteral("Planet Environment"), this);
+    auto* frame2 = new QGroupBox(tr("Planet Environment"), this);
     frame2->setObjectName(QStringLiteral("Frame2"));
     frame2->setGeometry(PxRect(2400, 120, 2175, 2535));
     m_environments = {{
-        {AddOption(frame2, "PlanetEnvNone", "None", PxRect(240, 360, 1215, 255)), TypeEnvNone},
-        {AddOption(frame2, "PlanetEnvHostile", "Hostile", PxRect(240, 720, 1215, 255)), TypeEnvHostile},
-        {AddOption(frame2, "PlanetEnvPoor", "Poor", PxRect(240, 1080, 1335, 255)), TypeEnvPoor},
-        {AddOption(frame2, "PlanetEnvAverage", "Average", PxRect(240, 1440, 1335, 255)), TypeEnvAverage},
-        {AddOption(frame2, "PlanetEnvGood", "Good", PxRect(240, 1800, 1095, 255)), TypeEnvGood},
-        {AddOption(frame2, "PlanetEnvExcellent", "Excellent", PxRect(240, 2160, 1215, 255)),
+        {AddOption(frame2, "PlanetEnvNone", QT_TR_NOOP("None"), PxRect(240, 360, 1215, 255)), TypeEnvNone},
+        {AddOption(frame2, "PlanetEnvHostile", QT_TR_NOOP("Hostile"), PxRect(240, 720, 1215, 255)),
+         TypeEnvHostile},
+        {AddOption(frame2, "PlanetEnvPoor", QT_TR_NOOP("Poor"), PxRect(240, 1080, 1335, 255)), TypeEnvPoor},
+        {AddOption(frame2, "PlanetEnvAverage", QT_TR_NOOP("Average"), PxRect(240, 1440, 1335, 255)),
+         TypeEnvAverage},
+        {AddOption(frame2, "PlanetEnvGood", QT_TR_NOOP("Good"), PxRect(240, 1800, 1095, 255)), TypeEnvGood},
+        {AddOption(frame2, "PlanetEnvExcellent", QT_TR_NOOP("Excellent"), PxRect(240, 2160, 1215, 255)),
          TypeEnvExcellent},
     }};
 
-    m_okay = new QPushButton(QStringLiteral("OK"), this);
+    m_okay = new QPushButton(tr("OK"), this);
     m_okay->setObjectName(QStringLiteral("Okay"));
     m_okay->setGeometry(PxRect(120, 2880, 2175, 495));
     m_okay->setDefault(true);
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel = new QPushButton(tr("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("Cancel"));
     m_cancel->setGeometry(PxRect(2400, 2880, 2175, 495));
 
@@ -117,9 +122,9 @@ void frmForceOrbit::ForceOrbit(int n)
     const StarSystem& system = m_app.system;
     const OrbitRecord& orbit = system.Orbit(n);
 
-    setWindowTitle(QStringLiteral("Force Orbit ") + QString::number(n));
+    setWindowTitle(tr("Force Orbit %1").arg(n));
     m_orbitAUs->setText(QString::fromStdString(orbit.AU.Format(UserDecimalSeparator())));
-    m_withinBiozone->setText(WithinBiozone(system, orbit.AU) ? QStringLiteral("Yes") : QStringLiteral("No"));
+    m_withinBiozone->setText(WithinBiozone(system, orbit.AU) ? tr("Yes") : tr("No"));
 
     if (orbit.Type == TypeNothing) {
         m_fillOrbitNothing->setChecked(true);

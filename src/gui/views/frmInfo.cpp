@@ -12,6 +12,7 @@
 #include "gui/views/LabelGrid.h"
 #include "gui/views/ViewLabels.h"
 #include "platform/UserDecimalSeparator.h"
+#include "render/CoreText.h"
 #include "render/QtText.h"
 
 namespace kelvane {
@@ -33,16 +34,15 @@ struct ColumnLayout {
     int width;
 };
 
-constexpr ColumnLayout OrbitColumn{"Label3", "Orbit", "OrbitNumberLabel", 0, 435};
-constexpr ColumnLayout ContainsColumn{"Label4", "Contains", "ContainsLabel", 540, 855};
-constexpr ColumnLayout EnvironmentColumn{"Label5", "Environment", "EnvironmentLabel", 1500, 975};
-constexpr ColumnLayout MoonsColumn{"Label9", "Moons", "MoonsLabel", 2580, 555};
-constexpr ColumnLayout AUColumn{"Label6", "AUs", "AULabel", 3240, 615};
-
-QString Text(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+constexpr ColumnLayout OrbitColumn{"Label3", QT_TRANSLATE_NOOP("kelvane::frmInfo", "Orbit"),
+                                   "OrbitNumberLabel", 0, 435};
+constexpr ColumnLayout ContainsColumn{"Label4", QT_TRANSLATE_NOOP("kelvane::frmInfo", "Contains"),
+                                      "ContainsLabel", 540, 855};
+constexpr ColumnLayout EnvironmentColumn{"Label5", QT_TRANSLATE_NOOP("kelvane::frmInfo", "Environment"),
+                                         "EnvironmentLabel", 1500, 975};
+constexpr ColumnLayout MoonsColumn{"Label9", QT_TRANSLATE_NOOP("kelvane::frmInfo", "Moons"), "MoonsLabel",
+                                   2580, 555};
+constexpr ColumnLayout AUColumn{"Label6", QT_TRANSLATE_NOOP("kelvane::frmInfo", "AUs"), "AULabel", 3240, 615};
 
 QString CellName(const char* array, int row)
 {
@@ -54,7 +54,7 @@ QString CellName(const char* array, int row)
 frmInfo::frmInfo(const AppState& app, QWidget* parent) : QWidget(parent), m_app(app)
 {
     setObjectName(QStringLiteral("frmInfo"));
-    setWindowTitle(QStringLiteral("Information"));
+    setWindowTitle(tr("Information"));
     setFixedSize(PxSize(3870, 3975));
     CreateUpperBlock();
     CreateTable();
@@ -63,7 +63,7 @@ frmInfo::frmInfo(const AppState& app, QWidget* parent) : QWidget(parent), m_app(
 void frmInfo::CreateUpperBlock()
 {
     const auto caption = [this](const char* name, const char* text, int top) {
-        return AddViewLabel(this, QLatin1String(name), QLatin1String(text), PxRect(120, top, 1455, 255),
+        return AddViewLabel(this, QLatin1String(name), tr(text), PxRect(120, top, 1455, 255),
                             LabelKind::Caption, Qt::AlignLeft);
     };
     const auto value = [this](const char* name, int top) {
@@ -71,7 +71,7 @@ void frmInfo::CreateUpperBlock()
                             LabelKind::Cell, Qt::AlignLeft);
     };
 
-    QLabel* nameCaption = caption("Label8", "System Name", 120);
+    QLabel* nameCaption = caption("Label8", QT_TR_NOOP("System Name"), 120);
     m_txtInput = new QLineEdit(this);
     m_txtInput->setObjectName(QStringLiteral("txtInput"));
     // The caption names the box for a screen reader.
@@ -82,11 +82,11 @@ void frmInfo::CreateUpperBlock()
     connect(m_txtInput, &QLineEdit::textChanged, this, &frmInfo::NameEdited);
     connect(m_txtInput, &QLineEdit::editingFinished, this, &frmInfo::NameEditingFinished);
 
-    caption("Label2", "Star Type", 480);
+    caption("Label2", QT_TR_NOOP("Star Type"), 480);
     m_starTypeLabel = value("StarTypeLabel", 480);
-    caption("Label1", "Star Class", 720);
+    caption("Label1", QT_TR_NOOP("Star Class"), 720);
     m_starClassLabel = value("StarClassLabel", 720);
-    caption("Label7", "Habitable Zone", 960);
+    caption("Label7", QT_TR_NOOP("Habitable Zone"), 960);
     m_biozoneLabel = value("BiozoneLabel", 960);
 }
 
@@ -96,12 +96,12 @@ void frmInfo::CreateTable()
     // that they are read as one table.
     auto* grid = new LabelGrid(this);
     grid->setObjectName(QStringLiteral("OrbitTable"));
-    grid->setAccessibleName(QStringLiteral("Orbits"));
+    grid->setAccessibleName(tr("Orbits"));
     grid->setGeometry(PxRect(0, HeadingTop, 3870, FirstRowTop + RowPitch * 9 + RowHeight - HeadingTop));
     std::vector<QLabel*> headings;
     std::vector<std::vector<QLabel*>> rows(StarSystem::OrbitCount);
     const auto column = [&](const ColumnLayout& layout, Column* cells) {
-        headings.push_back(AddViewLabel(grid, QLatin1String(layout.heading), QLatin1String(layout.caption),
+        headings.push_back(AddViewLabel(grid, QLatin1String(layout.heading), tr(layout.caption),
                                         PxRect(layout.left, 0, layout.width, RowHeight), LabelKind::Heading,
                                         Qt::AlignHCenter));
         for (int r = 0; r < StarSystem::OrbitCount; ++r) {
@@ -143,11 +143,12 @@ void frmInfo::RefreshForm()
 
     m_starClassLabel->clear();
     m_starTypeLabel->clear();
-    m_starTypeLabel->setText(Text(StarTypeName(system.StarType, system.StarClass)));
-    m_starClassLabel->setText(Text(StarClassName(system.StarClass)));
+    m_starTypeLabel->setText(CoreText(StarTypeName(system.StarType, system.StarClass)));
+    m_starClassLabel->setText(CoreText(StarClassName(system.StarClass)));
 
-    m_biozoneLabel->setText(QString::fromStdString(ShortNumberText(system.BiozoneMin) + " to " +
-                                                   ShortNumberText(system.BiozoneMax) + " AUs"));
+    m_biozoneLabel->setText(tr("%1 to %2 AUs")
+                                .arg(QString::fromStdString(ShortNumberText(system.BiozoneMin)),
+                                     QString::fromStdString(ShortNumberText(system.BiozoneMax))));
 
     // SwapBW counts as on for any non-zero value; ColorText only for -1.
     const bool printBackground = app.settings.SwapBW != 0 && app.DisplayBackColor == ColourWhite;
@@ -159,8 +160,8 @@ void frmInfo::RefreshForm()
         const OrbitRecord& orbit = system.Orbit(n);
 
         Colour environmentBack = ColourWhite;
-        m_containsLabel[r]->setText(Text(ContentsName(orbit.Type)));
-        m_environmentLabel[r]->setText(Text(EnvironmentName(orbit.Type)));
+        m_containsLabel[r]->setText(CoreText(ContentsName(orbit.Type)));
+        m_environmentLabel[r]->setText(CoreText(EnvironmentName(orbit.Type)));
         if (IsEnvironment(orbit.Type)) {
             environmentBack = orbit.Type;
             m_moonsLabel[r]->setText(QString::number(orbit.Moons));

@@ -1,0 +1,54 @@
+#include "render/CoreText.h"
+
+#include <QCoreApplication>
+#include <array>
+
+namespace kelvane {
+
+namespace {
+
+// Every word of the core's tables, and its fixed messages, so that the
+// translation tools find them here; the core itself knows nothing of
+// languages.
+constexpr std::array Words = {
+    QT_TRANSLATE_NOOP("CoreText", "Planet"),
+    QT_TRANSLATE_NOOP("CoreText", "Asteroids"),
+    QT_TRANSLATE_NOOP("CoreText", "None"),
+    QT_TRANSLATE_NOOP("CoreText", "Hostile"),
+    QT_TRANSLATE_NOOP("CoreText", "Poor"),
+    QT_TRANSLATE_NOOP("CoreText", "Average"),
+    QT_TRANSLATE_NOOP("CoreText", "Good"),
+    QT_TRANSLATE_NOOP("CoreText", "Excellent"),
+    QT_TRANSLATE_NOOP("CoreText", "Subdwarf (VI)"),
+    QT_TRANSLATE_NOOP("CoreText", "White Dwarf (D)"),
+    QT_TRANSLATE_NOOP("CoreText", "Main Sequence (V)"),
+    QT_TRANSLATE_NOOP("CoreText", "Subgiant (IV)"),
+    QT_TRANSLATE_NOOP("CoreText", "Giant (III)"),
+    QT_TRANSLATE_NOOP("CoreText", "Large Giant (II)"),
+    QT_TRANSLATE_NOOP("CoreText", "Super Giant (I)"),
+    QT_TRANSLATE_NOOP("CoreText", "Blue (O)"),
+    QT_TRANSLATE_NOOP("CoreText", "Blue-White (B)"),
+    QT_TRANSLATE_NOOP("CoreText", "White (A)"),
+    QT_TRANSLATE_NOOP("CoreText", "Yellow-White (F)"),
+    QT_TRANSLATE_NOOP("CoreText", "Yellow (G)"),
+    QT_TRANSLATE_NOOP("CoreText", "Orange (K)"),
+    QT_TRANSLATE_NOOP("CoreText", "Red (M)"),
+    QT_TRANSLATE_NOOP("CoreText", "Load Error"),
+    QT_TRANSLATE_NOOP("CoreText", "This is not a Kelvane 2.0 file."),
+    QT_TRANSLATE_NOOP("CoreText", "IniFile Logic Error"),
+    QT_TRANSLATE_NOOP("CoreText", "[Section] and FileName Not Registered in Private.Ini!"),
+};
+
+} // namespace
+
+QString CoreText(std::string_view english)
+{
+    // Only the table's own words are looked up: anything else (a name, a
+    // number) is shown as it is, even where it happens to be a word.
+    for (const char* word : Words)
+        if (english == word)
+            return QCoreApplication::translate("CoreText", word);
+    return QString::fromUtf8(english.data(), static_cast<qsizetype>(english.size()));
+}
+
+} // namespace kelvane

@@ -1,0 +1,71 @@
+#include <QTranslator>
+
+#include "GuiTestSupport.h"
+#include "gui/shell/Languages.h"
+#include "gui/views/frmElements.h"
+#include "render/SystemReport.h"
+
+namespace kelvane {
+namespace {
+
+// The menu titles of the menu bar, in order.
+QString MenuBar(const test::Program& program)
+{
+    QStringList titles;
+    for (const QAction* menu : program.main->menuBar()->actions())
+        titles << menu->text();
+    return titles.join(',');
+}
+
+QString ReportHeader(test::Program& program)
+{
+    RandomSource random = RandomSource::Deterministic(1);
+    const AppState& app = program.controller.Document().State();
+    return BuildSystemReport(app.system, app.settings, 0, random, '.').Header();
+}
+
+// The translators the start-up installed, gone again at the end of a test.
+struct Translators {
+    ~Translators()
+    {
+        for (QTranslator* translator : qApp->findChildren<QTranslator*>())
+            delete translator;
+    }
+};
+
+TEST(Language, EnglishNeedsNoTranslatorAndComesFirstWhereTheUserPutsItFirst)
+{
+    const Translators installed;
+    EXPECT_EQ(InstallTranslators(*qApp, {"en-GB", "de-DE"}), "");
+    EXPECT_EQ(InstallTranslators(*qApp, {"C"}), "");
+    // A language the program does not speak is passed over.
+    EXPECT_EQ(InstallTranslators(*qApp, {"xx-YY"}), "");
+    EXPECT_TRUE(qApp->findChildren<QTranslator*>().isEmpty());
+
+    test::Program program;
+    EXPECT_EQ(MenuBar(program), "&File,&Edit,&Options,&Sector,&Window,&Help");
+    EXPECT_EQ(program.Find("mnuOptionsLifeAverage")->text(), "&Average");
+    EXPECT_EQ(ReportHeader(program), "Kelvane System Report");
+}
+
+TEST(Language, GermanMenusWindowsAndReportFromTheFirstLanguageTheProgramSpeaks)
+{
+    const Translators installed;
+    // An Austrian German desktop takes the German translation.
+    ASSERT_EQ(InstallTranslators(*qApp, {"fr-FR", "de-AT", "en-US"}), "de");
+
+    test::Program program;
+    EXPECT_EQ(MenuBar(program), "&Datei,&Bearbeiten,&Optionen,&Sektor,&Fenster,&Hilfe");
+    // A text of a table row, one of a window and one of the core's tables.
+    EXPECT_EQ(program.Find("mnuOptionsLifeAverage")->text(), "&Mittel");
+    EXPECT_EQ(program.controller.Windows().Elements()->windowTitle(), "Elemente");
+    program.System().Orbit(1).Type = TypeEnvAverage;
+    program.controller.Windows().Info()->RefreshForm();
+    EXPECT_EQ(program.Cell("EnvironmentLabel", 0)->text(), "Mittel");
+    EXPECT_EQ(ReportHeader(program), "Kelvane Systembericht");
+    // Qt's own buttons speak German too, from the system's Qt translations.
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Ja");
+}
+
+} // namespace
+} // namespace kelvane

@@ -1,0 +1,902 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>CoreText</name>
+    <message>
+        <source>Planet</source>
+        <translation>Planet</translation>
+    </message>
+    <message>
+        <source>Asteroids</source>
+        <translation>Asteroiden</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Hostile</source>
+        <translation>Feindlich</translation>
+    </message>
+    <message>
+        <source>Poor</source>
+        <translation>Dürftig</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Gut</translation>
+    </message>
+    <message>
+        <source>Excellent</source>
+        <translation>Exzellent</translation>
+    </message>
+    <message>
+        <source>Subdwarf (VI)</source>
+        <translation>Unterzwerg (VI)</translation>
+    </message>
+    <message>
+        <source>White Dwarf (D)</source>
+        <translation>Weißer Zwerg (D)</translation>
+    </message>
+    <message>
+        <source>Main Sequence (V)</source>
+        <translation>Hauptreihe (V)</translation>
+    </message>
+    <message>
+        <source>Subgiant (IV)</source>
+        <translation>Unterriese (IV)</translation>
+    </message>
+    <message>
+        <source>Giant (III)</source>
+        <translation>Riese (III)</translation>
+    </message>
+    <message>
+        <source>Large Giant (II)</source>
+        <translation>Heller Riese (II)</translation>
+    </message>
+    <message>
+        <source>Super Giant (I)</source>
+        <translation>Überriese (I)</translation>
+    </message>
+    <message>
+        <source>Blue (O)</source>
+        <translation>Blau (O)</translation>
+    </message>
+    <message>
+        <source>Blue-White (B)</source>
+        <translation>Blau-Weiß (B)</translation>
+    </message>
+    <message>
+        <source>White (A)</source>
+        <translation>Weiß (A)</translation>
+    </message>
+    <message>
+        <source>Yellow-White (F)</source>
+        <translation>Gelb-Weiß (F)</translation>
+    </message>
+    <message>
+        <source>Yellow (G)</source>
+        <translation>Gelb (G)</translation>
+    </message>
+    <message>
+        <source>Orange (K)</source>
+        <translation>Orange (K)</translation>
+    </message>
+    <message>
+        <source>Red (M)</source>
+        <translation>Rot (M)</translation>
+    </message>
+    <message>
+        <source>Load Error</source>
+        <translation>Ladefehler</translation>
+    </message>
+    <message>
+        <source>This is not a Kelvane 2.0 file.</source>
+        <translation>Dies ist keine Kelvane-2.0-Datei.</translation>
+    </message>
+    <message>
+        <source>IniFile Logic Error</source>
+        <translation>Logikfehler der INI-Datei</translation>
+    </message>
+    <message>
+        <source>[Section] and FileName Not Registered in Private.Ini!</source>
+        <translation>[Abschnitt] und Dateiname sind in Private.Ini nicht eingetragen!</translation>
+    </message>
+</context>
+<context>
+    <name>ExportCommand</name>
+    <message>
+        <source>%1
+The file could not be made.</source>
+        <translation>%1
+Die Datei konnte nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>%1
+The file could not be written: %2.</source>
+        <translation>%1
+Die Datei konnte nicht geschrieben werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportFormats</name>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>SVG-Bild (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf)</source>
+        <translation>PDF-Bericht (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Markdown (*.md)</source>
+        <translation>Markdown (*.md)</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>Kelvane files,*.KVN (*.KVN)</source>
+        <translation>Kelvane-Dateien,*.KVN (*.KVN)</translation>
+    </message>
+    <message>
+        <source>%1
+This file already exists. Overwrite it?</source>
+        <translation>%1
+Diese Datei gibt es schon. Überschreiben?</translation>
+    </message>
+</context>
+<context>
+    <name>MainActions</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>New Orbits &amp;Only</source>
+        <translation>Nur neue &amp;Orbits</translation>
+    </message>
+    <message>
+        <source>&amp;Load...</source>
+        <translation>&amp;Laden...</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Speichern unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>Druck&amp;vorschau...</translation>
+    </message>
+    <message>
+        <source>Print &amp;Grey for Black</source>
+        <translation>&amp;Grau statt Schwarz drucken</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Picture</source>
+        <translation>&amp;Bild kopieren</translation>
+    </message>
+    <message>
+        <source>Copy as &amp;Text</source>
+        <translation>Als &amp;Text kopieren</translation>
+    </message>
+    <message>
+        <source>Copy System &amp;Code</source>
+        <translation>System&amp;code kopieren</translation>
+    </message>
+    <message>
+        <source>New from Code...</source>
+        <translation>Neu aus Code...</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Life Support</source>
+        <translation>&amp;Lebenserhaltung</translation>
+    </message>
+    <message>
+        <source>&amp;Poor</source>
+        <translation>&amp;Dürftig</translation>
+    </message>
+    <message>
+        <source>&amp;Average</source>
+        <translation>&amp;Mittel</translation>
+    </message>
+    <message>
+        <source>&amp;Good</source>
+        <translation>&amp;Gut</translation>
+    </message>
+    <message>
+        <source>&amp;Excellent</source>
+        <translation>&amp;Exzellent</translation>
+    </message>
+    <message>
+        <source>&amp;Bio Zone</source>
+        <translation>&amp;Biozone</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Normal</translation>
+    </message>
+    <message>
+        <source>&amp;Double</source>
+        <translation>&amp;Doppelt</translation>
+    </message>
+    <message>
+        <source>&amp;Triple</source>
+        <translation>D&amp;reifach</translation>
+    </message>
+    <message>
+        <source>&amp;Orbit Display</source>
+        <translation>&amp;Orbitanzeige</translation>
+    </message>
+    <message>
+        <source>&amp;Arced</source>
+        <translation>&amp;Bogen</translation>
+    </message>
+    <message>
+        <source>&amp;Complete</source>
+        <translation>&amp;Vollständig</translation>
+    </message>
+    <message>
+        <source>&amp;Flat</source>
+        <translation>&amp;Flach</translation>
+    </message>
+    <message>
+        <source>&amp;Force Orbit</source>
+        <translation>Orbit &amp;erzwingen</translation>
+    </message>
+    <message>
+        <source>&amp;Visible Orbit Lines</source>
+        <translation>&amp;Sichtbare Orbitlinien</translation>
+    </message>
+    <message>
+        <source>&amp;White Orbit Lines</source>
+        <translation>&amp;Weiße Orbitlinien</translation>
+    </message>
+    <message>
+        <source>&amp;Thicker Orbit Lines</source>
+        <translation>&amp;Dickere Orbitlinien</translation>
+    </message>
+    <message>
+        <source>&amp;Colored Text</source>
+        <translation>&amp;Farbiger Text</translation>
+    </message>
+    <message>
+        <source>&amp;Sector</source>
+        <translation>&amp;Sektor</translation>
+    </message>
+    <message>
+        <source>&amp;New Sector...</source>
+        <translation>&amp;Neuer Sektor...</translation>
+    </message>
+    <message>
+        <source>&amp;Open Sector...</source>
+        <translation>Sektor ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>Save Sector &amp;As...</source>
+        <translation>Sektor speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Fenster</translation>
+    </message>
+    <message>
+        <source>Show Quick Tips Window</source>
+        <translation>Schnelltipps anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About Kelvane...</source>
+        <translation>Ü&amp;ber Kelvane...</translation>
+    </message>
+    <message>
+        <source>&amp;Planet</source>
+        <translation>&amp;Planet</translation>
+    </message>
+    <message>
+        <source>&amp;Asteroids</source>
+        <translation>&amp;Asteroiden</translation>
+    </message>
+    <message>
+        <source>&amp;Nothing</source>
+        <translation>&amp;Nichts</translation>
+    </message>
+    <message>
+        <source>&amp;None</source>
+        <translation>&amp;Keine</translation>
+    </message>
+    <message>
+        <source>&amp;Hostile</source>
+        <translation>&amp;Feindlich</translation>
+    </message>
+</context>
+<context>
+    <name>QtDialogs</name>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Saving the sector in %1...</source>
+        <translation>Der Sektor wird in %1 gespeichert...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Save Sector As</source>
+        <translation>Sektor speichern unter</translation>
+    </message>
+    <message>
+        <source>Open Sector</source>
+        <translation>Sektor öffnen</translation>
+    </message>
+    <message>
+        <source>Write the book (sector.pdf)</source>
+        <translation>Das Buch schreiben (sector.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>SectorCommands</name>
+    <message>
+        <source>No sector was made: its %1.</source>
+        <translation>Es wurde kein Sektor erstellt: %1.</translation>
+    </message>
+    <message>
+        <source>%1
+This folder holds no sector: it has no %2.</source>
+        <translation>%1
+Dieser Ordner enthält keinen Sektor: Es fehlt %2.</translation>
+    </message>
+    <message>
+        <source>%1
+This sector cannot be opened.
+%2</source>
+        <translation>%1
+Dieser Sektor kann nicht geöffnet werden.
+%2</translation>
+    </message>
+    <message>
+        <source>The sector was not saved.
+%1: %2</source>
+        <translation>Der Sektor wurde nicht gespeichert.
+%1: %2</translation>
+    </message>
+    <message>
+        <source>%1
+This folder holds a sector already. Replace it?</source>
+        <translation>%1
+Dieser Ordner enthält schon einen Sektor. Ersetzen?</translation>
+    </message>
+</context>
+<context>
+    <name>SystemReport</name>
+    <message>
+        <source>Kelvane Sector Map</source>
+        <translation>Kelvane Sektorkarte</translation>
+    </message>
+    <message>
+        <source>Star Type</source>
+        <translation>Sternentyp</translation>
+    </message>
+    <message>
+        <source>Star Class</source>
+        <translation>Sternklasse</translation>
+    </message>
+    <message>
+        <source>Habitable Zone</source>
+        <translation>Habitable Zone</translation>
+    </message>
+    <message>
+        <source>Orbit</source>
+        <translation>Orbit</translation>
+    </message>
+    <message>
+        <source>Contains</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>Environment</source>
+        <translation>Umwelt</translation>
+    </message>
+    <message>
+        <source>Moons</source>
+        <translation>Monde</translation>
+    </message>
+    <message>
+        <source>AUs</source>
+        <translation>AE</translation>
+    </message>
+    <message>
+        <source>Elements Available</source>
+        <translation>Verfügbare Elemente</translation>
+    </message>
+    <message>
+        <source>Unnamed System</source>
+        <translation>Unbenanntes System</translation>
+    </message>
+    <message>
+        <source>%1 to %2 AUs</source>
+        <translation>%1 bis %2 AE</translation>
+    </message>
+    <message>
+        <source>Kelvane System Report</source>
+        <translation>Kelvane Systembericht</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::LabelGrid</name>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::SectorMapView</name>
+    <message>
+        <source>Sector map</source>
+        <translation>Sektorkarte</translation>
+    </message>
+    <message>
+        <source>%1: no system</source>
+        <translation>%1: kein System</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::SystemDocument</name>
+    <message>
+        <source>Planet</source>
+        <translation>Planet</translation>
+    </message>
+    <message>
+        <source>Asteroids</source>
+        <translation>Asteroiden</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Nichts</translation>
+    </message>
+    <message>
+        <source>Orbit %1: %2</source>
+        <translation>Orbit %1: %2</translation>
+    </message>
+    <message>
+        <source>New System</source>
+        <translation>Neues System</translation>
+    </message>
+    <message>
+        <source>New Orbits</source>
+        <translation>Neue Orbits</translation>
+    </message>
+    <message>
+        <source>New from Code</source>
+        <translation>Neu aus Code</translation>
+    </message>
+    <message>
+        <source>Force Orbit %1</source>
+        <translation>Orbit %1 erzwingen</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Load %1</source>
+        <translation>%1 laden</translation>
+    </message>
+    <message>
+        <source>Hex %1 (%2)</source>
+        <translation>Hex %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::frmElements</name>
+    <message>
+        <source>Elements</source>
+        <translation>Elemente</translation>
+    </message>
+    <message>
+        <source>Orbit</source>
+        <translation>Orbit</translation>
+    </message>
+    <message>
+        <source>Elements Available</source>
+        <translation>Verfügbare Elemente</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::frmForceOrbit</name>
+    <message>
+        <source>Force Orbit</source>
+        <translation>Orbit erzwingen</translation>
+    </message>
+    <message>
+        <source>Fill Orbit With...</source>
+        <translation>Orbit füllen mit...</translation>
+    </message>
+    <message>
+        <source>Planet</source>
+        <translation>Planet</translation>
+    </message>
+    <message>
+        <source>Asteroids</source>
+        <translation>Asteroiden</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Nichts</translation>
+    </message>
+    <message>
+        <source>Orbit&apos;s AUs:</source>
+        <translation>AE des Orbits:</translation>
+    </message>
+    <message>
+        <source>Within Biozone?</source>
+        <translation>In der Biozone?</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Planet Environment</source>
+        <translation>Umwelt des Planeten</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Hostile</source>
+        <translation>Feindlich</translation>
+    </message>
+    <message>
+        <source>Poor</source>
+        <translation>Dürftig</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Gut</translation>
+    </message>
+    <message>
+        <source>Excellent</source>
+        <translation>Exzellent</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Force Orbit %1</source>
+        <translation>Orbit %1 erzwingen</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::frmInfo</name>
+    <message>
+        <source>Orbit</source>
+        <translation>Orbit</translation>
+    </message>
+    <message>
+        <source>Contains</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>Environment</source>
+        <translation>Umwelt</translation>
+    </message>
+    <message>
+        <source>Moons</source>
+        <translation>Monde</translation>
+    </message>
+    <message>
+        <source>AUs</source>
+        <translation>AE</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>System Name</source>
+        <translation>Systemname</translation>
+    </message>
+    <message>
+        <source>Star Type</source>
+        <translation>Sternentyp</translation>
+    </message>
+    <message>
+        <source>Star Class</source>
+        <translation>Sternklasse</translation>
+    </message>
+    <message>
+        <source>Habitable Zone</source>
+        <translation>Habitable Zone</translation>
+    </message>
+    <message>
+        <source>Orbits</source>
+        <translation>Orbits</translation>
+    </message>
+    <message>
+        <source>%1 to %2 AUs</source>
+        <translation>%1 bis %2 AE</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::frmNewFromCode</name>
+    <message>
+        <source>New from Code</source>
+        <translation>Neu aus Code</translation>
+    </message>
+    <message>
+        <source>&amp;System code:</source>
+        <translation>&amp;Systemcode:</translation>
+    </message>
+    <message>
+        <source>This is not a system code: %1.</source>
+        <translation>Das ist kein Systemcode: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::frmNewSector</name>
+    <message>
+        <source>New Sector</source>
+        <translation>Neuer Sektor</translation>
+    </message>
+    <message>
+        <source>&amp;Width (columns):</source>
+        <translation>&amp;Breite (Spalten):</translation>
+    </message>
+    <message>
+        <source>&amp;Height (rows):</source>
+        <translation>&amp;Höhe (Zeilen):</translation>
+    </message>
+    <message>
+        <source>The chance that a hex holds a system</source>
+        <translation>Die Wahrscheinlichkeit, dass ein Hexfeld ein System enthält</translation>
+    </message>
+    <message>
+        <source>&amp;Density:</source>
+        <translation>&amp;Dichte:</translation>
+    </message>
+    <message>
+        <source>&amp;Random seed</source>
+        <translation>&amp;Zufälliger Startwert</translation>
+    </message>
+    <message>
+        <source>&amp;Seed:</source>
+        <translation>&amp;Startwert:</translation>
+    </message>
+    <message>
+        <source>As the Options menu has them</source>
+        <translation>Wie im Menü Optionen eingestellt</translation>
+    </message>
+    <message>
+        <source>Systems:</source>
+        <translation>Systeme:</translation>
+    </message>
+    <message>
+        <source>The seed is a whole number from 0 to 18446744073709551615.</source>
+        <translation>Der Startwert ist eine ganze Zahl von 0 bis 18446744073709551615.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::frmOrbitalDisplay</name>
+    <message>
+        <source>Orbital Display</source>
+        <translation>Orbitanzeige</translation>
+    </message>
+    <message>
+        <source>Orbital Display (%1)</source>
+        <translation>Orbitanzeige (%1)</translation>
+    </message>
+    <message>
+        <source>&lt;Unnamed System&gt;</source>
+        <translation>&lt;Unbenanntes System&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::frmPreview</name>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>Fit &amp;Page</source>
+        <translation>Ganze &amp;Seite</translation>
+    </message>
+    <message>
+        <source>Fit &amp;Width</source>
+        <translation>Seiten&amp;breite</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::frmQuickOpts</name>
+    <message>
+        <source>&amp;Generate System</source>
+        <translation>System &amp;erzeugen</translation>
+    </message>
+    <message>
+        <source>Re-Generate Orbits</source>
+        <translation>Neue Orbits</translation>
+    </message>
+    <message>
+        <source>Quick Tips</source>
+        <translation>Schnelltipps</translation>
+    </message>
+    <message>
+        <source>You can generate a new system at any time by clicking the button above, or by selecting New from either the toolbar or the File menu.</source>
+        <translation>Ein neues System erzeugen Sie jederzeit mit der Schaltfläche oben oder mit Neu in der Werkzeugleiste oder im Menü Datei.</translation>
+    </message>
+    <message>
+        <source>You can force an orbit to a contain a particular feature by using the Force Orbit options from the Options menu, or by right-clicking on the orbit in the Orbital Display.</source>
+        <translation>Mit Orbit erzwingen im Menü Optionen, oder mit einem Rechtsklick auf den Orbit in der Orbitanzeige, legen Sie fest, was ein Orbit enthält.</translation>
+    </message>
+    <message>
+        <source>You can also right-click on the items in the Contains or Environment columns of the Information window to change values there.</source>
+        <translation>Auch ein Rechtsklick auf die Einträge der Spalten Inhalt und Umwelt im Fenster Information ändert die Werte dort.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::frmSector</name>
+    <message>
+        <source>Sector</source>
+        <translation>Sektor</translation>
+    </message>
+    <message>
+        <source>%1; not saved</source>
+        <translation>%1; nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>%1; in %2</source>
+        <translation>%1; in %2</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::frmSplash</name>
+    <message>
+        <source>About Kelvane...</source>
+        <translation>Über Kelvane...</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Written by the Kelvane developers</source>
+        <translation>Geschrieben von den Kelvane-Entwicklern</translation>
+    </message>
+    <message>
+        <source>Star systems for role-playing and world building</source>
+        <translation>Sternsysteme für Rollenspiel und Weltenbau</translation>
+    </message>
+    <message>
+        <source>Roll a star, fill its orbits, print the sheet</source>
+        <translation>Stern auswürfeln, Orbits füllen, Blatt drucken</translation>
+    </message>
+    <message>
+        <source>Okay</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Every system here is made up.</source>
+        <translation>Jedes System hier ist erfunden.</translation>
+    </message>
+    <message>
+        <source>Any likeness to real stars is chance.</source>
+        <translation>Ähnlichkeiten mit echten Sternen sind Zufall.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::mdiMain</name>
+    <message>
+        <source>Kelvane</source>
+        <translation>Kelvane</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Öffnen...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Orbit display style</source>
+        <translation>Art der Orbitanzeige</translation>
+    </message>
+    <message>
+        <source>Arced</source>
+        <translation>Bogen</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Vollständig</translation>
+    </message>
+    <message>
+        <source>Flat</source>
+        <translation>Flach</translation>
+    </message>
+    <message>
+        <source>System Code: %1</source>
+        <translation>Systemcode: %1</translation>
+    </message>
+</context>
+</TS>
