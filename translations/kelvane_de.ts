@@ -382,6 +382,21 @@ Diese Datei gibt es schon. Überschreiben?</translation>
     </message>
 </context>
 <context>
+    <name>SectorBook</name>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>Notes, continued</source>
+        <translation>Notizen, Fortsetzung</translation>
+    </message>
+    <message>
+        <source>%1: notes, continued</source>
+        <translation>%1: Notizen, Fortsetzung</translation>
+    </message>
+</context>
+<context>
     <name>SectorCommands</name>
     <message>
         <source>No sector was made: its %1.</source>
@@ -467,6 +482,10 @@ Dieser Ordner enthält schon einen Sektor. Ersetzen?</translation>
     <message>
         <source>Kelvane System Report</source>
         <translation>Kelvane Systembericht</translation>
+    </message>
+    <message>
+        <source>Kelvane Sector Notes</source>
+        <translation>Kelvane Sektornotizen</translation>
     </message>
 </context>
 <context>
