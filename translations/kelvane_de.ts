@@ -353,6 +353,10 @@ Diese Datei gibt es schon. Überschreiben?</translation>
         <source>&amp;Hostile</source>
         <translation>&amp;Feindlich</translation>
     </message>
+    <message>
+        <source>&amp;Rename Sector...</source>
+        <translation>&amp;Sektor umbenennen...</translation>
+    </message>
 </context>
 <context>
     <name>QtDialogs</name>
@@ -379,6 +383,14 @@ Diese Datei gibt es schon. Überschreiben?</translation>
     <message>
         <source>Write the book (sector.pdf)</source>
         <translation>Das Buch schreiben (sector.pdf)</translation>
+    </message>
+    <message>
+        <source>Rename Sector</source>
+        <translation>Sektor umbenennen</translation>
+    </message>
+    <message>
+        <source>Sector name:</source>
+        <translation>Name des Sektors:</translation>
     </message>
 </context>
 <context>
@@ -427,6 +439,10 @@ Dieser Sektor kann nicht geöffnet werden.
 This folder holds a sector already. Replace it?</source>
         <translation>%1
 Dieser Ordner enthält schon einen Sektor. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>The name %1.</source>
+        <translation>Der Name: %1.</translation>
     </message>
 </context>
 <context>
@@ -551,6 +567,14 @@ Dieser Ordner enthält schon einen Sektor. Ersetzen?</translation>
     <message>
         <source>Hex %1 (%2)</source>
         <translation>Hex %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Notes %1</source>
+        <translation>Notizen %1</translation>
+    </message>
+    <message>
+        <source>Rename Sector</source>
+        <translation>Sektor umbenennen</translation>
     </message>
 </context>
 <context>
@@ -834,6 +858,22 @@ Dieser Ordner enthält schon einen Sektor. Ersetzen?</translation>
     <message>
         <source>%1; in %2</source>
         <translation>%1; in %2</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>Notes: choose a hex on the map</source>
+        <translation>Notizen: ein Hexfeld auf der Karte wählen</translation>
+    </message>
+    <message>
+        <source>Notes on %1 %2</source>
+        <translation>Notizen zu %1 %2</translation>
+    </message>
+    <message>
+        <source>Notes on %1</source>
+        <translation>Notizen zu %1</translation>
     </message>
 </context>
 <context>

@@ -83,6 +83,11 @@ public:
         return std::make_unique<Progress>(*this);
     }
     void ShowSectorError(const QString& text) override { errors << text; }
+    std::optional<QString> AskSectorName(const QString& current) override
+    {
+        proposals << "sector name " + current;
+        return sectorName;
+    }
 
     QStringList answers, proposals, questions, loadErrors, errors, offered;
     QMessageBox::StandardButton overwrite = QMessageBox::Yes;
@@ -90,6 +95,7 @@ public:
     std::optional<SystemCode> code;
     std::optional<SectorRequest> sector;
     std::optional<QString> folder;
+    std::optional<QString> sectorName;
     bool book = true;
     bool cancelSave = false;
     std::pair<int, int> progress;

@@ -1,4 +1,5 @@
 #include <QAccessible>
+#include <QPlainTextEdit>
 #include <set>
 
 #include "GuiTestSupport.h"
@@ -8,6 +9,7 @@
 #include "core/sector/SectorFile.h"
 #include "core/sector/SectorFolder.h"
 #include "core/sector/SectorGeneration.h"
+#include "core/sector/SectorMap.h"
 #include "gui/sector/SectorMapView.h"
 #include "gui/sector/frmNewSector.h"
 #include "gui/sector/frmSector.h"
@@ -479,6 +481,75 @@ TEST_F(SectorWindow, TheKeyboardChoosesHexesAndAScreenReaderReadsThem)
     EXPECT_EQ(map->childCount(), 0);
     EXPECT_TRUE(held->state().invisible);
     EXPECT_EQ(held->text(QAccessible::Name), "");
+}
+
+// The notes pane edits the notes of the hex last chosen on the map, any hex,
+// occupied or not: typing is one step per burst, the map marks the hex and
+// its tool tip shows the first line, and Rename Sector names the sector, one
+// step too. Both are saved with the sector, which counts as changed until
+// then.
+TEST_F(SectorWindow, NotesOnAnyHexAndTheSectorsNameAreStepsAndAreSaved)
+{
+    NewSector(Small);
+    Activate();
+    frmSector* window = controller.Windows().SectorWindow();
+    auto* notes = Find<QPlainTextEdit>("txtHexNotes", window);
+    EXPECT_EQ(window->NotesHex(), View()->FocusHex());
+    EXPECT_FALSE(controller.Document().SectorModified());
+    const Sector& sector = *controller.Document().CurrentSector();
+    HexNumber empty{1, 1};
+    while (sector.At(empty) != nullptr)
+        ++empty.row;
+    ASSERT_TRUE(sector.Grid().Contains(empty));
+    const HexNumber occupied = sector.systems.front().hex;
+
+    Click(empty);
+    EXPECT_EQ(window->NotesHex(), empty);
+    EXPECT_EQ(Find<QLabel>("lblHexNotes", window)->text(),
+              "Notes on " + QString::fromStdString(empty.Text()));
+    notes->setFocus();
+    QTest::keyClicks(notes, "A nebula.");
+    QTest::keyClick(notes, Qt::Key_Return);
+    QTest::keyClicks(notes, "Ships vanish.");
+    EXPECT_EQ(sector.NotesOf(empty), "A nebula.\nShips vanish.");
+    EXPECT_EQ(UndoCount(), 1);
+    EXPECT_EQ(UndoText(), "&Undo Notes " + QString::fromStdString(empty.Text()));
+    EXPECT_TRUE(controller.Document().SectorModified());
+    EXPECT_TRUE(View()->HexToolTip(empty).endsWith("\nA nebula."));
+    // Another hex: another burst, and the map's mark.
+    Click(occupied);
+    EXPECT_EQ(notes->toPlainText(), "");
+    notes->setFocus();
+    QTest::keyClicks(notes, "Pirates.");
+    EXPECT_EQ(sector.NotesOf(occupied), "Pirates.");
+    EXPECT_EQ(UndoCount(), 3); // the click made the hex's system current: a step of its own
+    int marks = 0;
+    for (const MapShape& shape : DrawSectorMap(sector).shapes)
+        marks += shape.role == MapShape::Role::Notes ? 1 : 0;
+    EXPECT_EQ(marks, 2);
+
+    dialogs->sectorName = "The Marches";
+    Trigger("mnuSectorRename");
+    EXPECT_EQ(sector.name, "The Marches");
+    EXPECT_TRUE(window->windowTitle().startsWith("The Marches: 6 x 5 hexes"));
+    dialogs->sectorName = "";
+    Trigger("mnuSectorRename");
+    EXPECT_EQ(dialogs->errors.value(0), "The name is empty or longer than 200 bytes.");
+    Trigger("mnuEditUndo");
+    EXPECT_EQ(sector.name, "");
+    Trigger("mnuEditUndo");
+    EXPECT_EQ(sector.NotesOf(occupied), "");
+    EXPECT_EQ(notes->toPlainText(), "");
+    Trigger("mnuEditRedo");
+    Trigger("mnuEditRedo");
+    EXPECT_EQ(notes->toPlainText(), "Pirates.");
+
+    SaveSector(dir / "noted");
+    EXPECT_FALSE(controller.Document().SectorModified());
+    Sector saved;
+    ASSERT_TRUE(ReadSectorFile((dir / "noted" / SectorFileName).string(), saved).Ok());
+    EXPECT_EQ(saved.name, "The Marches");
+    EXPECT_EQ(saved.notes, sector.notes);
 }
 
 } // namespace

@@ -80,6 +80,53 @@ private:
     bool m_made = true;
 };
 
+// A change of what the game master wrote in a sector: its name or a hex's
+// notes, before and after. It acts only while the sector it was made in is
+// open; after that it is obsolete and leaves the history when reached.
+class SystemDocument::SectorTextStep final : public QUndoCommand {
+public:
+    static constexpr int NotesId = 2;
+
+    SectorTextStep(SystemDocument& document, const QString& text, int sector, std::optional<HexNumber> hex,
+                   std::string before, std::string after, bool joins)
+        : QUndoCommand(text + QLatin1Char('\n') + text), m_document(document), m_sector(sector), m_hex(hex),
+          m_before(std::move(before)), m_after(std::move(after)), m_joins(joins)
+    {}
+
+    void undo() override
+    {
+        m_document.EndBursts();
+        setObsolete(!m_document.PutSectorText(m_sector, m_hex, m_before));
+    }
+    void redo() override
+    {
+        if (std::exchange(m_made, false))
+            return;
+        m_document.EndBursts();
+        setObsolete(!m_document.PutSectorText(m_sector, m_hex, m_after));
+    }
+    int id() const override { return m_hex ? NotesId : -1; }
+    bool mergeWith(const QUndoCommand* other) override
+    {
+        const auto* next = static_cast<const SectorTextStep*>(other);
+        if (!next->m_joins || next->m_sector != m_sector || next->m_hex != m_hex)
+            return false;
+        m_after = next->m_after;
+        // A burst that came back to the notes it started from is no step.
+        setObsolete(m_after == m_before);
+        return true;
+    }
+
+private:
+    SystemDocument& m_document;
+    int m_sector;
+    std::optional<HexNumber> m_hex;
+    std::string m_before;
+    std::string m_after;
+    bool m_joins;
+    bool m_made = true;
+};
+
 SystemDocument::SystemDocument(RandomSource random) : m_random(std::move(random))
 {
     m_history.setUndoLimit(Depth);
@@ -103,7 +150,7 @@ template <class Edit> void SystemDocument::Change(const QString& text, CodeEffec
     edit();
     if (effect == CodeEffect::LostOnChange && !SameStarAndOrbits(m_app.system, before.system))
         m_code.reset();
-    m_renameBurstOpen = false;
+    EndBursts();
     if (Snapshot() != before)
         Push(text, before, false);
     KeepInSector();
@@ -125,7 +172,7 @@ void SystemDocument::Restore(const SystemSnapshot& to, const SystemSnapshot& fro
         m_code = to.code;
     if (to.place != from.place)
         m_place = to.place;
-    m_renameBurstOpen = false;
+    EndBursts();
     KeepInSector();
     emit CodeChanged();
     emit Restored();
@@ -242,7 +289,7 @@ void SystemDocument::OpenHex(HexNumber hex)
 
 void SystemDocument::ForgetHistory()
 {
-    m_renameBurstOpen = false;
+    EndBursts();
     m_history.clear();
 }
 
@@ -280,6 +327,7 @@ void SystemDocument::RecordSavedSector(const std::string& folder)
     if (!m_sector)
         return;
     m_sector->folder = folder;
+    m_sector->modified = false;
     if (const std::optional<HexNumber> hex = CurrentHex())
         RecordSavedFile((std::filesystem::path(folder) / HexFileName(*hex)).string());
     emit SectorChanged();
@@ -310,9 +358,65 @@ void SystemDocument::KeepInSector()
     if (entry != nullptr && entry->system != m_app.system) {
         const std::optional<SystemCode> code = DecodeSystemCode(entry->code);
         SetHexSystem(*entry, m_app.system, code ? RegenerateSystem(*code) : entry->system);
+        m_sector->modified = true;
         emit SectorChanged();
     }
     emit CurrentHexChanged();
+}
+
+void SystemDocument::EndBursts()
+{
+    m_renameBurstOpen = false;
+    m_notesBurst.reset();
+}
+
+void SystemDocument::SetHexNotes(HexNumber hex, const std::string& text)
+{
+    if (!m_sector || !m_sector->sector.Grid().Contains(hex) || !HexNotesFault(text).empty())
+        return;
+    const std::string before = m_sector->sector.NotesOf(hex);
+    if (before == text)
+        return;
+    const bool joins = m_notesBurst == hex;
+    m_renameBurstOpen = false;
+    m_notesBurst = hex;
+    PutSectorText(m_sector->number, hex, text);
+    m_history.push(new SectorTextStep(*this, tr("Notes %1").arg(QString::fromStdString(hex.Text())),
+                                      m_sector->number, hex, before, text, joins));
+}
+
+void SystemDocument::EndNotesBurst()
+{
+    m_notesBurst.reset();
+}
+
+void SystemDocument::RenameSector(const std::string& name)
+{
+    if (!m_sector || !SectorNameFault(name).empty() || name == m_sector->sector.name)
+        return;
+    EndBursts();
+    const std::string before = m_sector->sector.name;
+    PutSectorText(m_sector->number, std::nullopt, name);
+    m_history.push(
+        new SectorTextStep(*this, tr("Rename Sector"), m_sector->number, std::nullopt, before, name, false));
+}
+
+bool SystemDocument::SectorModified() const
+{
+    return m_sector && m_sector->modified;
+}
+
+bool SystemDocument::PutSectorText(int number, std::optional<HexNumber> hex, const std::string& text)
+{
+    if (!m_sector || m_sector->number != number)
+        return false;
+    if (hex)
+        m_sector->sector.SetNotes(*hex, text);
+    else
+        m_sector->sector.name = text;
+    m_sector->modified = true;
+    emit SectorChanged();
+    return true;
 }
 
 } // namespace kelvane

@@ -116,6 +116,18 @@ public:
     // so does the file of the current system if it is the sector's.
     void RecordSavedSector(const std::string& folder);
     const Sector* CurrentSector() const;
+    // What the game master writes in the open sector, as steps of their own,
+    // undone and redone while that sector stays open: a hex's notes typed
+    // into the notes pane, one step per burst as a name typed into the name
+    // box (the burst ends with EndNotesBurst, notes of another hex or any
+    // other step), and the sector's name. Text HexNotesFault or
+    // SectorNameFault refuses changes nothing.
+    void SetHexNotes(HexNumber hex, const std::string& text);
+    void EndNotesBurst();
+    void RenameSector(const std::string& name);
+    // Whether the open sector changed since it was made, opened or saved: a
+    // system, notes or its name.
+    bool SectorModified() const;
     // Empty when the open sector has no folder, or none is open.
     const std::string& SectorFolder() const;
     // The hex of the open sector that the current system stands in, if any.
@@ -136,6 +148,11 @@ private:
     // Tests put a system of their choosing in place as no step would.
     friend struct test::DocumentAccess;
     class Step;
+    class SectorTextStep;
+    // Puts text in place as the name (no hex) or a hex's notes of the sector
+    // opened as number; false when that sector is no longer open.
+    bool PutSectorText(int number, std::optional<HexNumber> hex, const std::string& text);
+    void EndBursts();
     // What a change does to the code: a generation sets it, an edit of the
     // star or the orbits ends it.
     enum class CodeEffect { Made, LostOnChange };
@@ -152,11 +169,14 @@ private:
     RandomSource m_random;
     std::optional<SystemCode> m_code;
     bool m_renameBurstOpen = false;
+    // The hex whose notes the open burst of typing changes.
+    std::optional<HexNumber> m_notesBurst;
 
     struct OpenedSector {
         Sector sector;
         std::string folder;
         int number = 0;
+        bool modified = false;
     };
     std::unique_ptr<OpenedSector> m_sector;
     int m_sectorsOpened = 0;

@@ -170,4 +170,21 @@ void SaveSectorAsCommand(SystemDocument& document, SectorDialogs& dialogs, FileD
     document.RecordSavedSector(folder);
 }
 
+void RenameSectorCommand(SystemDocument& document, SectorDialogs& dialogs)
+{
+    const Sector* sector = document.CurrentSector();
+    if (sector == nullptr)
+        return;
+    const std::optional<QString> name = dialogs.AskSectorName(ToQt(SectorName(*sector)));
+    if (!name)
+        return;
+    const std::string text = name->toStdString();
+    if (const std::string fault = SectorNameFault(text); !fault.empty()) {
+        dialogs.ShowSectorError(
+            QCoreApplication::translate("SectorCommands", "The name %1.").arg(ToQt(fault)));
+        return;
+    }
+    document.RenameSector(text);
+}
+
 } // namespace kelvane

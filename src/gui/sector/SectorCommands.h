@@ -48,6 +48,9 @@ public:
     virtual std::unique_ptr<WorkProgress> ShowSaveProgress(const QString& folder) = 0;
     // Why a sector did not open or was not saved.
     virtual void ShowSectorError(const QString& text) = 0;
+    // A new name for the sector, starting from current; nothing when the
+    // user cancelled.
+    virtual std::optional<QString> AskSectorName(const QString& current) = 0;
 };
 
 // The Sector menu's commands. None of them changes the current system: a
@@ -80,6 +83,11 @@ FileResult OpenSectorFolder(SystemDocument& document, SectorDialogs& dialogs, Mo
 // new folder takes the old one's place, and nothing is said.
 void SaveSectorAsCommand(SystemDocument& document, SectorDialogs& dialogs, FileDialogs& files,
                          MousePointer& mouse);
+
+// Rename Sector: asks for the open sector's name and gives it, as one step.
+// A name that cannot stand (empty, longer than 200 bytes, a control
+// character) is refused with the reason.
+void RenameSectorCommand(SystemDocument& document, SectorDialogs& dialogs);
 
 // The message for a folder that holds no sector that can be opened.
 QString OpenSectorError(const std::string& folder, const FileResult& result);

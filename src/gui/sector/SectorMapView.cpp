@@ -90,6 +90,7 @@ void SectorMapView::SetFocusHex(HexNumber hex)
     viewport()->update();
     if (hasFocus())
         AnnounceFocusHex(this, hex);
+    emit FocusHexChanged(hex);
 }
 
 double SectorMapView::FitScale() const
@@ -178,12 +179,23 @@ QString SectorMapView::HexToolTip(HexNumber hex) const
 {
     const SectorSystem* system = m_sector != nullptr ? m_sector->At(hex) : nullptr;
     const QString number = QString::fromStdString(hex.Text());
-    if (system == nullptr)
-        return tr("%1: no system").arg(number);
-    const SystemSummary& summary = system->summary;
-    return QStringLiteral("%1 %2: %3, %4")
-        .arg(number, ToQt(system->name), CoreText(StarTypeName(summary.starType, summary.starClass)),
-             CoreText(StarClassName(summary.starClass)));
+    QString tip;
+    if (system == nullptr) {
+        tip = tr("%1: no system").arg(number);
+    } else {
+        const SystemSummary& summary = system->summary;
+        tip =
+            QStringLiteral("%1 %2: %3, %4")
+                .arg(number, ToQt(system->name), CoreText(StarTypeName(summary.starType, summary.starClass)),
+                     CoreText(StarClassName(summary.starClass)));
+    }
+    if (m_sector != nullptr) {
+        const std::string& notes = m_sector->NotesOf(hex);
+        const QString first = ToQt(notes.substr(0, notes.find('\n'))).trimmed();
+        if (!first.isEmpty())
+            tip += QLatin1Char('\n') + first;
+    }
+    return tip;
 }
 
 void SectorMapView::paintEvent(QPaintEvent* event)
@@ -312,8 +324,10 @@ void SectorMapView::keyPressEvent(QKeyEvent* event)
 void SectorMapView::focusInEvent(QFocusEvent* event)
 {
     QAbstractScrollArea::focusInEvent(event);
-    if (m_sector != nullptr && !m_focus)
+    if (m_sector != nullptr && !m_focus) {
         m_focus = m_current.value_or(HexNumber{});
+        emit FocusHexChanged(*m_focus);
+    }
     viewport()->update();
     if (m_focus)
         AnnounceFocusHex(this, *m_focus);
@@ -367,9 +381,12 @@ void SectorMapView::mouseReleaseEvent(QMouseEvent* event)
     viewport()->setCursor(Qt::OpenHandCursor);
     if (click) {
         const std::optional<HexNumber> hex = HexAt(event->position());
-        if (hex && m_sector != nullptr && m_sector->At(*hex) != nullptr) {
+        if (hex && m_sector != nullptr) {
             m_focus = hex;
-            emit HexClicked(*hex);
+            viewport()->update();
+            emit FocusHexChanged(*hex);
+            if (m_sector->At(*hex) != nullptr)
+                emit HexClicked(*hex);
         }
     }
     event->accept();

@@ -16,9 +16,10 @@ namespace kelvane {
 // with the whole map fitted in; the wheel (or + and -) zooms about the
 // pointer (a map narrower or lower than the view stays in its middle that
 // way), up to a hex 400 pixels across, and 0 fits the map again; the
-// scroll bars and dragging with the left button pan. A click on an occupied
-// hex reports it; the current hex is outlined; hovering a hex shows its
-// number, and for a system its name and star, as a tool tip.
+// scroll bars and dragging with the left button pan. A click on a hex makes
+// it the focus hex, and on an occupied one reports it; the current hex is
+// outlined; hovering a hex shows its number, for a system its name and star,
+// and the first line of its notes, as a tool tip.
 //
 // From the keyboard: the arrow keys move a focus hex, framed while the view
 // has the focus, and the view follows it; Enter or Space on an occupied hex
@@ -64,12 +65,14 @@ public:
     QPointF HexCentre(HexNumber hex) const;
     std::optional<HexNumber> HexAt(const QPointF& position) const;
     // The tool tip of a hex: "0304 Kelvaris: Yellow (G), Main Sequence (V)",
-    // or "0305: no system".
+    // or "0305: no system", and the first line of its notes below.
     QString HexToolTip(HexNumber hex) const;
 
 signals:
     // An occupied hex was clicked.
     void HexClicked(kelvane::HexNumber hex);
+    // The focus hex moved, by a key or a click.
+    void FocusHexChanged(kelvane::HexNumber hex);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -220,6 +220,8 @@ void ChildWindows::ShowSectorWindow()
     if (!IsLoaded(m_sectorWindow)) {
         m_sectorWindow = new frmSector;
         connect(m_sectorWindow, &frmSector::HexClicked, this, &ChildWindows::HexClicked);
+        connect(m_sectorWindow, &frmSector::NotesEdited, this, &ChildWindows::NotesEdited);
+        connect(m_sectorWindow, &frmSector::NotesLeft, this, &ChildWindows::NotesLeft);
         connect(m_sectorWindow, &frmSector::Closing, this, &ChildWindows::OnSectorWindowClosing);
         const QSize area = m_main.ClientArea()->viewport()->size();
         const QSize size = frmSector::DesignedSize()
@@ -233,6 +235,7 @@ void ChildWindows::ShowSectorWindow()
     m_sectorWindow->SetCurrentHex(m_document.CurrentHex());
     m_main.ClientArea()->setActiveSubWindow(FrameOf(m_sectorWindow));
     m_main.Action(QStringLiteral("mnuSectorSaveAs"))->setEnabled(true);
+    m_main.Action(QStringLiteral("mnuSectorRename"))->setEnabled(true);
 }
 
 void ChildWindows::OnSectorWindowClosing()
@@ -241,6 +244,7 @@ void ChildWindows::OnSectorWindowClosing()
         RecordPlacement(*frame, m_document.Settings().Sector);
     m_document.CloseSector();
     m_main.Action(QStringLiteral("mnuSectorSaveAs"))->setEnabled(false);
+    m_main.Action(QStringLiteral("mnuSectorRename"))->setEnabled(false);
 }
 
 void ChildWindows::RecordPlacements()

@@ -74,6 +74,8 @@ signals:
     void ContainsPopupAsked(int n, const QPoint& globalPosition);
     void EnvironmentPopupAsked(int n, const QPoint& globalPosition);
     void HexClicked(kelvane::HexNumber hex);
+    void NotesEdited(kelvane::HexNumber hex, const QString& text);
+    void NotesLeft();
 
 private:
     QMdiSubWindow* AddChild(QWidget* content, const QRect& firstPlace);

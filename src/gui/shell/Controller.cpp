@@ -102,8 +102,12 @@ void Controller::ConnectWindows()
     });
     connect(windows, &ChildWindows::HexClicked, this,
             [this](HexNumber hex) { ChangeAndRefresh([&] { m_document.OpenHex(hex); }); });
+    connect(windows, &ChildWindows::NotesEdited, this,
+            [this](HexNumber hex, const QString& text) { m_document.SetHexNotes(hex, text.toStdString()); });
+    connect(windows, &ChildWindows::NotesLeft, &m_document, &SystemDocument::EndNotesBurst);
     m_main->Action(QStringLiteral("mnuEditCopyText"))->setEnabled(CopyTextAvailable());
     m_main->Action(QStringLiteral("mnuSectorSaveAs"))->setEnabled(false);
+    m_main->Action(QStringLiteral("mnuSectorRename"))->setEnabled(false);
     showCode();
 }
 

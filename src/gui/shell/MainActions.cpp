@@ -228,6 +228,8 @@ ActionTable Controller::MainActions()
                  [this] { OpenSectorCommand(m_document, Questions(), m_mouse); }),
             item("mnuSectorMenu", "mnuSectorSaveAs", QT_TRANSLATE_NOOP("MainActions", "Save Sector &As..."),
                  [this] { SaveSectorAsCommand(m_document, Questions(), Questions(), m_mouse); }),
+            item("mnuSectorMenu", "mnuSectorRename", QT_TRANSLATE_NOOP("MainActions", "&Rename Sector..."),
+                 [this] { RenameSectorCommand(m_document, Questions()); }),
 
             menu("", "mnuWindow", QT_TRANSLATE_NOOP("MainActions", "&Window")),
             item("mnuWindow", "mnuHelpQuick", QT_TRANSLATE_NOOP("MainActions", "Show Quick Tips Window"),

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QInputDialog>
 #include <QProgressDialog>
 
 #include "core/files/SystemFile.h"
@@ -180,6 +181,15 @@ std::unique_ptr<WorkProgress> QtDialogs::ShowSaveProgress(const QString& folder)
 void QtDialogs::ShowSectorError(const QString& text)
 {
     QMessageBox::warning(m_parent, QStringLiteral("Kelvane"), text);
+}
+
+std::optional<QString> QtDialogs::AskSectorName(const QString& current)
+{
+    bool ok = false;
+    const QString name = QInputDialog::getText(
+        m_parent, QCoreApplication::translate("QtDialogs", "Rename Sector"),
+        QCoreApplication::translate("QtDialogs", "Sector name:"), QLineEdit::Normal, current, &ok);
+    return ok ? std::optional(name) : std::nullopt;
 }
 
 } // namespace kelvane

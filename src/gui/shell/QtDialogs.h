@@ -30,6 +30,7 @@ public:
     std::optional<SectorSaveChoice> ChooseSectorSaveFolder(const QString& proposed) override;
     std::unique_ptr<WorkProgress> ShowSaveProgress(const QString& folder) override;
     void ShowSectorError(const QString& text) override;
+    std::optional<QString> AskSectorName(const QString& current) override;
 
 private:
     QWidget* m_parent;
