@@ -14,6 +14,7 @@
 #include "core/files/SystemFile.h"
 #include "core/model/Codes.h"
 #include "core/model/OrbitEditing.h"
+#include "core/sector/KeptSector.h"
 #include "core/sector/SectorFile.h"
 #include "core/sector/SectorFolder.h"
 #include "core/sector/SectorGeneration.h"
@@ -435,6 +436,58 @@ TEST(SectorFolder, AnUpdateChangesTheIndexMapAndBookAndKeepsTheSystemFiles)
     EXPECT_EQ(UpdateSectorFolder(dir / "none", '.', annotate, makeBook).reason,
               "holds no sector: it has no sector.json");
     EXPECT_EQ(dir.Names(), (Names{"s"}));
+}
+
+// What the program keeps of its open sector at its end comes back at the next
+// start: an unsaved one, notes and edits included, from its copy; a saved one
+// from its own folder, as that folder now holds it. Forgotten, nothing comes
+// back; a session that cannot be read says why.
+TEST(KeptSector, AnUnsavedSectorFromItsCopyASavedOneFromItsFolder)
+{
+    const auto names = [](const std::string& folder) {
+        Names found;
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+            found.insert(entry.path().filename().string());
+        return found;
+    };
+    const test::TempFolder dir;
+    const std::string kept = dir / "data";
+    std::string error;
+    EXPECT_FALSE(ReadKeptSector(kept, '.', error));
+    EXPECT_EQ(error, "");
+
+    Sector sector = GenerateSector({31, 3, 3, 0.6, LifeSupportLevel{2}, BiozoneWidth{1}});
+    ASSERT_GE(sector.systems.size(), 2u);
+    SetHexSystem(sector.systems[1], Edited(sector.systems[1].system), sector.systems[1].system);
+    sector.SetNotes({3, 3}, "A nebula.");
+    sector.name = "Marches";
+    ASSERT_EQ(KeepSector(kept, sector, {dir / "s", true}, ','), "");
+    auto read = ReadKeptSector(kept, ',', error);
+    ASSERT_TRUE(read) << error;
+    EXPECT_EQ(read->first, (KeptSector{dir / "s", true}));
+    EXPECT_EQ(read->second, sector);
+
+    // Saved: read from its folder, which a script may have changed since.
+    ASSERT_TRUE(WriteSectorFolder(sector, dir / "s", ',', std::nullopt).Ok());
+    ASSERT_EQ(KeepSector(kept, sector, {dir / "s", false}, ','), "");
+    EXPECT_EQ(dir.Names(), (Names{"data", "s"}));
+    EXPECT_EQ(names(kept), (Names{"session.json"}));
+    Sector changed = sector;
+    changed.SetNotes({1, 1}, "Changed outside.");
+    ASSERT_TRUE(WriteSectorFolder(changed, dir / "s", ',', std::nullopt).Ok());
+    read = ReadKeptSector(kept, ',', error);
+    ASSERT_TRUE(read) << error;
+    EXPECT_EQ(read->second, changed);
+    std::filesystem::rename(dir / "s", dir / "moved");
+    EXPECT_FALSE(ReadKeptSector(kept, ',', error));
+    EXPECT_TRUE(error.starts_with(dir / "s" + ": sector.json: ")) << error;
+
+    ForgetKeptSector(kept);
+    EXPECT_FALSE(ReadKeptSector(kept, ',', error));
+    EXPECT_TRUE(names(kept).empty());
+    test::WriteBytes(kept + "/session.json", "{\"origin\": 5}");
+    EXPECT_FALSE(ReadKeptSector(kept, ',', error));
+    EXPECT_EQ(error, kept + "/session.json: not a session this program keeps");
 }
 
 } // namespace
