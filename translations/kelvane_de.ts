@@ -392,6 +392,10 @@ Diese Datei gibt es schon. Überschreiben?</translation>
         <source>Sector name:</source>
         <translation>Name des Sektors:</translation>
     </message>
+    <message>
+        <source>%1 has changes that are not saved. Save them?</source>
+        <translation>%1 hat Änderungen, die nicht gespeichert sind. Speichern?</translation>
+    </message>
 </context>
 <context>
     <name>SectorBook</name>
@@ -502,6 +506,13 @@ Dieser Ordner enthält schon einen Sektor. Ersetzen?</translation>
     <message>
         <source>Kelvane Sector Notes</source>
         <translation>Kelvane Sektornotizen</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::Controller</name>
+    <message>
+        <source>The sector kept from the last session could not be opened: %1</source>
+        <translation>Der Sektor aus der letzten Sitzung konnte nicht geöffnet werden: %1</translation>
     </message>
 </context>
 <context>

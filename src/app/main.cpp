@@ -1,5 +1,7 @@
 #include <QApplication>
+#include <QFile>
 #include <QLocale>
+#include <QStandardPaths>
 #include <QTimer>
 #include <cstdio>
 #include <filesystem>
@@ -58,9 +60,18 @@ int main(int argc, char** argv)
 
     kelvane::TerminationSignals terminationSignals;
     // The folder's name keeps its case: another case would name another folder.
+    // The open sector is kept for the next start in the user's data folder,
+    // $XDG_DATA_HOME/kelvane.
+    const std::string kept =
+        QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                          QStringLiteral("/kelvane"))
+            .toStdString();
     kelvane::Controller controller(
-        kelvane::SettingsFolder(QCoreApplication::applicationDirPath().toStdString()));
+        kelvane::SettingsFolder(QCoreApplication::applicationDirPath().toStdString()), kept);
     controller.Main();
+    // After the start-up every program has, from the event loop so that the
+    // windows show first.
+    QTimer::singleShot(0, &controller, [&controller] { controller.ReopenKeptSector(); });
     if (!arguments.file.empty()) {
         // From the event loop, so that the windows show before a Load Error box.
         QTimer::singleShot(0, &controller, [&controller, file = arguments.file] {

@@ -83,6 +83,11 @@ public:
         return std::make_unique<Progress>(*this);
     }
     void ShowSectorError(const QString& text) override { errors << text; }
+    CloseChoice AskSaveSector(const QString& name) override
+    {
+        questions << "save sector " + name;
+        return closeChoice;
+    }
     std::optional<QString> AskSectorName(const QString& current) override
     {
         proposals << "sector name " + current;
@@ -96,6 +101,7 @@ public:
     std::optional<SectorRequest> sector;
     std::optional<QString> folder;
     std::optional<QString> sectorName;
+    CloseChoice closeChoice = CloseChoice::Cancel;
     bool book = true;
     bool cancelSave = false;
     std::pair<int, int> progress;
@@ -114,8 +120,9 @@ private:
 // folder of its own, so that no test touches the user's settings, or in the
 // given folder.
 struct Program {
-    explicit Program(const QString& folder = {})
-        : controller((folder.isEmpty() ? own.path() : folder).toStdString())
+    // kept, when given, is where the open sector is kept at the end.
+    explicit Program(const QString& folder = {}, const QString& kept = {})
+        : controller((folder.isEmpty() ? own.path() : folder).toStdString(), kept.toStdString())
     {
         controller.SetDialogs(std::unique_ptr<Dialogs>(dialogs));
         controller.Document().Source() = RandomSource::Deterministic(3);

@@ -552,5 +552,55 @@ TEST_F(SectorWindow, NotesOnAnyHexAndTheSectorsNameAreStepsAndAreSaved)
     EXPECT_EQ(saved.notes, sector.notes);
 }
 
+// Closing the Sector window with changes not saved asks Save, Discard or
+// Cancel; ending the program never asks, and keeps the sector, notes and all,
+// so that the next start opens it again as not saved. A program ended with
+// no sector open keeps none.
+TEST(SectorSession, ClosingAsksEndingKeepsTheSectorForTheNextStart)
+{
+    const QTemporaryDir shared;
+    const QString kept = shared.path() + "/data";
+    const HexNumber hex{2, 2};
+    const auto frame = [](test::Program& program) {
+        return program.controller.Windows().FrameOf(program.controller.Windows().SectorWindow());
+    };
+    {
+        test::Program first(shared.path(), kept);
+        first.dialogs->sector = SectorRequest{Small, false};
+        first.Trigger("mnuSectorNew");
+        first.controller.Document().SetHexNotes(hex, "Pirates.");
+        frame(first)->close();
+        EXPECT_EQ(first.dialogs->questions, QStringList("save sector Sector 5"));
+        ASSERT_NE(first.controller.Document().CurrentSector(), nullptr); // Cancel
+        first.dialogs->questions.clear();
+        first.Trigger("mnuFileExit");
+        EXPECT_TRUE(first.dialogs->questions.isEmpty());
+    }
+    {
+        test::Program second(shared.path(), kept);
+        EXPECT_EQ(second.controller.Document().CurrentSector(), nullptr);
+        second.controller.ReopenKeptSector();
+        const Sector* sector = second.controller.Document().CurrentSector();
+        ASSERT_NE(sector, nullptr);
+        EXPECT_EQ(*sector, [&] {
+            Sector made = GenerateSector(Small);
+            made.SetNotes(hex, "Pirates.");
+            return made;
+        }());
+        EXPECT_TRUE(second.controller.Document().SectorModified());
+        EXPECT_TRUE(second.Find<QLabel>("lblSectorInfo", second.controller.Windows().SectorWindow())
+                        ->text()
+                        .endsWith("; not saved"));
+        second.dialogs->closeChoice = SectorDialogs::CloseChoice::Discard;
+        frame(second)->close();
+        EXPECT_EQ(second.controller.Document().CurrentSector(), nullptr);
+        second.Trigger("mnuFileExit");
+    }
+    test::Program third(shared.path(), kept);
+    third.controller.ReopenKeptSector();
+    EXPECT_EQ(third.controller.Document().CurrentSector(), nullptr);
+    EXPECT_TRUE(third.dialogs->errors.isEmpty());
+}
+
 } // namespace
 } // namespace kelvane

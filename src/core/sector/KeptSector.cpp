@@ -45,7 +45,8 @@ std::string KeepSector(const std::string& folder, const Sector& sector, const Ke
     const std::string copy = Join(folder, CopyFolderName);
     const bool copied = kept.unsaved || kept.origin.empty();
     if (copied) {
-        if (const SectorFolderResult written = WriteSectorFolder(sector, copy, decimalSeparator, std::nullopt);
+        if (const SectorFolderResult written =
+                WriteSectorFolder(sector, copy, decimalSeparator, std::nullopt);
             !written.Ok())
             return written.path + ": " + written.reason;
     }

@@ -309,10 +309,10 @@ void SystemDocument::SetPopupOrbit(int n)
     m_app.PopupOrbit = static_cast<std::int16_t>(n);
 }
 
-void SystemDocument::OpenSector(Sector sector, std::string folder)
+void SystemDocument::OpenSector(Sector sector, std::string folder, bool modified)
 {
-    m_sector =
-        std::make_unique<OpenedSector>(OpenedSector{std::move(sector), std::move(folder), ++m_sectorsOpened});
+    m_sector = std::make_unique<OpenedSector>(
+        OpenedSector{std::move(sector), std::move(folder), ++m_sectorsOpened, modified});
     emit SectorOpened();
     emit CurrentHexChanged();
 }

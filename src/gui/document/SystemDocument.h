@@ -109,8 +109,9 @@ public:
 
     // The open sector: made or opened in place of any other, closed with its
     // window. Opening one is no change of the current system. folder is
-    // where it was read from, empty for a new one.
-    void OpenSector(Sector sector, std::string folder);
+    // where it was read from, empty for a new one; modified for one with
+    // changes its folder does not hold (one kept from the last session).
+    void OpenSector(Sector sector, std::string folder, bool modified = false);
     void CloseSector();
     // A completed Save Sector As into folder: the sector lives there now, and
     // so does the file of the current system if it is the sector's.

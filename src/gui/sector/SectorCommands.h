@@ -51,6 +51,9 @@ public:
     // A new name for the sector, starting from current; nothing when the
     // user cancelled.
     virtual std::optional<QString> AskSectorName(const QString& current) = 0;
+    // Closing the Sector window while the sector has changes not saved.
+    enum class CloseChoice { Save, Discard, Cancel };
+    virtual CloseChoice AskSaveSector(const QString& name) = 0;
 };
 
 // The Sector menu's commands. None of them changes the current system: a

@@ -148,6 +148,10 @@ void frmSector::ShowCaption()
 
 void frmSector::closeEvent(QCloseEvent* event)
 {
+    if (m_sector != nullptr && m_closeGuard && !m_closeGuard()) {
+        event->ignore();
+        return;
+    }
     emit Closing();
     // The sector is the controller's and goes with the window.
     m_sector = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 #include "core/sector/Sector.h"
@@ -39,6 +40,8 @@ public:
     void SetFolder(const QString& folder);
     // Outlines the current system's hex, or none.
     void SetCurrentHex(std::optional<HexNumber> hex);
+    // Asked when the user closes the window: false keeps it open.
+    void SetCloseGuard(std::function<bool()> guard) { m_closeGuard = std::move(guard); }
     // The hex whose notes the pane shows, none before one is chosen.
     std::optional<HexNumber> NotesHex() const { return m_notesHex; }
 
@@ -70,6 +73,7 @@ private:
     std::optional<HexNumber> m_notesHex;
     // The pane's text is being set from the sector, not typed.
     bool m_showingNotes = false;
+    std::function<bool()> m_closeGuard;
 };
 
 } // namespace kelvane

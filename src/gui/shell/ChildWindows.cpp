@@ -222,6 +222,7 @@ void ChildWindows::ShowSectorWindow()
         connect(m_sectorWindow, &frmSector::HexClicked, this, &ChildWindows::HexClicked);
         connect(m_sectorWindow, &frmSector::NotesEdited, this, &ChildWindows::NotesEdited);
         connect(m_sectorWindow, &frmSector::NotesLeft, this, &ChildWindows::NotesLeft);
+        m_sectorWindow->SetCloseGuard(m_sectorCloseGuard);
         connect(m_sectorWindow, &frmSector::Closing, this, &ChildWindows::OnSectorWindowClosing);
         const QSize area = m_main.ClientArea()->viewport()->size();
         const QSize size = frmSector::DesignedSize()

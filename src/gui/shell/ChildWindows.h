@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "core/model/OrbitEditing.h"
@@ -64,6 +65,9 @@ public:
     // Records where every child window is, for the settings file.
     void RecordPlacements();
 
+    // What the Sector window asks before it closes (frmSector::SetCloseGuard).
+    void SetSectorCloseGuard(std::function<bool()> guard) { m_sectorCloseGuard = std::move(guard); }
+
 signals:
     // What the user asked for in a child window.
     void NewSystemAsked();
@@ -84,6 +88,7 @@ private:
 
     mdiMain& m_main;
     SystemDocument& m_document;
+    std::function<bool()> m_sectorCloseGuard;
     MousePointer& m_mouse;
     QPointer<frmOrbitalDisplay> m_display;
     QPointer<frmElements> m_elements;

@@ -4,19 +4,26 @@
 #include <QFont>
 #include <QMenu>
 #include <QMessageBox>
+#include <cstdio>
+#include <optional>
+#include <utility>
 
+#include "core/sector/KeptSector.h"
 #include "core/settings/SettingsStore.h"
 #include "gui/files/EditCommands.h"
+#include "gui/sector/SectorCommands.h"
 #include "gui/shell/ChildWindows.h"
 #include "gui/shell/Placement.h"
 #include "gui/shell/QtDialogs.h"
 #include "gui/shell/ToolbarIcons.h"
 #include "gui/shell/mdiMain.h"
+#include "platform/UserDecimalSeparator.h"
 #include "render/CoreText.h"
+#include "render/QtText.h"
 
 namespace kelvane {
 
-Controller::Controller(std::string appFolder)
+Controller::Controller(std::string appFolder, std::string keptFolder) : m_keptFolder(std::move(keptFolder))
 {
     if (!appFolder.empty() && appFolder.back() != '/')
         appFolder += '/';
@@ -48,6 +55,7 @@ void Controller::Main()
 
     m_main = std::make_unique<mdiMain>(m_document.State(), m_document.History(), MainActions());
     m_windows = std::make_unique<ChildWindows>(*m_main, m_document, m_mouse);
+    m_windows->SetSectorCloseGuard([this] { return MayCloseSector(); });
     m_printer = std::make_unique<ReportPrinter>(m_document, m_mouse, m_main.get());
     ConnectWindows();
     m_main->Load(settings.Main);
@@ -124,6 +132,50 @@ void Controller::ShutdownApp()
     RecordPlacement(*m_main, m_document.Settings().Main);
     m_windows->RecordPlacements();
     SaveSettings(m_document.Settings(), m_ini, m_settingsPath);
+    if (m_keptFolder.empty())
+        return;
+    if (const Sector* sector = m_document.CurrentSector()) {
+        const std::string& folder = m_document.SectorFolder();
+        const std::string why =
+            KeepSector(m_keptFolder, *sector, {folder, m_document.SectorModified()}, UserDecimalSeparator());
+        if (!why.empty())
+            std::fprintf(stderr, "kelvane: the open sector could not be kept: %s\n", why.c_str());
+    } else {
+        ForgetKeptSector(m_keptFolder);
+    }
+}
+
+void Controller::ReopenKeptSector()
+{
+    if (m_keptFolder.empty())
+        return;
+    std::string error;
+    std::optional<std::pair<KeptSector, Sector>> kept =
+        ReadKeptSector(m_keptFolder, UserDecimalSeparator(), error);
+    if (!kept) {
+        if (!error.empty())
+            Questions().ShowSectorError(tr("The sector kept from the last session could not be opened: %1")
+                                            .arg(QString::fromStdString(error)));
+        return;
+    }
+    auto& [where, sector] = *kept;
+    // An unsaved sector opens as not saved; the folder it came from, if any,
+    // holds an older state of it.
+    m_document.OpenSector(std::move(sector), where.unsaved ? std::string() : where.origin, where.unsaved);
+}
+
+bool Controller::MayCloseSector()
+{
+    if (!m_document.SectorModified())
+        return true;
+    const Sector* sector = m_document.CurrentSector();
+    switch (Questions().AskSaveSector(ToQt(SectorName(*sector)))) {
+    case SectorDialogs::CloseChoice::Save:
+        SaveSectorAsCommand(m_document, Questions(), Questions(), m_mouse);
+        return !m_document.SectorModified();
+    case SectorDialogs::CloseChoice::Discard: return true;
+    default: return false;
+    }
 }
 
 FileResult Controller::LoadFile(const std::string& path)

@@ -28,14 +28,21 @@ class Controller final : public QObject {
     Q_OBJECT
 
 public:
-    // appFolder is the program's folder, where the settings file lives.
-    explicit Controller(std::string appFolder);
+    // appFolder is the program's folder, where the settings file lives;
+    // keptFolder, when given, is where the open sector is kept when the
+    // program ends (KeptSector), to be opened again at the next start.
+    explicit Controller(std::string appFolder, std::string keptFolder = {});
     ~Controller() override;
 
     // Start-up: settings, the main window and its children, the first system.
     void Main();
-    // Records the window placements and writes the settings file.
+    // Records the window placements and writes the settings file; keeps the
+    // open sector for the next start. Never asks anything.
     void ShutdownApp();
+    // Opens the sector kept when the program last ended, if any: an unsaved
+    // one as not saved, a saved one from its folder. Says why when a kept
+    // sector cannot be read.
+    void ReopenKeptSector();
     // Load's work for path, as File > Load does once a file is chosen.
     FileResult LoadFile(const std::string& path);
 
@@ -56,11 +63,15 @@ private:
     void ConnectWindows();
     // Carries out change, then shows the system anew in every view.
     void ChangeAndRefresh(const std::function<void()>& change);
+    // Whether the Sector window may close: asks to save a sector with
+    // changes not saved.
+    bool MayCloseSector();
 
     SystemDocument m_document;
     modINI m_ini;
     MousePointer m_mouse;
     std::string m_settingsPath;
+    std::string m_keptFolder;
     std::unique_ptr<Dialogs> m_dialogs;
     // What the last export and the last New Sector chose, which the next
     // ones propose.

@@ -192,4 +192,15 @@ std::optional<QString> QtDialogs::AskSectorName(const QString& current)
     return ok ? std::optional(name) : std::nullopt;
 }
 
+SectorDialogs::CloseChoice QtDialogs::AskSaveSector(const QString& name)
+{
+    const QMessageBox::StandardButton answer = QMessageBox::warning(
+        m_parent, QStringLiteral("Kelvane"),
+        QCoreApplication::translate("QtDialogs", "%1 has changes that are not saved. Save them?").arg(name),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    return answer == QMessageBox::Save      ? CloseChoice::Save
+           : answer == QMessageBox::Discard ? CloseChoice::Discard
+                                            : CloseChoice::Cancel;
+}
+
 } // namespace kelvane
