@@ -112,7 +112,7 @@ std::vector<HexNumber> HexGrid::Neighbours(HexNumber hex) const
     // the one below; a raised column at its own row and the one above.
     const int side = hex.column % 2 == 0 ? 1 : -1;
     const int first = std::min(hex.row, hex.row + side);
-    const HexNumber candidates[] = {{hex.column - 1, first}, {hex.column - 1, first + 1},
+    const HexNumber candidates[] = {{hex.column - 1, first},   {hex.column - 1, first + 1},
                                     {hex.column, hex.row - 1}, {hex.column, hex.row + 1},
                                     {hex.column + 1, first},   {hex.column + 1, first + 1}};
     std::vector<HexNumber> inside;

@@ -30,7 +30,8 @@ constexpr std::size_t MaxVaultFileBytes = std::size_t{64} << 20;
 
 bool IsReservedCharacter(char32_t c)
 {
-    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || std::u32string_view(U"/\\:*?\"<>|#^[]").find(c) != std::u32string_view::npos;
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F) ||
+           std::u32string_view(U"/\\:*?\"<>|#^[]").find(c) != std::u32string_view::npos;
 }
 
 std::string AsciiLower(std::string text)
@@ -111,7 +112,8 @@ std::string NoteText(const Sector& sector, const HexNote& note, const std::map<H
     out += "tags: [kelvane]\n---\n\n";
     if (system != nullptr)
         // An edited system's code no longer makes it: the table shows none.
-        AppendMarkdown(out, system->system, system->edited ? std::string_view() : system->code, decimalSeparator);
+        AppendMarkdown(out, system->system, system->edited ? std::string_view() : system->code,
+                       decimalSeparator);
     else
         out += "# " + hex + "\n\nNo system.\n";
     if (const std::string& notes = sector.NotesOf(note.hex); !notes.empty()) {
@@ -147,8 +149,9 @@ std::string IndexText(const Sector& sector, const std::vector<HexNote>& notes)
             const SystemSummary& summary = system->summary;
             out += std::string(StarTypeName(summary.starType, summary.starClass)) + " | " +
                    std::string(StarClassName(summary.starClass)) + " | " +
-                   (summary.bestEnvironment == TypeNothing ? std::string("-")
-                                                           : std::string(EnvironmentName(summary.bestEnvironment))) +
+                   (summary.bestEnvironment == TypeNothing
+                        ? std::string("-")
+                        : std::string(EnvironmentName(summary.bestEnvironment))) +
                    " | ";
         } else {
             out += "(no system) |  |  | ";
@@ -173,7 +176,8 @@ std::string Join(const std::string& folder, const std::string& name)
 // folder has no marker that reads as one.
 bool ReadMarker(const std::string& folder, std::map<std::string, std::string>& files)
 {
-    const WholeFile marker = ReadWholeFile(Join(folder, VaultMarkerFileName), MaxVaultFileBytes, FileKinds::RegularOnly);
+    const WholeFile marker =
+        ReadWholeFile(Join(folder, VaultMarkerFileName), MaxVaultFileBytes, FileKinds::RegularOnly);
     if (!marker.Ok())
         return false;
     std::string_view text = marker.bytes;
@@ -217,12 +221,14 @@ std::string InspectVaultFolder(const std::string& folder, std::vector<std::strin
     for (const std::string& name : names) {
         const auto found = listed.find(name);
         if (!vault || (found == listed.end() && name != VaultMarkerFileName))
-            return "holds " + name + ", which is not a file of a notes vault; choose an empty folder or a vault's own";
+            return "holds " + name +
+                   ", which is not a file of a notes vault; choose an empty folder or a vault's own";
         std::error_code typeError;
         if (fs::symlink_status(Join(folder, name), typeError).type() != fs::file_type::regular)
             return "holds " + name + ", which is not a regular file";
         if (found != listed.end()) {
-            const WholeFile file = ReadWholeFile(Join(folder, name), MaxVaultFileBytes, FileKinds::RegularOnly);
+            const WholeFile file =
+                ReadWholeFile(Join(folder, name), MaxVaultFileBytes, FileKinds::RegularOnly);
             if (!file.Ok() || HashText(file.bytes) != found->second)
                 return "holds " + name +
                        ", which changed since the vault was written; move it away or choose another folder";
@@ -318,7 +324,8 @@ SectorFolderResult WriteVaultFolder(const std::vector<VaultFile>& files, const s
 
 SectorFolderResult WriteSectorVault(const Sector& sector, const std::string& folder, char decimalSeparator)
 {
-    return WriteVaultFolder(SectorVault(sector, SectorMapSvg(DrawSectorMap(sector)), decimalSeparator), folder);
+    return WriteVaultFolder(SectorVault(sector, SectorMapSvg(DrawSectorMap(sector)), decimalSeparator),
+                            folder);
 }
 
 } // namespace kelvane

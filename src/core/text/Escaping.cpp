@@ -152,7 +152,8 @@ void AppendTextLines(std::string& out, std::string_view text, std::string_view i
         if (line.ends_with('\r'))
             line.remove_suffix(1);
         out += line.empty() ? std::string_view() : indent;
-        for (std::size_t tab; (tab = line.find('\t')) != std::string_view::npos; line.remove_prefix(tab + 1)) {
+        for (std::size_t tab; (tab = line.find('\t')) != std::string_view::npos;
+             line.remove_prefix(tab + 1)) {
             AppendTerminalText(out, line.substr(0, tab));
             out += '\t';
         }

@@ -49,7 +49,7 @@ TEST(SectorVault, FileStemsAreSafeOnEverySystem)
     const std::pair<std::string, std::string> cases[] = {
         {"Heltathe", "Heltathe"},
         {"a/b\\c:d*e?f\"g<h>i|j#k^l[m]n", "a_b_c_d_e_f_g_h_i_j_k_l_m_n"},
-        {"tab\there\x7f\xc2\x85", "tab_here__"}, // C0, DEL and a C1 control in UTF-8
+        {"tab\there\x7f\xc2\x85", "tab_here__"},              // C0, DEL and a C1 control in UTF-8
         {"caf\xc3\xa9 \xff\xed\xa0\x80", "caf\xc3\xa9 ____"}, // not UTF-8, a lone surrogate
         {".hidden", "_hidden"},
         {"ends. .", "ends___"},
@@ -130,12 +130,13 @@ TEST(SectorVault, NotesCarryFrontMatterTheSystemTheNotesAndTheNeighbours)
     ASSERT_NE(note, nullptr);
     const std::string& text = note->bytes;
     EXPECT_TRUE(text.starts_with("---\nhex: \"" + quoted.hex.Text() +
-                                 "\"\nname: \"[[Trap]] | \\\"quoted\\\" \\\\ back.\"\ncode: \"" + quoted.code +
-                                 "\"\nedited: false\nstar: \""))
+                                 "\"\nname: \"[[Trap]] | \\\"quoted\\\" \\\\ back.\"\ncode: \"" +
+                                 quoted.code + "\"\nedited: false\nstar: \""))
         << text;
     EXPECT_NE(text.find("\ntags: [kelvane]\n---\n\n# "), std::string::npos);
     EXPECT_NE(text.find("| System Code | " + quoted.code + " |"), std::string::npos);
-    EXPECT_NE(text.find("\n## Notes\n\n# Who claims it\n\nThe *Guild*.\n"), std::string::npos) << "as written";
+    EXPECT_NE(text.find("\n## Notes\n\n# Who claims it\n\nThe *Guild*.\n"), std::string::npos)
+        << "as written";
     // Its neighbours with notes of their own, each once, in hex order.
     std::vector<std::string> expected;
     for (const HexNumber next : sector.Grid().Neighbours(quoted.hex))
@@ -148,7 +149,8 @@ TEST(SectorVault, NotesCarryFrontMatterTheSystemTheNotesAndTheNeighbours)
 
     // An edited system keeps its code in the front matter but shows none.
     const std::string& edited =
-        FileNamed(files, VaultFileStem(sector.systems[2].hex.Text() + " " + sector.systems[2].name) + ".md")->bytes;
+        FileNamed(files, VaultFileStem(sector.systems[2].hex.Text() + " " + sector.systems[2].name) + ".md")
+            ->bytes;
     EXPECT_NE(edited.find("\nedited: true\n"), std::string::npos);
     EXPECT_EQ(edited.find("| System Code |"), std::string::npos);
 
@@ -187,11 +189,13 @@ TEST(SectorVault, FolderTakesOnlyItsOwnFilesAndNeverAChangedOne)
     const std::string note = out + "/" + files[2].name;
     WriteBytes(note, files[2].bytes + "My own line.\n");
     const SectorFolderResult changed = WriteSectorVault(sector, out, '.');
-    EXPECT_NE(changed.reason.find("changed since the vault was written"), std::string::npos) << changed.reason;
+    EXPECT_NE(changed.reason.find("changed since the vault was written"), std::string::npos)
+        << changed.reason;
     EXPECT_EQ(ReadBytes(note), files[2].bytes + "My own line.\n");
     WriteBytes(note, files[2].bytes);
     WriteBytes(out + "/Session 1.md", "mine");
-    EXPECT_NE(VaultFolderRefusal(out).find("Session 1.md, which is not a file of a notes vault"), std::string::npos);
+    EXPECT_NE(VaultFolderRefusal(out).find("Session 1.md, which is not a file of a notes vault"),
+              std::string::npos);
     EXPECT_FALSE(WriteSectorVault(sector, out, '.').Ok());
     EXPECT_EQ(ReadBytes(out + "/Session 1.md"), "mine");
 
