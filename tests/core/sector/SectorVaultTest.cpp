@@ -76,7 +76,7 @@ Sector HostileSector()
     EXPECT_GE(sector.systems.size(), 3U);
     sector.systems[0].name = "Nul";
     sector.systems[0].system.SystemName = "Nul";
-    sector.systems[1].name = "[[Trap]] | \"quoted\" \\ back.";
+    sector.systems[1].name = R"([[Trap]] | "quoted" \ back.)";
     sector.systems[2].edited = true;
     // An empty hex with notes, and a sector named as that hex's note.
     HexNumber empty{1, 1};
