@@ -79,6 +79,9 @@ void Check(const kelvane::CliRequest& request, std::string_view command)
         Require(note->hex.column >= 0 && note->hex.row >= 0);
     } else if (std::holds_alternative<RenameRequest>(request)) {
         Require(command == "rename");
+    } else if (const auto* vault = std::get_if<VaultRequest>(&request)) {
+        Require(command == "vault" && !vault->folder.empty() && !vault->output.empty() &&
+                vault->output != "-");
     }
 }
 
@@ -105,12 +108,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Every command read here, as kelvane-cli-qt and the tests see them...
     static constexpr CliCommand all[] = {{"new", Unused},    {"show", Unused},   {"convert", Unused},
                                          {"render", Unused}, {"report", Unused}, {"sector", Unused},
-                                         {"note", Unused},   {"rename", Unused}};
+                                         {"note", Unused},   {"rename", Unused}, {"vault", Unused}};
     Check(ParseCommandLine(argc, argv.data(), all), command);
     // ...and as kelvane-cli has them, the Qt ones handed on unread.
     static constexpr CliCommand handingOn[] = {{"new", Unused},     {"show", Unused},    {"convert", Unused},
                                                {"render", nullptr}, {"report", nullptr}, {"sector", nullptr},
-                                               {"note", nullptr},   {"rename", nullptr}};
+                                               {"note", nullptr},   {"rename", nullptr}, {"vault", Unused}};
     const CliRequest request = ParseCommandLine(argc, argv.data(), handingOn);
     Check(request, command);
     if (command == "render" || command == "report" || command == "sector" || command == "note" ||

@@ -35,6 +35,7 @@ constexpr Synopsis Synopses[] = {
     {"note", "DIR HEX [TEXT|-]", ""},
     {"note", "DIR HEX --get", ""},
     {"rename", "DIR NAME", ""},
+    {"vault", "DIR -o OUT", ""},
 };
 
 void AppendSynopsis(std::string& out, const Synopsis& synopsis, bool first)
@@ -487,6 +488,26 @@ RenameRequest ParseRename(const Arguments& arguments)
     return {given[0], given[1]};
 }
 
+VaultRequest ParseVault(const Arguments& arguments)
+{
+    VaultRequest request;
+    arguments.ForEach(
+        [&](std::string_view name, std::string_view value) {
+            if (name == "-o" || name == "--output")
+                request.output = std::string(value);
+            else
+                UnknownOption(name);
+        },
+        TakeOneFile(request.folder));
+    if (request.folder.empty())
+        throw UsageError{"vault needs a sector's folder DIR"};
+    if (request.output.empty())
+        throw UsageError{"vault: no output folder given (-o OUT)"};
+    if (request.output == "-")
+        throw UsageError{"vault: a vault is a folder of notes; -o - cannot name one"};
+    return request;
+}
+
 CliRequest ParseCommand(std::string_view command, const Arguments& arguments)
 {
     if (command == "new")
@@ -505,6 +526,8 @@ CliRequest ParseCommand(std::string_view command, const Arguments& arguments)
         return ParseNote(arguments);
     if (command == "rename")
         return ParseRename(arguments);
+    if (command == "vault")
+        return ParseVault(arguments);
     throw UsageError{"unknown command '" + std::string(command) + "'"};
 }
 

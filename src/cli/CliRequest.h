@@ -114,9 +114,15 @@ struct RenameRequest {
     std::string name;
 };
 
+// vault DIR -o OUT
+struct VaultRequest {
+    std::string folder;
+    std::string output;
+};
+
 using CliRequest =
     std::variant<UsageError, PrintRequest, HandOnRequest, NewRequest, ShowRequest, ConvertRequest,
-                 RenderRequest, ReportRequest, SectorRequest, NoteRequest, RenameRequest>;
+                 RenderRequest, ReportRequest, SectorRequest, NoteRequest, RenameRequest, VaultRequest>;
 
 // The usage of one command, or of them all when command names none; empty
 // for a command that does not exist.

@@ -25,6 +25,12 @@ int ShowCommand(const CliRequest& request);
 // written to OUT as the program's Save As writes it.
 int ConvertCommand(const CliRequest& request);
 
+// vault DIR -o OUT: the sector in DIR, as its folder holds it, written as a
+// vault of Markdown notes into OUT (core/sector/SectorVault.h) in one step.
+// Exit 1 with "kelvane-cli: PATH: reason" for a folder without a sector, or
+// an OUT that holds anything but an earlier vault's unchanged files.
+int VaultCommand(const CliRequest& request);
+
 // One system in format appended to out: number fills the first column of
 // CSV, code (empty when the system has none) its own field, column or line;
 // jsonIndent indents a JSON object, which ends without a newline; first says

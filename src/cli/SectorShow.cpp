@@ -42,28 +42,6 @@ std::string BestName(const SystemSummary& summary)
                                                   : std::string(EnvironmentName(summary.bestEnvironment));
 }
 
-// Each line of a hex's notes (a CR before the line feed belongs to the line
-// break) after indent, its control characters but the tab shown as on a
-// terminal.
-void AppendNotes(std::string& out, std::string_view notes, std::string_view indent)
-{
-    while (!notes.empty()) {
-        const std::size_t end = notes.find('\n');
-        std::string_view line = notes.substr(0, end);
-        notes.remove_prefix(end == std::string_view::npos ? notes.size() : end + 1);
-        if (line.ends_with('\r'))
-            line.remove_suffix(1);
-        out += line.empty() ? std::string_view() : indent;
-        for (std::size_t tab; (tab = line.find('\t')) != std::string_view::npos;
-             line.remove_prefix(tab + 1)) {
-            AppendTerminalText(out, line.substr(0, tab));
-            out += '\t';
-        }
-        AppendTerminalText(out, line);
-        out += '\n';
-    }
-}
-
 // The hexes with notes but no system, in hex order.
 std::vector<HexNumber> EmptyHexesWithNotes(const Sector& sector)
 {
@@ -106,11 +84,11 @@ std::string SectorTable(const Sector& sector)
         AppendRight(out, summary.moons, 5);
         out += system.code;
         out += '\n';
-        AppendNotes(out, sector.NotesOf(system.hex), "      ");
+        AppendTextLines(out, sector.NotesOf(system.hex), "      ");
     }
     for (const HexNumber hex : EmptyHexesWithNotes(sector)) {
         out += hex.Text() + "  (no system)\n";
-        AppendNotes(out, sector.NotesOf(hex), "      ");
+        AppendTextLines(out, sector.NotesOf(hex), "      ");
     }
     return out;
 }
@@ -142,7 +120,7 @@ std::string SectorMarkdown(const Sector& sector)
             AppendMarkdownText(out, system->name);
         }
         out += "**\n\n";
-        AppendNotes(out, notes, "");
+        AppendTextLines(out, notes, "");
     }
     return out;
 }

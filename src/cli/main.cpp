@@ -9,6 +9,7 @@ int main(int argc, char** argv)
         {"new", kelvane::NewCommand},
         {"show", kelvane::ShowCommand},
         {"convert", kelvane::ConvertCommand},
+        {"vault", kelvane::VaultCommand},
         // Handed on to kelvane-cli-qt.
         {"render", nullptr},
         {"report", nullptr},

@@ -251,13 +251,14 @@ TEST_F(Cli, HelpGivesEachCommandsUsageAndVersionTheAboutWindowsVersion)
                      "                          [--life-support 1-4] [--biozone 1-3] [--book on|off] -o DIR\n"
                      "       kelvane-cli note DIR HEX [TEXT|-]\n"
                      "       kelvane-cli note DIR HEX --get\n"
-                     "       kelvane-cli rename DIR NAME\n");
+                     "       kelvane-cli rename DIR NAME\n"
+                     "       kelvane-cli vault DIR -o OUT\n");
     EXPECT_EQ(Invoke("-h").out, usage);
 
     // Each command's own lines, wherever the option stands and whatever else is wrong.
     std::string pieces;
     for (const std::string command :
-         {"new", "show", "convert", "render", "report", "sector", "note", "rename"}) {
+         {"new", "show", "convert", "render", "report", "sector", "note", "rename", "vault"}) {
         std::string own;
         for (const std::string arguments : {" --help", " -h", " --count=0 a b -h", " --size 1 --help"}) {
             const CliRun run = Invoke(command + arguments);

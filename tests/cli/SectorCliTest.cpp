@@ -4,9 +4,11 @@
 #include "CliFixture.h"
 #include "core/files/SystemFile.h"
 #include "core/sector/SectorFile.h"
+#include "core/sector/SectorFolder.h"
 #include "core/sector/SectorGeneration.h"
 #include "core/sector/SectorMap.h"
 #include "core/sector/SectorMapSvg.h"
+#include "core/sector/SectorVault.h"
 
 namespace kelvane {
 namespace {
@@ -218,6 +220,54 @@ TEST_F(SectorCli, NotesAndANameGoIntoTheFolderAndComeBack)
         EXPECT_EQ(snapshot(), after) << arguments;
     }
     EXPECT_FALSE(fs::exists(dir / "none"));
+}
+
+// The vault holds the folder's sector as it is, and a second run changes
+// no byte; a folder that is not a vault's is left alone.
+TEST_F(SectorCli, VaultWritesTheFoldersSectorAndOnlyIntoAFolderOfItsOwn)
+{
+    ASSERT_EQ(Invoke("sector --seed 5 --width 3 --height 3 --book off -o s").exit, 0);
+    ASSERT_EQ(Invoke("note s 0303 'A nebula.'").exit, 0);
+    ASSERT_EQ(Invoke("rename s 'The Marches'").exit, 0);
+    Run run = Invoke("vault s -o v");
+    ASSERT_EQ(run.exit, 0) << run.err;
+    EXPECT_EQ(run.out + run.err, "");
+
+    Sector sector;
+    ASSERT_TRUE(ReadSectorFolder((dir / "s").string(), '.', sector).Ok());
+    Names expected;
+    for (const VaultFile& file : SectorVault(sector, Read("s/sector.svg"), '.')) {
+        expected.insert(file.name);
+        EXPECT_EQ(Read("v/" + file.name), file.bytes) << file.name;
+    }
+    EXPECT_EQ(Files("v"), expected);
+    EXPECT_TRUE(expected.contains("The Marches.md"));
+    EXPECT_TRUE(expected.contains("0303.md") || sector.At({3, 3}) != nullptr);
+
+    std::map<std::string, std::string> first;
+    for (const std::string& name : expected)
+        first[name] = Read("v/" + name);
+    ASSERT_EQ(Invoke("vault s -o v").exit, 0);
+    for (const auto& [name, bytes] : first)
+        EXPECT_EQ(Read("v/" + name), bytes) << name;
+
+    Write("v/Session 1.md", "mine");
+    const std::pair<std::string, std::string> refused[] = {
+        {"vault s -o v",
+         "kelvane-cli: v: holds Session 1.md, which is not a file of a notes vault; choose an "
+         "empty folder or a vault's own\n"},
+        {"vault s -o s", "kelvane-cli: s: holds 0"},
+        {"vault none -o w", "kelvane-cli: none: sector.json: No such file or directory\n"},
+        {"vault s -o none/w", "kelvane-cli: none/w: "},
+    };
+    for (const auto& [arguments, message] : refused) {
+        run = Invoke(arguments);
+        EXPECT_EQ(run.exit, 1) << arguments;
+        EXPECT_TRUE(run.err.starts_with(message)) << run.err;
+    }
+    EXPECT_EQ(Read("v/Session 1.md"), "mine");
+    EXPECT_EQ(Files("v").size(), expected.size() + 1);
+    EXPECT_FALSE(fs::exists(dir / "w"));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "core/sector/HexGrid.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -103,6 +104,22 @@ std::optional<HexNumber> HexGrid::HexAt(double x, double y) const
     if (!Contains(hex))
         return std::nullopt;
     return hex;
+}
+
+std::vector<HexNumber> HexGrid::Neighbours(HexNumber hex) const
+{
+    // A lowered (even) column meets its side neighbours at its own row and
+    // the one below; a raised column at its own row and the one above.
+    const int side = hex.column % 2 == 0 ? 1 : -1;
+    const int first = std::min(hex.row, hex.row + side);
+    const HexNumber candidates[] = {{hex.column - 1, first},   {hex.column - 1, first + 1},
+                                    {hex.column, hex.row - 1}, {hex.column, hex.row + 1},
+                                    {hex.column + 1, first},   {hex.column + 1, first + 1}};
+    std::vector<HexNumber> inside;
+    for (const HexNumber candidate : candidates)
+        if (Contains(candidate))
+            inside.push_back(candidate);
+    return inside;
 }
 
 } // namespace kelvane

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/drawing/SurfaceMapping.h"
 
@@ -54,6 +55,10 @@ public:
     // centre. A point on an edge goes to one of the two hexes. None for a
     // point outside every hex of the grid.
     std::optional<HexNumber> HexAt(double x, double y) const;
+
+    // The hexes of the grid that share an edge with hex, in hex order: up to
+    // six, fewer at the grid's border.
+    std::vector<HexNumber> Neighbours(HexNumber hex) const;
 
 private:
     int m_width;

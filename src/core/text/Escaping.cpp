@@ -143,4 +143,23 @@ void AppendMarkdownText(std::string& out, std::string_view text)
     }
 }
 
+void AppendTextLines(std::string& out, std::string_view text, std::string_view indent)
+{
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        out += line.empty() ? std::string_view() : indent;
+        for (std::size_t tab; (tab = line.find('\t')) != std::string_view::npos;
+             line.remove_prefix(tab + 1)) {
+            AppendTerminalText(out, line.substr(0, tab));
+            out += '\t';
+        }
+        AppendTerminalText(out, line);
+        out += '\n';
+    }
+}
+
 } // namespace kelvane

@@ -39,4 +39,10 @@ void AppendTerminalText(std::string& out, std::string_view text);
 // escaped with a backslash.
 void AppendMarkdownText(std::string& out, std::string_view text);
 
+// Free text of many lines, such as a hex's notes, each line after indent
+// (none before an empty line) and ended by a line feed: a CR before a line
+// feed belongs to the line break, tabs stay, other control characters are
+// shown as AppendTerminalText shows them.
+void AppendTextLines(std::string& out, std::string_view text, std::string_view indent);
+
 } // namespace kelvane

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <random>
+#include <vector>
 
 #include "core/sector/HexGrid.h"
 
@@ -42,6 +43,31 @@ TEST(HexGrid, EvenColumnsStandHalfAHexLowerAndNeighboursTouch)
     EXPECT_NEAR(maxX, grid.BoundsWidth(), 1e-9);
     EXPECT_NEAR(maxY, grid.BoundsHeight(), 1e-9);
     EXPECT_NEAR(HexGrid(1, 3).BoundsHeight(), 3 * height, 1e-9); // one column: nothing lowered
+}
+
+// A hex's neighbours are the hexes one hex height away, centre to centre,
+// on both kinds of column and at every border.
+TEST(HexGrid, NeighboursAreTheHexesThatShareAnEdge)
+{
+    EXPECT_EQ(HexGrid(8, 10).Neighbours({2, 1}),
+              (std::vector<HexNumber>{{1, 1}, {1, 2}, {2, 2}, {3, 1}, {3, 2}}));
+    for (const auto& [width, height] : {std::pair{5, 4}, {1, 3}, {2, 1}}) {
+        const HexGrid grid(width, height);
+        const double apart = std::sqrt(3.0) * HexGrid::Size;
+        for (int column = 1; column <= width; ++column) {
+            for (int row = 1; row <= height; ++row) {
+                const SurfacePoint c = grid.Centre({column, row});
+                std::vector<HexNumber> touching;
+                for (int other = 1; other <= width; ++other)
+                    for (int otherRow = 1; otherRow <= height; ++otherRow) {
+                        const SurfacePoint o = grid.Centre({other, otherRow});
+                        if (std::fabs(std::hypot(o.X - c.X, o.Y - c.Y) - apart) < 1e-6)
+                            touching.push_back({other, otherRow});
+                    }
+                EXPECT_EQ(grid.Neighbours({column, row}), touching) << column << ',' << row;
+            }
+        }
+    }
 }
 
 // Every point picks the hex with the nearest centre, which is exactly the
