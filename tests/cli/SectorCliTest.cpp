@@ -257,6 +257,8 @@ TEST_F(SectorCli, VaultWritesTheFoldersSectorAndOnlyIntoAFolderOfItsOwn)
          "kelvane-cli: v: holds Session 1.md, which is not a file of a notes vault; choose an "
          "empty folder or a vault's own\n"},
         {"vault s -o s", "kelvane-cli: s: holds 0"},
+        {"vault s -o s/./notes",
+         "kelvane-cli: s/./notes: is inside the sector's folder s; choose a folder outside it\n"},
         {"vault none -o w", "kelvane-cli: none: sector.json: No such file or directory\n"},
         {"vault s -o none/w", "kelvane-cli: none/w: "},
     };
@@ -268,6 +270,7 @@ TEST_F(SectorCli, VaultWritesTheFoldersSectorAndOnlyIntoAFolderOfItsOwn)
     EXPECT_EQ(Read("v/Session 1.md"), "mine");
     EXPECT_EQ(Files("v").size(), expected.size() + 1);
     EXPECT_FALSE(fs::exists(dir / "w"));
+    EXPECT_FALSE(fs::exists(dir / "s" / "notes"));
 }
 
 } // namespace
