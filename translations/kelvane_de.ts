@@ -357,6 +357,10 @@ Diese Datei gibt es schon. Überschreiben?</translation>
         <source>&amp;Rename Sector...</source>
         <translation>&amp;Sektor umbenennen...</translation>
     </message>
+    <message>
+        <source>Export Notes &amp;Vault...</source>
+        <translation>Notiz-&amp;Vault exportieren...</translation>
+    </message>
 </context>
 <context>
     <name>QtDialogs</name>
@@ -395,6 +399,10 @@ Diese Datei gibt es schon. Überschreiben?</translation>
     <message>
         <source>%1 has changes that are not saved. Save them?</source>
         <translation>%1 hat Änderungen, die nicht gespeichert sind. Speichern?</translation>
+    </message>
+    <message>
+        <source>Export Notes Vault</source>
+        <translation>Notiz-Vault exportieren</translation>
     </message>
 </context>
 <context>

@@ -83,6 +83,11 @@ public:
         return std::make_unique<Progress>(*this);
     }
     void ShowSectorError(const QString& text) override { errors << text; }
+    std::optional<QString> ChooseVaultFolder(const QString& proposed) override
+    {
+        proposals << "vault " + proposed;
+        return folder;
+    }
     CloseChoice AskSaveSector(const QString& name) override
     {
         questions << "save sector " + name;

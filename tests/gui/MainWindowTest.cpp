@@ -49,7 +49,8 @@ TEST(MainWindow, Menus)
         "&Good,&Excellent],&Bio Zone>[&Normal,&Double,&Triple],&Orbit Display>[&Arced|Ctrl+A,"
         "&Complete|Ctrl+C,&Flat|Ctrl+F],-,&Force Orbit>[&1,&2,&3,&4,&5,&6,&7,&8,&9,1&0],-,"
         "&Visible Orbit Lines|Ctrl+V,&White Orbit Lines,&Thicker Orbit Lines,&Colored Text],"
-        "&Sector>[&New Sector...,&Open Sector...,Save Sector &As...,&Rename Sector...],"
+        "&Sector>[&New Sector...,&Open Sector...,Save Sector &As...,&Rename Sector...,Export Notes "
+        "&Vault...],"
         "&Window>[Show Quick Tips Window],&Help>[&About Kelvane...]");
     EXPECT_EQ(Outline(program.main->ContainsPopup()) + "/" + Outline(program.main->EnvironmentPopup()),
               "&Planet,&Asteroids,&Nothing/&None,&Hostile,&Poor,&Average,&Good,&Excellent");

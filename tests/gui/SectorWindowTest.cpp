@@ -487,7 +487,7 @@ TEST_F(SectorWindow, TheKeyboardChoosesHexesAndAScreenReaderReadsThem)
 // occupied or not: typing is one step per burst, the map marks the hex and
 // its tool tip shows the first line, and Rename Sector names the sector, one
 // step too. Both are saved with the sector, which counts as changed until
-// then.
+// then, and go into the notes vault.
 TEST_F(SectorWindow, NotesOnAnyHexAndTheSectorsNameAreStepsAndAreSaved)
 {
     NewSector(Small);
@@ -550,6 +550,15 @@ TEST_F(SectorWindow, NotesOnAnyHexAndTheSectorsNameAreStepsAndAreSaved)
     ASSERT_TRUE(ReadSectorFile((dir / "noted" / SectorFileName).string(), saved).Ok());
     EXPECT_EQ(saved.name, "The Marches");
     EXPECT_EQ(saved.notes, sector.notes);
+
+    // The notes vault beside it, as kelvane-cli vault writes one.
+    dialogs->folder = QString::fromStdString((dir / "vault").string());
+    Trigger("mnuSectorVault");
+    EXPECT_EQ(dialogs->proposals.last(), "vault " + QString::fromStdString((dir / "notes").string()));
+    EXPECT_EQ(test::ReadBytes(dir / "vault" / (empty.Text() + ".md")).find("A nebula.\nShips vanish.") !=
+                  std::string::npos,
+              true);
+    EXPECT_TRUE(fs::exists(dir / "vault" / "The Marches.md"));
 }
 
 // Closing the Sector window with changes not saved asks Save, Discard or

@@ -12,6 +12,7 @@
 #include "core/sector/SectorFile.h"
 #include "core/sector/SectorFolder.h"
 #include "core/sector/SectorGeneration.h"
+#include "core/sector/SectorVault.h"
 #include "gui/display/MousePointer.h"
 #include "gui/document/SystemDocument.h"
 #include "gui/files/FileCommands.h"
@@ -185,6 +186,26 @@ void RenameSectorCommand(SystemDocument& document, SectorDialogs& dialogs)
         return;
     }
     document.RenameSector(text);
+}
+
+void ExportVaultCommand(SystemDocument& document, SectorDialogs& dialogs, MousePointer& mouse)
+{
+    const Sector* sector = document.CurrentSector();
+    if (sector == nullptr)
+        return;
+    const std::string& home = document.SectorFolder();
+    const QString proposed =
+        home.empty() ? QString() : ToQt((std::filesystem::path(home).parent_path() / "notes").string());
+    const std::optional<QString> folder = dialogs.ChooseVaultFolder(proposed);
+    if (!folder)
+        return;
+    SectorFolderResult written;
+    {
+        const BusyCursor busy(mouse);
+        written = WriteSectorVault(*sector, folder->toStdString(), UserDecimalSeparator());
+    }
+    if (!written.Ok())
+        dialogs.ShowSectorError(ToQt(written.path) + QStringLiteral("\n") + ToQt(written.reason));
 }
 
 } // namespace kelvane

@@ -51,6 +51,9 @@ public:
     // A new name for the sector, starting from current; nothing when the
     // user cancelled.
     virtual std::optional<QString> AskSectorName(const QString& current) = 0;
+    // A folder to write the notes vault into, starting at proposed; nothing
+    // when the user cancelled.
+    virtual std::optional<QString> ChooseVaultFolder(const QString& proposed) = 0;
     // Closing the Sector window while the sector has changes not saved.
     enum class CloseChoice { Save, Discard, Cancel };
     virtual CloseChoice AskSaveSector(const QString& name) = 0;
@@ -91,6 +94,12 @@ void SaveSectorAsCommand(SystemDocument& document, SectorDialogs& dialogs, FileD
 // A name that cannot stand (empty, longer than 200 bytes, a control
 // character) is refused with the reason.
 void RenameSectorCommand(SystemDocument& document, SectorDialogs& dialogs);
+
+// Export Notes Vault: asks for a folder and writes the open sector there as
+// a folder of Markdown notes, as kelvane-cli vault does (WriteSectorVault),
+// systems, names and notes as they now are. A folder that holds other files
+// is refused with the reason.
+void ExportVaultCommand(SystemDocument& document, SectorDialogs& dialogs, MousePointer& mouse);
 
 // The message for a folder that holds no sector that can be opened.
 QString OpenSectorError(const std::string& folder, const FileResult& result);

@@ -237,6 +237,7 @@ void ChildWindows::ShowSectorWindow()
     m_main.ClientArea()->setActiveSubWindow(FrameOf(m_sectorWindow));
     m_main.Action(QStringLiteral("mnuSectorSaveAs"))->setEnabled(true);
     m_main.Action(QStringLiteral("mnuSectorRename"))->setEnabled(true);
+    m_main.Action(QStringLiteral("mnuSectorVault"))->setEnabled(true);
 }
 
 void ChildWindows::OnSectorWindowClosing()
@@ -246,6 +247,7 @@ void ChildWindows::OnSectorWindowClosing()
     m_document.CloseSector();
     m_main.Action(QStringLiteral("mnuSectorSaveAs"))->setEnabled(false);
     m_main.Action(QStringLiteral("mnuSectorRename"))->setEnabled(false);
+    m_main.Action(QStringLiteral("mnuSectorVault"))->setEnabled(false);
 }
 
 void ChildWindows::RecordPlacements()

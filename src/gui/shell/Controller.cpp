@@ -116,6 +116,7 @@ void Controller::ConnectWindows()
     m_main->Action(QStringLiteral("mnuEditCopyText"))->setEnabled(CopyTextAvailable());
     m_main->Action(QStringLiteral("mnuSectorSaveAs"))->setEnabled(false);
     m_main->Action(QStringLiteral("mnuSectorRename"))->setEnabled(false);
+    m_main->Action(QStringLiteral("mnuSectorVault"))->setEnabled(false);
     showCode();
 }
 

@@ -230,6 +230,9 @@ ActionTable Controller::MainActions()
                  [this] { SaveSectorAsCommand(m_document, Questions(), Questions(), m_mouse); }),
             item("mnuSectorMenu", "mnuSectorRename", QT_TRANSLATE_NOOP("MainActions", "&Rename Sector..."),
                  [this] { RenameSectorCommand(m_document, Questions()); }),
+            item("mnuSectorMenu", "mnuSectorVault",
+                 QT_TRANSLATE_NOOP("MainActions", "Export Notes &Vault..."),
+                 [this] { ExportVaultCommand(m_document, Questions(), m_mouse); }),
 
             menu("", "mnuWindow", QT_TRANSLATE_NOOP("MainActions", "&Window")),
             item("mnuWindow", "mnuHelpQuick", QT_TRANSLATE_NOOP("MainActions", "Show Quick Tips Window"),

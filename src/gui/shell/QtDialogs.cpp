@@ -155,6 +155,13 @@ std::optional<QString> QtDialogs::ChooseSectorFolder(const QString& proposed)
     return Chosen(dialog);
 }
 
+std::optional<QString> QtDialogs::ChooseVaultFolder(const QString& proposed)
+{
+    QFileDialog dialog(m_parent, QCoreApplication::translate("QtDialogs", "Export Notes Vault"));
+    SetUpSectorFolderDialog(dialog, proposed);
+    return Chosen(dialog);
+}
+
 std::optional<SectorSaveChoice> QtDialogs::ChooseSectorSaveFolder(const QString& proposed)
 {
     QFileDialog dialog(m_parent, QCoreApplication::translate("QtDialogs", "Save Sector As"));

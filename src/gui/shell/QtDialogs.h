@@ -31,6 +31,7 @@ public:
     std::unique_ptr<WorkProgress> ShowSaveProgress(const QString& folder) override;
     void ShowSectorError(const QString& text) override;
     std::optional<QString> AskSectorName(const QString& current) override;
+    std::optional<QString> ChooseVaultFolder(const QString& proposed) override;
     CloseChoice AskSaveSector(const QString& name) override;
 
 private:
