@@ -279,7 +279,7 @@ TEST(StartUp, SettingsFolderRule)
     };
     const std::vector<Case> cases = {
         {"/usr/games", "/usr/games", true, config, config + "/kelvane"},
-        {"/usr/bin", "/usr/bin/", false, config, config + "/kelvane"},
+        {"/usr/bin", "/usr/bin/", true, config, config + "/kelvane"},
         {"/usr/local/bin", "/usr/./local/bin", true, config, config + "/kelvane"},
         {"/usr/bin", "/usr/bin", true, "", "/nonexistent/kelvane"},
         {"/home/me/kelvane/build/src/app", "/usr/local/bin", true, config, "/home/me/kelvane/build/src/app"},

@@ -85,6 +85,9 @@ TEST_F(Pipes, UsageErrorsShowTheirCommandsUsage)
         {"sector -o -", "sector: a sector is a folder of files; -o - cannot name one", "sector"},
         {"show -- --format json", "unexpected argument 'json'", "show"},
         {"convert -- -a", "convert needs IN and OUT", "convert"},
+        {"show -- a.KVN -h", "unexpected argument '-h'", "show"},
+        {"note s 0101 x --get", "note: --get reads the notes; TEXT cannot go with it", "note"},
+        {"note s 0101 --get=on", "--get takes no value", "note"},
         {"fly", "unknown command 'fly'", ""},
     };
     for (const auto& [arguments, reason, command] : cases) {
