@@ -113,7 +113,7 @@ public:
             return false;
         m_after = next->m_after;
         // A burst that came back to the notes it started from is no step.
-        setObsolete(m_after == m_before);
+        setObsolete(m_before == m_after);
         return true;
     }
 
