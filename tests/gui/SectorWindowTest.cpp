@@ -1,4 +1,6 @@
 #include <QAccessible>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <set>
 
@@ -609,6 +611,25 @@ TEST(SectorSession, ClosingAsksEndingKeepsTheSectorForTheNextStart)
     third.controller.ReopenKeptSector();
     EXPECT_EQ(third.controller.Document().CurrentSector(), nullptr);
     EXPECT_TRUE(third.dialogs->errors.isEmpty());
+}
+
+// Save Sector As's own dialog takes the name of a new folder typed into it.
+TEST_F(SectorWindow, SaveSectorAsTakesANewFolderTypedIntoItsDialog)
+{
+    NewSector(Small);
+    controller.SetDialogs(std::make_unique<QtDialogs>(main));
+    bool typed = false;
+    test::WhenModal<QFileDialog>([&](QFileDialog* dialog) {
+        dialog->setDirectory(QString::fromStdString(dir.string()));
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        name->setText(QStringLiteral("fresh"));
+        QTest::keyClick(name, Qt::Key_Return);
+        typed = !dialog->isVisible();
+    });
+    Trigger("mnuSectorSaveAs");
+    EXPECT_TRUE(typed);
+    EXPECT_TRUE(fs::exists(dir / "fresh" / "sector.json"));
 }
 
 } // namespace

@@ -3,7 +3,9 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QInputDialog>
@@ -110,6 +112,26 @@ std::optional<SectorRequest> QtDialogs::AskNewSector(const SectorRequest& propos
 namespace {
 
 // A folder dialog for a sector's folder.
+// The folder dialog of a write: it also takes the name of a folder that does
+// not exist yet, typed into a folder that does, which the write then makes.
+class WriteFolderDialog final : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override
+    {
+        const QStringList chosen = selectedFiles();
+        if (chosen.size() == 1) {
+            const QFileInfo info(chosen.front());
+            if (!info.exists() && !info.isSymLink() && info.dir().exists()) {
+                QDialog::accept();
+                return;
+            }
+        }
+        QFileDialog::accept();
+    }
+};
+
 void SetUpSectorFolderDialog(QFileDialog& dialog, const QString& proposed)
 {
     dialog.setObjectName(QStringLiteral("dlgSectorFolder"));
@@ -157,14 +179,14 @@ std::optional<QString> QtDialogs::ChooseSectorFolder(const QString& proposed)
 
 std::optional<QString> QtDialogs::ChooseVaultFolder(const QString& proposed)
 {
-    QFileDialog dialog(m_parent, QCoreApplication::translate("QtDialogs", "Export Notes Vault"));
+    WriteFolderDialog dialog(m_parent, QCoreApplication::translate("QtDialogs", "Export Notes Vault"));
     SetUpSectorFolderDialog(dialog, proposed);
     return Chosen(dialog);
 }
 
 std::optional<SectorSaveChoice> QtDialogs::ChooseSectorSaveFolder(const QString& proposed)
 {
-    QFileDialog dialog(m_parent, QCoreApplication::translate("QtDialogs", "Save Sector As"));
+    WriteFolderDialog dialog(m_parent, QCoreApplication::translate("QtDialogs", "Save Sector As"));
     SetUpSectorFolderDialog(dialog, proposed);
     // Qt's own folder dialog lays itself out in a grid; the box goes under it.
     auto* book =
