@@ -188,7 +188,7 @@ void RenameSectorCommand(SystemDocument& document, SectorDialogs& dialogs)
     document.RenameSector(text);
 }
 
-void ExportVaultCommand(SystemDocument& document, SectorDialogs& dialogs, MousePointer& mouse)
+void ExportVaultCommand(const SystemDocument& document, SectorDialogs& dialogs, MousePointer& mouse)
 {
     const Sector* sector = document.CurrentSector();
     if (sector == nullptr)

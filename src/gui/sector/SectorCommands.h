@@ -99,7 +99,7 @@ void RenameSectorCommand(SystemDocument& document, SectorDialogs& dialogs);
 // a folder of Markdown notes, as kelvane-cli vault does (WriteSectorVault),
 // systems, names and notes as they now are. A folder that holds other files
 // is refused with the reason.
-void ExportVaultCommand(SystemDocument& document, SectorDialogs& dialogs, MousePointer& mouse);
+void ExportVaultCommand(const SystemDocument& document, SectorDialogs& dialogs, MousePointer& mouse);
 
 // The message for a folder that holds no sector that can be opened.
 QString OpenSectorError(const std::string& folder, const FileResult& result);
