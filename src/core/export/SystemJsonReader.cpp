@@ -83,7 +83,8 @@ public:
                 system.InnerLimit = DistanceField(field, at);
             } else if (member.name == "orbits") {
                 Orbits(field, at, system);
-            } else if (member.name != "code" && member.name != "starClassName" && member.name != "starTypeName") {
+            } else if (member.name != "code" && member.name != "starClassName" &&
+                       member.name != "starTypeName") {
                 Refuse(at, "is not a field of a system");
             }
         }
@@ -117,7 +118,8 @@ private:
     static void Expect(const JsonValue& value, JsonValue::Kind kind, const std::string& path)
     {
         if (value.kind != kind)
-            Refuse(path, "expected " + std::string(KindName(kind)) + ", found " + std::string(KindName(value.kind)));
+            Refuse(path, "expected " + std::string(KindName(kind)) + ", found " +
+                             std::string(KindName(value.kind)));
     }
 
     template <typename Int> static Int Integer(const JsonValue& value, const std::string& path)
@@ -129,8 +131,9 @@ private:
         if (fault == std::errc() && ptr == end && number >= std::numeric_limits<Int>::min() &&
             number <= std::numeric_limits<Int>::max())
             return static_cast<Int>(number);
-        Refuse(path, value.text + " is not a whole number from " + std::to_string(std::numeric_limits<Int>::min()) +
-                         " to " + std::to_string(std::numeric_limits<Int>::max()));
+        Refuse(path, value.text + " is not a whole number from " +
+                         std::to_string(std::numeric_limits<Int>::min()) + " to " +
+                         std::to_string(std::numeric_limits<Int>::max()));
     }
 
     static Distance DistanceField(const JsonValue& value, const std::string& path)
@@ -147,8 +150,8 @@ private:
         if (value.items.size() != StarSystem::OrbitCount)
             Refuse(path, "holds " + std::to_string(value.items.size()) + " orbits; a system has 10");
         for (int n = 1; n <= StarSystem::OrbitCount; ++n)
-            Orbit(value.items[static_cast<std::size_t>(n - 1)],
-                  path + "[" + std::to_string(n - 1) + "]", n, system.Orbit(n));
+            Orbit(value.items[static_cast<std::size_t>(n - 1)], path + "[" + std::to_string(n - 1) + "]", n,
+                  system.Orbit(n));
     }
 
     void Orbit(const JsonValue& value, const std::string& path, int number, OrbitRecord& orbit)
@@ -195,8 +198,9 @@ private:
         for (std::size_t i = 0; i < value.text.size(); ++i) {
             const char letter = static_cast<char>('A' + i);
             if (value.text[i] != ' ' && value.text[i] != letter)
-                Refuse(path, "position " + std::to_string(i + 1) + " holds " + Quoted(value.text.substr(i, 1)) +
-                                 ", not " + std::string(1, letter) + " or a space");
+                Refuse(path, "position " + std::to_string(i + 1) + " holds " +
+                                 Quoted(value.text.substr(i, 1)) + ", not " + std::string(1, letter) +
+                                 " or a space");
         }
         return ElementText(value.text);
     }
@@ -215,8 +219,8 @@ private:
                 if (EnvironmentName(code) == environment->text)
                     named = code;
             if (!named)
-                Refuse(environmentPath,
-                       Quoted(environment->text) + " is not one of None, Hostile, Poor, Average, Good, Excellent");
+                Refuse(environmentPath, Quoted(environment->text) +
+                                            " is not one of None, Hostile, Poor, Average, Good, Excellent");
         }
 
         std::optional<std::int32_t> byWords = named;
@@ -246,7 +250,8 @@ private:
         if (!byWords || *byWords == orbit.Type)
             return;
         if (value.Member("type"))
-            Note(Join(path, "type"), std::to_string(orbit.Type) + " does not agree with contents and environment; " +
+            Note(Join(path, "type"), std::to_string(orbit.Type) +
+                                         " does not agree with contents and environment; " +
                                          "they win: " + std::to_string(*byWords));
         orbit.Type = *byWords;
     }
@@ -338,7 +343,8 @@ bool ReadSystemJsonList(std::string_view text, std::vector<StarSystem>& systems,
     return true;
 }
 
-bool ReadSystemJson(std::string_view text, StarSystem& system, std::string& error, std::vector<std::string>* notes)
+bool ReadSystemJson(std::string_view text, StarSystem& system, std::string& error,
+                    std::vector<std::string>* notes)
 {
     std::vector<StarSystem> systems;
     if (!ReadSystemJsonList(text, systems, error, notes))

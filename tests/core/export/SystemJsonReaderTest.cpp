@@ -47,13 +47,15 @@ TEST(SystemJsonReader, EveryGoldenSystemComesBackFromItsFieldsAloneAsItsCodeMake
         SCOPED_TRACE(name);
         const std::string json = Golden(name);
         // Without their codes, so that the fields must carry every byte.
-        const std::string stripped = std::regex_replace(json, std::regex(R"("code": "[^"]*")"), R"("code": null)");
+        const std::string stripped =
+            std::regex_replace(json, std::regex(R"("code": "[^"]*")"), R"("code": null)");
         std::vector<StarSystem> systems;
         std::string error;
         ASSERT_TRUE(ReadSystemJsonList(stripped, systems, error)) << error;
         std::smatch codes;
         std::size_t i = 0;
-        for (auto it = json.cbegin(); std::regex_search(it, json.cend(), codes, std::regex(R"~("code": "([^"]*)")~"));
+        for (auto it = json.cbegin();
+             std::regex_search(it, json.cend(), codes, std::regex(R"~("code": "([^"]*)")~"));
              it = codes[0].second, ++i) {
             ASSERT_LT(i, systems.size());
             EXPECT_EQ(systems[i], RegenerateSystem(*DecodeSystemCode(codes[1].str()))) << i;
@@ -79,8 +81,8 @@ TEST(SystemJsonReader, EditsComeBackOverTheCodesSystem)
 
     // Only the code and a name: the rest is the code's system.
     const SystemCode code = BatchSystemCode(5, 1, LifeSupportLevel::Average, BiozoneWidth::Normal);
-    ASSERT_TRUE(ReadSystemJson(R"({"code": ")" + EncodeSystemCode(code) + R"(", "name": "Mine", "systemType": 3})",
-                               system, error))
+    ASSERT_TRUE(ReadSystemJson(
+        R"({"code": ")" + EncodeSystemCode(code) + R"(", "name": "Mine", "systemType": 3})", system, error))
         << error;
     StarSystem expected = RegenerateSystem(code);
     expected.SystemName = "Mine";
@@ -93,8 +95,8 @@ TEST(SystemJsonReader, EditsComeBackOverTheCodesSystem)
                                system, error))
         << error;
     EXPECT_EQ(system.StarClass, ClassGiant);
-    ASSERT_TRUE(ReadSystemJson(Edited(R"("elements": "[^"]*", "au": [0-9.]+)", R"("elements": "AB", "au": 0.0125)"),
-                               system, error))
+    ASSERT_TRUE(ReadSystemJson(
+        Edited(R"("elements": "[^"]*", "au": [0-9.]+)", R"("elements": "AB", "au": 0.0125)"), system, error))
         << error;
     EXPECT_EQ(system.Orbit(1).Elements.View(), "AB" + std::string(24, ' '));
     EXPECT_EQ(system.Orbit(1).AU, Distance::FromUnits(125));
@@ -118,7 +120,8 @@ TEST(SystemJsonReader, ContentsAndEnvironmentWinOverTypeAndSaySo)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.words);
-        const std::string json = R"({"orbits": [{"orbit": 1, )" + c.words + R"(, "type": )" + c.type + "}" + R"(,{},{},{},{},{},{},{},{},{}]})";
+        const std::string json = R"({"orbits": [{"orbit": 1, )" + c.words + R"(, "type": )" + c.type + "}" +
+                                 R"(,{},{},{},{},{},{},{},{},{}]})";
         StarSystem system;
         std::string error;
         std::vector<std::string> notes;
@@ -126,8 +129,10 @@ TEST(SystemJsonReader, ContentsAndEnvironmentWinOverTypeAndSaySo)
         EXPECT_EQ(system.Orbit(1).Type, c.expected);
         EXPECT_EQ(notes.size(), c.noted ? 1U : 0U);
         if (c.noted) {
-            EXPECT_EQ(notes.front(), "orbits[0].type: " + c.type + " does not agree with contents and environment; "
-                                     "they win: " + std::to_string(c.expected));
+            EXPECT_EQ(notes.front(), "orbits[0].type: " + c.type +
+                                         " does not agree with contents and environment; "
+                                         "they win: " +
+                                         std::to_string(c.expected));
         }
     }
 }
@@ -137,7 +142,8 @@ TEST(SystemJsonReader, RefusalsNameTheFieldsPathAndTheReason)
     const std::vector<std::pair<std::string, std::string>> cases = {
         {Edited(R"("environment": "[A-Za-z]+")", R"("environment": "Lush")"),
          R"(orbits\[\d\].environment: "Lush" is not one of None, Hostile, Poor, Average, Good, Excellent)"},
-        {Edited(R"("contents": "nothing", "environment": null)", R"("contents": "nothing", "environment": "Good")"),
+        {Edited(R"("contents": "nothing", "environment": null)",
+                R"("contents": "nothing", "environment": "Good")"),
          R"(orbits\[\d\].environment: "Good" is given, but only a planet has an environment)"},
         {Edited(R"("contents": "nothing", "environment": null, "type": 0)",
                 R"("contents": "planet", "environment": null, "type": 0)"),
@@ -151,7 +157,8 @@ TEST(SystemJsonReader, RefusalsNameTheFieldsPathAndTheReason)
          R"(orbits\[0\].moons: 1.5 is not a whole number from -32768 to 32767)"},
         {Edited(R"("radius": \d+)", R"("radius": 40000)"),
          R"(orbits\[0\].radius: 40000 is not a whole number from -32768 to 32767)"},
-        {Edited(R"("au": [0-9.]+)", R"("au": "far")"), R"(orbits\[0\].au: expected a number, found a string)"},
+        {Edited(R"("au": [0-9.]+)", R"("au": "far")"),
+         R"(orbits\[0\].au: expected a number, found a string)"},
         {Edited(R"("au": [0-9.]+)", R"("au": 0.00001)"),
          R"(orbits\[0\].au: 0.00001 is not a distance in AUs with at most four decimals)"},
         {Edited(R"("biozoneMin": [0-9.]+)", R"("biozoneMin": 1e2)"),
@@ -174,7 +181,8 @@ TEST(SystemJsonReader, RefusalsNameTheFieldsPathAndTheReason)
         {Edited(R"(,\n +\{"orbit": 10[^\n]*)", ""), R"(orbits: holds 9 orbits; a system has 10)"},
         {"[" + SampleJson() + ", 7]", R"(\[1\]: expected an object, found a number)"},
         {"[]", R"(the array holds no system)"},
-        {"[" + SampleJson() + "," + SampleJson() + "]", R"(the array holds 2 systems; only one can be read here)"},
+        {"[" + SampleJson() + "," + SampleJson() + "]",
+         R"(the array holds 2 systems; only one can be read here)"},
         {"{\"name\": }", R"(line 1, column 10: .+)"},
     };
     for (const auto& [json, expected] : cases) {
