@@ -53,7 +53,8 @@ public:
     {
         Expect(value, JsonValue::Kind::Object, path);
         StarSystem system;
-        if (const JsonValue* code = value.Member("code"); code && code->kind != JsonValue::Kind::Null) {
+        if (const JsonValue* code = value.Member("code");
+            code != nullptr && code->kind != JsonValue::Kind::Null) {
             Expect(*code, JsonValue::Kind::String, Join(path, "code"));
             std::string why;
             const std::optional<SystemCode> decoded = DecodeSystemCode(code->text, &why);
@@ -106,7 +107,7 @@ private:
 
     void Note(const std::string& path, const std::string& text) const
     {
-        if (m_notes)
+        if (m_notes != nullptr)
             m_notes->push_back(path + ": " + text);
     }
 
@@ -205,6 +206,28 @@ private:
         return ElementText(value.text);
     }
 
+    // The environment code an orbit's "environment" names; none for null or
+    // a missing one.
+    static std::optional<std::int32_t> NamedEnvironment(const JsonValue* environment, const std::string& path)
+    {
+        if (environment == nullptr || environment->kind == JsonValue::Kind::Null)
+            return std::nullopt;
+        Expect(*environment, JsonValue::Kind::String, path);
+        for (const std::int32_t code : EnvironmentCodes)
+            if (EnvironmentName(code) == environment->text)
+                return code;
+        Refuse(path,
+               Quoted(environment->text) + " is not one of None, Hostile, Poor, Average, Good, Excellent");
+    }
+
+    // "unknown" keeps whatever the type is, as long as it names nothing known.
+    static void ExpectUnknownType(std::int32_t type, const std::string& path)
+    {
+        if (type == TypeNothing || type == TypeAsteroids || IsEnvironment(type))
+            Refuse(path,
+                   "\"unknown\", but type " + std::to_string(type) + " is " + Quoted(ContentsKeyword(type)));
+    }
+
     void TypeByWords(const JsonValue& value, const std::string& path, OrbitRecord& orbit) const
     {
         const JsonValue* contents = value.Member("contents");
@@ -224,7 +247,7 @@ private:
         }
 
         std::optional<std::int32_t> byWords = named;
-        if (contents) {
+        if (contents != nullptr) {
             Expect(*contents, JsonValue::Kind::String, contentsPath);
             const std::string& word = contents->text;
             if (word == "nothing" || word == "asteroids" || word == "unknown") {
@@ -232,10 +255,7 @@ private:
                     Refuse(environmentPath,
                            Quoted(environment->text) + " is given, but only a planet has an environment");
                 if (word == "unknown") {
-                    // Whatever the type is, as long as it names nothing known.
-                    if (orbit.Type == TypeNothing || orbit.Type == TypeAsteroids || IsEnvironment(orbit.Type))
-                        Refuse(contentsPath, "\"unknown\", but type " + std::to_string(orbit.Type) + " is " +
-                                                 Quoted(ContentsKeyword(orbit.Type)));
+                    ExpectUnknownType(orbit.Type, contentsPath);
                     return;
                 }
                 byWords = word == "nothing" ? TypeNothing : TypeAsteroids;
@@ -249,7 +269,7 @@ private:
         }
         if (!byWords || *byWords == orbit.Type)
             return;
-        if (value.Member("type"))
+        if (value.Member("type") != nullptr)
             Note(Join(path, "type"), std::to_string(orbit.Type) +
                                          " does not agree with contents and environment; " +
                                          "they win: " + std::to_string(*byWords));
@@ -293,8 +313,8 @@ private:
 
 bool LooksLikeSystem(const JsonValue& value)
 {
-    return value.kind == JsonValue::Kind::Object && !value.Member("kelvaneSector") &&
-           (value.Member("orbits") || value.Member("starClass"));
+    return value.kind == JsonValue::Kind::Object && value.Member("kelvaneSector") == nullptr &&
+           (value.Member("orbits") != nullptr || value.Member("starClass") != nullptr);
 }
 
 } // namespace
@@ -338,7 +358,7 @@ bool ReadSystemJsonList(std::string_view text, std::vector<StarSystem>& systems,
         return false;
     }
     systems = std::move(read);
-    if (notes)
+    if (notes != nullptr)
         notes->insert(notes->end(), found.begin(), found.end());
     return true;
 }
