@@ -208,6 +208,7 @@ private:
 
     // The environment code an orbit's "environment" names; none for null or
     // a missing one.
+    // cppcheck-suppress unusedPrivateFunction ; called from TypeByWords
     static std::optional<std::int32_t> NamedEnvironment(const JsonValue* environment, const std::string& path)
     {
         if (environment == nullptr || environment->kind == JsonValue::Kind::Null)
