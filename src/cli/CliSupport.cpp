@@ -1,5 +1,6 @@
 #include "cli/CliSupport.h"
 
+#include "core/export/SystemJsonReader.h"
 #include "core/files/FileBytes.h"
 #include "core/files/SystemFile.h"
 #include "platform/FileSystem.h"
@@ -52,8 +53,34 @@ bool ReadInputArgument(const std::string& path, std::string& bytes)
     return read.Ok();
 }
 
+bool ReadSystemJsonBytes(std::vector<StarSystem>& systems, const std::string& path, const std::string& bytes)
+{
+    std::string error;
+    std::vector<std::string> notes;
+    if (!ReadSystemJsonList(bytes, systems, error, &notes)) {
+        ReportFailure(InputName(path), error);
+        return false;
+    }
+    for (const std::string& note : notes)
+        std::fprintf(stderr, "kelvane-cli: %s: %s\n", InputName(path).c_str(), note.c_str());
+    return true;
+}
+
 bool LoadSystemBytes(AppState& app, const std::string& path, const std::string& bytes)
 {
+    if (IsSystemJsonText(bytes)) {
+        std::vector<StarSystem> systems;
+        if (!ReadSystemJsonBytes(systems, path, bytes))
+            return false;
+        if (systems.size() != 1) {
+            ReportFailure(InputName(path), "the array holds " + std::to_string(systems.size()) +
+                                               " systems; only one can be read here");
+            return false;
+        }
+        app.system = systems.front();
+        app.CurrentFileName = path;
+        return true;
+    }
     const FileResult result = ReadSystemFileBytes(bytes, app.system, UserDecimalSeparator());
     if (!result.Ok()) {
         ReportFailure(InputName(path), result.message);

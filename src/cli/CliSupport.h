@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "cli/CliRequest.h"
 #include "core/AppState.h"
@@ -61,7 +62,15 @@ bool ReadInputArgument(const std::string& path, std::string& bytes);
 // decimal separator: from bytes already read from path, or from the input
 // path names (ReadInputArgument). On failure prints "kelvane-cli: NAME:
 // reason" and gives false.
+// The system JSON that new and show write (a JSON object with the system's
+// keys, or an array of them) is read as the system or, as an array, must
+// hold exactly one.
 bool LoadSystemBytes(AppState& app, const std::string& path, const std::string& bytes);
 bool LoadSystemArgument(AppState& app, const std::string& path);
+
+// Every system of system JSON bytes read from path (ReadSystemJsonList).
+// Prints the reader's notes on stderr as "kelvane-cli: NAME: note"; on a
+// refusal prints "kelvane-cli: NAME: path: reason" and gives false.
+bool ReadSystemJsonBytes(std::vector<StarSystem>& systems, const std::string& path, const std::string& bytes);
 
 } // namespace kelvane

@@ -5,6 +5,7 @@
 #include "cli/SectorShow.h"
 #include "core/AppState.h"
 #include "core/export/SystemCsv.h"
+#include "core/export/SystemJsonReader.h"
 #include "core/export/SystemWriters.h"
 #include "core/files/SystemFile.h"
 
@@ -37,20 +38,38 @@ int ShowCommand(const CliRequest& request)
     std::string bytes;
     if (!ReadInputArgument(path, bytes))
         return ExitFailure;
-    if (IsSectorFileArgument(path, bytes))
-        return ShowSectorCommand(InputName(path), bytes, format);
-
     const char separator = UserDecimalSeparator();
-    AppState app;
-    if (!LoadSystemBytes(app, path, bytes))
-        return ExitFailure;
+    std::vector<StarSystem> systems(1);
+    // System JSON before the sector index: both are JSON objects, told apart
+    // by their keys.
+    if (IsSystemJsonText(bytes)) {
+        if (!ReadSystemJsonBytes(systems, path, bytes))
+            return ExitFailure;
+    } else if (IsSectorFileArgument(path, bytes)) {
+        return ShowSectorCommand(InputName(path), bytes, format);
+    } else {
+        AppState app;
+        if (!LoadSystemBytes(app, path, bytes))
+            return ExitFailure;
+        systems.front() = app.system;
+    }
 
-    // A loaded system has no code: files do not keep one.
+    // A loaded system has no code: files do not keep one, and an imported
+    // system may have been edited away from its code.
     Output output("");
     std::string& out = output.Buffer();
     if (format == SystemFormat::Csv)
         AppendCsvHeader(out);
-    AppendSystem(out, format, app.system, 1, "", separator, 0, true);
+    const bool array = format == SystemFormat::Json && systems.size() > 1;
+    if (array)
+        out += "[\n";
+    for (std::size_t i = 0; i < systems.size(); ++i) {
+        if (array && i > 0)
+            out += ",\n";
+        AppendSystem(out, format, systems[i], i + 1, "", separator, array ? 2 : 0, i == 0);
+    }
+    if (array)
+        out += "\n]";
     if (format == SystemFormat::Json)
         out += '\n';
     if (!output.Close())

@@ -150,6 +150,30 @@ TEST_F(Cli, SystemFilesKeepTheirBytesAndLoadBackAsGenerated)
               Invoke("new --seed 7 --count 3 --format kvn").out);
 }
 
+TEST_F(Cli, SystemJsonConvertsBackToTheSystemFileOrIsRefusedWithNothingWritten)
+{
+    // A .json name that is a system, not a sector index.
+    ASSERT_EQ(Invoke("new --seed 11 --life-support 3 --format json -o a.json").exit, 0);
+    ASSERT_EQ(Invoke("convert a.json b.KVN").exit, 0);
+    EXPECT_EQ(Read("b.KVN"), Invoke("new --seed 11 --life-support 3 --format kvn").out);
+    // show prints every system of an array, without the codes it cannot vouch for.
+    ASSERT_EQ(Invoke("new --seed 11 --count 2 --format json -o two.json").exit, 0);
+    EXPECT_EQ(Invoke("show two.json --format json").out,
+              std::regex_replace(Read("two.json"), std::regex(R"("code": "[^"]*")"), R"("code": null)"));
+
+    std::string bad = Read("a.json");
+    bad.replace(bad.find("\"moons\": "), 9, "\"moons\": \"many\", \"m\": ");
+    Write("bad.json", bad);
+    const CliRun refused = Invoke("convert bad.json out.KVN");
+    EXPECT_EQ(refused.exit, 1);
+    EXPECT_EQ(refused.err, "kelvane-cli: bad.json: orbits[0].moons: expected a number, found a string\n");
+    EXPECT_FALSE(std::filesystem::exists(dir / "out.KVN"));
+    const CliRun two = Invoke("convert two.json out.KVN");
+    EXPECT_EQ(two.err, "kelvane-cli: two.json: the array holds 2 systems; only one can be read here\n");
+    EXPECT_EQ(two.exit, 1);
+    EXPECT_FALSE(std::filesystem::exists(dir / "out.KVN"));
+}
+
 TEST_F(Cli, RenderDrawsTheSameImageEveryTimeWithoutAScreen)
 {
     CliRun run = Invoke("render " + Example + " -o example.png");
