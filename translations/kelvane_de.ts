@@ -154,6 +154,10 @@ This file already exists. Overwrite it?</source>
         <translation>%1
 Diese Datei gibt es schon. Überschreiben?</translation>
     </message>
+    <message>
+        <source>System JSON (*.json)</source>
+        <translation>System-JSON (*.json)</translation>
+    </message>
 </context>
 <context>
     <name>MainActions</name>
@@ -360,6 +364,10 @@ Diese Datei gibt es schon. Überschreiben?</translation>
     <message>
         <source>Export Notes &amp;Vault...</source>
         <translation>Notiz-&amp;Vault exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Import System...</source>
+        <translation>System &amp;importieren...</translation>
     </message>
 </context>
 <context>
@@ -594,6 +602,10 @@ Dieser Ordner enthält schon einen Sektor. Ersetzen?</translation>
     <message>
         <source>Rename Sector</source>
         <translation>Sektor umbenennen</translation>
+    </message>
+    <message>
+        <source>Import %1</source>
+        <translation>%1 importieren</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "GuiTestSupport.h"
 #include "Shell.h"
 #include "core/drawing/SurfaceSvg.h"
+#include "core/export/SystemWriters.h"
 #include "core/files/SystemFile.h"
 #include "core/model/SystemCode.h"
 #include "gui/files/ExportFormats.h"
@@ -541,6 +542,40 @@ TEST_F(EditMenu, ExportAndCopyAsTextWriteWhatKelvaneCliWrites)
         dialogs->errors[0].startsWith(own.filePath("missing/x.png") + "\nThe file could not be written: "))
         << dialogs->errors[0].toStdString();
     EXPECT_FALSE(QFileInfo::exists(own.filePath("missing")));
+}
+
+// Import System puts a system from its JSON in place as one step, edits made
+// elsewhere included; a refused file says which field and why, and changes
+// nothing.
+TEST_F(EditMenu, ImportSystemFromItsJson)
+{
+    StarSystem edited = System();
+    edited.SystemName = "Vega \"Prime\"";
+    edited.Orbit(1).Moons = 7;
+    std::string json;
+    AppendJson(json, edited, "", 0);
+    test::WriteBytes(own.filePath("vega.json").toStdString(), json);
+    const Seen before = Now();
+    dialogs->answers = {own.filePath("vega.json")};
+    Trigger("mnuEditImport");
+    EXPECT_EQ(System(), edited);
+    EXPECT_EQ(NameBox()->text(), "Vega \"Prime\"");
+    EXPECT_EQ(UndoText(), "&Undo Import vega.json");
+    Trigger("mnuEditUndo");
+    EXPECT_EQ(Now(), before);
+
+    const std::size_t at = json.find("\"environment\"");
+    ASSERT_NE(at, std::string::npos);
+    test::WriteBytes(own.filePath("lush.json").toStdString(),
+                     json.substr(0, json.find(':', at) + 1) + " \"Lush\"" +
+                         json.substr(json.find_first_of(",}", json.find(':', at) + 2)));
+    dialogs->answers = {own.filePath("lush.json")};
+    Trigger("mnuEditImport");
+    ASSERT_EQ(dialogs->errors.size(), 1);
+    EXPECT_TRUE(dialogs->errors[0].contains("environment: \"Lush\" is not one of"))
+        << dialogs->errors[0].toStdString();
+    EXPECT_EQ(Now(), before);
+    EXPECT_EQ(RedoCount(), 1);
 }
 
 } // namespace

@@ -59,6 +59,7 @@ public:
         return exportTo;
     }
     void ShowExportError(const QString& text) override { errors << text; }
+    void ShowImportError(const QString& text) override { errors << text; }
     std::optional<SystemCode> AskSystemCode() override { return code; }
     std::optional<SectorRequest> AskNewSector(const SectorRequest& /*proposed*/) override { return sector; }
     std::optional<QString> ChooseSectorFolder(const QString& proposed) override
@@ -114,7 +115,8 @@ public:
 private:
     std::optional<QString> Answer(const QString& kind, const QString& filter, const QString& proposed)
     {
-        EXPECT_EQ(filter, "Kelvane files,*.KVN (*.KVN)");
+        EXPECT_TRUE(filter == "Kelvane files,*.KVN (*.KVN)" || filter == "System JSON (*.json)")
+            << filter.toStdString();
         proposals << kind + proposed;
         const QString answer = answers.isEmpty() ? QString() : answers.takeFirst();
         return answer.isEmpty() ? std::nullopt : std::optional(answer);

@@ -44,7 +44,8 @@ TEST(MainWindow, Menus)
         Outline(program.main->menuBar()),
         "&File>[&New|Ctrl+N,New Orbits &Only|Ctrl+O,-,&Load...|Ctrl+L,&Save As...|Ctrl+S,-,&Print...|Ctrl+P,"
         "Print Pre&view...,Print &Grey for Black,-,E&xit|Ctrl+X],&Edit>[&Undo|Ctrl+Z,&Redo|Ctrl+Y,-,"
-        "Copy &Picture,Copy as &Text,Copy System &Code,-,New from Code...,&Export...],&Options>[&Life "
+        "Copy &Picture,Copy as &Text,Copy System &Code,-,New from Code...,&Import "
+        "System...,&Export...],&Options>[&Life "
         "Support>[&Poor,&Average,"
         "&Good,&Excellent],&Bio Zone>[&Normal,&Double,&Triple],&Orbit Display>[&Arced|Ctrl+A,"
         "&Complete|Ctrl+C,&Flat|Ctrl+F],-,&Force Orbit>[&1,&2,&3,&4,&5,&6,&7,&8,&9,1&0],-,"

@@ -212,6 +212,16 @@ void SystemDocument::NewFromCode(const SystemCode& code)
     emit CaptionChanged();
 }
 
+void SystemDocument::Import(const StarSystem& system, const std::string& name)
+{
+    Change(tr("Import %1").arg(ToQt(name)), CodeEffect::LostOnChange, [&] {
+        m_app.system = system;
+        m_app.CurrentFileName.clear();
+        m_place.reset();
+    });
+    emit CaptionChanged();
+}
+
 void SystemDocument::ForceOrbit(int n, const ForceChoice& choice)
 {
     if (IsOrbit(n))

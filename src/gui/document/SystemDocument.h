@@ -88,6 +88,10 @@ public:
     enum class NameSource { Typed, Echoed };
     void Rename(const std::string& name, NameSource source = NameSource::Typed);
     void EndRenameBurst();
+    // A system read from another program's file (JSON), put in place as Load
+    // puts one: it has no system file, and its code stays only while it is
+    // the system the code makes. name is the file's, for the step's name.
+    void Import(const StarSystem& system, const std::string& name);
     // Reads the file at path into the system. On Done the file becomes the
     // current file; on any other outcome it does not, though a damaged file
     // may have stored some fields.

@@ -1,5 +1,7 @@
 #include "gui/files/FileCommands.h"
 
+#include "core/export/SystemJsonReader.h"
+#include "core/files/FileBytes.h"
 #include "core/files/SystemFile.h"
 #include "gui/document/SystemDocument.h"
 #include "platform/FileSystem.h"
@@ -8,6 +10,7 @@
 #include "render/QtText.h"
 
 #include <QCoreApplication>
+#include <filesystem>
 
 namespace kelvane {
 
@@ -52,6 +55,27 @@ FileResult LoadSystemCommand(SystemDocument& document, FileDialogs& dialogs, con
 bool LoadNeedsRefresh(const FileResult& result)
 {
     return result.Ok() || result.outcome == FileOutcome::NotKelvaneFile;
+}
+
+void ImportSystemCommand(SystemDocument& document, FileDialogs& dialogs)
+{
+    const std::optional<QString> chosen =
+        dialogs.ChooseOpen(QCoreApplication::translate("FileCommands", "System JSON (*.json)"), QString());
+    if (!chosen)
+        return;
+    const std::string path = FromQt(*chosen);
+    std::string bytes;
+    std::string error;
+    StarSystem system = document.State().system;
+    if (const FileResult read = ReadFileBytes(path, bytes); !read.Ok())
+        error = read.message;
+    else if (!ReadSystemJson(bytes, system, error))
+        error = error.empty() ? std::string("not a system") : error;
+    if (!error.empty()) {
+        dialogs.ShowImportError(*chosen + QStringLiteral("\n") + ToQt(error));
+        return;
+    }
+    document.Import(system, std::filesystem::path(path).filename().string());
 }
 
 void SaveSystemAsCommand(SystemDocument& document, FileDialogs& dialogs)

@@ -27,6 +27,8 @@ public:
     virtual QMessageBox::StandardButton AskOverwrite(const QString& text) = 0;
     // The "Load Error" box with its text.
     virtual void ShowLoadError(const QString& text) = 0;
+    // Why a file could not be imported.
+    virtual void ShowImportError(const QString& text) = 0;
 };
 
 // The Edit menu's dialogs.
@@ -71,6 +73,13 @@ std::optional<std::string> ChooseSystemFile(FileDialogs& dialogs, const SystemDo
 // load and after the box (LoadNeedsRefresh).
 FileResult LoadSystemCommand(SystemDocument& document, FileDialogs& dialogs, const std::string& path);
 bool LoadNeedsRefresh(const FileResult& result);
+// Edit > Import System: a system from a JSON file as kelvane-cli and Export
+// write one, edits made in another program included, put in place as one
+// step (its code kept only while it is the system the code makes). A file
+// that cannot be read, or holds a field that is refused, is named with the
+// reason and the field's path, and nothing changes.
+void ImportSystemCommand(SystemDocument& document, FileDialogs& dialogs);
+
 // Save As: proposes the current file name (or the system's name), adds the
 // extension, asks before overwriting, and writes the file. Only a completed
 // save changes the current file name; every failure is silent.

@@ -125,6 +125,8 @@ ActionTable Controller::MainActions()
         separator("mnuEditMenu", "mnuEditSpace2"),
         item("mnuEditMenu", "mnuEditNewFromCode", QT_TRANSLATE_NOOP("MainActions", "New from Code..."),
              newFromCode),
+        item("mnuEditMenu", "mnuEditImport", QT_TRANSLATE_NOOP("MainActions", "&Import System..."),
+             refreshAfter([this] { ImportSystemCommand(m_document, Questions()); })),
         item("mnuEditMenu", "mnuEditExport", QT_TRANSLATE_NOOP("MainActions", "&Export..."),
              [this] { ExportCommand(m_document, Questions(), Questions(), m_lastExport); }),
 

@@ -84,6 +84,11 @@ QtDialogs::ChooseExport(const QStringList& filters, const QString& selectedFilte
     return ExportChoice{*path, dialog.selectedNameFilter()};
 }
 
+void QtDialogs::ShowImportError(const QString& text)
+{
+    QMessageBox::warning(m_parent, QStringLiteral("Kelvane"), text);
+}
+
 void QtDialogs::ShowExportError(const QString& text)
 {
     QMessageBox::warning(m_parent, QStringLiteral("Kelvane"), text);

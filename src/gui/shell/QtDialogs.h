@@ -21,6 +21,7 @@ public:
     std::optional<QString> ChooseSave(const QString& filter, const QString& proposed) override;
     QMessageBox::StandardButton AskOverwrite(const QString& text) override;
     void ShowLoadError(const QString& text) override;
+    void ShowImportError(const QString& text) override;
     std::optional<ExportChoice> ChooseExport(const QStringList& filters, const QString& selectedFilter,
                                              const QString& proposed) override;
     void ShowExportError(const QString& text) override;
