@@ -349,8 +349,14 @@ bool ReadSystemJsonList(std::string_view text, std::vector<StarSystem>& systems,
         if (value->kind == JsonValue::Kind::Array) {
             if (value->items.empty())
                 throw Refusal{"the array holds no system"};
-            for (std::size_t i = 0; i < value->items.size(); ++i)
-                read.push_back(reader.System(value->items[i], "[" + std::to_string(i) + "]"));
+            for (std::size_t i = 0; i < value->items.size(); ++i) {
+                // Appended piece by piece: "[" + text draws a false
+                // -Wrestrict from GCC 12 at -O3 with _FORTIFY_SOURCE.
+                std::string path(1, '[');
+                path += std::to_string(i);
+                path += ']';
+                read.push_back(reader.System(value->items[i], path));
+            }
         } else {
             read.push_back(reader.System(*value, ""));
         }
