@@ -38,6 +38,7 @@ targets=(
   "fuzz_profile_file:"
   "fuzz_sector_file:-dict=fuzz/SectorFile.dict -max_len=1048576 -timeout=10"
   "fuzz_system_code:-dict=fuzz/SystemCode.dict -timeout=10"
+  "fuzz_system_json:-dict=fuzz/SectorFile.dict"
   "fuzz_cli_arguments:-dict=fuzz/CliArguments.dict"
 )
 

@@ -24,6 +24,9 @@ public:
 
     void Put(std::string_view text)
     {
+        // An empty view may point nowhere, which memcpy may not be given.
+        if (text.empty())
+            return;
         if (text.size() > Room()) {
             Flush();
             if (text.size() > Capacity) {
