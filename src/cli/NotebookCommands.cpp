@@ -44,8 +44,10 @@ int Update(const std::string& folder, const std::function<std::string(Sector&)>&
 
 int NoteCommand(const CliRequest& request)
 {
-    const auto& [folder, hex, given, get] = std::get<NoteRequest>(request);
-    if (get) {
+    const auto& note = std::get<NoteRequest>(request);
+    const std::string& folder = note.folder;
+    const HexNumber hex = note.hex;
+    if (note.get) {
         Sector sector;
         if (const FileResult read = ReadSectorFolder(folder, UserDecimalSeparator(), sector); !read.Ok())
             return ReportFailure(folder, read.message);
@@ -56,8 +58,8 @@ int NoteCommand(const CliRequest& request)
         return output.Close() ? ExitOk : ReportFailure(output.Name(), output.Error());
     }
     std::string text;
-    if (given)
-        text = *given;
+    if (note.text)
+        text = *note.text;
     else if (!ReadInputArgument("-", text))
         return ExitFailure;
     if (const std::string fault = HexNotesFault(text); !fault.empty())
@@ -72,7 +74,9 @@ int NoteCommand(const CliRequest& request)
 
 int RenameCommand(const CliRequest& request)
 {
-    const auto& [folder, name] = std::get<RenameRequest>(request);
+    const auto& rename = std::get<RenameRequest>(request);
+    const std::string& folder = rename.folder;
+    const std::string& name = rename.name;
     if (const std::string fault = SectorNameFault(name); !fault.empty())
         return ReportFailure(folder, "the name " + fault);
     return Update(folder, [&](Sector& sector) {

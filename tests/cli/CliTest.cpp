@@ -162,7 +162,7 @@ TEST_F(Cli, SystemJsonConvertsBackToTheSystemFileOrIsRefusedWithNothingWritten)
               std::regex_replace(Read("two.json"), std::regex(R"("code": "[^"]*")"), R"("code": null)"));
 
     std::string bad = Read("a.json");
-    bad.replace(bad.find("\"moons\": "), 9, "\"moons\": \"many\", \"m\": ");
+    bad.replace(bad.find("\"moons\": "), 9, R"("moons": "many", "m": )");
     Write("bad.json", bad);
     const CliRun refused = Invoke("convert bad.json out.KVN");
     EXPECT_EQ(refused.exit, 1);

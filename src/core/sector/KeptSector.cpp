@@ -50,7 +50,7 @@ std::string KeepSector(const std::string& folder, const Sector& sector, const Ke
             !written.Ok())
             return written.path + ": " + written.reason;
     }
-    std::string text = "{\"kelvaneSession\": 1, \"origin\": ";
+    std::string text = R"({"kelvaneSession": 1, "origin": )";
     AppendJsonString(text, kept.origin);
     text += copied ? ", \"unsaved\": true}\n" : ", \"unsaved\": false}\n";
     AtomicFileWriter writer;

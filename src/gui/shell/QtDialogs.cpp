@@ -129,7 +129,7 @@ public:
         if (chosen.size() == 1) {
             const QFileInfo info(chosen.front());
             if (!info.exists() && !info.isSymLink() && info.dir().exists()) {
-                QDialog::accept();
+                done(QDialog::Accepted);
                 return;
             }
         }
