@@ -4,6 +4,7 @@ Waits for the application named kelvane, walks everything it exposes and
 checks the names and roles a user of a screen reader depends on. Prints each
 finding that fails and exits 1 if any did.
 """
+import os
 import sys
 import time
 
@@ -39,7 +40,10 @@ def main():
     while True:
         nodes = list(walk(app))
         names = {(n.getRoleName(), n.name) for n in nodes}
-        if any(n.name == "Orbital Display" and n.childCount == 11 for n in nodes) or time.monotonic() > deadline:
+        sector_ready = not os.environ.get("KELVANE_A11Y_SECTOR") or any(
+            n.name == "Sector map" and n.childCount == 6 for n in nodes)
+        if (any(n.name == "Orbital Display" and n.childCount == 11 for n in nodes) and sector_ready) or \
+                time.monotonic() > deadline:
             break
         time.sleep(0.5)
 
@@ -77,6 +81,16 @@ def main():
         expect(len(orbits) == 10, f"ten orbits in the Orbital Display, not {len(orbits)}")
         expect(parts and parts[0].startswith("Star: "), "the star first in the Orbital Display")
         print("\n".join(parts))
+
+    if os.environ.get("KELVANE_A11Y_SECTOR"):
+        maps = [n for n in nodes if n.name == "Sector map"]
+        expect(maps, "the sector map")
+        if maps:
+            hexes = [maps[0].getChildAtIndex(i).name for i in range(maps[0].childCount)]
+            expect(len(hexes) == 6, f"six hexes on the sector map, not {len(hexes)}")
+            expect(hexes and hexes[0].startswith("0101") and hexes[0].endswith(", notes"),
+                   "hex 0101 first, with its notes said")
+            print("\n".join(hexes))
 
     for failure in failures:
         print("missing:", failure)

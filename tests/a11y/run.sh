@@ -5,9 +5,13 @@
 # Exits 77 (skipped) where the tools are not installed
 # (scripts/install-deps.sh installs them).
 #
-#   tests/a11y/run.sh PROGRAM
+# With kelvane-cli given, a sector with notes is kept as if the program had
+# ended with it open, so that the start opens it and its map is read too.
+#
+#   tests/a11y/run.sh PROGRAM [KELVANE_CLI]
 set -euo pipefail
 program=$1
+cli=${2:-}
 here=$(cd "$(dirname "$0")" && pwd)
 
 launcher=/usr/libexec/at-spi-bus-launcher
@@ -23,6 +27,14 @@ mkdir -m 700 "$work/run"
 # A copy keeps its settings beside it, in the folder that goes at the end.
 cp "$program" "$work/kelvane"
 export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run"
+if [ -n "$cli" ]; then
+    "$cli" sector --seed 7 --width 3 --height 2 --density 0.5 --book off -o "$work/sector"
+    "$cli" note "$work/sector" 0101 "A nebula."
+    mkdir -p "$work/data/kelvane"
+    printf '{"kelvaneSession": 1, "origin": "%s", "unsaved": false}\n' "$work/sector" \
+        >"$work/data/kelvane/session.json"
+    export KELVANE_A11Y_SECTOR=1
+fi
 export KELVANE_A11Y_HERE="$here" KELVANE_A11Y_WORK="$work" KELVANE_A11Y_LAUNCHER="$launcher"
 # -e: xvfb-run's own errors show in the test's output.
 xvfb-run -a -e /dev/stderr -s '-screen 0 1280x1024x24' dbus-run-session -- bash -c '

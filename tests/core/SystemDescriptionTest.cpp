@@ -58,6 +58,11 @@ TEST(SystemDescription, HexesSayTheirSystemOrItsAbsence)
               "0304 Heltathe: Yellow (G), Main Sequence (V), best world Poor");
     EXPECT_EQ(HexDescription(sector, {3, 6}), "0306 Orvane: Red (M), Giant (III), no planets");
     EXPECT_EQ(HexDescription(sector, {3, 5}), "0305: no system");
+    sector.SetNotes({3, 5}, "A nebula.");
+    sector.SetNotes({3, 4}, "Pirates.");
+    EXPECT_EQ(HexDescription(sector, {3, 5}), "0305: no system, notes");
+    EXPECT_EQ(HexDescription(sector, {3, 4}),
+              "0304 Heltathe: Yellow (G), Main Sequence (V), best world Poor, notes");
 }
 
 } // namespace

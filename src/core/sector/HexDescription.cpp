@@ -6,9 +6,10 @@ namespace kelvane {
 
 std::string HexDescription(const Sector& sector, HexNumber hex)
 {
+    const std::string notes = sector.NotesOf(hex).empty() ? "" : ", notes";
     const SectorSystem* entry = sector.At(hex);
     if (entry == nullptr)
-        return hex.Text() + ": no system";
+        return hex.Text() + ": no system" + notes;
     const SystemSummary& summary = entry->summary;
     std::string text = hex.Text() + " " + entry->name + ": " +
                        std::string(StarTypeName(summary.starType, summary.starClass)) + ", " +
@@ -17,7 +18,7 @@ std::string HexDescription(const Sector& sector, HexNumber hex)
         text += summary.planets == 0 ? ", no planets" : ", planets of no known environment";
     else
         text += ", best world " + std::string(EnvironmentName(summary.bestEnvironment));
-    return text;
+    return text + notes;
 }
 
 } // namespace kelvane
