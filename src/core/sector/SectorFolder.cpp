@@ -188,17 +188,26 @@ FileResult ReadFolder(const std::string& folder, char decimalSeparator, Sector& 
     return FileResult::Done();
 }
 
+// Begins the transaction on folder and looks, under its lock, at what the
+// folder holds: empty text, or why no sector may be written there.
+std::string BeginWrite(FolderTransaction& transaction, const std::string& folder,
+                       SectorFolderContents& earlier)
+{
+    if (std::string reason = transaction.Begin(folder); !reason.empty())
+        return reason;
+    earlier = InspectSectorFolder(folder);
+    return earlier.refusal;
+}
+
 } // namespace
 
 SectorFolderResult WriteSectorFolder(const Sector& sector, const std::string& folder, char decimalSeparator,
                                      std::optional<std::string_view> book, const SectorWriteStep& step)
 {
     FolderTransaction transaction;
-    if (const std::string reason = transaction.Begin(folder); !reason.empty())
-        return {folder, reason};
-    const SectorFolderContents earlier = InspectSectorFolder(folder);
-    if (!earlier.refusal.empty())
-        return {folder, earlier.refusal};
+    SectorFolderContents earlier;
+    if (std::string reason = BeginWrite(transaction, folder, earlier); !reason.empty())
+        return {folder, std::move(reason)};
     return WriteMembers(transaction, folder, earlier, sector, decimalSeparator, nullptr, book, step);
 }
 
@@ -207,11 +216,9 @@ SectorFolderResult UpdateSectorFolder(const std::string& folder, char decimalSep
                                       const SectorBookMaker& makeBook)
 {
     FolderTransaction transaction;
-    if (const std::string reason = transaction.Begin(folder); !reason.empty())
-        return {folder, reason};
-    const SectorFolderContents earlier = InspectSectorFolder(folder);
-    if (!earlier.refusal.empty())
-        return {folder, earlier.refusal};
+    SectorFolderContents earlier;
+    if (std::string reason = BeginWrite(transaction, folder, earlier); !reason.empty())
+        return {folder, std::move(reason)};
     if (!earlier.sectorFiles.contains(SectorFileName))
         return {folder, std::string("holds no sector: it has no ") + SectorFileName};
     Sector sector;
