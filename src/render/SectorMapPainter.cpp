@@ -1,10 +1,15 @@
 #include "render/SectorMapPainter.h"
 
 #include <QFontMetricsF>
+#include <QLineF>
+#include <QPaintEngine>
 #include <QPen>
 #include <QPolygonF>
 #include <cmath>
 #include <map>
+#include <optional>
+#include <tuple>
+#include <vector>
 
 #include "core/drawing/SurfaceMapping.h"
 #include "render/QtText.h"
@@ -61,6 +66,56 @@ QRectF VisiblePart(const QPainter& painter, const QRectF& area)
     return area;
 }
 
+// The circles of one painting on a raster device, each drawn once into a
+// small image by its size, pen and fill and then copied to every place it
+// shows: a map of a large sector holds thousands of discs in a few dozen
+// looks, and an antialiased circle drawn alone costs about as much as a
+// hundred such copies. A copy lands on a whole pixel, at most half a pixel
+// from where the circle would be; large circles are drawn alone.
+class CircleSprites {
+public:
+    // The largest radius in pixels drawn from an image.
+    static constexpr double MaxRadius = 24;
+
+    explicit CircleSprites(double deviceRatio) : m_ratio(deviceRatio) {}
+
+    void Draw(QPainter& painter, double x, double y, double radius, const QPen& pen, const QBrush& brush)
+    {
+        // Radius and pen in eighths of a pixel: finer than a screen shows.
+        const Key key{std::lround(radius * 8), pen.style() == Qt::NoPen ? -1 : std::lround(pen.widthF() * 8),
+                      pen.color().rgba(), brush.style() == Qt::NoBrush ? 0U : brush.color().rgba(),
+                      brush.style() != Qt::NoBrush};
+        auto found = m_images.find(key);
+        if (found == m_images.end())
+            found = m_images.emplace(key, Make(radius, pen, brush)).first;
+        const QImage& image = found->second;
+        const double half = image.width() / m_ratio / 2;
+        painter.drawImage(QPointF(std::round(x - half), std::round(y - half)), image);
+    }
+
+private:
+    using Key = std::tuple<long, long, QRgb, QRgb, bool>;
+
+    QImage Make(double radius, const QPen& pen, const QBrush& brush) const
+    {
+        const double reach = radius + (pen.style() == Qt::NoPen ? 0 : pen.widthF() / 2) + 1;
+        const int side = static_cast<int>(std::ceil(2 * reach * m_ratio));
+        QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(m_ratio);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setPen(pen);
+        painter.setBrush(brush);
+        const double middle = side / m_ratio / 2;
+        painter.drawEllipse(QPointF(middle, middle), radius, radius);
+        return image;
+    }
+
+    double m_ratio;
+    std::map<Key, QImage> m_images;
+};
+
 // Paints the shapes of one map, one at a time, leaving out those that miss
 // the visible part; the pen and the fonts carry over from shape to shape.
 class ShapePainter {
@@ -70,15 +125,36 @@ public:
           m_penFactor(penFactor)
     {
         m_pen.setCosmetic(true);
+        // On a screen or an image, unturned and unscaled, hexagons go out in
+        // batches of lines and small circles as copies; a printer or an SVG
+        // gets every shape as itself.
+        const QPaintEngine* engine = painter.paintEngine();
+        if (engine != nullptr && engine->type() == QPaintEngine::Raster &&
+            painter.worldTransform().type() <= QTransform::TxTranslate && painter.device() != nullptr)
+            m_sprites.emplace(painter.device()->devicePixelRatioF());
     }
 
     void Paint(const MapShape& shape)
     {
         const SurfacePoint centre = m_mapping.ToDevice(shape.x, shape.y);
+        if (shape.kind != MapShape::Kind::Hexagon || !m_sprites)
+            FlushLines();
         if (shape.kind == MapShape::Kind::Text)
             PaintText(shape, centre);
         else
             PaintFigure(shape, centre);
+    }
+
+    // Draws what is still gathered; the last call of a painting.
+    void FlushLines()
+    {
+        if (m_lines.empty())
+            return;
+        m_pen.setColor(m_lineColour);
+        m_pen.setWidthF(m_lineWidth);
+        m_painter.setPen(m_pen);
+        m_painter.drawLines(m_lines.data(), static_cast<int>(m_lines.size()));
+        m_lines.clear();
     }
 
 private:
@@ -122,16 +198,32 @@ private:
         const double reach = size + shape.penWidth * m_penFactor;
         if (!QRectF(centre.X - reach, centre.Y - reach, 2 * reach, 2 * reach).intersects(m_visible))
             return;
+        const QColor penColour = ToQColor(shape.penColor);
+        const double penWidth = shape.penWidth * m_penFactor;
+        const QBrush brush = shape.fillColor ? QBrush(ToQColor(*shape.fillColor)) : QBrush(Qt::NoBrush);
+        if (m_sprites && shape.kind == MapShape::Kind::Hexagon && !shape.fillColor && shape.penWidth > 0) {
+            // Outlines of one pen gather into one batch of lines.
+            if (!m_lines.empty() && (penColour != m_lineColour || penWidth != m_lineWidth))
+                FlushLines();
+            m_lineColour = penColour;
+            m_lineWidth = penWidth;
+            const QPolygonF corners = Hexagon(centre.X, centre.Y, size);
+            for (qsizetype i = 0; i < corners.size(); ++i)
+                m_lines.emplace_back(corners[i], corners[(i + 1) % corners.size()]);
+            return;
+        }
         if (shape.penWidth > 0) {
-            m_pen.setColor(ToQColor(shape.penColor));
-            m_pen.setWidthF(shape.penWidth * m_penFactor);
+            m_pen.setColor(penColour);
+            m_pen.setWidthF(penWidth);
             m_painter.setPen(m_pen);
         } else {
             m_painter.setPen(Qt::NoPen);
         }
-        m_painter.setBrush(shape.fillColor ? QBrush(ToQColor(*shape.fillColor)) : QBrush(Qt::NoBrush));
+        m_painter.setBrush(brush);
         if (shape.kind == MapShape::Kind::Hexagon)
             m_painter.drawPolygon(Hexagon(centre.X, centre.Y, size));
+        else if (m_sprites && size <= CircleSprites::MaxRadius)
+            m_sprites->Draw(m_painter, centre.X, centre.Y, size, m_painter.pen(), brush);
         else
             m_painter.drawEllipse(QPointF(centre.X, centre.Y), size, size);
     }
@@ -143,6 +235,11 @@ private:
     double m_penFactor;
     QPen m_pen{Qt::black, 1.0, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin};
     MapFonts m_fonts;
+    std::optional<CircleSprites> m_sprites;
+    // Hexagon outlines waiting to be drawn, all in one pen.
+    std::vector<QLineF> m_lines;
+    QColor m_lineColour;
+    double m_lineWidth = 1;
 };
 
 } // namespace
@@ -168,6 +265,7 @@ void PaintSectorMap(QPainter& painter, const SectorMap& map, const QRectF& targe
     ShapePainter shapes(painter, mapping, visible, penFactor);
     for (const MapShape& shape : map.shapes)
         shapes.Paint(shape);
+    shapes.FlushLines();
     painter.restore();
 }
 
