@@ -1,7 +1,10 @@
 #include <QAccessible>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <set>
 
 #include "GuiTestSupport.h"
@@ -129,6 +132,33 @@ TEST_F(SectorWindow, NewSectorThroughItsDialog)
     const Sector before = *controller.Document().CurrentSector();
     Trigger("mnuSectorNew");
     EXPECT_EQ(*controller.Document().CurrentSector(), before);
+}
+
+// The Sector window opens beside the child windows that show, as tall as
+// the client area, over none of them; where there is no room for it (the
+// offscreen screen is too narrow for the main window to grow), over them.
+TEST_F(SectorWindow, OpensBesideTheOtherWindowsWhereThereIsRoom)
+{
+    main->resize(1500, 700);
+    QApplication::processEvents();
+    NewSector(Small);
+    QMdiArea* area = main->ClientArea();
+    QMdiSubWindow* sector = controller.Windows().FrameOf(controller.Windows().SectorWindow());
+    EXPECT_EQ(sector->geometry().bottom(), area->viewport()->height() - 1);
+    EXPECT_GE(sector->width(), 480);
+    for (const QMdiSubWindow* frame : area->subWindowList()) {
+        if (frame != sector && frame->isVisible()) {
+            EXPECT_FALSE(frame->geometry().intersects(sector->geometry()));
+        }
+    }
+
+    sector->close();
+    main->resize(1100, 700);
+    QApplication::processEvents();
+    ASSERT_LT(main->screen()->availableGeometry().right(), main->frameGeometry().right());
+    Settings().Sector.State = -1;
+    NewSector(Small);
+    EXPECT_EQ(controller.Windows().FrameOf(controller.Windows().SectorWindow())->pos(), QPoint(40, 30));
 }
 
 // A click on a system makes it the current system as one step; every change
@@ -343,14 +373,19 @@ TEST_F(SectorWindow, SaveRunsOffTheWindowsThreadAndACancelKeepsTheOldSector)
         EXPECT_FALSE(name.starts_with(".small.")) << name;
 }
 
-// The wheel zooms about the pointer, within the fitted map and a hex 400
-// pixels across (a map narrower than the view stays in its middle); a drag
-// pans and is no click.
+// A map too large to read fitted in opens where its hex numbers read, at
+// its top left corner, and 0 fits it in. The wheel zooms about the pointer,
+// within the fitted map and a hex 400 pixels across (a map narrower than the
+// view stays in its middle); a drag pans and is no click.
 TEST_F(SectorWindow, ZoomsAboutThePointerAndADragIsNoClick)
 {
     NewSector({9, 64, 80, 1, LifeSupportLevel::Average, BiozoneWidth::Normal});
     SectorMapView* view = View();
     QWidget* port = view->viewport();
+    EXPECT_FALSE(view->IsFitted());
+    EXPECT_GE(view->Scale() * MapNumberSize, SectorMapView::ReadableTextPixels);
+    EXPECT_TRUE(QRectF(port->rect()).contains(view->HexCentre({1, 1})));
+    QTest::keyClick(view, Qt::Key_0);
     const double fit = view->Scale();
     EXPECT_TRUE(view->IsFitted());
     const QPointF at(port->width() * 0.3, port->height() * 0.6);

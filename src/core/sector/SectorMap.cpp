@@ -15,7 +15,6 @@ namespace {
 constexpr double Margin = 30;
 constexpr Colour OutlineColour = 0x909090;
 constexpr Colour NumberColour = 0x505050;
-constexpr double NumberSize = 19;
 constexpr double NumberBaseline = -58; // from the hex's centre
 constexpr double StarOffset = -8;
 constexpr double RingRadius = 36;
@@ -227,7 +226,7 @@ SectorMap DrawSectorMap(const Sector& sector)
             const HexNumber hex{column, row};
             const SurfacePoint centre = grid.Centre(hex);
             shapes.push_back(Text(MapShape::Role::HexNumber, hex, centre.X, centre.Y + NumberBaseline,
-                                  NumberSize, NumberColour, hex.Text(), 0));
+                                  MapNumberSize, NumberColour, hex.Text(), 0));
             if (!sector.NotesOf(hex).empty())
                 shapes.push_back(NotesMark(hex, centre.X + NotesX, centre.Y + NotesBaseline));
             while (next != sector.systems.end() && next->hex < hex)

@@ -56,6 +56,10 @@ struct SectorMap {
 
 SectorMap DrawSectorMap(const Sector& sector);
 
+// The size of a hex's number, the smallest text of the map, in its logical
+// units (a hex is 200 across its corners).
+inline constexpr double MapNumberSize = 19;
+
 // The star's radius on the map for a luminosity class.
 double MapStarRadius(std::int16_t starClass);
 

@@ -51,7 +51,21 @@ void SectorMapView::SetSector(const Sector* sector)
     m_grid = sector != nullptr ? sector->Grid() : HexGrid(0, 0);
     m_current.reset();
     m_focus.reset();
+    Open();
+}
+
+void SectorMapView::Open()
+{
     Fit();
+    m_opened = true;
+    const double readable = std::min(ReadableTextPixels / MapNumberSize, MaxScale);
+    if (m_sector == nullptr || m_scale >= readable)
+        return;
+    m_scale = readable;
+    m_fitted = false;
+    UpdateScrollBars();
+    horizontalScrollBar()->setValue(0);
+    verticalScrollBar()->setValue(0);
 }
 
 void SectorMapView::Redraw()
@@ -136,6 +150,7 @@ void SectorMapView::UpdateScrollBars()
 void SectorMapView::Fit()
 {
     m_fitted = true;
+    m_opened = false;
     m_scale = FitScale();
     UpdateScrollBars();
     viewport()->update();
@@ -152,6 +167,7 @@ void SectorMapView::ZoomAt(double factor, const QPointF& at)
     const double fit = FitScale();
     m_scale = std::clamp(m_scale * factor, fit, std::max(fit, MaxScale));
     m_fitted = m_scale <= fit;
+    m_opened = false;
     UpdateScrollBars();
     horizontalScrollBar()->setValue(static_cast<int>(std::lround(x * m_scale - at.x())));
     verticalScrollBar()->setValue(static_cast<int>(std::lround(y * m_scale - at.y())));
@@ -260,6 +276,15 @@ void SectorMapView::PaintFocusFrame(QPainter& painter) const
 void SectorMapView::resizeEvent(QResizeEvent* event)
 {
     QAbstractScrollArea::resizeEvent(event);
+    if (m_opened) {
+        // Where the user scrolled to stays.
+        const int x = horizontalScrollBar()->value();
+        const int y = verticalScrollBar()->value();
+        Open();
+        horizontalScrollBar()->setValue(x);
+        verticalScrollBar()->setValue(y);
+        return;
+    }
     const double fit = FitScale();
     if (m_fitted || m_scale < fit) {
         m_fitted = true;

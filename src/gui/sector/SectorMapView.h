@@ -13,7 +13,9 @@ namespace kelvane {
 
 // The Sector window's map: the sector drawn as its sector.svg is, by
 // DrawSectorMap and PaintSectorMap, in a view that zooms and pans. It opens
-// with the whole map fitted in; the wheel (or + and -) zooms about the
+// with the whole map fitted in when its hex numbers can be read so, and
+// otherwise at the scale where they can, showing the map's top left
+// corner (and keeps to that as the view is resized, until a zoom); the wheel (or + and -) zooms about the
 // pointer (a map narrower or lower than the view stays in its middle that
 // way), up to a hex 400 pixels across, and 0 fits the map again; the
 // scroll bars and dragging with the left button pan. A click on a hex makes
@@ -30,6 +32,8 @@ class SectorMapView final : public QAbstractScrollArea {
 public:
     // The most pixels per logical unit: a hex 400 pixels across.
     static constexpr double MaxScale = 2.0;
+    // The pixels of a hex's number below which a map does not open fitted.
+    static constexpr double ReadableTextPixels = 8;
 
     explicit SectorMapView(QWidget* parent = nullptr);
 
@@ -89,6 +93,9 @@ protected:
 
 private:
     double FitScale() const;
+    // Fits the map in, or shows its top left corner at the readable scale
+    // when fitting it in would make its texts too small.
+    void Open();
     // The map's size at the current scale, in pixels.
     QSizeF ContentSize() const;
     // Where the map's whole area lies in the viewport.
@@ -105,6 +112,8 @@ private:
     std::optional<HexNumber> m_focus;
     double m_scale = 1;
     bool m_fitted = true;
+    // Whether the view shows the map as it opened, not zoomed since.
+    bool m_opened = true;
     // A left-button press: where it was and the scroll bars then, and
     // whether it has moved far enough to be a drag.
     std::optional<QPoint> m_pressedAt;

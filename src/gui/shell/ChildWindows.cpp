@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScreen>
+#include <algorithm>
 #include <utility>
 
 #include "core/drawing/DrawingSurface.h"
@@ -36,8 +38,12 @@ constexpr QPoint DisplayFirstPlace(0, 0);
 constexpr QPoint InfoFirstPlace(475, 0);
 constexpr QPoint ElementsFirstPlace(475, 305);
 constexpr QPoint QuickTipsFirstPlace(752, 0);
-// The Sector window opens over the others, a little in from the corner.
-constexpr QPoint SectorFirstPlace(40, 30);
+// Where the Sector window opens when there is no room beside the others:
+// over them, a little in from the corner.
+constexpr QPoint SectorOverPlace(40, 30);
+// The least width of the room beside the others that the Sector window
+// takes.
+constexpr int SectorLeastWidth = 480;
 
 // The window flags of a child the user cannot resize, or a tool window.
 constexpr Qt::WindowFlags FixedFrame = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -224,11 +230,7 @@ void ChildWindows::ShowSectorWindow()
         connect(m_sectorWindow, &frmSector::NotesLeft, this, &ChildWindows::NotesLeft);
         m_sectorWindow->SetCloseGuard(m_sectorCloseGuard);
         connect(m_sectorWindow, &frmSector::Closing, this, &ChildWindows::OnSectorWindowClosing);
-        const QSize area = m_main.ClientArea()->viewport()->size();
-        const QSize size = frmSector::DesignedSize()
-                               .boundedTo(area - QSize(2 * SectorFirstPlace.x(), 2 * SectorFirstPlace.y()))
-                               .expandedTo(QSize(320, 240));
-        QMdiSubWindow* frame = AddChild(m_sectorWindow, QRect(SectorFirstPlace, size));
+        QMdiSubWindow* frame = AddChild(m_sectorWindow, SectorFirstPlace());
         ApplyOrCapturePlacement(*frame, m_document.Settings().Sector);
         frame->show();
     }
@@ -238,6 +240,35 @@ void ChildWindows::ShowSectorWindow()
     m_main.Action(QStringLiteral("mnuSectorSaveAs"))->setEnabled(true);
     m_main.Action(QStringLiteral("mnuSectorRename"))->setEnabled(true);
     m_main.Action(QStringLiteral("mnuSectorVault"))->setEnabled(true);
+}
+
+QRect ChildWindows::SectorFirstPlace()
+{
+    // Beside the child windows that show, to their right, from the top of
+    // the client area to its bottom; the main window grows to the right for
+    // it as far as its screen allows, unless it is maximized.
+    QMdiArea& area = *m_main.ClientArea();
+    int right = 0;
+    for (const QMdiSubWindow* frame : area.subWindowList())
+        if (frame->isVisible() && !frame->isMinimized() && frame->widget() != m_sectorWindow)
+            right = std::max(right, frame->geometry().right() + 1);
+    const QSize designed = frmSector::DesignedSize();
+    int room = area.viewport()->width() - right;
+    const Qt::WindowStates fixed = Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized;
+    if (room < designed.width() && !(m_main.windowState() & fixed) && m_main.screen() != nullptr) {
+        const int spare = m_main.screen()->availableGeometry().right() - m_main.frameGeometry().right();
+        const int grow = std::min(designed.width() - room, spare);
+        if (grow > 0) {
+            m_main.resize(m_main.width() + grow, m_main.height());
+            room += grow;
+        }
+    }
+    const QSize client = area.viewport()->size();
+    if (room >= SectorLeastWidth)
+        return {right, 0, std::min(room, designed.width()), client.height()};
+    const QSize size = designed.boundedTo(client - QSize(2 * SectorOverPlace.x(), 2 * SectorOverPlace.y()))
+                           .expandedTo(QSize(320, 240));
+    return {SectorOverPlace, size};
 }
 
 void ChildWindows::OnSectorWindowClosing()

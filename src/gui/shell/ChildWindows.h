@@ -84,6 +84,8 @@ signals:
 private:
     QMdiSubWindow* AddChild(QWidget* content, const QRect& firstPlace);
     void ShowSectorWindow();
+    // Where the Sector window opens before a placement is recorded.
+    QRect SectorFirstPlace();
     void OnSectorWindowClosing();
 
     mdiMain& m_main;
