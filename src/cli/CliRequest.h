@@ -93,8 +93,8 @@ struct SectorRequest {
     SectorOptions options;
     std::optional<std::uint64_t> seed;
     std::string folder;
-    // Whether sector.pdf is written.
-    bool book = true;
+    // Whether sector.pdf is written: only when asked for.
+    bool book = false;
 };
 
 // note DIR HEX [TEXT|-]

@@ -11,8 +11,9 @@ namespace kelvane {
 //
 // Generates a sector and writes its folder DIR (made when missing): one
 // system file CCRR.KVN per occupied hex, as Save As writes it with the
-// system's name; sector.svg, the map; sector.pdf, the map and a report page
-// per system, unless --book off; and last sector.json, the index. Without
+// system's name; sector.svg, the map; with --book on, sector.pdf, the map
+// and a report page per system (left out by default: for a large sector
+// the book is most of the work); and last sector.json, the index. Without
 // --seed a random seed is taken, and sector.json keeps it. DIR must be empty or hold only the
 // files of a sector written before, which are then replaced; system files of
 // that sector whose hexes the new one leaves empty are removed. Every file

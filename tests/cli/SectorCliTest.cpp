@@ -41,7 +41,7 @@ std::string WithoutName(std::string file)
 TEST_F(SectorCli, WritesTheSameFolderEveryTimeAsTheCoreMakesIt)
 {
     const std::string options = "--seed 5 --width 6 --height 5 --density 0.6 --life-support 3 --biozone 2";
-    const Run run = Invoke("sector " + options + " -o one");
+    const Run run = Invoke("sector " + options + " --book on -o one");
     ASSERT_EQ(run.exit, 0) << run.err;
     EXPECT_EQ(run.out + run.err, "");
     const Sector expected = GenerateSector({5, 6, 5, 0.6, LifeSupportLevel{3}, BiozoneWidth{2}});
@@ -83,17 +83,16 @@ TEST_F(SectorCli, SeedsGiveTheStoredSectorInEveryVersion)
     EXPECT_TRUE(Read("b/sector.json") == Read(golden + "sector-seedmax-5x3-ls4-bz3.json"));
 }
 
-// A random seed is written down and makes the same sector again (--book off
-// leaves out the book alone); show
-// prints a sector as a table.
+// A random seed is written down and makes the same sector again (the book
+// is left out unless asked for, and alone); show prints a sector as a table.
 TEST_F(SectorCli, ARandomSeedIsKeptAndShowPrintsTheSectorAsATable)
 {
-    ASSERT_EQ(Invoke("sector --width 3 --height 4 --density 1 -o s").exit, 0);
+    ASSERT_EQ(Invoke("sector --width 3 --height 4 --density 1 --book on -o s").exit, 0);
     const Sector sector = Index("s");
-    ASSERT_EQ(Invoke("sector -o t --book off --width 3 --height 4 --density 1 --seed " +
-                     std::to_string(sector.options.seed))
-                  .exit,
-              0);
+    ASSERT_EQ(
+        Invoke("sector -o t --width 3 --height 4 --density 1 --seed " + std::to_string(sector.options.seed))
+            .exit,
+        0);
     EXPECT_EQ(Read("t/sector.json"), Read("s/sector.json"));
     EXPECT_EQ(Files("t").count("sector.pdf"), 0u);
     EXPECT_EQ(Files("t").size() + 1, Files("s").size());
@@ -144,7 +143,7 @@ TEST_F(SectorCli, ARandomSeedIsKeptAndShowPrintsTheSectorAsATable)
 // nothing.
 TEST_F(SectorCli, NotesAndANameGoIntoTheFolderAndComeBack)
 {
-    ASSERT_EQ(Invoke("sector --seed 5 --width 3 --height 3 -o s").exit, 0);
+    ASSERT_EQ(Invoke("sector --seed 5 --width 3 --height 3 --book on -o s").exit, 0);
     const Sector made = Index("s");
     ASSERT_FALSE(made.systems.empty());
     const std::string occupied = made.systems[0].hex.Text();

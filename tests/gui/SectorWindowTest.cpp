@@ -280,7 +280,7 @@ TEST_F(SectorWindow, AClickedSystemIsCurrentAndItsEditsAreKeptInTheSector)
 // replaced only after asking.
 TEST_F(SectorWindow, OpenAndSaveFoldersOfKelvaneCli)
 {
-    ASSERT_EQ(test::Shell(test::AsAScript + std::string(KELVANE_CLI_PATH) + " sector --seed 7 -o " +
+    ASSERT_EQ(test::Shell(test::AsAScript + std::string(KELVANE_CLI_PATH) + " sector --seed 7 --book on -o " +
                           (dir / "cli").string())
                   .status,
               0);

@@ -37,8 +37,9 @@ public:
 
 private:
     QWidget* m_parent;
-    // Save Sector As's book box, as the user last left it.
-    bool m_sectorBook = true;
+    // Save Sector As's book box, as the user last left it; off at first,
+    // as kelvane-cli leaves the book out unless asked.
+    bool m_sectorBook = false;
 };
 
 } // namespace kelvane
