@@ -67,10 +67,9 @@ ActionTable Controller::MainActions()
             m_document.NewFromCode(*code);
         });
     };
-    const auto exitProgram = [this] {
-        ShutdownApp();
-        m_main->close();
-    };
+    // Closing the main window records the settings and keeps an open
+    // sector (ShutdownApp, on its Closing), once.
+    const auto exitProgram = [this] { m_main->close(); };
 
     ActionTable table = {
         menu("", "mnuFileMenu", QT_TRANSLATE_NOOP("MainActions", "&File")),
