@@ -107,6 +107,18 @@
         <source>[Section] and FileName Not Registered in Private.Ini!</source>
         <translation>[Abschnitt] und Dateiname sind in Private.Ini nicht eingetragen!</translation>
     </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <translation>Doppelt</translation>
+    </message>
+    <message>
+        <source>Triple</source>
+        <translation>Dreifach</translation>
+    </message>
 </context>
 <context>
     <name>ExportCommand</name>
@@ -426,6 +438,29 @@ Diese Datei gibt es schon. Überschreiben?</translation>
     <message>
         <source>%1: notes, continued</source>
         <translation>%1: Notizen, Fortsetzung</translation>
+    </message>
+</context>
+<context>
+    <name>SectorCaptions</name>
+    <message>
+        <source>%1: %2 x %3 hexes, 1 system</source>
+        <translation>%1: %2 x %3 Hexfelder, 1 System</translation>
+    </message>
+    <message>
+        <source>%1: %2 x %3 hexes, %4 systems</source>
+        <translation>%1: %2 x %3 Hexfelder, %4 Systeme</translation>
+    </message>
+    <message>
+        <source>Life Support %1, Bio Zone %2</source>
+        <translation>Lebenserhaltung %1, Biozone %2</translation>
+    </message>
+    <message>
+        <source>%1, density %2</source>
+        <translation>%1, Dichte %2</translation>
+    </message>
+    <message>
+        <source>Sector %1</source>
+        <translation>Sektor %1</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,9 @@
 #include <QTranslator>
 
 #include "GuiTestSupport.h"
+#include "core/sector/SectorGeneration.h"
+#include "core/sector/SectorMap.h"
+#include "gui/sector/SectorCaptions.h"
 #include "gui/shell/Languages.h"
 #include "gui/views/frmElements.h"
 #include "render/SystemReport.h"
@@ -46,6 +49,16 @@ TEST(Language, EnglishNeedsNoTranslatorAndComesFirstWhereTheUserPutsItFirst)
     EXPECT_EQ(MenuBar(program), "&File,&Edit,&Options,&Sector,&Window,&Help");
     EXPECT_EQ(program.Find("mnuOptionsLifeAverage")->text(), "&Average");
     EXPECT_EQ(ReportHeader(program), "Kelvane System Report");
+    // The Sector window's lines are the map's and the index's, word for word.
+    for (const SectorOptions& options :
+         {SectorOptions{7, 8, 10, 0.5, LifeSupportLevel::Poor, BiozoneWidth::Triple},
+          SectorOptions{2, 1, 1, 1, LifeSupportLevel::Excellent, BiozoneWidth::Double}}) {
+        Sector sector = GenerateSector(options);
+        EXPECT_EQ(SectorCaption(sector).toStdString(), SectorTitle(sector));
+        sector.name = "The Marches";
+        EXPECT_EQ(SectorCaption(sector).toStdString(), SectorTitle(sector));
+        EXPECT_EQ(OptionsCaption(options).toStdString(), SectorOptionsText(options));
+    }
 }
 
 TEST(Language, GermanMenusWindowsAndReportFromTheFirstLanguageTheProgramSpeaks)
@@ -63,6 +76,9 @@ TEST(Language, GermanMenusWindowsAndReportFromTheFirstLanguageTheProgramSpeaks)
     program.controller.Windows().Info()->RefreshForm();
     EXPECT_EQ(program.Cell("EnvironmentLabel", 0)->text(), "Mittel");
     EXPECT_EQ(ReportHeader(program), "Kelvane Systembericht");
+    const SectorOptions options{7, 8, 10, 0.5, LifeSupportLevel::Average, BiozoneWidth::Double};
+    EXPECT_EQ(SectorCaption(GenerateSector(options)), "Sektor 7: 8 x 10 Hexfelder, 44 Systeme");
+    EXPECT_EQ(OptionsCaption(options), "Lebenserhaltung Mittel, Biozone Doppelt, Dichte 0.5");
     // Qt's own buttons speak German too, from the system's Qt translations.
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Ja");
 }

@@ -182,16 +182,34 @@ std::string SectorTitle(const Sector& sector)
            (count == 1 ? " system" : " systems");
 }
 
+const char* LifeSupportWord(LifeSupportLevel level)
+{
+    static constexpr const char* words[] = {"Poor", "Average", "Good", "Excellent"};
+    return words[std::clamp<int>(static_cast<int>(level), 1, 4) - 1];
+}
+
+const char* BiozoneWord(BiozoneWidth width)
+{
+    static constexpr const char* words[] = {"Normal", "Double", "Triple"};
+    return words[std::clamp<int>(static_cast<int>(width), 1, 3) - 1];
+}
+
+std::string DensityText(double density)
+{
+    char text[64];
+    const auto written = std::to_chars(text, text + sizeof text, density);
+    return {text, written.ptr};
+}
+
 std::string SectorOptionsText(const SectorOptions& options)
 {
-    static constexpr const char* lifeSupport[] = {"Poor", "Average", "Good", "Excellent"};
-    static constexpr const char* biozone[] = {"Normal", "Double", "Triple"};
-    char density[64];
-    const auto written = std::to_chars(density, density + sizeof density, options.density);
-    return std::string("Life Support ") +
-           lifeSupport[std::clamp<int>(static_cast<int>(options.lifeSupport), 1, 4) - 1] + ", Bio Zone " +
-           biozone[std::clamp<int>(static_cast<int>(options.biozone), 1, 3) - 1] + ", density " +
-           std::string(density, written.ptr);
+    std::string text = "Life Support ";
+    text += LifeSupportWord(options.lifeSupport);
+    text += ", Bio Zone ";
+    text += BiozoneWord(options.biozone);
+    text += ", density ";
+    text += DensityText(options.density);
+    return text;
 }
 
 SectorMap DrawSectorMap(const Sector& sector)

@@ -70,5 +70,11 @@ std::string SectorTitle(const Sector& sector);
 // "Life Support Average, Bio Zone Normal, density 0.5": how the sector's
 // systems were made.
 std::string SectorOptionsText(const SectorOptions& options);
+// The words of that line: the Life Support level's ("Average") and the Bio
+// Zone's ("Normal"), out-of-range values clamped; the density as the
+// shortest decimal that reads back as it ("0.5").
+const char* LifeSupportWord(LifeSupportLevel level);
+const char* BiozoneWord(BiozoneWidth width);
+std::string DensityText(double density);
 
 } // namespace kelvane

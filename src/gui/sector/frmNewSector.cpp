@@ -11,22 +11,10 @@
 #include <QVBoxLayout>
 #include <charconv>
 
-#include "core/sector/SectorMap.h"
+#include "gui/sector/SectorCaptions.h"
 #include "render/QtText.h"
 
 namespace kelvane {
-
-namespace {
-
-// The options line of the sector's map without its density: how the
-// systems are made.
-QString GenerationText(const SectorOptions& options)
-{
-    const std::string text = SectorOptionsText(options);
-    return ToQt(text.substr(0, text.rfind(", density")));
-}
-
-} // namespace
 
 frmNewSector::frmNewSector(const SectorRequest& proposed, QWidget* parent)
     : QDialog(parent), m_request(proposed)
@@ -62,7 +50,7 @@ frmNewSector::frmNewSector(const SectorRequest& proposed, QWidget* parent)
     m_seed->setObjectName(QStringLiteral("txtSeed"));
     m_seed->setEnabled(!proposed.randomSeed);
     form->addRow(tr("&Seed:"), m_seed);
-    auto* generation = new QLabel(GenerationText(options), this);
+    auto* generation = new QLabel(GenerationCaption(options), this);
     generation->setObjectName(QStringLiteral("lblGeneration"));
     generation->setToolTip(tr("As the Options menu has them"));
     form->addRow(tr("Systems:"), generation);

@@ -7,7 +7,7 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
-#include "core/sector/SectorMap.h"
+#include "gui/sector/SectorCaptions.h"
 #include "gui/sector/SectorMapView.h"
 #include "render/QtText.h"
 
@@ -140,8 +140,8 @@ void frmSector::ShowCaption()
         m_info->clear();
         return;
     }
-    setWindowTitle(ToQt(SectorTitle(*m_sector)));
-    const QString options = ToQt(SectorOptionsText(m_sector->options));
+    setWindowTitle(SectorCaption(*m_sector));
+    const QString options = OptionsCaption(m_sector->options);
     m_info->setText(m_folder.isEmpty() ? tr("%1; not saved").arg(options)
                                        : tr("%1; in %2").arg(options, m_folder));
 }
