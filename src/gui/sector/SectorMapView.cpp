@@ -31,6 +31,9 @@ const QColor CurrentHexColour(0, 90, 255);
 constexpr int CurrentHexFillAlpha = 48;
 constexpr double CurrentHexPen = 3;
 constexpr double FocusFramePen = 2;
+// The focus frame's corners, from the hex's centre: outside the hex's number
+// and name, inside its outline.
+constexpr double FocusFrameShrink = 0.92;
 
 } // namespace
 
@@ -263,7 +266,7 @@ void SectorMapView::PaintFocusFrame(QPainter& painter) const
     const QPointF centre = HexCentre(*m_focus);
     QPolygonF inner;
     for (const QPointF& corner : outline)
-        inner << centre + (corner - centre) * 0.8;
+        inner << centre + (corner - centre) * FocusFrameShrink;
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(Qt::white, FocusFramePen));
