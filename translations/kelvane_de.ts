@@ -119,6 +119,22 @@
         <source>Triple</source>
         <translation>Dreifach</translation>
     </message>
+    <message>
+        <source>Star in its colour</source>
+        <translation>Stern in seiner Farbe</translation>
+    </message>
+    <message>
+        <source>Good or Excellent world</source>
+        <translation>Gute oder exzellente Welt</translation>
+    </message>
+    <message>
+        <source>Asteroid belts</source>
+        <translation>Asteroidengürtel</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
 </context>
 <context>
     <name>ExportCommand</name>

@@ -143,11 +143,16 @@ std::pair<double, double> AddLegend(std::vector<MapShape>& shapes, double left, 
             shapes.push_back(std::move(mark));
         }
         }
+        const double end = x + LegendSample + EstimatedWidth(LegendTexts[item]);
+        // The room up to the next item, or to the legend's right edge: a
+        // painter that shows the text in another language keeps it there.
+        const bool lastOnRow = stacked || item + 1 == items;
+        const double room =
+            lastOnRow ? left + width - (x + LegendSample) : end + LegendSpacing / 2 - (x + LegendSample);
         MapShape text = Text(MapShape::Role::Legend, none, x + LegendSample, y + LegendTextSize * 0.35,
-                             LegendTextSize, TextColour, LegendTexts[item], 0);
+                             LegendTextSize, TextColour, LegendTexts[item], room);
         text.anchor = MapShape::Anchor::Start;
         shapes.push_back(std::move(text));
-        const double end = x + LegendSample + EstimatedWidth(LegendTexts[item]);
         widest = std::max(widest, end - left);
         if (stacked) {
             y += LegendRow;

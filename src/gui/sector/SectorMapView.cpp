@@ -35,6 +35,16 @@ constexpr double FocusFramePen = 2;
 // and name, inside its outline.
 constexpr double FocusFrameShrink = 0.92;
 
+// The map as the window shows it: its legend in the user's language.
+SectorMap WindowMap(const Sector& sector)
+{
+    SectorMap map = DrawSectorMap(sector);
+    for (MapShape& shape : map.shapes)
+        if (shape.role == MapShape::Role::Legend && shape.kind == MapShape::Kind::Text)
+            shape.text = FromQt(CoreText(shape.text));
+    return map;
+}
+
 } // namespace
 
 SectorMapView::SectorMapView(QWidget* parent) : QAbstractScrollArea(parent)
@@ -50,7 +60,7 @@ SectorMapView::SectorMapView(QWidget* parent) : QAbstractScrollArea(parent)
 void SectorMapView::SetSector(const Sector* sector)
 {
     m_sector = sector;
-    m_map = sector != nullptr ? DrawSectorMap(*sector) : SectorMap{};
+    m_map = sector != nullptr ? WindowMap(*sector) : SectorMap{};
     m_grid = sector != nullptr ? sector->Grid() : HexGrid(0, 0);
     m_current.reset();
     m_focus.reset();
@@ -74,7 +84,7 @@ void SectorMapView::Open()
 void SectorMapView::Redraw()
 {
     if (m_sector != nullptr)
-        m_map = DrawSectorMap(*m_sector);
+        m_map = WindowMap(*m_sector);
     viewport()->update();
 }
 
