@@ -135,6 +135,58 @@
         <source>Notes</source>
         <translation>Notizen</translation>
     </message>
+    <message>
+        <source>it holds a character that no code has</source>
+        <translation>er enthält ein Zeichen, das in keinem Code vorkommt</translation>
+    </message>
+    <message>
+        <source>it is too long</source>
+        <translation>er ist zu lang</translation>
+    </message>
+    <message>
+        <source>it is too short or cut off</source>
+        <translation>er ist zu kurz oder abgeschnitten</translation>
+    </message>
+    <message>
+        <source>its check does not match; a character is wrong or missing</source>
+        <translation>seine Prüfsumme stimmt nicht; ein Zeichen ist falsch oder fehlt</translation>
+    </message>
+    <message>
+        <source>its star is out of range</source>
+        <translation>sein Stern liegt außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>its star is not one of the star table</source>
+        <translation>sein Stern steht nicht in der Sterntabelle</translation>
+    </message>
+    <message>
+        <source>its clock readings are out of range</source>
+        <translation>seine Uhrzeitwerte liegen außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>it was made by another version of Kelvane</source>
+        <translation>er wurde von einer anderen Version von Kelvane erstellt</translation>
+    </message>
+    <message>
+        <source>its Bio Zone is out of range</source>
+        <translation>seine Biozone liegt außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>its system number is out of range</source>
+        <translation>seine Systemnummer liegt außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>is a symbolic link; choose the folder it names</source>
+        <translation>ist ein symbolischer Link; wählen Sie den Ordner, auf den er zeigt</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>kein Ordner</translation>
+    </message>
+    <message>
+        <source>the PDF could not be made</source>
+        <translation>das PDF konnte nicht erstellt werden</translation>
+    </message>
 </context>
 <context>
     <name>ExportCommand</name>

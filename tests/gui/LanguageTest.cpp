@@ -1,10 +1,12 @@
 #include <QTranslator>
 
 #include "GuiTestSupport.h"
+#include "core/model/SystemCode.h"
 #include "core/sector/SectorGeneration.h"
 #include "core/sector/SectorMap.h"
 #include "gui/sector/SectorCaptions.h"
 #include "gui/shell/Languages.h"
+#include "gui/shell/frmNewFromCode.h"
 #include "gui/views/frmElements.h"
 #include "render/SystemReport.h"
 
@@ -79,6 +81,11 @@ TEST(Language, GermanMenusWindowsAndReportFromTheFirstLanguageTheProgramSpeaks)
     const SectorOptions options{7, 8, 10, 0.5, LifeSupportLevel::Average, BiozoneWidth::Double};
     EXPECT_EQ(SectorCaption(GenerateSector(options)), "Sektor 7: 8 x 10 Hexfelder, 44 Systeme");
     EXPECT_EQ(OptionsCaption(options), "Lebenserhaltung Mittel, Biozone Doppelt, Dichte 0.5");
+    // Why the core refuses a code, in German too.
+    std::string why;
+    ASSERT_FALSE(DecodeSystemCode("ZZZZ-ZZZZ-ZZZZ-ZZZZ", &why));
+    EXPECT_EQ(frmNewFromCode::NotACodeMessage(why),
+              "Das ist kein Systemcode: seine Prüfsumme stimmt nicht; ein Zeichen ist falsch oder fehlt.");
     // Qt's own buttons speak German too, from the system's Qt translations.
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Ja");
 }

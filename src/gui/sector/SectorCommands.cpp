@@ -17,6 +17,7 @@
 #include "gui/document/SystemDocument.h"
 #include "gui/files/FileCommands.h"
 #include "platform/UserDecimalSeparator.h"
+#include "render/CoreText.h"
 #include "render/QtText.h"
 #include "render/SectorBook.h"
 
@@ -165,7 +166,7 @@ void SaveSectorAsCommand(SystemDocument& document, SectorDialogs& dialogs, FileD
     if (written.reason == SectorWriteCancelled)
         return;
     if (!written.Ok()) {
-        dialogs.ShowSectorError(notSaved.arg(ToQt(written.path), ToQt(written.reason)));
+        dialogs.ShowSectorError(notSaved.arg(ToQt(written.path), CoreText(written.reason)));
         return;
     }
     document.RecordSavedSector(folder);
@@ -205,7 +206,7 @@ void ExportVaultCommand(const SystemDocument& document, SectorDialogs& dialogs, 
         written = WriteSectorVault(*sector, folder->toStdString(), UserDecimalSeparator());
     }
     if (!written.Ok())
-        dialogs.ShowSectorError(ToQt(written.path) + QStringLiteral("\n") + ToQt(written.reason));
+        dialogs.ShowSectorError(ToQt(written.path) + QStringLiteral("\n") + CoreText(written.reason));
 }
 
 } // namespace kelvane

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "render/CoreText.h"
 #include "render/QtText.h"
 
 namespace kelvane {
@@ -60,7 +61,7 @@ void frmNewFromCode::Propose(const QString& text)
 
 QString frmNewFromCode::NotACodeMessage(const std::string& reason)
 {
-    return tr("This is not a system code: %1.").arg(ToQt(reason));
+    return tr("This is not a system code: %1.").arg(CoreText(reason));
 }
 
 void frmNewFromCode::OnOkay()
