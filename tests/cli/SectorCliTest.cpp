@@ -134,13 +134,7 @@ TEST_F(SectorCli, NotesAndANameGoIntoTheFolderAndComeBack)
     const Sector made = Index("s");
     ASSERT_FALSE(made.systems.empty());
     const std::string occupied = made.systems[0].hex.Text();
-    const auto snapshot = [&] {
-        std::map<std::string, std::string> files;
-        for (const std::string& name : Files("s"))
-            files[name] = Read("s/" + name);
-        return files;
-    };
-
+    const auto snapshot = [&] { return test::FilesIn(dir / "s"); };
     Run run = Invoke("note s " + occupied + " 'Pirates want the \"relic\".'");
     ASSERT_EQ(run.exit, 0) << run.err;
     EXPECT_EQ(run.out + run.err, "");
