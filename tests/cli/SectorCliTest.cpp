@@ -135,6 +135,7 @@ TEST_F(SectorCli, NotesAndANameGoIntoTheFolderAndComeBack)
     ASSERT_FALSE(made.systems.empty());
     const std::string occupied = made.systems[0].hex.Text();
     const auto snapshot = [&] { return test::FilesIn(dir / "s"); };
+    const std::string book = Read("s/sector.pdf");
     Run run = Invoke("note s " + occupied + " 'Pirates want the \"relic\".'");
     ASSERT_EQ(run.exit, 0) << run.err;
     EXPECT_EQ(run.out + run.err, "");
@@ -151,8 +152,10 @@ TEST_F(SectorCli, NotesAndANameGoIntoTheFolderAndComeBack)
     expected.name = "The Marches";
     expected.SetNotes(made.systems[0].hex, "Pirates want the \"relic\".");
     expected.SetNotes({3, 3}, hostile);
-    // What else an update rewrites and keeps is the core's to show.
+    // The book is made again with the notes (what else an update rewrites
+    // and keeps is the core's to show).
     EXPECT_EQ(Index("s"), expected);
+    EXPECT_NE(Read("s/sector.pdf"), book);
 
     run = Invoke("show s/sector.json");
     EXPECT_TRUE(run.out.starts_with("The Marches: 3 x 3 hexes")) << run.out;
