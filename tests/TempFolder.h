@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -12,6 +13,26 @@
 #include <unistd.h>
 
 namespace kelvane::test {
+
+inline std::string ReadBytes(const std::filesystem::path& path);
+
+// The names in a folder, hidden ones included.
+inline std::set<std::string> NamesIn(const std::filesystem::path& folder)
+{
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+// What a folder holds: each name with its bytes.
+inline std::map<std::string, std::string> FilesIn(const std::filesystem::path& folder)
+{
+    std::map<std::string, std::string> files;
+    for (const std::string& name : NamesIn(folder))
+        files[name] = ReadBytes(folder / name);
+    return files;
+}
 
 // A fresh empty folder for one test, removed with everything in it afterwards.
 class TempFolder {
@@ -31,14 +52,7 @@ public:
     std::string operator/(std::string_view name) const { return m_path + "/" + std::string(name); }
     const std::string& Path() const { return m_path; }
     long Count() const { return std::distance(std::filesystem::directory_iterator(m_path), {}); }
-    // The names in the folder, hidden ones included.
-    std::set<std::string> Names() const
-    {
-        std::set<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(m_path))
-            names.insert(entry.path().filename().string());
-        return names;
-    }
+    std::set<std::string> Names() const { return NamesIn(m_path); }
 
 private:
     std::string m_path = std::filesystem::temp_directory_path() / "kelvane-test-XXXXXX";

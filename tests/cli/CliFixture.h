@@ -28,13 +28,7 @@ protected:
     {
         WriteBytes(dir / name, text);
     }
-    Names Files(const std::string& folder = "") const
-    {
-        Names names;
-        for (const auto& entry : std::filesystem::directory_iterator(dir / folder))
-            names.insert(entry.path().filename().string());
-        return names;
-    }
+    Names Files(const std::string& folder = "") const { return NamesIn(dir / folder); }
 
     CliRun Invoke(const std::string& arguments) const { return Run(KELVANE_CLI_PATH, arguments); }
 

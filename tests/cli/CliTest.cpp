@@ -341,11 +341,15 @@ TEST_F(Cli, ErrorsExitWithTheirReasonAndLeaveOutputsAsTheyWere)
         {2, "new --format csv --output=", "--output needs a file name"},
         {2, "show", "show needs a FILE"},
         {2, "show a.KVN b.KVN", "unexpected argument 'b.KVN'"},
+        {2, "show -- --format json", "unexpected argument 'json'"},
+        {2, "show -- a.KVN -h", "unexpected argument '-h'"},
+        {2, "convert -- -a", "convert needs IN and OUT"},
         {2, "convert a.KVN", "convert needs IN and OUT"},
         {2, "convert a b --force yes", "unknown option '--force'"},
         {2, "render -o out.png", "render: no system file given"},
         {2, "render a.KVN", "render: no output given (-o OUT.png or -o OUT.svg)"},
         {2, "render a.KVN -o out.jpg", "-o: 'out.jpg' does not end in .png or .svg"},
+        {2, "render a.KVN -o - --format gif", "--format: unknown image format 'gif'"},
         {2, "render a.KVN -o a.png --colour red", "unknown option '--colour'"},
         {2, "render a.KVN -o a.png --style round", "--style: unknown style 'round'"},
         {2, "render a.KVN -o a.png --size 15", "--size: 15 is not between 16 and 8192"},
@@ -368,6 +372,9 @@ TEST_F(Cli, ErrorsExitWithTheirReasonAndLeaveOutputsAsTheyWere)
         {2, "sector -o s --seed -1", "--seed: '-1' is not a whole number"},
         {2, "sector -o s --count 3", "unknown option '--count'"},
         {2, "sector -o s extra", "unexpected argument 'extra'"},
+        {2, "sector -o -", "sector: a sector is a folder of files; -o - cannot name one"},
+        {2, "note s 0101 x --get", "note: --get reads the notes; TEXT cannot go with it"},
+        {2, "note s 0101 --get=on", "--get takes no value"},
         {2, "show damaged.json --format kvn",
          "--format: a sector has no kvn form; its systems are the CCRR.KVN files beside it"},
         {1, "new --format csv -o no-such-folder/out.csv", "no-such-folder/out.csv" + none},
@@ -392,6 +399,7 @@ TEST_F(Cli, ErrorsExitWithTheirReasonAndLeaveOutputsAsTheyWere)
          R"(hostile.json: system 1: "hex" '\x1B]0;X\x07' is not a hex of the sector)"},
         {1, "show damaged.json", "damaged.json: \"width\" is not a whole number from 1 to 64"},
         {1, "show missing.json", "missing.json: No such file or directory"},
+        {1, "show -- -h", "-h: No such file or directory"}, // after "--", -h is a file's name
     };
     // The usage shown is the command's own, or every command's when the
     // command is missing or unknown.

@@ -1,5 +1,6 @@
 // kelvane-cli in a shell's pipes: "-" for standard input and output, pipes
 // and /dev/stdin read as files, "--" before a name that starts with a dash.
+// (What a wrong command line says, "--" included, is in CliTest's table.)
 #include <tuple>
 
 #include "CliFixture.h"
@@ -74,29 +75,6 @@ TEST_F(Pipes, DashAndPipesReadAndWriteWhatFilesWould)
     const CliRun empty = Invoke("show - < /dev/null");
     EXPECT_EQ(empty.exit, 1);
     EXPECT_EQ(empty.err, "kelvane-cli: standard input: the file is empty\n");
-}
-
-// A usage error shows the usage of the command at fault only.
-TEST_F(Pipes, UsageErrorsShowTheirCommandsUsage)
-{
-    const std::tuple<std::string, std::string, std::string> cases[] = {
-        {"render a.KVN -o a.jpg", "-o: 'a.jpg' does not end in .png or .svg", "render"},
-        {"render a.KVN -o - --format gif", "--format: unknown image format 'gif'", "render"},
-        {"sector -o -", "sector: a sector is a folder of files; -o - cannot name one", "sector"},
-        {"show -- --format json", "unexpected argument 'json'", "show"},
-        {"convert -- -a", "convert needs IN and OUT", "convert"},
-        {"show -- a.KVN -h", "unexpected argument '-h'", "show"},
-        {"note s 0101 x --get", "note: --get reads the notes; TEXT cannot go with it", "note"},
-        {"note s 0101 --get=on", "--get takes no value", "note"},
-        {"fly", "unknown command 'fly'", ""},
-    };
-    for (const auto& [arguments, reason, command] : cases) {
-        const CliRun run = Invoke(arguments);
-        EXPECT_EQ(run.exit, 2) << arguments;
-        EXPECT_EQ(run.err, "kelvane-cli: " + reason + "\n" + Invoke(command + " --help").out) << arguments;
-    }
-    // After "--", -h is a file name too.
-    EXPECT_EQ(Invoke("show -- -h").err, "kelvane-cli: -h: No such file or directory\n");
 }
 
 } // namespace

@@ -61,13 +61,7 @@ struct SectorWindow : ::testing::Test, test::Program {
         ADD_FAILURE() << "no planet in the sector";
         return {};
     }
-    std::map<std::string, std::string> Files(const fs::path& folder)
-    {
-        std::map<std::string, std::string> files;
-        for (const auto& entry : fs::directory_iterator(folder))
-            files[entry.path().filename().string()] = test::ReadBytes(entry.path());
-        return files;
-    }
+    static std::map<std::string, std::string> Files(const fs::path& folder) { return test::FilesIn(folder); }
 
     fs::path dir = own.path().toStdString();
 };
@@ -366,10 +360,7 @@ TEST_F(SectorWindow, SaveRunsOffTheWindowsThreadAndACancelKeepsTheOldSector)
     EXPECT_TRUE(Files(dir / "small") == before);
     EXPECT_EQ(dialogs->errors, QStringList());
     EXPECT_EQ(controller.Document().SectorFolder(), "");
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir))
-        names.insert(entry.path().filename().string());
-    for (const std::string& name : names)
+    for (const std::string& name : test::NamesIn(dir))
         EXPECT_FALSE(name.starts_with(".small.")) << name;
 }
 

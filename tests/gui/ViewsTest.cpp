@@ -1,12 +1,10 @@
 #include <QAccessible>
-#include <QSignalSpy>
 #include <QStyleFactory>
 #include <algorithm>
 
 #include "GuiTestSupport.h"
 #include "core/drawing/Contrast.h"
 #include "core/model/SystemDescription.h"
-#include "core/model/modGenerate.h"
 #include "gui/views/frmElements.h"
 #include "gui/views/frmForceOrbit.h"
 #include "render/SurfacePainter.h"
@@ -141,19 +139,12 @@ TEST_F(Views, InformationAndElementsWindows)
     EXPECT_EQ(app.PopupOrbit, 0);
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 
-    // Asteroids keep a planet's elements, radius and moons; an environment
-    // changes the Type alone; Nothing clears the elements.
-    StarSystem expected = app.system;
+    // Each item reaches the orbit of its row and the row shows it (what an
+    // item keeps of the orbit is the core's).
     Choose("ContainsLabel", 4, "popContainsAsteroids");
     EXPECT_EQ(app.PopupOrbit, 5);
     Choose("EnvironmentLabel", 1, "popEnvExcellent");
     Choose("ContainsLabel", 9, "popContainsNothing");
-    EXPECT_EQ(app.system.Orbit(10).Type, TypeNothing);
-    EXPECT_EQ(app.system.Orbit(10).Elements, ElementText());
-    expected.Orbit(5).Type = TypeAsteroids;
-    expected.Orbit(2).Type = TypeEnvExcellent;
-    expected.Orbit(10) = app.system.Orbit(10);
-    EXPECT_EQ(app.system, expected);
     EXPECT_EQ(Rows({1, 4, 9}),
               QStringList({"Planet|Excellent=#0000ff|0|0.7", "Asteroids|||1.2", "|||2000.0"}));
     // A belt, an empty orbit and an unknown Type get no menu, but the orbit
@@ -226,55 +217,6 @@ TEST_F(Views, ForceOrbitDialogFromTheMenuAndTheDisplay)
     EXPECT_EQ(clickAt(Qt::RightButton, 30, 0), ""); // the star
     EXPECT_EQ(clickAt(Qt::RightButton, 0, 100), "Force Orbit 2");
     EXPECT_EQ(clickAt(Qt::RightButton, -480, 0), "Force Orbit 10");
-}
-
-// The windows stand on their own: each is made from a state alone, shows
-// it, and reports the user's requests through its signals without changing
-// anything.
-TEST(WindowsAlone, InformationAndForceOrbitReportWhatTheUserAsks)
-{
-    AppState app;
-    RandomSource random = RandomSource::Deterministic(5);
-    GenerateSystem(app.system, random, {});
-    app.system.SystemName = "Rigel";
-    app.system.Orbit(4).Type = TypeEnvGood;
-    const StarSystem before = app.system;
-
-    frmInfo info(app);
-    QSignalSpy names(&info, &frmInfo::NameEdited);
-    QSignalSpy contents(&info, &frmInfo::ContainsPopupAsked);
-    QSignalSpy environments(&info, &frmInfo::EnvironmentPopupAsked);
-    info.RefreshForm();
-    auto* box = info.findChild<QLineEdit*>("txtInput");
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->text(), "Rigel");
-    QTest::keyClicks(box, "a");
-    QTest::mouseRelease(info.findChild<QLabel*>("ContainsLabel_2"), Qt::RightButton);
-    QTest::mouseRelease(info.findChild<QLabel*>("EnvironmentLabel_3"), Qt::RightButton);
-    QTest::mouseRelease(info.findChild<QLabel*>("EnvironmentLabel_5"), Qt::LeftButton);
-    EXPECT_EQ(names.size(), 2); // RefreshForm's assignment, then the key
-    EXPECT_EQ(names.last().at(0).toString(), "Rigela");
-    ASSERT_EQ(contents.size(), 1);
-    EXPECT_EQ(contents.first().at(0).toInt(), 3);
-    ASSERT_EQ(environments.size(), 1);
-    EXPECT_EQ(environments.first().at(0).toInt(), 4);
-    // The window asks; the name, the popup orbit and the system stay.
-    EXPECT_EQ(app.system, before);
-    EXPECT_EQ(app.PopupOrbit, 0);
-
-    frmForceOrbit dialog(app, nullptr);
-    QSignalSpy okayed(&dialog, &frmForceOrbit::Okayed);
-    dialog.ForceOrbit(4);
-    EXPECT_TRUE(dialog.findChild<QRadioButton*>("PlanetEnvGood")->isChecked());
-    dialog.findChild<QRadioButton*>("PlanetEnvPoor")->setChecked(true);
-    dialog.findChild<QPushButton*>("Okay")->click();
-    EXPECT_FALSE(dialog.isVisible());
-    ASSERT_EQ(okayed.size(), 1);
-    EXPECT_EQ(okayed.first().at(0).toInt(), 4);
-    const auto choice = okayed.first().at(1).value<ForceChoice>();
-    EXPECT_EQ(choice.contents, ContentsPlanet);
-    EXPECT_EQ(choice.environment, TypeEnvPoor);
-    EXPECT_EQ(app.system, before);
 }
 
 // The display window, made wide and then tall: in the flat style the orbit

@@ -160,7 +160,8 @@ TEST(SectorFolder, ForeignAndDamagedFoldersAreRefusedAndChangeNothing)
     const std::string folder = dir / "s";
     ASSERT_TRUE(WriteSectorFolder(sector, folder, '.', "book").Ok());
 
-    // Reading: each fault names its file, and the sector stays as it was.
+    // Reading: each fault names its file, and the sector stays as it was
+    // (what each file's reader says is its own tests' business).
     const std::string first = folder + "/" + HexFileName(sector.systems[0].hex);
     const std::string kvn = test::ReadBytes(first);
     const struct {
@@ -170,14 +171,10 @@ TEST(SectorFolder, ForeignAndDamagedFoldersAreRefusedAndChangeNothing)
     } cases[] = {
         {[&] { std::filesystem::remove(first); }, FileOutcome::CannotAccess,
          "0101.KVN: No such file or directory"},
-        {[&] { test::WriteBytes(first, "<KelvaneSystem>\r\n<BiozoneMin>\r\nabc\r\n"); },
-         FileOutcome::BadContent, "0101.KVN: line 3: 'abc' is not a number (BiozoneMin)"},
         {[&] { test::WriteBytes(first, "a note"); }, FileOutcome::NotKelvaneFile,
          "0101.KVN: This is not a Kelvane 2.0 file."},
         {[&] { test::WriteBytes(folder + "/sector.json", "{\"kelvaneSector\": 1}"); },
          FileOutcome::BadContent, "sector.json: \"seed\" is missing"},
-        {[&] { std::filesystem::remove(folder + "/sector.json"); }, FileOutcome::CannotAccess,
-         "sector.json: No such file or directory"},
         // A pipe with a writer holding it open would block a read for good.
         {[&] { std::filesystem::remove(first), PipeWithWriter(first); }, FileOutcome::CannotAccess,
          "0101.KVN: Not a regular file"},
@@ -444,12 +441,6 @@ TEST(SectorFolder, AnUpdateChangesTheIndexMapAndBookAndKeepsTheSystemFiles)
 // back; a session that cannot be read says why.
 TEST(KeptSector, AnUnsavedSectorFromItsCopyASavedOneFromItsFolder)
 {
-    const auto names = [](const std::string& folder) {
-        Names found;
-        for (const auto& entry : std::filesystem::directory_iterator(folder))
-            found.insert(entry.path().filename().string());
-        return found;
-    };
     const test::TempFolder dir;
     const std::string kept = dir / "data";
     std::string error;
@@ -471,7 +462,7 @@ TEST(KeptSector, AnUnsavedSectorFromItsCopyASavedOneFromItsFolder)
     ASSERT_TRUE(WriteSectorFolder(sector, dir / "s", ',', std::nullopt).Ok());
     ASSERT_EQ(KeepSector(kept, sector, {dir / "s", false}, ','), "");
     EXPECT_EQ(dir.Names(), (Names{"data", "s"}));
-    EXPECT_EQ(names(kept), (Names{"session.json"}));
+    EXPECT_EQ(test::NamesIn(kept), (Names{"session.json"}));
     Sector changed = sector;
     changed.SetNotes({1, 1}, "Changed outside.");
     ASSERT_TRUE(WriteSectorFolder(changed, dir / "s", ',', std::nullopt).Ok());
@@ -484,7 +475,7 @@ TEST(KeptSector, AnUnsavedSectorFromItsCopyASavedOneFromItsFolder)
 
     ForgetKeptSector(kept);
     EXPECT_FALSE(ReadKeptSector(kept, ',', error));
-    EXPECT_TRUE(names(kept).empty());
+    EXPECT_TRUE(test::NamesIn(kept).empty());
     test::WriteBytes(kept + "/session.json", "{\"origin\": 5}");
     EXPECT_FALSE(ReadKeptSector(kept, ',', error));
     EXPECT_EQ(error, kept + "/session.json: not a session this program keeps");

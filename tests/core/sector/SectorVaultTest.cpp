@@ -180,10 +180,7 @@ TEST(SectorVault, FolderTakesOnlyItsOwnFilesAndNeverAChangedOne)
         names.insert(file.name);
         EXPECT_EQ(ReadBytes(out + "/" + file.name), file.bytes) << file.name;
     }
-    std::set<std::string> present;
-    for (const auto& entry : std::filesystem::directory_iterator(out))
-        present.insert(entry.path().filename().string());
-    EXPECT_EQ(present, names);
+    EXPECT_EQ(test::NamesIn(out), names);
 
     // A note the user changed, or a file of the user's, stops the next write.
     const std::string note = out + "/" + files[2].name;
