@@ -88,18 +88,45 @@ TEST(RollStar, BlueGiantsBecomeSuperGiantsAndRedSubgiantsBecomeGiants)
     EXPECT_EQ(RollStarWith({giant, ForRoll(2, 15), red}).StarClass, ClassLargeGiant);
 }
 
-// The table's values are data, not restated here (the seeded golden files
-// hold the pairs their systems drew); here what the code does around them.
-TEST(ComputeZones, APairTheTableLacksLeavesTheOldValues)
+TEST(ComputeZones, StarTable)
 {
-    StarSystem s;
-    s.StarType = StarBlue;
-    s.StarClass = ClassMainSequence;
-    ComputeZones(s, BiozoneWidth::Normal);
-    EXPECT_EQ(Zones(s), "500 / 750 / 10");
-    s.StarClass = ClassWhiteDwarf;
-    ComputeZones(s, BiozoneWidth::Triple);
-    EXPECT_EQ(Zones(s), "500 / 750 / 10");
+    struct Row {
+        std::int32_t type;
+        const char* byClass[7]; // classes 10, 15, 25, 35, 45, 55, 80; "" where the table has none
+    };
+    const Row rows[] = {
+        {StarBlue, {"", "", "500 / 750 / 10", "", "", "", "630 / 950 / 13"}},
+        {StarBlueWhite,
+         {"", "", "30 / 45 / 0.6", "180 / 270 / 3.8", "200 / 300 / 4", "250 / 375 / 5", "320 / 480 / 6.3"}},
+        {StarWhite,
+         {"", "0.03 / 0.03 / 0", "3.1 / 4.7 / 0", "4 / 6 / 0", "5 / 7.5 / 0", "20 / 30 / 0.4",
+          "50 / 75 / 1"}},
+        {StarYellowWhite,
+         {"", "", "1.6 / 2.4 / 0", "2 / 3 / 0", "2.5 / 3.7 / 0.1", "13 / 19 / 0.3", "50 / 75 / 1"}},
+        {StarYellow,
+         {"0.5 / 0.8 / 0", "", "0.8 / 1.2 / 0", "1 / 1.5 / 0", "3.1 / 4.7 / 0.1", "13 / 19 / 0.3",
+          "50 / 75 / 1"}},
+        {StarOrange,
+         {"0.2 / 0.3 / 0", "", "0.5 / 0.6 / 0", "1 / 1.5 / 0", "4 / 5.9 / 0.1", "13 / 19 / 0.3",
+          "50 / 75 / 1"}},
+        {StarRed,
+         {"0.1 / 0.1 / 0", "", "0.1 / 0.2 / 0", "", "5 / 7.5 / 0.1", "16 / 24 / 0.3", "50 / 76 / 1"}},
+    };
+    const std::int16_t classes[7] = {10, 15, 25, 35, 45, 55, 80};
+    for (const Row& row : rows) {
+        for (int c = 0; c < 7; ++c) {
+            StarSystem s;
+            s.StarType = row.type;
+            s.StarClass = classes[c];
+            // A pair the table lacks leaves the old values.
+            s.BiozoneMin = Distance::FromUnits(1);
+            s.BiozoneMax = Distance::FromUnits(2);
+            s.InnerLimit = Distance::FromUnits(3);
+            ComputeZones(s, BiozoneWidth::Normal);
+            const std::string expected = *row.byClass[c] ? row.byClass[c] : "0.0001 / 0.0002 / 0.0003";
+            EXPECT_EQ(Zones(s), expected) << "type " << row.type << " class " << classes[c];
+        }
+    }
 }
 
 TEST(ComputeZones, DoubleAndTripleWidenAroundTheSameCentre)
