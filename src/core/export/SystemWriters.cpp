@@ -29,6 +29,11 @@ void AppendPadded(std::string& out, std::string_view text, std::size_t width, bo
         out.append(pad, ' ');
 }
 
+// The numbers of an orbit's JSON line go in two pieces with their keys, each
+// shorter than this: the type, radius and moons (70 bytes at most), then the
+// distance and the four positions (102).
+constexpr std::size_t MostPieceLength = 128;
+
 } // namespace
 
 void AppendJson(std::string& out, const StarSystem& system, std::string_view code, int indent)
@@ -42,6 +47,12 @@ void AppendJson(std::string& out, const StarSystem& system, std::string_view cod
         json.Put("\": ");
     };
     const auto text = [&](std::string_view value) { PutJsonString(json, value); };
+    // The names of the program's tables are plain ASCII: nothing to escape.
+    const auto name = [&](std::string_view value) {
+        json.Put('"');
+        json.Put(value);
+        json.Put('"');
+    };
     const auto distance = [&](Distance value) {
         json.PutWritten<Distance::MaxTextLength>([value](char* p) { return value.FormatTo(p); });
     };
@@ -64,13 +75,13 @@ void AppendJson(std::string& out, const StarSystem& system, std::string_view cod
     json.PutNumber(system.StarClass);
     json.Put(",\n");
     key("starClassName");
-    text(StarClassName(system.StarClass));
+    name(StarClassName(system.StarClass));
     json.Put(",\n");
     key("starType");
     json.PutNumber(system.StarType);
     json.Put(",\n");
     key("starTypeName");
-    text(StarTypeName(system.StarType, system.StarClass));
+    name(StarTypeName(system.StarType, system.StarClass));
     json.Put(",\n");
     key("biozoneMin");
     distance(system.BiozoneMin);
@@ -92,28 +103,32 @@ void AppendJson(std::string& out, const StarSystem& system, std::string_view cod
         json.Put(ContentsKeyword(orbit.Type));
         json.Put(R"(", "environment": )");
         if (IsEnvironment(orbit.Type))
-            text(EnvironmentName(orbit.Type));
+            name(EnvironmentName(orbit.Type));
         else
             json.Put("null");
-        json.Put(", \"type\": ");
-        json.PutNumber(orbit.Type);
-        json.Put(", \"radius\": ");
-        json.PutNumber(orbit.Radius);
-        json.Put(", \"moons\": ");
-        json.PutNumber(orbit.Moons);
-        json.Put(", \"elements\": ");
+        json.PutWritten<MostPieceLength>([&orbit](char* p) {
+            p = WriteText(p, ", \"type\": ");
+            p = WriteNumber(p, orbit.Type);
+            p = WriteText(p, ", \"radius\": ");
+            p = WriteNumber(p, orbit.Radius);
+            p = WriteText(p, ", \"moons\": ");
+            p = WriteNumber(p, orbit.Moons);
+            return WriteText(p, ", \"elements\": ");
+        });
         text(orbit.Elements.View());
-        json.Put(", \"au\": ");
-        distance(orbit.AU);
-        json.Put(", \"posX\": ");
-        json.PutNumber(orbit.PosX);
-        json.Put(", \"posY\": ");
-        json.PutNumber(orbit.PosY);
-        json.Put(", \"posXArc\": ");
-        json.PutNumber(orbit.PosXArc);
-        json.Put(", \"posYArc\": ");
-        json.PutNumber(orbit.PosYArc);
-        json.Put(n < StarSystem::OrbitCount ? "},\n" : "}\n");
+        json.PutWritten<MostPieceLength>([n, &orbit](char* p) {
+            p = WriteText(p, ", \"au\": ");
+            p = orbit.AU.FormatTo(p);
+            p = WriteText(p, ", \"posX\": ");
+            p = WriteNumber(p, orbit.PosX);
+            p = WriteText(p, ", \"posY\": ");
+            p = WriteNumber(p, orbit.PosY);
+            p = WriteText(p, ", \"posXArc\": ");
+            p = WriteNumber(p, orbit.PosXArc);
+            p = WriteText(p, ", \"posYArc\": ");
+            p = WriteNumber(p, orbit.PosYArc);
+            return WriteText(p, n < StarSystem::OrbitCount ? "},\n" : "}\n");
+        });
     }
     json.Put(pad);
     json.Put("  ]\n");
