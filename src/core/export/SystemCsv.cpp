@@ -127,17 +127,19 @@ void AppendCsvRows(std::string& out, const StarSystem& system, std::uint64_t sys
         const OrbitRecord& orbit = system.Orbit(n);
         csv.Put(star);
         csv.PutWritten<4 * (MostDigits + 1)>([n, &orbit](char* p) {
-            for (const int number : {n, int{orbit.Type}, int{orbit.Radius}, int{orbit.Moons}})
-                p = WriteColumn(p, number);
-            return p;
+            p = WriteColumn(p, n);
+            p = WriteColumn(p, orbit.Type);
+            p = WriteColumn(p, orbit.Radius);
+            return WriteColumn(p, orbit.Moons);
         });
         PutCsvField(csv, orbit.Elements.View());
         csv.PutWritten<1 + Distance::MaxTextLength + 1 + 4 * (MostDigits + 1)>([&orbit](char* p) {
             *p++ = ',';
             p = WriteColumn(p, orbit.AU);
-            for (const int number : {orbit.PosX, orbit.PosY, orbit.PosXArc, orbit.PosYArc})
-                p = WriteColumn(p, number);
-            return p;
+            p = WriteColumn(p, orbit.PosX);
+            p = WriteColumn(p, orbit.PosY);
+            p = WriteColumn(p, orbit.PosXArc);
+            return WriteColumn(p, orbit.PosYArc);
         });
         csv.Put(codeAndNames);
         csv.Put(OrbitNames(orbit.Type));

@@ -22,7 +22,12 @@ inline char* WriteText(char* p, std::string_view text)
 // end of it.
 template <typename Int> char* WriteNumber(char* p, Int value)
 {
-    return std::to_chars(p, p + MostDigits, value).ptr;
+    // Narrower types as int: std::to_chars of a short is a call, of an int
+    // is inlined.
+    if constexpr (sizeof(Int) < sizeof(int))
+        return std::to_chars(p, p + MostDigits, static_cast<int>(value)).ptr;
+    else
+        return std::to_chars(p, p + MostDigits, value).ptr;
 }
 
 // Appends to a string through a small buffer of its own. A system's JSON is
