@@ -14,9 +14,9 @@ bool NeedsCsvQuotes(std::string_view field)
 {
     // Every byte is looked at, without an early return, so that the compiler
     // compares sixteen at a time; fields here are short.
-    int special = 0;
+    unsigned char special = 0;
     for (const char c : field)
-        special |= (c == ',') + (c == '"') + (c == '\r') + (c == '\n');
+        special |= c == ',' || c == '"' || c == '\r' || c == '\n';
     return special != 0;
 }
 

@@ -39,12 +39,15 @@ constexpr std::size_t MostPieceLength = 128;
 void AppendJson(std::string& out, const StarSystem& system, std::string_view code, int indent)
 {
     BufferedAppender json(out);
-    const std::string pad(static_cast<std::size_t>(indent), ' ');
-    const auto key = [&](std::string_view name) {
-        json.Put(pad);
-        json.Put("  \"");
-        json.Put(name);
-        json.Put("\": ");
+    // The indentation a space at a time: it is a few spaces, and a copy of
+    // a piece whose length is not known where it is put is a call.
+    const auto indentation = [&] {
+        for (int i = 0; i < indent; ++i)
+            json.Put(' ');
+    };
+    const auto key = [&]<std::size_t N>(const char (&quotedKey)[N]) {
+        indentation();
+        json.Put(quotedKey);
     };
     const auto text = [&](std::string_view value) { PutJsonString(json, value); };
     // The names of the program's tables are plain ASCII: nothing to escape.
@@ -57,46 +60,46 @@ void AppendJson(std::string& out, const StarSystem& system, std::string_view cod
         json.PutWritten<Distance::MaxTextLength>([value](char* p) { return value.FormatTo(p); });
     };
 
-    json.Put(pad);
+    indentation();
     json.Put("{\n");
-    key("name");
+    key(R"(  "name": )");
     text(system.SystemName);
     json.Put(",\n");
-    key("code");
+    key(R"(  "code": )");
     if (code.empty())
         json.Put("null");
     else
         text(code);
     json.Put(",\n");
-    key("systemType");
+    key(R"(  "systemType": )");
     json.PutNumber(system.SystemType);
     json.Put(",\n");
-    key("starClass");
+    key(R"(  "starClass": )");
     json.PutNumber(system.StarClass);
     json.Put(",\n");
-    key("starClassName");
+    key(R"(  "starClassName": )");
     name(StarClassName(system.StarClass));
     json.Put(",\n");
-    key("starType");
+    key(R"(  "starType": )");
     json.PutNumber(system.StarType);
     json.Put(",\n");
-    key("starTypeName");
+    key(R"(  "starTypeName": )");
     name(StarTypeName(system.StarType, system.StarClass));
     json.Put(",\n");
-    key("biozoneMin");
+    key(R"(  "biozoneMin": )");
     distance(system.BiozoneMin);
     json.Put(",\n");
-    key("biozoneMax");
+    key(R"(  "biozoneMax": )");
     distance(system.BiozoneMax);
     json.Put(",\n");
-    key("innerLimit");
+    key(R"(  "innerLimit": )");
     distance(system.InnerLimit);
     json.Put(",\n");
-    key("orbits");
+    key(R"(  "orbits": )");
     json.Put("[\n");
     for (int n = 1; n <= StarSystem::OrbitCount; ++n) {
         const OrbitRecord& orbit = system.Orbit(n);
-        json.Put(pad);
+        indentation();
         json.Put("    {\"orbit\": ");
         json.PutNumber(n);
         json.Put(R"(, "contents": ")");
@@ -130,9 +133,9 @@ void AppendJson(std::string& out, const StarSystem& system, std::string_view cod
             return WriteText(p, n < StarSystem::OrbitCount ? "},\n" : "}\n");
         });
     }
-    json.Put(pad);
+    indentation();
     json.Put("  ]\n");
-    json.Put(pad);
+    indentation();
     json.Put('}');
 }
 

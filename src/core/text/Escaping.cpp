@@ -19,7 +19,7 @@ constexpr bool IsJsonPlain(unsigned char c)
 // compares sixteen at a time.
 bool IsJsonPlain(std::string_view text)
 {
-    int escaped = 0;
+    unsigned char escaped = 0;
     for (const char c : text)
         escaped |= !IsJsonPlain(static_cast<unsigned char>(c));
     return escaped == 0;
