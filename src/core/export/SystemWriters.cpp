@@ -34,18 +34,21 @@ void AppendPadded(std::string& out, std::string_view text, std::size_t width, bo
 // distance and the four positions (102).
 constexpr std::size_t MostPieceLength = 128;
 
+// The indentation a space at a time: it is a few spaces, and a copy of a
+// piece whose length is not known where it is put is a call.
+void PutIndentation(BufferedAppender& json, int indent)
+{
+    for (int i = 0; i < indent; ++i)
+        json.Put(' ');
+}
+
 } // namespace
 
 void AppendJson(std::string& out, const StarSystem& system, std::string_view code, int indent)
 {
     BufferedAppender json(out);
-    // The indentation a space at a time: it is a few spaces, and a copy of
-    // a piece whose length is not known where it is put is a call.
-    const auto indentation = [&] {
-        for (int i = 0; i < indent; ++i)
-            json.Put(' ');
-    };
-    const auto key = [&]<std::size_t N>(const char (&quotedKey)[N]) {
+    const auto indentation = [&] { PutIndentation(json, indent); };
+    const auto key = [&](const auto& quotedKey) {
         indentation();
         json.Put(quotedKey);
     };

@@ -25,11 +25,11 @@ constexpr std::int32_t StarTypes[] = {StarBlue,   StarBlueWhite, StarWhite, Star
                                       StarYellow, StarOrange,    StarRed};
 constexpr int StarTypeCount = static_cast<int>(std::size(StarTypes));
 
-// CRC-16/CCITT: every mistake within 16 neighbouring bits is caught, so every
-// mistyped or swapped character of the text is.
-// A byte's eight steps at once: entry b is what they make of b in the top
-// byte of a zero register. A seeded run checks one code per system.
-constexpr auto CrcSteps = [] {
+// A byte's eight steps of the check below at once: entry b is what they
+// make of b in the top byte of a zero register. A seeded run checks one code
+// per system.
+constexpr std::array<std::uint16_t, 256> CrcStepTable()
+{
     std::array<std::uint16_t, 256> steps{};
     for (std::size_t b = 0; b < steps.size(); ++b) {
         auto crc = static_cast<std::uint16_t>(b << 8);
@@ -38,8 +38,11 @@ constexpr auto CrcSteps = [] {
         steps[b] = crc;
     }
     return steps;
-}();
+}
+constexpr std::array<std::uint16_t, 256> CrcSteps = CrcStepTable();
 
+// CRC-16/CCITT: every mistake within 16 neighbouring bits is caught, so every
+// mistyped or swapped character of the text is.
 std::uint16_t Check(std::span<const std::uint8_t> bytes)
 {
     std::uint16_t crc = 0xFFFF;

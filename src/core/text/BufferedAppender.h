@@ -22,8 +22,8 @@ inline char* WriteText(char* p, std::string_view text)
 // end of it.
 template <typename Int> char* WriteNumber(char* p, Int value)
 {
-    // Narrower types as int: std::to_chars of a short is a call, of an int
-    // is inlined.
+    // Narrower types as int: the writers' numbers share one std::to_chars,
+    // where a short would have a second, out-of-line one.
     if constexpr (sizeof(Int) < sizeof(int))
         return std::to_chars(p, p + MostDigits, static_cast<int>(value)).ptr;
     else
