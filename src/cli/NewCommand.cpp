@@ -41,8 +41,7 @@ struct MadeSystem {
 class SystemRun {
 public:
     explicit SystemRun(const NewRequest& options)
-        : m_options(options),
-          m_seed(options.seed ? *options.seed : RandomSource::EntropySeed(DrawnSeedBits)),
+        : m_options(options), m_seed(options.seed ? *options.seed : RandomSource::EntropySeed(DrawnSeedBits)),
           m_random(RandomSource::Deterministic(m_seed))
     {}
 
@@ -59,8 +58,8 @@ public:
             made.code.clear();
             if (made.number <= SystemCode::MaxBatchIndex) {
                 GenerateSystem(m_system, m_random, generation);
-                made.code = EncodeSystemCode(BatchSystemCode(m_seed, made.number, m_options.lifeSupport,
-                                                             m_options.biozone));
+                made.code = EncodeSystemCode(
+                    BatchSystemCode(m_seed, made.number, m_options.lifeSupport, m_options.biozone));
             } else if (const std::optional<SystemCode> orbits =
                            GenerateSystemWithCode(m_system, m_random, generation)) {
                 made.code = EncodeSystemCode(*orbits);

@@ -1,8 +1,6 @@
 #include "core/export/SystemCsv.h"
 
-#include <array>
-#include <iterator>
-
+#include "core/export/OrbitTypeTexts.h"
 #include "core/model/Codes.h"
 #include "core/text/BufferedAppender.h"
 
@@ -38,29 +36,13 @@ void PutCsvField(BufferedAppender& out, std::string_view field)
 }
 
 // "contents,environment\n" for an orbit's type, the end of its row, with the
-// names the JSON gives, joined once so that a row puts them in one piece: the
-// six environments in their order, then nothing, asteroids and any other
-// value.
+// names the JSON gives (no environment for anything but a planet).
 std::string_view OrbitNames(std::int32_t type)
 {
-    constexpr std::size_t Nothing = std::size(EnvironmentCodes), Asteroids = Nothing + 1, Other = Nothing + 2;
-    constexpr std::int32_t OtherType = 1; // no orbit type has this value
-    static const auto names = [] {
-        std::array<std::string, Other + 1> all;
-        for (std::size_t i = 0; i < Nothing; ++i)
-            all[i] = std::string(ContentsKeyword(EnvironmentCodes[i])) + ',' +
-                     std::string(EnvironmentName(EnvironmentCodes[i])) + '\n';
-        all[Nothing] = std::string(ContentsKeyword(TypeNothing)) + ",\n";
-        all[Asteroids] = std::string(ContentsKeyword(TypeAsteroids)) + ",\n";
-        all[Other] = std::string(ContentsKeyword(OtherType)) + ",\n";
-        return all;
-    }();
-    for (std::size_t i = 0; i < Nothing; ++i)
-        if (EnvironmentCodes[i] == type)
-            return names[i];
-    if (type == TypeNothing)
-        return names[Nothing];
-    return names[type == TypeAsteroids ? Asteroids : Other];
+    static const OrbitTypeTexts names([](std::int32_t orbitType) {
+        return std::string(ContentsKeyword(orbitType)) + ',' + std::string(EnvironmentName(orbitType)) + '\n';
+    });
+    return names.Of(type);
 }
 
 // A whole number and the comma after it, at p; the end of what was written.

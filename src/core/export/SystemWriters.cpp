@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "core/export/OrbitTypeTexts.h"
 #include "core/model/Codes.h"
 #include "core/model/NumberText.h"
 #include "core/text/BufferedAppender.h"
@@ -33,6 +34,19 @@ void AppendPadded(std::string& out, std::string_view text, std::size_t width, bo
 // shorter than this: the type, radius and moons (70 bytes at most), then the
 // distance and the four positions (102).
 constexpr std::size_t MostPieceLength = 128;
+
+// `, "contents": ..., "environment": ...` for an orbit's type, the names of
+// its line; the environment is null for anything but a planet.
+std::string_view OrbitNames(std::int32_t type)
+{
+    static const OrbitTypeTexts names([](std::int32_t orbitType) {
+        const std::string environment =
+            IsEnvironment(orbitType) ? '"' + std::string(EnvironmentName(orbitType)) + '"' : "null";
+        return R"(, "contents": ")" + std::string(ContentsKeyword(orbitType)) + R"(", "environment": )" +
+               environment;
+    });
+    return names.Of(type);
+}
 
 // The indentation a space at a time: it is a few spaces, and a copy of a
 // piece whose length is not known where it is put is a call.
@@ -105,13 +119,7 @@ void AppendJson(std::string& out, const StarSystem& system, std::string_view cod
         indentation();
         json.Put("    {\"orbit\": ");
         json.PutNumber(n);
-        json.Put(R"(, "contents": ")");
-        json.Put(ContentsKeyword(orbit.Type));
-        json.Put(R"(", "environment": )");
-        if (IsEnvironment(orbit.Type))
-            name(EnvironmentName(orbit.Type));
-        else
-            json.Put("null");
+        json.Put(OrbitNames(orbit.Type));
         json.PutWritten<MostPieceLength>([&orbit](char* p) {
             p = WriteText(p, ", \"type\": ");
             p = WriteNumber(p, orbit.Type);

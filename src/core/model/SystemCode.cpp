@@ -163,7 +163,8 @@ const char* SpelledBytes(std::string_view text, std::vector<std::uint8_t>& bytes
     if (bytes.size() < 3 || bits >= 5)
         return "it is too short or cut off";
     const std::size_t body = bytes.size() - 2;
-    if ((buffer & ((1u << bits) - 1)) != 0 || Check(std::span(bytes).first(body)) != (bytes[body] << 8 | bytes[body + 1]))
+    if ((buffer & ((1u << bits) - 1)) != 0 ||
+        Check(std::span(bytes).first(body)) != (bytes[body] << 8 | bytes[body + 1]))
         return "its check does not match; a character is wrong or missing";
     bytes.resize(body);
     return nullptr;
@@ -293,7 +294,7 @@ std::string EncodeSystemCode(const SystemCode& code)
     const int lifeSupport = static_cast<int>(code.lifeSupport) - 1;
     const int biozone = static_cast<int>(code.biozone) - 1;
     bytes.Push(static_cast<std::uint8_t>(Version << 5 | (orbits ? 1 : 0) << 4 | (lifeSupport & 3) << 2 |
-                                              (biozone & 3)));
+                                         (biozone & 3)));
     if (!orbits) {
         PutVarint(bytes, code.seed);
         PutVarint(bytes, code.index);
