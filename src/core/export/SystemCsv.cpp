@@ -14,7 +14,7 @@ bool NeedsCsvQuotes(std::string_view field)
     // compares sixteen at a time; fields here are short.
     unsigned char special = 0;
     for (const char c : field)
-        special |= c == ',' || c == '"' || c == '\r' || c == '\n';
+        special |= static_cast<unsigned char>(c == ',' || c == '"' || c == '\r' || c == '\n');
     return special != 0;
 }
 

@@ -21,7 +21,7 @@ bool IsJsonPlain(std::string_view text)
 {
     unsigned char escaped = 0;
     for (const char c : text)
-        escaped |= !IsJsonPlain(static_cast<unsigned char>(c));
+        escaped |= static_cast<unsigned char>(!IsJsonPlain(static_cast<unsigned char>(c)));
     return escaped == 0;
 }
 
