@@ -5,6 +5,7 @@
 
 #include "core/AppState.h"
 #include "core/export/SystemCsv.h"
+#include "core/export/SystemWriters.h"
 #include "core/model/SystemCode.h"
 #include "core/model/modGenerate.h"
 
@@ -69,6 +70,24 @@ void BM_CsvRows(benchmark::State& state)
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_CsvRows);
+
+// The same systems as the JSON objects of `kelvane-cli new --count N`
+// (indented by two), with the separators between them.
+void BM_JsonObjects(benchmark::State& state)
+{
+    const std::vector<StarSystem> systems = VariedSystems(1024);
+    std::string out;
+    std::uint64_t number = 0;
+    for (auto _ : state) {
+        AppendJson(out, systems[number % systems.size()], "4G3G-6FVE", 2);
+        out += ",\n";
+        ++number;
+        if (out.size() > (1u << 20))
+            out.clear();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_JsonObjects);
 
 // What `kelvane-cli new --format csv` does per system, short of the write:
 // the system, its code and its rows.

@@ -11,7 +11,9 @@ namespace kelvane {
 
 bool Output::Open()
 {
-    if (!m_path.empty())
+    if (m_path.empty())
+        WidenStandardOutputPipe(FlushSize);
+    else
         m_error = m_file.Open(m_path);
     return m_error.empty();
 }

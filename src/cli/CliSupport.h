@@ -31,8 +31,8 @@ public:
 
     // Opens the file; false when it cannot be, with the reason in Error().
     bool Open();
-    // Writes the buffer out once it has grown past a threshold.
-    bool FlushIfFull() { return m_buffer.size() < (1u << 20) || Flush(); }
+    // Writes the buffer out once it has grown past FlushSize.
+    bool FlushIfFull() { return m_buffer.size() < FlushSize || Flush(); }
     bool Flush();
     // Writes what is left and puts the file in place.
     bool Close();
@@ -41,6 +41,8 @@ public:
     std::string Name() const { return m_path.empty() ? "standard output" : m_path; }
 
 private:
+    static constexpr std::size_t FlushSize = std::size_t{1} << 20;
+
     std::string m_path;
     std::string m_buffer;
     std::string m_error;

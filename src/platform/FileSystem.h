@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -24,6 +25,12 @@ std::string WriteAll(int fd, std::string_view bytes);
 
 // WriteAll to standard output.
 std::string WriteStandardOutput(std::string_view bytes);
+
+// When standard output is a pipe, asks that it hold at least bytes (up to
+// the system's limit for this user), so that a large write reaches the
+// reader in fewer pieces, with fewer switches between the two. A pipe that
+// already holds as much, and anything else, stay as they are.
+void WidenStandardOutputPipe(std::size_t bytes);
 
 // Runs program in place of this process with the null-terminated argument
 // list arguments. Returns only when it could not, with the reason.

@@ -104,6 +104,17 @@ TEST_F(Cli, EverySystemsCodeMakesItAgainWithItsOptions)
             EXPECT_EQ(RowsBySystem(again.out), (std::map<std::string, std::string>{{number, rows}})) << run;
         }
     }
+    // A long run is made in batches of 2048: the systems at the end of one
+    // and the start of the next come back too, the positions the first left
+    // in orbits without a planet included.
+    const CliRun longRun = Invoke("new --seed 11 --count 2100 --format csv");
+    ASSERT_EQ(longRun.exit, 0) << longRun.err;
+    std::map<std::string, std::string> longRows = RowsBySystem(longRun.out);
+    ASSERT_EQ(longRows.size(), 2100u);
+    for (const std::string number : {"2048", "2049", "2100"}) {
+        const CliRun again = Invoke("new --code " + CodeOfRows(longRows[number]) + " --format csv");
+        EXPECT_EQ(RowsBySystem(again.out), (std::map<std::string, std::string>{{number, longRows[number]}}));
+    }
     // The text carries the code; a system file, which keeps no code, is the
     // same system.
     const std::string code = CodeOfRows(RowsBySystem(Invoke("new --seed 9 --format csv").out)["1"]);

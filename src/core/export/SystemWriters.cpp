@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "core/export/OrbitTypeTexts.h"
 #include "core/model/Codes.h"
 #include "core/model/NumberText.h"
 #include "core/text/BufferedAppender.h"
@@ -29,95 +30,123 @@ void AppendPadded(std::string& out, std::string_view text, std::size_t width, bo
         out.append(pad, ' ');
 }
 
+// The numbers of an orbit's JSON line go in two pieces with their keys, each
+// shorter than this: the type, radius and moons (70 bytes at most), then the
+// distance and the four positions (102).
+constexpr std::size_t MostPieceLength = 128;
+
+// `, "contents": ..., "environment": ...` for an orbit's type, the names of
+// its line; the environment is null for anything but a planet.
+std::string_view OrbitNames(std::int32_t type)
+{
+    static const OrbitTypeTexts names([](std::int32_t orbitType) {
+        const std::string environment =
+            IsEnvironment(orbitType) ? '"' + std::string(EnvironmentName(orbitType)) + '"' : "null";
+        return R"(, "contents": ")" + std::string(ContentsKeyword(orbitType)) + R"(", "environment": )" +
+               environment;
+    });
+    return names.Of(type);
+}
+
+// The indentation a space at a time: it is a few spaces, and a copy of a
+// piece whose length is not known where it is put is a call.
+void PutIndentation(BufferedAppender& json, int indent)
+{
+    for (int i = 0; i < indent; ++i)
+        json.Put(' ');
+}
+
 } // namespace
 
 void AppendJson(std::string& out, const StarSystem& system, std::string_view code, int indent)
 {
     BufferedAppender json(out);
-    const std::string pad(static_cast<std::size_t>(indent), ' ');
-    const auto key = [&](std::string_view name) {
-        json.Put(pad);
-        json.Put("  \"");
-        json.Put(name);
-        json.Put("\": ");
+    const auto indentation = [&] { PutIndentation(json, indent); };
+    const auto key = [&](const auto& quotedKey) {
+        indentation();
+        json.Put(quotedKey);
     };
     const auto text = [&](std::string_view value) { PutJsonString(json, value); };
+    // The names of the program's tables are plain ASCII: nothing to escape.
+    const auto name = [&](std::string_view value) {
+        json.Put('"');
+        json.Put(value);
+        json.Put('"');
+    };
     const auto distance = [&](Distance value) {
         json.PutWritten<Distance::MaxTextLength>([value](char* p) { return value.FormatTo(p); });
     };
 
-    json.Put(pad);
+    indentation();
     json.Put("{\n");
-    key("name");
+    key(R"(  "name": )");
     text(system.SystemName);
     json.Put(",\n");
-    key("code");
+    key(R"(  "code": )");
     if (code.empty())
         json.Put("null");
     else
         text(code);
     json.Put(",\n");
-    key("systemType");
+    key(R"(  "systemType": )");
     json.PutNumber(system.SystemType);
     json.Put(",\n");
-    key("starClass");
+    key(R"(  "starClass": )");
     json.PutNumber(system.StarClass);
     json.Put(",\n");
-    key("starClassName");
-    text(StarClassName(system.StarClass));
+    key(R"(  "starClassName": )");
+    name(StarClassName(system.StarClass));
     json.Put(",\n");
-    key("starType");
+    key(R"(  "starType": )");
     json.PutNumber(system.StarType);
     json.Put(",\n");
-    key("starTypeName");
-    text(StarTypeName(system.StarType, system.StarClass));
+    key(R"(  "starTypeName": )");
+    name(StarTypeName(system.StarType, system.StarClass));
     json.Put(",\n");
-    key("biozoneMin");
+    key(R"(  "biozoneMin": )");
     distance(system.BiozoneMin);
     json.Put(",\n");
-    key("biozoneMax");
+    key(R"(  "biozoneMax": )");
     distance(system.BiozoneMax);
     json.Put(",\n");
-    key("innerLimit");
+    key(R"(  "innerLimit": )");
     distance(system.InnerLimit);
     json.Put(",\n");
-    key("orbits");
+    key(R"(  "orbits": )");
     json.Put("[\n");
     for (int n = 1; n <= StarSystem::OrbitCount; ++n) {
         const OrbitRecord& orbit = system.Orbit(n);
-        json.Put(pad);
+        indentation();
         json.Put("    {\"orbit\": ");
         json.PutNumber(n);
-        json.Put(R"(, "contents": ")");
-        json.Put(ContentsKeyword(orbit.Type));
-        json.Put(R"(", "environment": )");
-        if (IsEnvironment(orbit.Type))
-            text(EnvironmentName(orbit.Type));
-        else
-            json.Put("null");
-        json.Put(", \"type\": ");
-        json.PutNumber(orbit.Type);
-        json.Put(", \"radius\": ");
-        json.PutNumber(orbit.Radius);
-        json.Put(", \"moons\": ");
-        json.PutNumber(orbit.Moons);
-        json.Put(", \"elements\": ");
+        json.Put(OrbitNames(orbit.Type));
+        json.PutWritten<MostPieceLength>([&orbit](char* p) {
+            p = WriteText(p, ", \"type\": ");
+            p = WriteNumber(p, orbit.Type);
+            p = WriteText(p, ", \"radius\": ");
+            p = WriteNumber(p, orbit.Radius);
+            p = WriteText(p, ", \"moons\": ");
+            p = WriteNumber(p, orbit.Moons);
+            return WriteText(p, ", \"elements\": ");
+        });
         text(orbit.Elements.View());
-        json.Put(", \"au\": ");
-        distance(orbit.AU);
-        json.Put(", \"posX\": ");
-        json.PutNumber(orbit.PosX);
-        json.Put(", \"posY\": ");
-        json.PutNumber(orbit.PosY);
-        json.Put(", \"posXArc\": ");
-        json.PutNumber(orbit.PosXArc);
-        json.Put(", \"posYArc\": ");
-        json.PutNumber(orbit.PosYArc);
-        json.Put(n < StarSystem::OrbitCount ? "},\n" : "}\n");
+        json.PutWritten<MostPieceLength>([n, &orbit](char* p) {
+            p = WriteText(p, ", \"au\": ");
+            p = orbit.AU.FormatTo(p);
+            p = WriteText(p, ", \"posX\": ");
+            p = WriteNumber(p, orbit.PosX);
+            p = WriteText(p, ", \"posY\": ");
+            p = WriteNumber(p, orbit.PosY);
+            p = WriteText(p, ", \"posXArc\": ");
+            p = WriteNumber(p, orbit.PosXArc);
+            p = WriteText(p, ", \"posYArc\": ");
+            p = WriteNumber(p, orbit.PosYArc);
+            return WriteText(p, n < StarSystem::OrbitCount ? "},\n" : "}\n");
+        });
     }
-    json.Put(pad);
+    indentation();
     json.Put("  ]\n");
-    json.Put(pad);
+    indentation();
     json.Put('}');
 }
 

@@ -1,5 +1,6 @@
 #include "core/model/Distance.h"
 
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -73,17 +74,9 @@ char* Distance::FormatTo(char* p, char separator) const
         m_units < 0 ? 0 - static_cast<std::uint64_t>(m_units) : static_cast<std::uint64_t>(m_units);
     if (m_units < 0)
         *p++ = '-';
-    std::uint64_t whole = magnitude / UnitsPerAU;
+    constexpr int mostWholeDigits = 20;
+    p = std::to_chars(p, p + mostWholeDigits, magnitude / UnitsPerAU).ptr;
     std::uint64_t fraction = magnitude % UnitsPerAU;
-
-    char digits[20];
-    int count = 0;
-    do {
-        digits[count++] = static_cast<char>('0' + whole % 10);
-        whole /= 10;
-    } while (whole != 0);
-    while (count > 0)
-        *p++ = digits[--count];
 
     if (fraction != 0) {
         *p++ = separator;

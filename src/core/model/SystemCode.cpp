@@ -1,8 +1,10 @@
 #include "core/model/SystemCode.h"
 
+#include <array>
 #include <bit>
 #include <cmath>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "core/model/Codes.h"
@@ -23,26 +25,53 @@ constexpr std::int32_t StarTypes[] = {StarBlue,   StarBlueWhite, StarWhite, Star
                                       StarYellow, StarOrange,    StarRed};
 constexpr int StarTypeCount = static_cast<int>(std::size(StarTypes));
 
-// CRC-16/CCITT: every mistake within 16 neighbouring bits is caught, so every
-// mistyped or swapped character of the text is.
-std::uint16_t Check(const std::vector<std::uint8_t>& bytes, std::size_t count)
+// A byte's eight steps of the check below at once: entry b is what they
+// make of b in the top byte of a zero register. A seeded run checks one code
+// per system.
+constexpr std::array<std::uint16_t, 256> CrcStepTable()
 {
-    std::uint16_t crc = 0xFFFF;
-    for (std::size_t i = 0; i < count; ++i) {
-        crc ^= static_cast<std::uint16_t>(bytes[i] << 8);
+    std::array<std::uint16_t, 256> steps{};
+    for (std::size_t b = 0; b < steps.size(); ++b) {
+        auto crc = static_cast<std::uint16_t>(b << 8);
         for (int bit = 0; bit < 8; ++bit)
             crc = static_cast<std::uint16_t>(crc & 0x8000 ? (crc << 1) ^ 0x1021 : crc << 1);
+        steps[b] = crc;
     }
+    return steps;
+}
+constexpr std::array<std::uint16_t, 256> CrcSteps = CrcStepTable();
+
+// CRC-16/CCITT: every mistake within 16 neighbouring bits is caught, so every
+// mistyped or swapped character of the text is.
+std::uint16_t Check(std::span<const std::uint8_t> bytes)
+{
+    std::uint16_t crc = 0xFFFF;
+    for (const std::uint8_t byte : bytes)
+        crc = static_cast<std::uint16_t>(crc << 8 ^ CrcSteps[(crc >> 8 ^ byte) & 0xFF]);
     return crc;
 }
 
-void PutVarint(std::vector<std::uint8_t>& out, std::uint64_t value)
+// The bytes of a code as it is written, kept on the stack: a seeded run
+// writes one code per system. The longest, an Orbits code with uneven
+// readings, has 1 + 1 + 8 bytes, 10 for its first reading, 1 for the mode,
+// 10 for each of ten steps and 2 for the check: 123.
+class CodeBytes {
+public:
+    void Push(std::uint8_t byte) { m_bytes.at(m_size++) = byte; }
+    std::span<const std::uint8_t> Bytes() const { return {m_bytes.data(), m_size}; }
+
+private:
+    std::array<std::uint8_t, 128> m_bytes; // written before it is read: no need to clear it
+    std::size_t m_size = 0;
+};
+
+void PutVarint(CodeBytes& out, std::uint64_t value)
 {
     while (value >= 0x80) {
-        out.push_back(static_cast<std::uint8_t>(value | 0x80));
+        out.Push(static_cast<std::uint8_t>(value | 0x80));
         value >>= 7;
     }
-    out.push_back(static_cast<std::uint8_t>(value));
+    out.Push(static_cast<std::uint8_t>(value));
 }
 
 std::uint64_t ZigZag(std::int64_t value)
@@ -134,7 +163,8 @@ const char* SpelledBytes(std::string_view text, std::vector<std::uint8_t>& bytes
     if (bytes.size() < 3 || bits >= 5)
         return "it is too short or cut off";
     const std::size_t body = bytes.size() - 2;
-    if ((buffer & ((1u << bits) - 1)) != 0 || Check(bytes, body) != (bytes[body] << 8 | bytes[body + 1]))
+    if ((buffer & ((1u << bits) - 1)) != 0 ||
+        Check(std::span(bytes).first(body)) != (bytes[body] << 8 | bytes[body + 1]))
         return "its check does not match; a character is wrong or missing";
     bytes.resize(body);
     return nullptr;
@@ -259,12 +289,12 @@ std::uint64_t RunNumber(const SystemCode& code)
 
 std::string EncodeSystemCode(const SystemCode& code)
 {
-    std::vector<std::uint8_t> bytes;
+    CodeBytes bytes;
     const bool orbits = code.kind == SystemCode::Kind::Orbits;
     const int lifeSupport = static_cast<int>(code.lifeSupport) - 1;
     const int biozone = static_cast<int>(code.biozone) - 1;
-    bytes.push_back(static_cast<std::uint8_t>(Version << 5 | (orbits ? 1 : 0) << 4 | (lifeSupport & 3) << 2 |
-                                              (biozone & 3)));
+    bytes.Push(static_cast<std::uint8_t>(Version << 5 | (orbits ? 1 : 0) << 4 | (lifeSupport & 3) << 2 |
+                                         (biozone & 3)));
     if (!orbits) {
         PutVarint(bytes, code.seed);
         PutVarint(bytes, code.index);
@@ -276,9 +306,9 @@ std::string EncodeSystemCode(const SystemCode& code)
         for (int i = 0; i < StarTypeCount; ++i)
             if (StarTypes[i] == code.starType)
                 typeIndex = i;
-        bytes.push_back(static_cast<std::uint8_t>(classIndex * StarTypeCount + typeIndex));
+        bytes.Push(static_cast<std::uint8_t>(classIndex * StarTypeCount + typeIndex));
         for (int i = 0; i < 8; ++i)
-            bytes.push_back(static_cast<std::uint8_t>(code.state >> (8 * i)));
+            bytes.Push(static_cast<std::uint8_t>(code.state >> (8 * i)));
         PutVarint(bytes, static_cast<std::uint64_t>(code.readings[0]));
         // The reseeds of one pass come within a millisecond or a clock tick of
         // each other (or one count apart): usually one step repeats.
@@ -290,9 +320,9 @@ std::string EncodeSystemCode(const SystemCode& code)
         for (std::size_t i = 1; i < (evenSteps ? 2 : code.readings.size()); ++i)
             PutVarint(bytes, ZigZag(code.readings[i] - code.readings[i - 1]));
     }
-    const std::uint16_t check = Check(bytes, bytes.size());
-    bytes.push_back(static_cast<std::uint8_t>(check >> 8));
-    bytes.push_back(static_cast<std::uint8_t>(check));
+    const std::uint16_t check = Check(bytes.Bytes());
+    bytes.Push(static_cast<std::uint8_t>(check >> 8));
+    bytes.Push(static_cast<std::uint8_t>(check));
 
     std::string text;
     std::uint32_t buffer = 0;
@@ -302,7 +332,7 @@ std::string EncodeSystemCode(const SystemCode& code)
             text += '-';
         text += Alphabet[value & 31];
     };
-    for (const std::uint8_t byte : bytes) {
+    for (const std::uint8_t byte : bytes.Bytes()) {
         buffer = buffer << 8 | byte;
         bits += 8;
         while (bits >= 5) {

@@ -8,6 +8,28 @@
 
 namespace kelvane {
 
+// The most characters of a whole number of up to 64 bits, its sign included.
+constexpr std::size_t MostDigits = 20;
+
+// text at p; returns the end of it.
+inline char* WriteText(char* p, std::string_view text)
+{
+    std::memcpy(p, text.data(), text.size());
+    return p + text.size();
+}
+
+// A whole number in decimal at p, at most MostDigits characters; returns the
+// end of it.
+template <typename Int> char* WriteNumber(char* p, Int value)
+{
+    // Narrower types as int: the writers' numbers share one std::to_chars,
+    // where a short would have a second, out-of-line one.
+    if constexpr (sizeof(Int) < sizeof(int))
+        return std::to_chars(p, p + MostDigits, static_cast<int>(value)).ptr;
+    else
+        return std::to_chars(p, p + MostDigits, value).ptr;
+}
+
 // Appends to a string through a small buffer of its own. A system's JSON is
 // some two hundred short pieces; copying them into the buffer and the buffer
 // into the string once every few hundred bytes costs a fraction of growing
@@ -59,11 +81,12 @@ public:
     // A whole number in decimal.
     template <typename Int> void PutNumber(Int value)
     {
-        constexpr std::size_t mostDigits = 20; // of any 64-bit number, its sign included
-        PutWritten<mostDigits>([value](char* p) { return std::to_chars(p, p + mostDigits, value).ptr; });
+        PutWritten<MostDigits>([value](char* p) { return WriteNumber(p, value); });
     }
 
     // What write(p) writes at p, at most Most bytes; it returns their end.
+    // A writer of many short pieces whose lengths have a bound puts them in
+    // one go, with WriteText and WriteNumber.
     template <std::size_t Most, typename Write> void PutWritten(Write write)
     {
         static_assert(Most <= Capacity);

@@ -15,12 +15,14 @@ constexpr bool IsJsonPlain(unsigned char c)
 }
 
 // Whether text is such bytes only, as names and element letters mostly are.
+// Every byte is looked at, without an early return, so that the compiler
+// compares sixteen at a time.
 bool IsJsonPlain(std::string_view text)
 {
+    unsigned char escaped = 0;
     for (const char c : text)
-        if (!IsJsonPlain(static_cast<unsigned char>(c)))
-            return false;
-    return true;
+        escaped |= static_cast<unsigned char>(!IsJsonPlain(static_cast<unsigned char>(c)));
+    return escaped == 0;
 }
 
 // The length of the run of such bytes at the start of text, copied in one
