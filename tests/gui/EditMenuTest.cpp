@@ -169,13 +169,14 @@ TEST_F(EditMenu, TheNameBoxEndsBurstsAndEchoesNoStep)
     EXPECT_EQ(Find("mnuEditRedo")->text(), "&Redo Rename");
 }
 
-// The code shows while the system has one, and Copy System Code copies it;
-// with the code gone, neither; Undo shows it again.
+// The code shows while the system has one, from start-up on, and Copy
+// System Code copies it; with the code gone, neither; Undo shows it again.
 TEST_F(EditMenu, SystemCodeShownAndCopied)
 {
+    ASSERT_FALSE(CodeText().isEmpty());
+    EXPECT_EQ(ShownCode(), "System Code: " + CodeText());
     Trigger("mnuFileNewOrbits");
     const QString code = CodeText();
-    ASSERT_FALSE(code.isEmpty());
     EXPECT_EQ(ShownCode(), "System Code: " + code);
     Trigger("mnuEditCopyCode");
     EXPECT_EQ(QGuiApplication::clipboard()->text(), code);

@@ -223,8 +223,9 @@ TEST_F(SectorWindow, AClickedSystemIsCurrentAndItsEditsAreKeptInTheSector)
     Trigger("mnuEditUndo");
     EXPECT_EQ(View()->CurrentHex(), hex);
 
-    // Written as kelvane-cli writes a sector, the edited system as it is,
-    // which the current system's file is then; the map stays as it was shown.
+    // Saved, the edited system is the hex's file and the current system's;
+    // the map stays as it was shown. (How an edited system is written is the
+    // sector folder's test.)
     View()->ZoomAt(2, QPointF(40, 40));
     const double scale = View()->Scale();
     SaveSector(dir / "out");
@@ -234,10 +235,6 @@ TEST_F(SectorWindow, AClickedSystemIsCurrentAndItsEditsAreKeptInTheSector)
     const fs::path file = dir / "out" / HexFileName(hex);
     EXPECT_EQ(test::ReadBytes(file), SystemFileText(edited, '.'));
     EXPECT_EQ(App().CurrentFileName, file.string());
-    Sector index;
-    ASSERT_TRUE(ReadSectorFile(dir / "out" / SectorFileName, index).Ok());
-    EXPECT_EQ(index.At(hex)->name, "Haven");
-    EXPECT_TRUE(index.At(hex)->edited);
     EXPECT_TRUE(controller.Windows()
                     .SectorWindow()
                     ->findChild<QLabel*>("lblSectorInfo")
@@ -517,6 +514,8 @@ TEST_F(SectorWindow, NotesOnAnyHexAndTheSectorsNameAreStepsAndAreSaved)
     QTest::keyClick(notes, Qt::Key_Return);
     QTest::keyClicks(notes, "Ships vanish.");
     EXPECT_EQ(sector.NotesOf(empty), "A nebula.\nShips vanish.");
+    // A line break in the pane is part of the burst.
+    EXPECT_EQ(UndoCount(), 1);
     EXPECT_EQ(UndoText(), "&Undo Notes " + QString::fromStdString(empty.Text()));
     EXPECT_TRUE(View()->HexToolTip(empty).endsWith("\nA nebula."));
     // Another hex, and the map's mark.
