@@ -100,7 +100,7 @@ TEST_F(Document, EveryKindOfChangeIsANamedStepThatUndoAndRedoPutBack)
     EXPECT_EQ(System(), saved);
     EXPECT_EQ(doc.State().CurrentFileName, folder / "R&D.KVN");
     // The menu shows an ampersand in a file's name, not an accelerator.
-    steps.push_back("Load R&D.KVN");
+    steps.emplace_back("Load R&D.KVN");
     states.push_back(Now());
     EXPECT_EQ(UndoText(), "Load R&&D.KVN");
     EXPECT_EQ(History().command(Undos() - 1)->text(), "Load R&D.KVN");
