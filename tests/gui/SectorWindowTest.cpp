@@ -310,7 +310,8 @@ TEST_F(SectorWindow, OpenAndSaveFoldersOfKelvaneCli)
 
 // Save Sector As writes on a thread of its own: it runs to the end with the
 // window's events going on, without the book when the box is cleared; a
-// cancel leaves the sector that was there whole and says nothing.
+// cancel leaves the sector that was there whole and says nothing. (What a
+// stopped write leaves is the sector folder's test.)
 TEST_F(SectorWindow, SaveRunsOffTheWindowsThreadAndACancelKeepsTheOldSector)
 {
     NewSector(Small);
@@ -319,9 +320,6 @@ TEST_F(SectorWindow, SaveRunsOffTheWindowsThreadAndACancelKeepsTheOldSector)
     const int steps = static_cast<int>(GenerateSector(Small).systems.size()) + 2;
     EXPECT_EQ(dialogs->progress, std::make_pair(steps, steps));
     EXPECT_FALSE(fs::exists(dir / "small" / "sector.pdf"));
-    Sector read;
-    ASSERT_TRUE(ReadSectorFolder((dir / "small").string(), '.', read).Ok());
-    EXPECT_EQ(read, GenerateSector(Small));
     EXPECT_EQ(controller.Document().SectorFolder(), (dir / "small").string());
 
     // A sector whose book takes seconds, cancelled at the first look.
@@ -334,8 +332,6 @@ TEST_F(SectorWindow, SaveRunsOffTheWindowsThreadAndACancelKeepsTheOldSector)
     EXPECT_TRUE(Files(dir / "small") == before);
     EXPECT_EQ(dialogs->errors, QStringList());
     EXPECT_EQ(controller.Document().SectorFolder(), "");
-    for (const std::string& name : test::NamesIn(dir))
-        EXPECT_FALSE(name.starts_with(".small.")) << name;
 }
 
 // A map too large to read fitted in opens where its hex numbers read, at
