@@ -232,7 +232,8 @@ TEST_F(Document, NamesTypedInBursts)
 
     History().undo();
     EXPECT_EQ(System().SystemName, "Vega Prime II");
-    doc.Rename("Vega Prime II", SystemDocument::NameSource::Echoed);
+    doc.Rename("Vega Prime II (as shown)", SystemDocument::NameSource::Echoed);
+    EXPECT_EQ(System().SystemName, "Vega Prime II (as shown)");
     EXPECT_EQ(Redos(), 1);
     History().undo();
     History().undo();
