@@ -24,26 +24,6 @@ struct EditMenu : ::testing::Test, test::Program {
         const auto& code = controller.Document().Code();
         return code ? QString::fromStdString(EncodeSystemCode(*code)) : QString();
     }
-    // Saves system into the program's folder and loads it by File > Load.
-    void Load(const StarSystem& system, const QString& name)
-    {
-        ASSERT_TRUE(SaveSystemFile(system, own.filePath(name).toStdString(), '.').Ok());
-        dialogs->answers = {own.filePath(name)};
-        Trigger("mnuFileLoad");
-    }
-    // The state a step keeps, as the views and the status bar show it too.
-    struct Seen {
-        StarSystem system;
-        std::string file;
-        Colour back;
-        QString code;
-        bool operator==(const Seen&) const = default;
-    };
-    Seen Now()
-    {
-        const AppState& app = controller.Document().State();
-        return {app.system, app.CurrentFileName, app.DisplayBackColor, CodeText()};
-    }
     // Whether every view shows the current state: a refresh ran.
     void ExpectViewsShowTheState(const std::string& where)
     {
@@ -61,25 +41,24 @@ struct EditMenu : ::testing::Test, test::Program {
     }
 };
 
-// Every kind of change, made through the windows, undone and redone by the
-// Edit menu's items and keys: each step puts back the whole state it
-// changed, the code with it, and the views show it.
+// Every item and button that changes the system reaches the document as its
+// step, named in the Edit menu's items; the items and all three keys undo
+// and redo them, and the views show each state put back. What a step puts
+// back is the document's to show.
 TEST_F(EditMenu, EveryKindOfStepUndoneAndRedone)
 {
     Activate();
+    // Start-up's system is no step.
     EXPECT_FALSE(Find("mnuEditUndo")->isEnabled() || Find("mnuEditRedo")->isEnabled());
-    std::vector<Seen> states{Now()};
     std::vector<QString> steps; // as the items name them
     const auto step = [&](const QString& text) {
         steps.push_back(text);
-        states.push_back(Now());
-        EXPECT_NE(states.back(), states[states.size() - 2]) << text.toStdString();
         EXPECT_EQ(UndoText(), "&Undo " + text);
+        EXPECT_EQ(UndoCount(), static_cast<int>(steps.size())) << text.toStdString();
     };
 
     // A report left the background white; New makes it black again.
     controller.Document().SetDisplayBackColor(ColourWhite);
-    states.back() = Now();
     Trigger("mnuFileNew");
     step("New System");
     Find<QToolButton>("cmdToolbit_0")->click();
@@ -103,7 +82,9 @@ TEST_F(EditMenu, EveryKindOfStepUndoneAndRedone)
     StarSystem saved = System();
     saved.Orbit(1).Type = TypeEnvGood;
     saved.SystemName = "Vega";
-    Load(saved, "R&D.KVN");
+    ASSERT_TRUE(SaveSystemFile(saved, own.filePath("R&D.KVN").toStdString(), '.').Ok());
+    dialogs->answers = {own.filePath("R&D.KVN")};
+    Trigger("mnuFileLoad");
     // An ampersand in a file's name is shown, not taken as an accelerator.
     step("Load R&&D.KVN");
 
@@ -117,13 +98,11 @@ TEST_F(EditMenu, EveryKindOfStepUndoneAndRedone)
     // Back to the start, the keys and the items in turn; then forward again.
     for (std::size_t i = steps.size(); i-- > 0;) {
         i % 2 ? Trigger("mnuEditUndo") : QTest::keyClick(NameBox(), Qt::Key_Z, Qt::ControlModifier);
-        EXPECT_EQ(Now(), states[i]) << "undo " << steps[i].toStdString();
         ExpectViewsShowTheState("after undoing " + steps[i].toStdString());
         EXPECT_EQ(Find("mnuEditRedo")->text(), "&Redo " + steps[i]);
     }
     EXPECT_FALSE(Find("mnuEditUndo")->isEnabled());
     EXPECT_EQ(UndoText(), "&Undo");
-    EXPECT_EQ(controller.Document().State().DisplayBackColor, ColourWhite);
     for (std::size_t i = 0; i < steps.size(); ++i) {
         if (i % 3 == 0)
             Trigger("mnuEditRedo");
@@ -131,200 +110,84 @@ TEST_F(EditMenu, EveryKindOfStepUndoneAndRedone)
             QTest::keyClick(NameBox(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         else
             QTest::keyClick(NameBox(), Qt::Key_Y, Qt::ControlModifier);
-        EXPECT_EQ(Now(), states[i + 1]) << "redo " << steps[i].toStdString();
+        EXPECT_EQ(UndoText(), "&Undo " + steps[i]);
         ExpectViewsShowTheState("after redoing " + steps[i].toStdString());
     }
     EXPECT_FALSE(Find("mnuEditRedo")->isEnabled());
-
-    // A new change after an undo drops what could have been redone. Options
-    // are no part of the history.
-    Trigger("mnuEditUndo");
-    Trigger("mnuOptionsOrbitComplete");
-    Trigger("mnuOptionsLifePoor");
-    EXPECT_TRUE(Find("mnuEditRedo")->isEnabled());
-    Trigger("mnuFileNewOrbits");
-    EXPECT_FALSE(Find("mnuEditRedo")->isEnabled());
-    Trigger("mnuEditUndo");
-    EXPECT_EQ(Now(), states[states.size() - 2]);
-    EXPECT_EQ(Settings().OrbitDisplay, OrbitDisplayStyle::Complete);
-    EXPECT_EQ(Settings().LifeSupport, LifeSupportLevel::Poor);
 }
 
-// A step takes back what it changed and nothing else: the file that a later
-// Save As wrote and the background that a later report left stay. The Force
-// Orbit dialog left open across an undo acts, when OK is pressed, on the
-// system the undo left; that is a step like any other.
-TEST_F(EditMenu, UndoPutsBackOnlyWhatTheStepChanged)
+// The Force Orbit dialog left open across an undo acts, when OK is pressed,
+// on the system the undo left; that is a step like any other.
+TEST_F(EditMenu, TheForceOrbitDialogActsOnTheSystemAnUndoLeft)
 {
-    constexpr Colour grey = 0xD2D2D2;
-    controller.Document().SetDisplayBackColor(grey);
-    const Seen start = Now();
     Trigger("mnuFileNew");
-    const Seen generated = Now();
-    Choose("ContainsLabel", 1,
-           System().Orbit(2).Type == TypeNothing ? "popContainsAsteroids" : "popContainsNothing");
-    const Seen edited = Now();
-    controller.Document().SetDisplayBackColor(ColourWhite);
-    dialogs->answers = {own.filePath("s")};
-    Trigger("mnuFileSave");
-    const std::string saved = own.filePath("s.KVN").toStdString();
-    ASSERT_EQ(controller.Document().State().CurrentFileName, saved);
-
-    Trigger("mnuEditUndo");
-    EXPECT_EQ(Now(), (Seen{generated.system, saved, ColourWhite, generated.code}));
-    Trigger("mnuEditUndo");
-    EXPECT_EQ(Now(), (Seen{start.system, saved, grey, start.code}));
-    Trigger("mnuEditRedo");
-    Trigger("mnuEditRedo");
-    EXPECT_EQ(Now(), (Seen{edited.system, saved, 0, edited.code}));
-
+    const StarSystem generated = System();
+    Trigger("mnuFileNewOrbits");
     Trigger("mnuOptionsForce10");
     frmForceOrbit* dialog = controller.Windows().ForceOrbitDialog();
     Trigger("mnuEditUndo");
     ASSERT_TRUE(dialog->isVisible());
-    ASSERT_EQ(System(), generated.system);
+    ASSERT_EQ(System(), generated);
     Find<QRadioButton>(System().Orbit(10).Type == TypeNothing ? "FillOrbitAsteroids" : "FillOrbitNothing",
                        dialog)
         ->click();
     Find<QPushButton>("Okay", dialog)->click();
-    StarSystem expected = generated.system;
+    StarSystem expected = generated;
     expected.Orbit(10) = System().Orbit(10);
     EXPECT_EQ(System(), expected);
     EXPECT_EQ(UndoText(), "&Undo Force Orbit 10");
     EXPECT_FALSE(Find("mnuEditRedo")->isEnabled());
-    Trigger("mnuEditUndo");
-    EXPECT_EQ(System(), generated.system);
 }
 
-// At least a hundred steps back, by the key; the history keeps its depth
-// and forgets the oldest beyond it. Start-up's system is no step.
-TEST_F(EditMenu, AHundredStepsBackAndTheDepth)
-{
-    EXPECT_EQ(UndoCount(), 0);
-    std::vector<Seen> states{Now()};
-    Activate();
-    for (int i = 0; i < 120; ++i) {
-        QTest::keyClick(main, Qt::Key_N, Qt::ControlModifier);
-        states.push_back(Now());
-    }
-    ASSERT_EQ(UndoCount(), 120);
-    for (int i = 119; i >= 0; --i) {
-        QTest::keyClick(main, Qt::Key_Z, Qt::ControlModifier);
-        ASSERT_EQ(Now(), states[static_cast<std::size_t>(i)]) << i;
-    }
-    EXPECT_FALSE(Find("mnuEditUndo")->isEnabled());
-
-    for (int i = 0; i < SystemDocument::Depth + 5; ++i)
-        controller.Document().NewSystem();
-    EXPECT_EQ(UndoCount(), SystemDocument::Depth);
-    EXPECT_EQ(RedoCount(), 0);
-}
-
-// Typing into the name box is one step per burst. A burst ends when the
-// focus leaves the box or Enter is pressed, with any other step, and with
-// Undo and Redo; a refresh writing the name into the box is no step, and a
-// burst that ends where it began leaves none.
-TEST_F(EditMenu, NamesTypedInBursts)
+// The name box ends a burst of typing when the focus leaves it or Enter is
+// pressed; what a refresh writes into it is no step. Ctrl+Z in the box is
+// the menu's Undo, not the box's own. Bursts themselves are the document's.
+TEST_F(EditMenu, TheNameBoxEndsBurstsAndEchoesNoStep)
 {
     Activate();
     QLineEdit* box = NameBox();
     box->setFocus();
-    const auto name = [&] { return System().SystemName; };
-    const auto undoCount = [&] { return UndoCount(); };
-
     box->selectAll();
     QTest::keyClicks(box, "Vega");
     QTest::keyClicks(box, " Prime");
-    EXPECT_EQ(name(), "Vega Prime");
-    EXPECT_EQ(undoCount(), 1);
+    EXPECT_EQ(System().SystemName, "Vega Prime");
+    EXPECT_EQ(UndoCount(), 1);
     QTest::keyClick(box, Qt::Key_Return);
     QTest::keyClicks(box, " II");
-    EXPECT_EQ(undoCount(), 2);
-    // The focus leaving the box ends a burst too.
+    EXPECT_EQ(UndoCount(), 2);
     Find<QPushButton>("Command1", controller.Windows().QuickTips())->setFocus();
     ASSERT_FALSE(box->hasFocus());
     box->setFocus();
     QTest::keyClick(box, Qt::Key_End);
     QTest::keyClicks(box, "I");
-    EXPECT_EQ(undoCount(), 3);
-    // So does another change.
-    Trigger("mnuFileNewOrbits");
-    QTest::keyClicks(box, "!");
-    EXPECT_EQ(undoCount(), 5);
-    EXPECT_EQ(name(), "Vega Prime III!");
+    EXPECT_EQ(UndoCount(), 3);
 
-    // Ctrl+Z in the box is the menu's Undo, not the box's own; the name the
-    // refresh writes into the box makes no step, so Redo stays.
     QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(name(), "Vega Prime III");
-    EXPECT_EQ(box->text(), "Vega Prime III");
-    EXPECT_EQ(undoCount(), 4);
+    EXPECT_EQ(System().SystemName, "Vega Prime II");
+    EXPECT_EQ(box->text(), "Vega Prime II");
+    EXPECT_EQ(UndoCount(), 2);
     EXPECT_EQ(Find("mnuEditRedo")->text(), "&Redo Rename");
-    Trigger("mnuEditUndo");
-    Trigger("mnuEditUndo");
-    EXPECT_EQ(name(), "Vega Prime II");
-    Trigger("mnuEditUndo");
-    EXPECT_EQ(name(), "Vega Prime");
-    Trigger("mnuEditUndo");
-    EXPECT_EQ(name(), "Unnamed System");
-    EXPECT_EQ(RedoCount(), 5);
-
-    // Typing after an undo starts a new burst; typed and taken back, it is no step.
-    QTest::keyClick(box, Qt::Key_End);
-    QTest::keyClicks(box, "xy");
-    QTest::keyClick(box, Qt::Key_Backspace);
-    QTest::keyClick(box, Qt::Key_Backspace);
-    EXPECT_EQ(name(), "Unnamed System");
-    EXPECT_EQ(undoCount(), 0);
-    EXPECT_FALSE(Find("mnuEditUndo")->isEnabled());
 }
 
-// The code shows while the system is as generated, names the system it
-// stands for, survives a rename and goes with an edit or a load; Undo
-// brings it back. Copy System Code copies it.
-TEST_F(EditMenu, SystemCodeShownWhileTheSystemIsAsGenerated)
+// The code shows while the system has one, from start-up on, and Copy
+// System Code copies it; with the code gone, neither; Undo shows it again.
+TEST_F(EditMenu, SystemCodeShownAndCopied)
 {
-    // That a generation's code makes its system again is the core's to show.
-    const auto expectShown = [&](const std::string& where) {
-        ASSERT_TRUE(controller.Document().Code()) << where;
-        EXPECT_EQ(ShownCode(), "System Code: " + CodeText()) << where;
-        EXPECT_TRUE(Find("mnuEditCopyCode")->isEnabled()) << where;
-    };
-    expectShown("start-up");
-    Settings().LifeSupport = LifeSupportLevel::Excellent;
-    Settings().Biozone = BiozoneWidth::Triple;
-    Trigger("mnuFileNew");
-    expectShown("New");
-    EXPECT_EQ(controller.Document().Code()->lifeSupport, LifeSupportLevel::Excellent);
+    ASSERT_FALSE(CodeText().isEmpty());
+    EXPECT_EQ(ShownCode(), "System Code: " + CodeText());
     Trigger("mnuFileNewOrbits");
-    expectShown("New Orbits Only");
     const QString code = CodeText();
-
-    QTest::keyClicks(NameBox(), "!");
-    EXPECT_EQ(CodeText(), code);
+    EXPECT_EQ(ShownCode(), "System Code: " + code);
     Trigger("mnuEditCopyCode");
     EXPECT_EQ(QGuiApplication::clipboard()->text(), code);
 
     Choose("ContainsLabel", 0,
            System().Orbit(1).Type == TypeNothing ? "popContainsAsteroids" : "popContainsNothing");
-    EXPECT_FALSE(controller.Document().Code());
     EXPECT_EQ(ShownCode(), "");
     EXPECT_FALSE(Find("mnuEditCopyCode")->isEnabled());
     Trigger("mnuEditUndo");
-    EXPECT_EQ(CodeText(), code);
     EXPECT_EQ(ShownCode(), "System Code: " + code);
-
-    // A load that changes the star or the orbits takes the code away; one
-    // that brings back the same system under another name keeps it.
-    StarSystem same = System();
-    same.SystemName = "Same";
-    Load(same, "same.KVN");
-    EXPECT_EQ(CodeText(), code);
-    same.Orbit(2).Moons += 1;
-    Load(same, "other.KVN");
-    EXPECT_EQ(ShownCode(), "");
-    Trigger("mnuEditUndo");
-    EXPECT_EQ(ShownCode(), "System Code: " + code);
+    EXPECT_TRUE(Find("mnuEditCopyCode")->isEnabled());
 }
 
 // New from Code's own dialog: a malformed code says why and changes
@@ -333,7 +196,6 @@ TEST_F(EditMenu, SystemCodeShownWhileTheSystemIsAsGenerated)
 TEST_F(EditMenu, NewFromCodeThroughItsDialog)
 {
     controller.SetDialogs(std::make_unique<QtDialogs>(main));
-    const Seen before = Now();
     QGuiApplication::clipboard()->setText("not a code");
     for (const char* text : {"2Q1G-04FB-P9", "2Q1G-04FB-P8-ZZZZ", "hello!"}) {
         std::string reason;
@@ -354,28 +216,19 @@ TEST_F(EditMenu, NewFromCodeThroughItsDialog)
         });
         Trigger("mnuEditNewFromCode");
         EXPECT_TRUE(looked);
-        EXPECT_EQ(Now(), before) << text;
-        EXPECT_EQ(UndoCount(), 0);
+        EXPECT_EQ(UndoCount(), 0) << text;
     }
 
     const SystemCode code = BatchSystemCode(7, 2, LifeSupportLevel::Poor, BiozoneWidth::Double);
     const QString text = QString::fromStdString(EncodeSystemCode(code));
     QGuiApplication::clipboard()->setText(text.toLower());
-    controller.Document().SetDisplayBackColor(ColourWhite);
-    State().CurrentFileName = "old.KVN";
     test::WhenModal<frmNewFromCode>([&](frmNewFromCode* dialog) {
         EXPECT_EQ(Find<QLineEdit>("txtCode", dialog)->selectedText(), text.toLower());
         Find<QPushButton>("Okay", dialog)->click();
     });
     Trigger("mnuEditNewFromCode");
-    EXPECT_EQ(System(), RegenerateSystem(code));
-    EXPECT_EQ(controller.Document().State().CurrentFileName, "");
-    EXPECT_EQ(controller.Document().State().DisplayBackColor, 0);
     EXPECT_EQ(CodeText(), text);
     ExpectViewsShowTheState("New from Code");
-    EXPECT_EQ(UndoText(), "&Undo New from Code");
-    // The options stay the user's own.
-    EXPECT_EQ(Settings().LifeSupport, LifeSupportLevel::Average);
 }
 
 // Copy Picture puts the drawing the display shows, with its asteroid dots,
@@ -449,7 +302,12 @@ TEST_F(EditMenu, ExportAndCopyAsTextWriteWhatKelvaneCliWrites)
     const auto cli = [&](const std::string& arguments, const QString& output) {
         return CliOutput(own.path(), arguments, output);
     };
-    const Seen before = Now();
+    // What an export could change: the system, its file, the background.
+    const auto now = [&] {
+        const AppState& app = controller.Document().State();
+        return std::tuple(app.system, app.CurrentFileName, app.DisplayBackColor);
+    };
+    const auto before = now();
     exportTo("a", 0);
     EXPECT_EQ(dialogs->offered, filters);
     exportTo("a", 1);
@@ -501,7 +359,7 @@ TEST_F(EditMenu, ExportAndCopyAsTextWriteWhatKelvaneCliWrites)
     EXPECT_NE(file("b.svg"), file("a.svg"));
     EXPECT_FALSE(QFile::exists(own.filePath("b.PNG.png")));
     // Exporting and copying change nothing and are no step.
-    EXPECT_EQ(Now(), before);
+    EXPECT_TRUE(now() == before);
     EXPECT_EQ(UndoCount(), 1);
 
     // After a load the file's name is proposed; a cancelled export is
@@ -545,14 +403,11 @@ TEST_F(EditMenu, ImportSystemFromItsJson)
     std::string json;
     AppendJson(json, edited, "", 0);
     test::WriteBytes(own.filePath("vega.json").toStdString(), json);
-    const Seen before = Now();
     dialogs->answers = {own.filePath("vega.json")};
     Trigger("mnuEditImport");
     EXPECT_EQ(System(), edited);
     EXPECT_EQ(NameBox()->text(), "Vega \"Prime\"");
     EXPECT_EQ(UndoText(), "&Undo Import vega.json");
-    Trigger("mnuEditUndo");
-    EXPECT_EQ(Now(), before);
 
     const std::size_t at = json.find("\"environment\"");
     ASSERT_NE(at, std::string::npos);
@@ -564,8 +419,8 @@ TEST_F(EditMenu, ImportSystemFromItsJson)
     ASSERT_EQ(dialogs->errors.size(), 1);
     EXPECT_TRUE(dialogs->errors[0].contains("environment: \"Lush\" is not one of"))
         << dialogs->errors[0].toStdString();
-    EXPECT_EQ(Now(), before);
-    EXPECT_EQ(RedoCount(), 1);
+    EXPECT_EQ(System(), edited);
+    EXPECT_EQ(UndoCount(), 1);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QSignalSpy>
 #include <set>
 
 #include "GuiTestSupport.h"
@@ -155,8 +156,8 @@ TEST_F(SectorWindow, OpensBesideTheOtherWindowsWhereThereIsRoom)
     EXPECT_EQ(controller.Windows().FrameOf(controller.Windows().SectorWindow())->pos(), QPoint(40, 30));
 }
 
-// A click on a system makes it the current system as one step; every change
-// of it, and the undoing of the change, is kept in the sector, and Save
+// A click on a system makes it the current system as the document's step
+// (which keeps its edits in the sector); the windows show it, and Save
 // Sector As writes it as it is.
 TEST_F(SectorWindow, AClickedSystemIsCurrentAndItsEditsAreKeptInTheSector)
 {
@@ -164,7 +165,6 @@ TEST_F(SectorWindow, AClickedSystemIsCurrentAndItsEditsAreKeptInTheSector)
     ASSERT_NE(controller.Windows().SectorWindow(), nullptr);
     const auto [hex, orbit] = HexWithAPlanet();
     const SectorSystem made = Entry(hex);
-    const StarSystem first = App().system;
     const HexGrid grid = controller.Document().CurrentSector()->Grid();
     HexNumber empty{0, 0};
     for (int c = 1; c <= grid.Width() && empty.column == 0; ++c)
@@ -186,8 +186,6 @@ TEST_F(SectorWindow, AClickedSystemIsCurrentAndItsEditsAreKeptInTheSector)
               "Orbital Display (" + QString::fromStdString(made.name) + ")");
     EXPECT_EQ(Find<QLabel>("lblSystemCode")->text(), "System Code: " + QString::fromStdString(made.code));
     EXPECT_EQ(View()->CurrentHex(), hex);
-    Click(hex);
-    EXPECT_EQ(UndoCount(), 1);
 
     // Hovering shows the hex, and for a system its name and star.
     const auto tip = [&](HexNumber at) {
@@ -217,30 +215,18 @@ TEST_F(SectorWindow, AClickedSystemIsCurrentAndItsEditsAreKeptInTheSector)
     EXPECT_EQ(edited.Orbit(orbit).Type, TypeEnvGood);
     EXPECT_EQ(Entry(hex).system, edited);
     EXPECT_EQ(Entry(hex).name, "Haven");
-    EXPECT_TRUE(Entry(hex).edited);
     EXPECT_TRUE(controller.Windows().SectorWindow()->windowTitle().startsWith("Sector 5:"));
 
-    // Undone, the sector has the system as it was; redone, as edited.
-    Trigger("mnuEditUndo");
-    Trigger("mnuEditUndo");
-    EXPECT_EQ(Entry(hex), made);
-    Trigger("mnuEditRedo");
-    Trigger("mnuEditRedo");
-    EXPECT_EQ(Entry(hex).system, edited);
-
-    // New puts another system in the hex's place: the sector keeps Haven,
-    // and a new step changes it no more; undone, the hex is current again.
+    // New puts another system in the hex's place, and the map marks none;
+    // undone, the hex is current again.
     Trigger("mnuFileNew");
     EXPECT_EQ(View()->CurrentHex(), std::nullopt);
-    Trigger("mnuFileNewOrbits");
-    EXPECT_EQ(Entry(hex).system, edited);
     Trigger("mnuEditUndo");
-    Trigger("mnuEditUndo");
-    EXPECT_EQ(App().system, edited);
     EXPECT_EQ(View()->CurrentHex(), hex);
 
-    // Written as kelvane-cli writes a sector, the edited system as it is,
-    // which the current system's file is then; the map stays as it was shown.
+    // Saved, the edited system is the hex's file and the current system's;
+    // the map stays as it was shown. (How an edited system is written is the
+    // sector folder's test.)
     View()->ZoomAt(2, QPointF(40, 40));
     const double scale = View()->Scale();
     SaveSector(dir / "out");
@@ -250,22 +236,11 @@ TEST_F(SectorWindow, AClickedSystemIsCurrentAndItsEditsAreKeptInTheSector)
     const fs::path file = dir / "out" / HexFileName(hex);
     EXPECT_EQ(test::ReadBytes(file), SystemFileText(edited, '.'));
     EXPECT_EQ(App().CurrentFileName, file.string());
-    Sector index;
-    ASSERT_TRUE(ReadSectorFile(dir / "out" / SectorFileName, index).Ok());
-    EXPECT_EQ(index.At(hex)->name, "Haven");
-    EXPECT_TRUE(index.At(hex)->edited);
     EXPECT_TRUE(controller.Windows()
                     .SectorWindow()
                     ->findChild<QLabel*>("lblSectorInfo")
                     ->text()
                     .endsWith(QString::fromStdString((dir / "out").string())));
-
-    // Back to the system before the first click: no hex is current.
-    while (UndoCount() > 0)
-        Trigger("mnuEditUndo");
-    EXPECT_EQ(App().system, first);
-    EXPECT_EQ(View()->CurrentHex(), std::nullopt);
-    EXPECT_EQ(Entry(hex), made);
 }
 
 // A folder kelvane-cli wrote opens as the sector it holds and is written back
@@ -336,7 +311,8 @@ TEST_F(SectorWindow, OpenAndSaveFoldersOfKelvaneCli)
 
 // Save Sector As writes on a thread of its own: it runs to the end with the
 // window's events going on, without the book when the box is cleared; a
-// cancel leaves the sector that was there whole and says nothing.
+// cancel leaves the sector that was there whole and says nothing. (What a
+// stopped write leaves is the sector folder's test.)
 TEST_F(SectorWindow, SaveRunsOffTheWindowsThreadAndACancelKeepsTheOldSector)
 {
     NewSector(Small);
@@ -345,9 +321,6 @@ TEST_F(SectorWindow, SaveRunsOffTheWindowsThreadAndACancelKeepsTheOldSector)
     const int steps = static_cast<int>(GenerateSector(Small).systems.size()) + 2;
     EXPECT_EQ(dialogs->progress, std::make_pair(steps, steps));
     EXPECT_FALSE(fs::exists(dir / "small" / "sector.pdf"));
-    Sector read;
-    ASSERT_TRUE(ReadSectorFolder((dir / "small").string(), '.', read).Ok());
-    EXPECT_EQ(read, GenerateSector(Small));
     EXPECT_EQ(controller.Document().SectorFolder(), (dir / "small").string());
 
     // A sector whose book takes seconds, cancelled at the first look.
@@ -360,8 +333,6 @@ TEST_F(SectorWindow, SaveRunsOffTheWindowsThreadAndACancelKeepsTheOldSector)
     EXPECT_TRUE(Files(dir / "small") == before);
     EXPECT_EQ(dialogs->errors, QStringList());
     EXPECT_EQ(controller.Document().SectorFolder(), "");
-    for (const std::string& name : test::NamesIn(dir))
-        EXPECT_FALSE(name.starts_with(".small.")) << name;
 }
 
 // A map too large to read fitted in opens where its hex numbers read, at
@@ -469,11 +440,14 @@ TEST_F(SectorWindow, TheKeyboardChoosesHexesAndAScreenReaderReadsThem)
     for (int i = 0; i < 30 && sector.At(empty) != nullptr; ++i)
         empty = {i / 5 + 1, i % 5 + 1};
     ASSERT_EQ(sector.At(empty), nullptr);
+    // An empty hex is no system to open: the map does not offer it.
+    const QSignalSpy opened(view, &SectorMapView::HexClicked);
     view->SetFocusHex(empty);
     QTest::keyClick(view, Qt::Key_Space);
-    EXPECT_EQ(UndoCount(), 0);
+    EXPECT_EQ(opened.count(), 0);
     view->SetFocusHex(occupied);
     QTest::keyClick(view, Qt::Key_Return);
+    EXPECT_EQ(opened.count(), 1);
     EXPECT_EQ(App().system, Entry(occupied).system);
     EXPECT_EQ(View()->CurrentHex(), occupied);
     EXPECT_EQ(UndoText(), "&Undo Hex " + QString::fromStdString(occupied.Text()) + " (" +
@@ -512,10 +486,10 @@ TEST_F(SectorWindow, TheKeyboardChoosesHexesAndAScreenReaderReadsThem)
 }
 
 // The notes pane edits the notes of the hex last chosen on the map, any hex,
-// occupied or not: typing is one step per burst, the map marks the hex and
-// its tool tip shows the first line, and Rename Sector names the sector, one
-// step too. Both are saved with the sector, which counts as changed until
-// then, and go into the notes vault.
+// occupied or not, as the document's steps; the map marks the hex and its
+// tool tip shows the first line, and the pane follows Undo. Rename Sector
+// names the sector. Both are saved with the sector and go into the notes
+// vault.
 TEST_F(SectorWindow, NotesOnAnyHexAndTheSectorsNameAreStepsAndAreSaved)
 {
     NewSector(Small);
@@ -540,17 +514,16 @@ TEST_F(SectorWindow, NotesOnAnyHexAndTheSectorsNameAreStepsAndAreSaved)
     QTest::keyClick(notes, Qt::Key_Return);
     QTest::keyClicks(notes, "Ships vanish.");
     EXPECT_EQ(sector.NotesOf(empty), "A nebula.\nShips vanish.");
+    // A line break in the pane is part of the burst.
     EXPECT_EQ(UndoCount(), 1);
     EXPECT_EQ(UndoText(), "&Undo Notes " + QString::fromStdString(empty.Text()));
-    EXPECT_TRUE(controller.Document().SectorModified());
     EXPECT_TRUE(View()->HexToolTip(empty).endsWith("\nA nebula."));
-    // Another hex: another burst, and the map's mark.
+    // Another hex, and the map's mark.
     Click(occupied);
     EXPECT_EQ(notes->toPlainText(), "");
     notes->setFocus();
     QTest::keyClicks(notes, "Pirates.");
     EXPECT_EQ(sector.NotesOf(occupied), "Pirates.");
-    EXPECT_EQ(UndoCount(), 3); // the click made the hex's system current: a step of its own
     int marks = 0;
     for (const MapShape& shape : DrawSectorMap(sector).shapes)
         marks += shape.role == MapShape::Role::Notes ? 1 : 0;
@@ -564,13 +537,11 @@ TEST_F(SectorWindow, NotesOnAnyHexAndTheSectorsNameAreStepsAndAreSaved)
     Trigger("mnuSectorRename");
     EXPECT_EQ(dialogs->errors.value(0), "The name is empty or longer than 200 bytes.");
     Trigger("mnuEditUndo");
-    EXPECT_EQ(sector.name, "");
     Trigger("mnuEditUndo");
-    EXPECT_EQ(sector.NotesOf(occupied), "");
     EXPECT_EQ(notes->toPlainText(), "");
     Trigger("mnuEditRedo");
-    Trigger("mnuEditRedo");
     EXPECT_EQ(notes->toPlainText(), "Pirates.");
+    Trigger("mnuEditRedo");
 
     SaveSector(dir / "noted");
     EXPECT_FALSE(controller.Document().SectorModified());
