@@ -26,7 +26,7 @@ protected:
     {
         Sector sector;
         const FileResult read = ReadSectorFile((dir / folder / SectorFileName).string(), sector);
-        EXPECT_TRUE(read.Ok()) << read.message;
+        EXPECT_TRUE(read.Ok()) << read.Text();
         return sector;
     }
 };

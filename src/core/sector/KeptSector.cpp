@@ -48,7 +48,7 @@ std::string KeepSector(const std::string& folder, const Sector& sector, const Ke
         if (const SectorFolderResult written =
                 WriteSectorFolder(sector, copy, decimalSeparator, std::nullopt);
             !written.Ok())
-            return written.path + ": " + written.reason;
+            return written.path + ": " + written.Text();
     }
     std::string text = R"({"kelvaneSession": 1, "origin": )";
     AppendJsonString(text, kept.origin);
@@ -94,7 +94,7 @@ std::optional<std::pair<KeptSector, Sector>> ReadKeptSector(const std::string& f
     const std::string source = kept.unsaved ? Join(folder, CopyFolderName) : kept.origin;
     Sector sector;
     if (const FileResult read = ReadSectorFolder(source, decimalSeparator, sector); !read.Ok()) {
-        error = source + ": " + read.message;
+        error = source + ": " + read.Text();
         return std::nullopt;
     }
     return std::pair{std::move(kept), std::move(sector)};

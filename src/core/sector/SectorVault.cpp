@@ -314,15 +314,15 @@ SectorFolderResult WriteVaultFolder(const std::vector<VaultFile>& files, const s
 {
     FolderTransaction transaction;
     if (const std::string reason = transaction.Begin(folder); !reason.empty())
-        return {folder, reason};
+        return {folder, Message(reason)};
     std::vector<std::string> earlier;
     if (const std::string refusal = InspectVaultFolder(folder, earlier); !refusal.empty())
-        return {folder, refusal};
+        return {folder, Message(refusal)};
     for (const VaultFile& file : files)
         if (const std::string reason = transaction.Write(file.name, file.bytes); !reason.empty())
-            return {Join(folder, file.name), reason};
+            return {Join(folder, file.name), Message(reason)};
     if (const std::string reason = transaction.Commit(earlier); !reason.empty())
-        return {folder, reason};
+        return {folder, Message(reason)};
     return {};
 }
 

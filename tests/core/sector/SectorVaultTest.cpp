@@ -186,8 +186,8 @@ TEST(SectorVault, FolderTakesOnlyItsOwnFilesAndNeverAChangedOne)
     const std::string note = out + "/" + files[2].name;
     WriteBytes(note, files[2].bytes + "My own line.\n");
     const SectorFolderResult changed = WriteSectorVault(sector, out, '.');
-    EXPECT_NE(changed.reason.find("changed since the vault was written"), std::string::npos)
-        << changed.reason;
+    EXPECT_NE(changed.Text().find("changed since the vault was written"), std::string::npos)
+        << changed.Text();
     EXPECT_EQ(ReadBytes(note), files[2].bytes + "My own line.\n");
     WriteBytes(note, files[2].bytes);
     WriteBytes(out + "/Session 1.md", "mine");
