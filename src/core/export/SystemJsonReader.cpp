@@ -346,7 +346,7 @@ bool IsSystemJsonText(std::string_view text)
     const std::size_t first = text.find_first_not_of(" \t\r\n");
     if (first == std::string_view::npos || (text[first] != '{' && text[first] != '['))
         return false;
-    std::string error;
+    Message error;
     int line = 0;
     const std::optional<JsonValue> value = ParseJson(text, error, line);
     if (!value)
@@ -360,12 +360,9 @@ bool ReadSystemJsonList(std::string_view text, std::vector<StarSystem>& systems,
                         std::vector<std::string>* notes)
 {
     int line = 0;
-    std::string syntax;
-    const std::optional<JsonValue> value = ParseJson(text, syntax, line);
-    if (!value) {
-        error = Message(std::move(syntax));
+    const std::optional<JsonValue> value = ParseJson(text, error, line);
+    if (!value)
         return false;
-    }
     std::vector<std::string> found;
     Reader reader(&found);
     std::vector<StarSystem> read;

@@ -401,11 +401,11 @@ std::string SectorFileText(const Sector& sector)
 
 FileResult ReadSectorText(std::string_view text, Sector& sector)
 {
-    std::string error;
+    Message error;
     int line = 0;
     const std::optional<JsonValue> root = ParseJson(text, error, line, KnownMember);
     if (!root)
-        return FileResult::BadContent(Message(error), line);
+        return FileResult::BadContent(error, line);
     try {
         sector = ReadSector(*root);
     } catch (const Fault& fault) {

@@ -36,7 +36,7 @@ std::string Join(const std::string& folder, const std::string& name)
 bool IndexedFiles(const std::string& folder, std::set<std::string>& names)
 {
     const WholeFile file = ReadWholeFile(Join(folder, SectorFileName), MaxIndexBytes, FileKinds::RegularOnly);
-    std::string error;
+    Message error;
     int line = 0;
     const std::optional<JsonValue> root = file.Ok() ? ParseJson(file.bytes, error, line) : std::nullopt;
     if (!root || root->Member("kelvaneSector") == nullptr)

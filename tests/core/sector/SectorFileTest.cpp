@@ -224,10 +224,10 @@ TEST(SectorFile, NotesAndNameComeBackByteForByte)
 
 TEST(SectorFile, JsonEscapesReadAsTheirCharacters)
 {
-    std::string error;
+    Message error;
     int line = 0;
     const auto value = ParseJson(R"("\u00e9\ud83d\ude00\/\b\f\n\r\t\"\\")", error, line);
-    ASSERT_TRUE(value) << error;
+    ASSERT_TRUE(value) << English(error);
     EXPECT_EQ(value->text, "\xc3\xa9\xf0\x9f\x98\x80/\b\f\n\r\t\"\\");
 }
 

@@ -443,9 +443,9 @@ TEST(KeptSector, AnUnsavedSectorFromItsCopyASavedOneFromItsFolder)
 {
     const test::TempFolder dir;
     const std::string kept = dir / "data";
-    std::string error;
+    Message error;
     EXPECT_FALSE(ReadKeptSector(kept, '.', error));
-    EXPECT_EQ(error, "");
+    EXPECT_EQ(English(error), "");
 
     Sector sector = GenerateSector({31, 3, 3, 0.6, LifeSupportLevel{2}, BiozoneWidth{1}});
     ASSERT_GE(sector.systems.size(), 2u);
@@ -454,7 +454,7 @@ TEST(KeptSector, AnUnsavedSectorFromItsCopyASavedOneFromItsFolder)
     sector.name = "Marches";
     ASSERT_EQ(KeepSector(kept, sector, {dir / "s", true}, ','), "");
     auto read = ReadKeptSector(kept, ',', error);
-    ASSERT_TRUE(read) << error;
+    ASSERT_TRUE(read) << English(error);
     EXPECT_EQ(read->first, (KeptSector{dir / "s", true}));
     EXPECT_EQ(read->second, sector);
 
@@ -467,18 +467,18 @@ TEST(KeptSector, AnUnsavedSectorFromItsCopyASavedOneFromItsFolder)
     changed.SetNotes({1, 1}, "Changed outside.");
     ASSERT_TRUE(WriteSectorFolder(changed, dir / "s", ',', std::nullopt).Ok());
     read = ReadKeptSector(kept, ',', error);
-    ASSERT_TRUE(read) << error;
+    ASSERT_TRUE(read) << English(error);
     EXPECT_EQ(read->second, changed);
     std::filesystem::rename(dir / "s", dir / "moved");
     EXPECT_FALSE(ReadKeptSector(kept, ',', error));
-    EXPECT_TRUE(error.starts_with(dir / "s" + ": sector.json: ")) << error;
+    EXPECT_TRUE(English(error).starts_with(dir / "s" + ": sector.json: ")) << English(error);
 
     ForgetKeptSector(kept);
     EXPECT_FALSE(ReadKeptSector(kept, ',', error));
     EXPECT_TRUE(test::NamesIn(kept).empty());
     test::WriteBytes(kept + "/session.json", "{\"origin\": 5}");
     EXPECT_FALSE(ReadKeptSector(kept, ',', error));
-    EXPECT_EQ(error, kept + "/session.json: not a session this program keeps");
+    EXPECT_EQ(English(error), kept + "/session.json: not a session this program keeps");
 }
 
 } // namespace

@@ -89,7 +89,8 @@ TEST(Escaping, JsonStringsAreValidJsonOfTheSameCharacters)
         AppendJsonString(out, text);
         EXPECT_EQ(out, "x" + json) << testing::PrintToString(text);
         // Every text comes back from the reader as the characters it meant.
-        std::string error, meant;
+        Message error;
+        std::string meant;
         int line = 0;
         for (std::string_view rest = text; !rest.empty();) {
             char32_t cp = SurrogateSequence(rest);
@@ -98,7 +99,7 @@ TEST(Escaping, JsonStringsAreValidJsonOfTheSameCharacters)
             rest.remove_prefix(length);
         }
         const auto value = ParseJson(out.substr(1), error, line);
-        ASSERT_TRUE(value) << error << " in " << out;
+        ASSERT_TRUE(value) << English(error) << " in " << out;
         EXPECT_EQ(value->text, meant);
     }
 }
