@@ -47,7 +47,8 @@ private:
             }
         }
         m_line = line;
-        m_error = Message(KELVANE_TEXT("CoreText", "line %1, column %2: "), line, m_at - lineStart + 1) + what;
+        m_error =
+            Message(KELVANE_TEXT("CoreText", "line %1, column %2: "), line, m_at - lineStart + 1) + what;
         return false;
     }
 

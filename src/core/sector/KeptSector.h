@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "core/text/Message.h"
 #include "core/sector/Sector.h"
+#include "core/text/Message.h"
 
 namespace kelvane {
 

@@ -33,8 +33,7 @@ public:
     template <typename... Values>
     explicit Message(std::string text, Values&&... values)
         : m_pieces{Piece{std::move(text), {Value(std::forward<Values>(values))...}}}
-    {
-    }
+    {}
 
     Message& operator+=(const Message& more)
     {

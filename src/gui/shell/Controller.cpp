@@ -155,8 +155,8 @@ void Controller::ReopenKeptSector()
         ReadKeptSector(m_keptFolder, UserDecimalSeparator(), error);
     if (!kept) {
         if (!error.Empty())
-            Questions().ShowSectorError(tr("The sector kept from the last session could not be opened: %1")
-                                            .arg(CoreText(error)));
+            Questions().ShowSectorError(
+                tr("The sector kept from the last session could not be opened: %1").arg(CoreText(error)));
         return;
     }
     auto& [where, sector] = *kept;
