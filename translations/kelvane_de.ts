@@ -579,6 +579,18 @@
         <source>not a session this program keeps</source>
         <translation>keine Sitzung, die dieses Programm aufbewahrt</translation>
     </message>
+    <message>
+        <source>holds %1, which is not a file of a notes vault; choose an empty folder or a vault&apos;s own</source>
+        <translation>enthält %1, das keine Datei eines Notiz-Vaults ist; wählen Sie einen leeren Ordner oder den eines Vaults</translation>
+    </message>
+    <message>
+        <source>holds %1, which is not a regular file</source>
+        <translation>enthält %1, das keine reguläre Datei ist</translation>
+    </message>
+    <message>
+        <source>holds %1, which changed since the vault was written; move it away or choose another folder</source>
+        <translation>enthält %1, das sich geändert hat, seit der Vault geschrieben wurde; verschieben Sie es oder wählen Sie einen anderen Ordner</translation>
+    </message>
 </context>
 <context>
     <name>ExportCommand</name>
