@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     Require(system.SystemName == "Kept");
     switch (result.outcome) {
-    case FileOutcome::Done: Require(size >= LegacyFileSize && result.message.empty()); break;
+    case FileOutcome::Done: Require(size >= LegacyFileSize && result.message.Empty()); break;
     case FileOutcome::BadContent: Require(size >= LegacyHeaderSize && size < LegacyFileSize); break;
     case FileOutcome::NotKelvaneFile: Require(system == before); break;
     case FileOutcome::CannotAccess: Require(false); break;

@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string bytes = Expand(std::string_view(reinterpret_cast<const char*>(data), size));
     Sector sector;
     const FileResult result = ReadSectorText(bytes, sector);
-    Require(result.Ok() == result.message.empty());
+    Require(result.Ok() == result.message.Empty());
     if (!result.Ok()) {
         Require(result.outcome == FileOutcome::BadContent && sector == Sector());
         return 0;

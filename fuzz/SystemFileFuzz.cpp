@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     StarSystem system;
     const FileResult result = ReadSystemFileBytes(bytes, system, separator);
     Require(result.Ok() == (result.outcome == FileOutcome::Done));
-    Require(result.Ok() == result.message.empty());
+    Require(result.Ok() == result.message.Empty());
     Require(result.line == 0 || result.outcome == FileOutcome::BadContent);
     if (!IsTaggedSystemText(bytes)) {
         Require(result.outcome != FileOutcome::Done || size >= 562);

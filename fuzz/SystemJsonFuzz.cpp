@@ -28,15 +28,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     StarSystem system;
     system.SystemName = "before";
     const StarSystem before = system;
-    std::string error;
+    kelvane::Message error;
     if (!ReadSystemJson(text, system, error)) {
-        Require(!error.empty() && system == before);
+        Require(!error.Empty() && system == before);
         return 0;
     }
     std::string written;
     AppendJson(written, system, "", 0);
     StarSystem again;
-    std::string why;
+    kelvane::Message why;
     Require(ReadSystemJson(written, again, why));
     Require(again == system);
     return 0;

@@ -187,6 +187,410 @@
         <source>the PDF could not be made</source>
         <translation>das PDF konnte nicht erstellt werden</translation>
     </message>
+    <message>
+        <source>true or false</source>
+        <translation>true oder false</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>eine Zahl</translation>
+    </message>
+    <message>
+        <source>a string</source>
+        <translation>eine Zeichenkette</translation>
+    </message>
+    <message>
+        <source>an array</source>
+        <translation>eine Liste</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>ein Objekt</translation>
+    </message>
+    <message>
+        <source>a value</source>
+        <translation>ein Wert</translation>
+    </message>
+    <message>
+        <source>%1 is not a system code: </source>
+        <translation>%1 ist kein Systemcode: </translation>
+    </message>
+    <message>
+        <source>holds a carriage return, which a system file cannot keep</source>
+        <translation>enthält einen Wagenrücklauf, den eine Systemdatei nicht aufnehmen kann</translation>
+    </message>
+    <message>
+        <source>is not a field of a system</source>
+        <translation>ist kein Feld eines Systems</translation>
+    </message>
+    <message>
+        <source>%1: </source>
+        <translation>%1: </translation>
+    </message>
+    <message>
+        <source>expected </source>
+        <translation>erwartet: </translation>
+    </message>
+    <message>
+        <source>, found </source>
+        <translation>, gefunden: </translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number from %2 to %3</source>
+        <translation>%1 ist keine ganze Zahl von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>%1 is not a distance in AUs with at most four decimals</source>
+        <translation>%1 ist keine Entfernung in AE mit höchstens vier Nachkommastellen</translation>
+    </message>
+    <message>
+        <source>holds %1 orbits; a system has %2</source>
+        <translation>enthält %1 Umlaufbahnen; ein System hat %2</translation>
+    </message>
+    <message>
+        <source>%1 stands in the place of orbit %2</source>
+        <translation>%1 steht an der Stelle von Umlaufbahn %2</translation>
+    </message>
+    <message>
+        <source>is not a field of an orbit</source>
+        <translation>ist kein Feld einer Umlaufbahn</translation>
+    </message>
+    <message>
+        <source>has %1 characters; at most %2</source>
+        <translation>hat %1 Zeichen; höchstens %2</translation>
+    </message>
+    <message>
+        <source>position %1 holds %2, not %3 or a space</source>
+        <translation>Stelle %1 enthält %2, nicht %3 oder ein Leerzeichen</translation>
+    </message>
+    <message>
+        <source>%1 is not one of None, Hostile, Poor, Average, Good, Excellent</source>
+        <translation>%1 ist keiner der Werte None, Hostile, Poor, Average, Good, Excellent</translation>
+    </message>
+    <message>
+        <source>%1, but type %2 is %3</source>
+        <translation>%1, aber Typ %2 ist %3</translation>
+    </message>
+    <message>
+        <source>%1 is given, but only a planet has an environment</source>
+        <translation>%1 ist angegeben, aber nur ein Planet hat eine Umwelt</translation>
+    </message>
+    <message>
+        <source>a planet needs one of None, Hostile, Poor, Average, Good, Excellent</source>
+        <translation>ein Planet braucht einen der Werte None, Hostile, Poor, Average, Good, Excellent</translation>
+    </message>
+    <message>
+        <source>%1 is not one of nothing, asteroids, planet, unknown</source>
+        <translation>%1 ist keiner der Werte nothing, asteroids, planet, unknown</translation>
+    </message>
+    <message>
+        <source>%1 is not the name of a star class</source>
+        <translation>%1 ist nicht der Name einer Sternklasse</translation>
+    </message>
+    <message>
+        <source>%1 is not the name of a star type of %2</source>
+        <translation>%1 ist nicht der Name eines Sterntyps von %2</translation>
+    </message>
+    <message>
+        <source>the array holds no system</source>
+        <translation>die Liste enthält kein System</translation>
+    </message>
+    <message>
+        <source>the array holds %1 systems; only one can be read here</source>
+        <translation>die Liste enthält %1 Systeme; hier kann nur eines gelesen werden</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MiB, too large for a system file</source>
+        <translation>die Datei ist größer als %1 MiB, zu groß für eine Systemdatei</translation>
+    </message>
+    <message>
+        <source>the file ends after %1 bytes, inside %2 of orbit %3; a Kelvane 2.0 file has %4</source>
+        <translation>die Datei endet nach %1 Bytes, innerhalb von %2 der Umlaufbahn %3; eine Kelvane-2.0-Datei hat %4</translation>
+    </message>
+    <message>
+        <source>the file ends after %1 bytes, inside %2; a Kelvane 2.0 file has %3</source>
+        <translation>die Datei endet nach %1 Bytes, innerhalb von %2; eine Kelvane-2.0-Datei hat %3</translation>
+    </message>
+    <message>
+        <source>%1 in orbit block %2, but a system has only ten orbits</source>
+        <translation>%1 im Umlaufbahnblock %2, aber ein System hat nur zehn Umlaufbahnen</translation>
+    </message>
+    <message>
+        <source>%1 has no value line; the file ends there</source>
+        <translation>%1 hat keine Wertzeile; die Datei endet dort</translation>
+    </message>
+    <message>
+        <source>%1 has more than four decimals (%2)</source>
+        <translation>%1 hat mehr als vier Nachkommastellen (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number (%2)</source>
+        <translation>%1 ist keine ganze Zahl (%2)</translation>
+    </message>
+    <message>
+        <source>an empty line is not a number (%1)</source>
+        <translation>eine leere Zeile ist keine Zahl (%1)</translation>
+    </message>
+    <message>
+        <source>%1 is not a number (%2)</source>
+        <translation>%1 ist keine Zahl (%2)</translation>
+    </message>
+    <message>
+        <source>%1 does not fit in %2 (%3 to %4)</source>
+        <translation>%1 passt nicht in %2 (%3 bis %4)</translation>
+    </message>
+    <message>
+        <source>line %1: </source>
+        <translation>Zeile %1: </translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>are longer than %1 bytes</source>
+        <translation>sind länger als %1 Bytes</translation>
+    </message>
+    <message>
+        <source>are not UTF-8 text</source>
+        <translation>sind kein UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>is empty or longer than %1 bytes</source>
+        <translation>ist leer oder länger als %1 Bytes</translation>
+    </message>
+    <message>
+        <source>holds a line break or another control character</source>
+        <translation>enthält einen Zeilenumbruch oder ein anderes Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>%1 </source>
+        <translation>%1 </translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 fehlt</translation>
+    </message>
+    <message>
+        <source>%1 is not a text in quotes</source>
+        <translation>%1 ist kein Text in Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>%1 is not a number from %2 to %3</source>
+        <translation>%1 ist keine Zahl von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>%1 is not a star class</source>
+        <translation>%1 ist keine Sternklasse</translation>
+    </message>
+    <message>
+        <source>%1 is not a star type of its class</source>
+        <translation>%1 ist kein Sterntyp seiner Klasse</translation>
+    </message>
+    <message>
+        <source>%1 is not an environment</source>
+        <translation>%1 ist keine Umwelt</translation>
+    </message>
+    <message>
+        <source>the notes </source>
+        <translation>die Notizen </translation>
+    </message>
+    <message>
+        <source>%1 is not a hex of the sector</source>
+        <translation>%1 ist kein Hexfeld des Sektors</translation>
+    </message>
+    <message>
+        <source>system %1: </source>
+        <translation>System %1: </translation>
+    </message>
+    <message>
+        <source>not an object</source>
+        <translation>kein Objekt</translation>
+    </message>
+    <message>
+        <source>its code does not read: </source>
+        <translation>sein Code ist nicht lesbar: </translation>
+    </message>
+    <message>
+        <source>its code names system %1 of a run; a sector&apos;s codes name one of the first %2</source>
+        <translation>sein Code nennt System %1 einer Serie; die Codes eines Sektors nennen eines der ersten %2</translation>
+    </message>
+    <message>
+        <source>more planets and belts than orbits</source>
+        <translation>mehr Planeten und Gürtel als Umlaufbahnen</translation>
+    </message>
+    <message>
+        <source>%1 is not true or false</source>
+        <translation>%1 ist nicht true oder false</translation>
+    </message>
+    <message>
+        <source>this is not a Kelvane sector file (it has no %1)</source>
+        <translation>dies ist keine Kelvane-Sektordatei (sie hat kein %1)</translation>
+    </message>
+    <message>
+        <source>its %1 %2 is a newer version than this program reads; open it with a newer Kelvane</source>
+        <translation>ihr %1 %2 ist eine neuere Version, als dieses Programm liest; öffnen Sie sie mit einem neueren Kelvane</translation>
+    </message>
+    <message>
+        <source>its %1 %2 is not a version this program reads</source>
+        <translation>ihr %1 %2 ist keine Version, die dieses Programm liest</translation>
+    </message>
+    <message>
+        <source>%1 is not a list</source>
+        <translation>%1 ist keine Liste</translation>
+    </message>
+    <message>
+        <source>hex %1 is listed twice</source>
+        <translation>Hexfeld %1 ist doppelt aufgeführt</translation>
+    </message>
+    <message>
+        <source>empty hex %1: </source>
+        <translation>leeres Hexfeld %1: </translation>
+    </message>
+    <message>
+        <source>hex %1: </source>
+        <translation>Hexfeld %1: </translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MiB</source>
+        <translation>die Datei ist größer als %1 MiB</translation>
+    </message>
+    <message>
+        <source>holds %1, which is not a regular file; choose an empty folder or a sector&apos;s own</source>
+        <translation>enthält %1, das keine reguläre Datei ist; wählen Sie einen leeren Ordner oder den eines Sektors</translation>
+    </message>
+    <message>
+        <source>holds %1, which is not a sector&apos;s file; choose an empty folder or a sector&apos;s own</source>
+        <translation>enthält %1, das keine Datei eines Sektors ist; wählen Sie einen leeren Ordner oder den eines Sektors</translation>
+    </message>
+    <message>
+        <source>holds no sector: it has no %1</source>
+        <translation>enthält keinen Sektor: es fehlt %1</translation>
+    </message>
+    <message>
+        <source>not a system</source>
+        <translation>kein System</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Datei oder Verzeichnis nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Keine Berechtigung</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Ist ein Verzeichnis</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Ist kein Verzeichnis</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Kein Platz mehr auf dem Gerät</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Dateisystem nur lesbar</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>another program is writing a folder beside it; try again when it is done</source>
+        <translation>ein anderes Programm schreibt gerade einen Ordner daneben; versuchen Sie es erneut, wenn es fertig ist</translation>
+    </message>
+    <message>
+        <source>not a folder that can be replaced</source>
+        <translation>kein Ordner, der ersetzt werden kann</translation>
+    </message>
+    <message>
+        <source>unexpected text after the end of the value</source>
+        <translation>unerwarteter Text nach dem Ende des Werts</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: </source>
+        <translation>Zeile %1, Spalte %2: </translation>
+    </message>
+    <message>
+        <source>expected a value</source>
+        <translation>ein Wert erwartet</translation>
+    </message>
+    <message>
+        <source>the text ends where a value should be</source>
+        <translation>der Text endet, wo ein Wert stehen sollte</translation>
+    </message>
+    <message>
+        <source>values nest too deep</source>
+        <translation>Werte sind zu tief verschachtelt</translation>
+    </message>
+    <message>
+        <source>more than %1 values</source>
+        <translation>mehr als %1 Werte</translation>
+    </message>
+    <message>
+        <source>expected a digit after the decimal point</source>
+        <translation>eine Ziffer nach dem Dezimalpunkt erwartet</translation>
+    </message>
+    <message>
+        <source>expected a digit in the exponent</source>
+        <translation>eine Ziffer im Exponenten erwartet</translation>
+    </message>
+    <message>
+        <source>expected four hex digits after \u</source>
+        <translation>vier Hexadezimalziffern nach \u erwartet</translation>
+    </message>
+    <message>
+        <source>the text ends inside a string</source>
+        <translation>der Text endet innerhalb einer Zeichenkette</translation>
+    </message>
+    <message>
+        <source>unknown escape in a string</source>
+        <translation>unbekannte Escape-Sequenz in einer Zeichenkette</translation>
+    </message>
+    <message>
+        <source>a control character in a string</source>
+        <translation>ein Steuerzeichen in einer Zeichenkette</translation>
+    </message>
+    <message>
+        <source>a string that is not UTF-8</source>
+        <translation>eine Zeichenkette, die kein UTF-8 ist</translation>
+    </message>
+    <message>
+        <source>expected &apos;,&apos; or &apos;]&apos;</source>
+        <translation>&apos;,&apos; oder &apos;]&apos; erwartet</translation>
+    </message>
+    <message>
+        <source>expected a member name in quotes</source>
+        <translation>ein Mitgliedsname in Anführungszeichen erwartet</translation>
+    </message>
+    <message>
+        <source>expected &apos;:&apos; after a member name</source>
+        <translation>&apos;:&apos; nach einem Mitgliedsnamen erwartet</translation>
+    </message>
+    <message>
+        <source>expected &apos;,&apos; or &apos;}&apos;</source>
+        <translation>&apos;,&apos; oder &apos;}&apos; erwartet</translation>
+    </message>
+    <message>
+        <source>not a session this program keeps</source>
+        <translation>keine Sitzung, die dieses Programm aufbewahrt</translation>
+    </message>
+    <message>
+        <source>holds %1, which is not a file of a notes vault; choose an empty folder or a vault&apos;s own</source>
+        <translation>enthält %1, das keine Datei eines Notiz-Vaults ist; wählen Sie einen leeren Ordner oder den eines Vaults</translation>
+    </message>
+    <message>
+        <source>holds %1, which is not a regular file</source>
+        <translation>enthält %1, das keine reguläre Datei ist</translation>
+    </message>
+    <message>
+        <source>holds %1, which changed since the vault was written; move it away or choose another folder</source>
+        <translation>enthält %1, das sich geändert hat, seit der Vault geschrieben wurde; verschieben Sie es oder wählen Sie einen anderen Ordner</translation>
+    </message>
 </context>
 <context>
     <name>ExportCommand</name>

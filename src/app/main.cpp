@@ -77,7 +77,7 @@ int main(int argc, char** argv)
         QTimer::singleShot(0, &controller, [&controller, file = arguments.file] {
             const kelvane::FileResult result = controller.LoadFile(file);
             if (!result.Ok() && result.outcome != kelvane::FileOutcome::NotKelvaneFile)
-                std::fprintf(stderr, "kelvane: %s: %s\n", file.c_str(), result.message.c_str());
+                std::fprintf(stderr, "kelvane: %s: %s\n", file.c_str(), result.Text().c_str());
         });
     }
     return QApplication::exec();

@@ -51,16 +51,16 @@ bool ReadInputArgument(const std::string& path, std::string& bytes)
 {
     const FileResult read = ReadFileBytes(path == "-" ? "/dev/stdin" : path, bytes);
     if (!read.Ok())
-        ReportFailure(InputName(path), read.message);
+        ReportFailure(InputName(path), read.Text());
     return read.Ok();
 }
 
 bool ReadSystemJsonBytes(std::vector<StarSystem>& systems, const std::string& path, const std::string& bytes)
 {
-    std::string error;
+    Message error;
     std::vector<std::string> notes;
     if (!ReadSystemJsonList(bytes, systems, error, &notes)) {
-        ReportFailure(InputName(path), error);
+        ReportFailure(InputName(path), English(error));
         return false;
     }
     for (const std::string& note : notes)
@@ -85,7 +85,7 @@ bool LoadSystemBytes(AppState& app, const std::string& path, const std::string& 
     }
     const FileResult result = ReadSystemFileBytes(bytes, app.system, UserDecimalSeparator());
     if (!result.Ok()) {
-        ReportFailure(InputName(path), result.message);
+        ReportFailure(InputName(path), result.Text());
         return false;
     }
     app.CurrentFileName = path;

@@ -93,7 +93,7 @@ int ConvertCommand(const CliRequest& request)
     }
     const FileResult saved = SaveSystemFile(app.system, outputPath, separator);
     if (!saved.Ok())
-        return ReportFailure(outputPath, saved.message);
+        return ReportFailure(outputPath, saved.Text());
     return ExitOk;
 }
 

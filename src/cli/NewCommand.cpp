@@ -119,7 +119,7 @@ int WriteSystemFiles(const NewRequest& options, char separator)
         const FileResult saved = SaveSystemFile(system, path, separator);
         if (!saved.Ok())
             exit =
-                ReportFailure(path, saved.message + "; stopped after writing " + std::to_string(number - 1) +
+                ReportFailure(path, saved.Text() + "; stopped after writing " + std::to_string(number - 1) +
                                         " of " + std::to_string(options.count) + " files");
         return saved.Ok();
     });

@@ -36,7 +36,7 @@ int Update(const std::string& folder, const std::function<std::string(Sector&)>&
     };
     if (const SectorFolderResult written = UpdateSectorFolder(folder, separator, change, makeBook);
         !written.Ok())
-        return ReportFailure(written.path, written.reason);
+        return ReportFailure(written.path, written.Text());
     return ExitOk;
 }
 
@@ -50,7 +50,7 @@ int NoteCommand(const CliRequest& request)
     if (note.get) {
         Sector sector;
         if (const FileResult read = ReadSectorFolder(folder, UserDecimalSeparator(), sector); !read.Ok())
-            return ReportFailure(folder, read.message);
+            return ReportFailure(folder, read.Text());
         if (const std::string fault = HexFault(sector, hex); !fault.empty())
             return ReportFailure(folder, fault);
         Output output("");
@@ -62,8 +62,8 @@ int NoteCommand(const CliRequest& request)
         text = *note.text;
     else if (!ReadInputArgument("-", text))
         return ExitFailure;
-    if (const std::string fault = HexNotesFault(text); !fault.empty())
-        return ReportFailure(folder, "the notes " + fault);
+    if (const Message fault = HexNotesFault(text); !fault.Empty())
+        return ReportFailure(folder, "the notes " + English(fault));
     return Update(folder, [&](Sector& sector) {
         std::string fault = HexFault(sector, hex);
         if (fault.empty())
@@ -77,8 +77,8 @@ int RenameCommand(const CliRequest& request)
     const auto& rename = std::get<RenameRequest>(request);
     const std::string& folder = rename.folder;
     const std::string& name = rename.name;
-    if (const std::string fault = SectorNameFault(name); !fault.empty())
-        return ReportFailure(folder, "the name " + fault);
+    if (const Message fault = SectorNameFault(name); !fault.Empty())
+        return ReportFailure(folder, "the name " + English(fault));
     return Update(folder, [&](Sector& sector) {
         sector.name = name;
         return std::string();

@@ -16,7 +16,7 @@ int SectorCommand(const CliRequest& request)
 
     if (const int prepared = PrepareFolder(folder); prepared != ExitOk)
         return prepared;
-    if (const std::string refused = InspectSectorFolder(folder).refusal; !refused.empty())
+    if (const std::string refused = English(InspectSectorFolder(folder).refusal); !refused.empty())
         return ReportFailure(folder, refused);
 
     const Sector sector = GenerateSector(options);
@@ -26,7 +26,7 @@ int SectorCommand(const CliRequest& request)
     if (const SectorFolderResult written =
             WriteSectorFolderWithBook(sector, folder, UserDecimalSeparator(), book);
         !written.Ok())
-        return ReportFailure(written.path, written.reason);
+        return ReportFailure(written.path, written.Text());
     return ExitOk;
 }
 

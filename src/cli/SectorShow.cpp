@@ -187,7 +187,7 @@ int ShowSectorCommand(const std::string& name, const std::string& bytes, SystemF
     if (bytes.empty())
         return ReportFailure(name, "the file is empty");
     if (const FileResult read = ReadSectorText(bytes, sector); !read.Ok())
-        return ReportFailure(name, read.message);
+        return ReportFailure(name, read.Text());
     Output output("");
     switch (format) {
     case SystemFormat::Json: output.Buffer() = SectorFileText(sector); break;

@@ -38,9 +38,9 @@ int VaultCommand(const CliRequest& request)
                              "is inside the sector's folder " + folder + "; choose a folder outside it");
     Sector sector;
     if (const FileResult read = ReadSectorFolder(folder, separator, sector); !read.Ok())
-        return ReportFailure(folder, read.message);
+        return ReportFailure(folder, read.Text());
     if (const SectorFolderResult written = WriteSectorVault(sector, output, separator); !written.Ok())
-        return ReportFailure(written.path, written.reason);
+        return ReportFailure(written.path, written.Text());
     return ExitOk;
 }
 

@@ -57,6 +57,18 @@ constexpr std::array Words = {
     QT_TRANSLATE_NOOP("CoreText", "the PDF could not be made"),
     QT_TRANSLATE_NOOP("CoreText", "Load Error"),
     QT_TRANSLATE_NOOP("CoreText", "This is not a Kelvane 2.0 file."),
+    // What the operating system says most often of a file or folder; its
+    // other texts stay as it gives them.
+    QT_TRANSLATE_NOOP("CoreText", "No such file or directory"),
+    QT_TRANSLATE_NOOP("CoreText", "Permission denied"),
+    QT_TRANSLATE_NOOP("CoreText", "Is a directory"),
+    QT_TRANSLATE_NOOP("CoreText", "Not a directory"),
+    QT_TRANSLATE_NOOP("CoreText", "No space left on device"),
+    QT_TRANSLATE_NOOP("CoreText", "Read-only file system"),
+    QT_TRANSLATE_NOOP("CoreText", "Not a regular file"),
+    // Why a sector folder cannot be written now.
+    QT_TRANSLATE_NOOP("CoreText", "another program is writing a folder beside it; try again when it is done"),
+    QT_TRANSLATE_NOOP("CoreText", "not a folder that can be replaced"),
     QT_TRANSLATE_NOOP("CoreText", "IniFile Logic Error"),
     QT_TRANSLATE_NOOP("CoreText", "[Section] and FileName Not Registered in Private.Ini!"),
 };
@@ -71,6 +83,19 @@ QString CoreText(std::string_view english)
         if (english == word)
             return QCoreApplication::translate("CoreText", word);
     return QString::fromUtf8(english.data(), static_cast<qsizetype>(english.size()));
+}
+
+QString CoreText(const Message& message)
+{
+    std::string out;
+    for (const Message::Piece& piece : message.Pieces()) {
+        // The template is translated as a whole; the values go in after, so
+        // that nothing in them is translated or taken for a place.
+        const QByteArray text = QCoreApplication::translate("CoreText", piece.text.c_str()).toUtf8();
+        out += FillPlaces(std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
+                          piece.values);
+    }
+    return QString::fromStdString(out);
 }
 
 } // namespace kelvane

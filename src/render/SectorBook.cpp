@@ -287,9 +287,10 @@ SectorFolderResult WriteSectorFolderWithBook(const Sector& sector, const std::st
         return !stopped;
     });
     if (stopped)
-        return {folder, SectorWriteCancelled};
+        return {folder, Message(SectorWriteCancelled)};
     if (pdf.isEmpty())
-        return {(std::filesystem::path(folder) / SectorBookFileName).string(), "the PDF could not be made"};
+        return {(std::filesystem::path(folder) / SectorBookFileName).string(),
+                Message(KELVANE_TEXT("CoreText", "the PDF could not be made"))};
     return WriteSectorFolder(sector, folder, decimalSeparator,
                              std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())), step);
 }

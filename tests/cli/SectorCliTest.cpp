@@ -26,7 +26,7 @@ protected:
     {
         Sector sector;
         const FileResult read = ReadSectorFile((dir / folder / SectorFileName).string(), sector);
-        EXPECT_TRUE(read.Ok()) << read.message;
+        EXPECT_TRUE(read.Ok()) << read.Text();
         return sector;
     }
 };
@@ -181,7 +181,14 @@ TEST_F(SectorCli, NotesAndANameGoIntoTheFolderAndComeBack)
     const auto after = snapshot();
     Write("long.txt", std::string(MaxHexNotesBytes + 1, 'x'));
     Write("latin1.txt", "caf\xe9");
+    // A damaged index: the core's reason with its place, word for word.
+    fs::create_directory(dir / "damaged");
+    std::string index = Read("s/sector.json");
+    index.replace(index.find("\"planets\": ") + 11, 1, "11");
+    Write("damaged/sector.json", index);
     const std::pair<std::string, std::string> refused[] = {
+        {"note damaged 0101 --get", "kelvane-cli: damaged: sector.json: system " + occupied +
+                                        ": \"planets\" is not a whole number from 0 to 10\n"},
         {"note s 0404 x", "kelvane-cli: s: hex 0404 is not a hex of this 3 x 3 sector\n"},
         {"note s 0404 --get", "kelvane-cli: s: hex 0404 is not a hex of this 3 x 3 sector\n"},
         {"note s 0101 < long.txt", "kelvane-cli: s: the notes are longer than 65536 bytes\n"},

@@ -115,7 +115,8 @@ public:
 private:
     std::optional<QString> Answer(const QString& kind, const QString& filter, const QString& proposed)
     {
-        EXPECT_TRUE(filter == "Kelvane files,*.KVN (*.KVN)" || filter == "System JSON (*.json)")
+        EXPECT_TRUE(filter == "Kelvane files,*.KVN (*.KVN)" ||
+                    filter == QCoreApplication::translate("FileCommands", "System JSON (*.json)"))
             << filter.toStdString();
         proposals << kind + proposed;
         const QString answer = answers.isEmpty() ? QString() : answers.takeFirst();

@@ -2,6 +2,7 @@
 
 #include "GuiTestSupport.h"
 #include "core/model/SystemCode.h"
+#include "core/sector/SectorFile.h"
 #include "core/sector/SectorGeneration.h"
 #include "core/sector/SectorMap.h"
 #include "gui/sector/SectorCaptions.h"
@@ -88,6 +89,47 @@ TEST(Language, GermanMenusWindowsAndReportFromTheFirstLanguageTheProgramSpeaks)
               "Das ist kein Systemcode: seine Prüfsumme stimmt nicht; ein Zeichen ist falsch oder fehlt.");
     // Qt's own buttons speak German too, from the system's Qt translations.
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Ja");
+}
+
+// Why the core refuses a sector folder or an imported system: in the user's
+// language around the file's own words, which stay as they are even where
+// they look like a place; without a translator, the English kelvane-cli
+// prints.
+TEST(Language, TheCoresReasonsSpeakTheUsersLanguageAroundTheFilesWords)
+{
+    const Translators installed;
+    test::Program program;
+    const QTemporaryDir dir;
+    const QString folder = dir.filePath("damaged");
+    QDir().mkpath(folder);
+    const Sector sector = GenerateSector({7, 8, 10, 0.5, LifeSupportLevel::Average, BiozoneWidth::Double});
+    std::string index = SectorFileText(sector);
+    index.replace(index.find("\"planets\": ") + 11, 1, "11");
+    test::WriteBytes(folder.toStdString() + "/sector.json", index);
+    const QString json = dir.filePath("lush.json");
+    test::WriteBytes(json.toStdString(),
+                     R"({"orbits": [{"environment": "%1 Lush"}, {}, {}, {}, {}, {}, {}, {}, {}, {}]})");
+    const auto refusals = [&] {
+        program.dialogs->errors.clear();
+        program.dialogs->folder = folder;
+        program.Trigger("mnuSectorOpen");
+        program.dialogs->answers = {json};
+        program.Trigger("mnuEditImport");
+        return program.dialogs->errors;
+    };
+    const QString hex = QString::fromStdString(sector.systems.front().hex.Text());
+
+    EXPECT_EQ(refusals(),
+              QStringList({folder + "\nThis sector cannot be opened.\nsector.json: system " + hex +
+                               ": \"planets\" is not a whole number from 0 to 10",
+                           json + "\norbits[0].environment: \"%1 Lush\" is not one of None, Hostile, Poor, "
+                                  "Average, Good, Excellent"}));
+    ASSERT_EQ(InstallTranslators(*qApp, {"de-DE"}), "de");
+    EXPECT_EQ(refusals(),
+              QStringList({folder + "\nDieser Sektor kann nicht geöffnet werden.\nsector.json: System " +
+                               hex + ": \"planets\" ist keine ganze Zahl von 0 bis 10",
+                           json + "\norbits[0].environment: \"%1 Lush\" ist keiner der Werte None, Hostile, "
+                                  "Poor, Average, Good, Excellent"}));
 }
 
 } // namespace

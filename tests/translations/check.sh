@@ -9,8 +9,8 @@ status=0
 for ts in "$source"/translations/*.ts; do
   copy="$work/$(basename "$ts")"
   cp "$ts" "$copy"
-  "$lupdate" -silent -no-obsolete -locations none -I "$source/src" "$source/src/gui" "$source/src/render" \
-    -ts "$copy"
+  "$lupdate" -silent -no-obsolete -locations none -tr-function-alias QT_TRANSLATE_NOOP+=KELVANE_TEXT \
+    -I "$source/src" "$source/src/gui" "$source/src/render" "$source/src/core" -ts "$copy"
   if grep -n -E 'type="(unfinished|vanished|obsolete)"' "$copy"; then
     echo "$ts: the entries above have no translation"
     status=1

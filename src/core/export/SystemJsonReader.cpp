@@ -17,7 +17,7 @@ namespace {
 // A refusal on its way out of the reader: thrown where the fault is found,
 // caught once at the top.
 struct Refusal {
-    std::string message;
+    Message message;
 };
 
 constexpr std::int16_t StarClasses[] = {ClassSubdwarf, ClassWhiteDwarf, ClassMainSequence, ClassSubgiant,
@@ -32,17 +32,17 @@ std::string Quoted(std::string_view text)
     return out;
 }
 
-std::string_view KindName(JsonValue::Kind kind)
+Message KindName(JsonValue::Kind kind)
 {
     switch (kind) {
-    case JsonValue::Kind::Null: return "null";
-    case JsonValue::Kind::Bool: return "true or false";
-    case JsonValue::Kind::Number: return "a number";
-    case JsonValue::Kind::String: return "a string";
-    case JsonValue::Kind::Array: return "an array";
-    case JsonValue::Kind::Object: return "an object";
+    case JsonValue::Kind::Null: return Message("null");
+    case JsonValue::Kind::Bool: return Message(KELVANE_TEXT("CoreText", "true or false"));
+    case JsonValue::Kind::Number: return Message(KELVANE_TEXT("CoreText", "a number"));
+    case JsonValue::Kind::String: return Message(KELVANE_TEXT("CoreText", "a string"));
+    case JsonValue::Kind::Array: return Message(KELVANE_TEXT("CoreText", "an array"));
+    case JsonValue::Kind::Object: return Message(KELVANE_TEXT("CoreText", "an object"));
     }
-    return "a value";
+    return Message(KELVANE_TEXT("CoreText", "a value"));
 }
 
 class Reader {
@@ -59,7 +59,9 @@ public:
             std::string why;
             const std::optional<SystemCode> decoded = DecodeSystemCode(code->text, &why);
             if (!decoded)
-                Refuse(Join(path, "code"), Quoted(code->text) + " is not a system code: " + why);
+                Refuse(Join(path, "code"),
+                       Message(KELVANE_TEXT("CoreText", "%1 is not a system code: "), Quoted(code->text)) +
+                           Message(why));
             system = RegenerateSystem(*decoded);
         }
         for (const JsonMember& member : value.members) {
@@ -68,7 +70,8 @@ public:
             if (member.name == "name") {
                 Expect(field, JsonValue::Kind::String, at);
                 if (field.text.find('\r') != std::string::npos)
-                    Refuse(at, "holds a carriage return, which a system file cannot keep");
+                    Refuse(at, Message(KELVANE_TEXT(
+                                   "CoreText", "holds a carriage return, which a system file cannot keep")));
                 system.SystemName = field.text;
             } else if (member.name == "systemType") {
                 system.SystemType = Integer<std::int16_t>(field, at);
@@ -86,7 +89,7 @@ public:
                 Orbits(field, at, system);
             } else if (member.name != "code" && member.name != "starClassName" &&
                        member.name != "starTypeName") {
-                Refuse(at, "is not a field of a system");
+                Refuse(at, Message(KELVANE_TEXT("CoreText", "is not a field of a system")));
             }
         }
         // The names after the numbers, so that they win wherever they stand.
@@ -100,9 +103,9 @@ public:
 private:
     std::vector<std::string>* m_notes;
 
-    [[noreturn]] static void Refuse(const std::string& path, const std::string& reason)
+    [[noreturn]] static void Refuse(const std::string& path, const Message& reason)
     {
-        throw Refusal{path + ": " + reason};
+        throw Refusal{Message(KELVANE_TEXT("CoreText", "%1: "), path) + reason};
     }
 
     void Note(const std::string& path, const std::string& text) const
@@ -119,8 +122,8 @@ private:
     static void Expect(const JsonValue& value, JsonValue::Kind kind, const std::string& path)
     {
         if (value.kind != kind)
-            Refuse(path, "expected " + std::string(KindName(kind)) + ", found " +
-                             std::string(KindName(value.kind)));
+            Refuse(path, Message(KELVANE_TEXT("CoreText", "expected ")) + KindName(kind) +
+                             Message(KELVANE_TEXT("CoreText", ", found ")) + KindName(value.kind));
     }
 
     template <typename Int> static Int Integer(const JsonValue& value, const std::string& path)
@@ -132,9 +135,8 @@ private:
         if (fault == std::errc() && ptr == end && number >= std::numeric_limits<Int>::min() &&
             number <= std::numeric_limits<Int>::max())
             return static_cast<Int>(number);
-        Refuse(path, value.text + " is not a whole number from " +
-                         std::to_string(std::numeric_limits<Int>::min()) + " to " +
-                         std::to_string(std::numeric_limits<Int>::max()));
+        Refuse(path, Message(KELVANE_TEXT("CoreText", "%1 is not a whole number from %2 to %3"), value.text,
+                             std::numeric_limits<Int>::min(), std::numeric_limits<Int>::max()));
     }
 
     static Distance DistanceField(const JsonValue& value, const std::string& path)
@@ -142,14 +144,17 @@ private:
         Expect(value, JsonValue::Kind::Number, path);
         if (const std::optional<Distance> distance = Distance::Parse(value.text))
             return *distance;
-        Refuse(path, value.text + " is not a distance in AUs with at most four decimals");
+        Refuse(path,
+               Message(KELVANE_TEXT("CoreText", "%1 is not a distance in AUs with at most four decimals"),
+                       value.text));
     }
 
     void Orbits(const JsonValue& value, const std::string& path, StarSystem& system)
     {
         Expect(value, JsonValue::Kind::Array, path);
         if (value.items.size() != StarSystem::OrbitCount)
-            Refuse(path, "holds " + std::to_string(value.items.size()) + " orbits; a system has 10");
+            Refuse(path, Message(KELVANE_TEXT("CoreText", "holds %1 orbits; a system has %2"),
+                                 value.items.size(), StarSystem::OrbitCount));
         for (int n = 1; n <= StarSystem::OrbitCount; ++n)
             Orbit(value.items[static_cast<std::size_t>(n - 1)], path + "[" + std::to_string(n - 1) + "]", n,
                   system.Orbit(n));
@@ -163,7 +168,8 @@ private:
             const JsonValue& field = member.value;
             if (member.name == "orbit") {
                 if (Integer<std::int32_t>(field, at) != number)
-                    Refuse(at, field.text + " stands in the place of orbit " + std::to_string(number));
+                    Refuse(at, Message(KELVANE_TEXT("CoreText", "%1 stands in the place of orbit %2"),
+                                       field.text, number));
             } else if (member.name == "type") {
                 orbit.Type = Integer<std::int32_t>(field, at);
             } else if (member.name == "radius") {
@@ -183,7 +189,7 @@ private:
             } else if (member.name == "posYArc") {
                 orbit.PosYArc = Integer<std::int16_t>(field, at);
             } else if (member.name != "contents" && member.name != "environment") {
-                Refuse(at, "is not a field of an orbit");
+                Refuse(at, Message(KELVANE_TEXT("CoreText", "is not a field of an orbit")));
             }
         }
         TypeByWords(value, path, orbit);
@@ -195,13 +201,13 @@ private:
     {
         Expect(value, JsonValue::Kind::String, path);
         if (value.text.size() > ElementText::Length)
-            Refuse(path, "has " + std::to_string(value.text.size()) + " characters; at most 26");
+            Refuse(path, Message(KELVANE_TEXT("CoreText", "has %1 characters; at most %2"), value.text.size(),
+                                 ElementText::Length));
         for (std::size_t i = 0; i < value.text.size(); ++i) {
             const char letter = static_cast<char>('A' + i);
             if (value.text[i] != ' ' && value.text[i] != letter)
-                Refuse(path, "position " + std::to_string(i + 1) + " holds " +
-                                 Quoted(value.text.substr(i, 1)) + ", not " + std::string(1, letter) +
-                                 " or a space");
+                Refuse(path, Message(KELVANE_TEXT("CoreText", "position %1 holds %2, not %3 or a space"),
+                                     i + 1, Quoted(value.text.substr(i, 1)), std::string(1, letter)));
         }
         return ElementText(value.text);
     }
@@ -217,16 +223,22 @@ private:
         for (const std::int32_t code : EnvironmentCodes)
             if (EnvironmentName(code) == environment->text)
                 return code;
-        Refuse(path,
-               Quoted(environment->text) + " is not one of None, Hostile, Poor, Average, Good, Excellent");
+        Refuse(path, NotAnEnvironment(environment->text));
+    }
+
+    static Message NotAnEnvironment(std::string_view name)
+    {
+        return Message(
+            KELVANE_TEXT("CoreText", "%1 is not one of None, Hostile, Poor, Average, Good, Excellent"),
+            Quoted(name));
     }
 
     // "unknown" keeps whatever the type is, as long as it names nothing known.
     static void ExpectUnknownType(std::int32_t type, const std::string& path)
     {
         if (type == TypeNothing || type == TypeAsteroids || IsEnvironment(type))
-            Refuse(path,
-                   "\"unknown\", but type " + std::to_string(type) + " is " + Quoted(ContentsKeyword(type)));
+            Refuse(path, Message(KELVANE_TEXT("CoreText", "%1, but type %2 is %3"), Quoted("unknown"), type,
+                                 Quoted(ContentsKeyword(type))));
     }
 
     void TypeByWords(const JsonValue& value, const std::string& path, OrbitRecord& orbit) const
@@ -243,8 +255,7 @@ private:
                 if (EnvironmentName(code) == environment->text)
                     named = code;
             if (!named)
-                Refuse(environmentPath, Quoted(environment->text) +
-                                            " is not one of None, Hostile, Poor, Average, Good, Excellent");
+                Refuse(environmentPath, NotAnEnvironment(environment->text));
         }
 
         std::optional<std::int32_t> byWords = named;
@@ -253,8 +264,10 @@ private:
             const std::string& word = contents->text;
             if (word == "nothing" || word == "asteroids" || word == "unknown") {
                 if (named)
-                    Refuse(environmentPath,
-                           Quoted(environment->text) + " is given, but only a planet has an environment");
+                    Refuse(
+                        environmentPath,
+                        Message(KELVANE_TEXT("CoreText", "%1 is given, but only a planet has an environment"),
+                                Quoted(environment->text)));
                 if (word == "unknown") {
                     ExpectUnknownType(orbit.Type, contentsPath);
                     return;
@@ -263,9 +276,14 @@ private:
             } else if (word == "planet") {
                 if (!named && !IsEnvironment(orbit.Type))
                     Refuse(environmentPath,
-                           "a planet needs one of None, Hostile, Poor, Average, Good, Excellent");
+                           Message(KELVANE_TEXT(
+                               "CoreText",
+                               "a planet needs one of None, Hostile, Poor, Average, Good, Excellent")));
             } else {
-                Refuse(contentsPath, Quoted(word) + " is not one of nothing, asteroids, planet, unknown");
+                Refuse(
+                    contentsPath,
+                    Message(KELVANE_TEXT("CoreText", "%1 is not one of nothing, asteroids, planet, unknown"),
+                            Quoted(word)));
             }
         }
         if (!byWords || *byWords == orbit.Type)
@@ -290,7 +308,8 @@ private:
             system.StarClass = code;
             return;
         }
-        Refuse(path, Quoted(value.text) + " is not the name of a star class");
+        Refuse(path,
+               Message(KELVANE_TEXT("CoreText", "%1 is not the name of a star class"), Quoted(value.text)));
     }
 
     void StarTypeByName(const JsonValue& value, const std::string& path, StarSystem& system) const
@@ -306,9 +325,11 @@ private:
             system.StarType = code;
             return;
         }
-        Refuse(path, Quoted(value.text) + " is not the name of a star type of " +
-                         Quoted(StarClassName(system.StarClass).empty() ? "this class"
-                                                                        : StarClassName(system.StarClass)));
+        Refuse(path,
+               Message(KELVANE_TEXT("CoreText", "%1 is not the name of a star type of %2"),
+                       Quoted(value.text),
+                       Quoted(StarClassName(system.StarClass).empty() ? "this class"
+                                                                      : StarClassName(system.StarClass))));
     }
 };
 
@@ -325,7 +346,7 @@ bool IsSystemJsonText(std::string_view text)
     const std::size_t first = text.find_first_not_of(" \t\r\n");
     if (first == std::string_view::npos || (text[first] != '{' && text[first] != '['))
         return false;
-    std::string error;
+    Message error;
     int line = 0;
     const std::optional<JsonValue> value = ParseJson(text, error, line);
     if (!value)
@@ -335,7 +356,7 @@ bool IsSystemJsonText(std::string_view text)
     return LooksLikeSystem(*value);
 }
 
-bool ReadSystemJsonList(std::string_view text, std::vector<StarSystem>& systems, std::string& error,
+bool ReadSystemJsonList(std::string_view text, std::vector<StarSystem>& systems, Message& error,
                         std::vector<std::string>* notes)
 {
     int line = 0;
@@ -348,7 +369,7 @@ bool ReadSystemJsonList(std::string_view text, std::vector<StarSystem>& systems,
     try {
         if (value->kind == JsonValue::Kind::Array) {
             if (value->items.empty())
-                throw Refusal{"the array holds no system"};
+                throw Refusal{Message(KELVANE_TEXT("CoreText", "the array holds no system"))};
             for (std::size_t i = 0; i < value->items.size(); ++i) {
                 // Appended piece by piece: "[" + text draws a false
                 // -Wrestrict from GCC 12 at -O3 with _FORTIFY_SOURCE.
@@ -370,14 +391,15 @@ bool ReadSystemJsonList(std::string_view text, std::vector<StarSystem>& systems,
     return true;
 }
 
-bool ReadSystemJson(std::string_view text, StarSystem& system, std::string& error,
+bool ReadSystemJson(std::string_view text, StarSystem& system, Message& error,
                     std::vector<std::string>* notes)
 {
     std::vector<StarSystem> systems;
     if (!ReadSystemJsonList(text, systems, error, notes))
         return false;
     if (systems.size() != 1) {
-        error = "the array holds " + std::to_string(systems.size()) + " systems; only one can be read here";
+        error = Message(KELVANE_TEXT("CoreText", "the array holds %1 systems; only one can be read here"),
+                        systems.size());
         return false;
     }
     system = systems.front();

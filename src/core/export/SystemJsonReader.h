@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/model/StarSystem.h"
+#include "core/text/Message.h"
 
 namespace kelvane {
 
@@ -37,12 +38,12 @@ bool IsSystemJsonText(std::string_view text);
 // Every system of text, which holds one system object or an array of them.
 // On a refusal, false, with systems unchanged. notes receives the notes of
 // words that won over numbers, each "path: ...".
-bool ReadSystemJsonList(std::string_view text, std::vector<StarSystem>& systems, std::string& error,
+bool ReadSystemJsonList(std::string_view text, std::vector<StarSystem>& systems, Message& error,
                         std::vector<std::string>* notes = nullptr);
 
 // The one system text holds (an object, or an array of exactly one). On a
 // refusal, false, with system unchanged.
-bool ReadSystemJson(std::string_view text, StarSystem& system, std::string& error,
+bool ReadSystemJson(std::string_view text, StarSystem& system, Message& error,
                     std::vector<std::string>* notes = nullptr);
 
 } // namespace kelvane

@@ -9,8 +9,10 @@ FileResult ReadFileBytes(const std::string& path, std::string& bytes)
     WholeFile file = ReadWholeFile(path, MaxSystemFileBytes, FileKinds::Any);
     bytes = std::move(file.bytes);
     if (file.status == WholeFile::Status::TooLarge)
-        return FileResult::CannotAccess("the file is larger than 64 MiB, too large for a system file");
-    return file.Ok() ? FileResult::Done() : FileResult::CannotAccess(file.error);
+        return FileResult::CannotAccess(
+            Message(KELVANE_TEXT("CoreText", "the file is larger than %1 MiB, too large for a system file"),
+                    MaxSystemFileBytes >> 20));
+    return file.Ok() ? FileResult::Done() : FileResult::CannotAccess(Message(file.error));
 }
 
 } // namespace kelvane

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <utility>
 
+#include "core/text/Message.h"
+
 namespace kelvane {
 
 // The title and text of the one message box that loading a system file can
@@ -41,26 +43,28 @@ enum class FileOutcome {
 };
 
 // The result of a system file operation: a value the caller shows, logs or
-// ignores. The caller adds the path to message when it shows it.
+// ignores. The caller adds the path to message when it shows it; Text() is
+// message in English, as kelvane-cli prints it.
 struct FileResult {
     FileOutcome outcome = FileOutcome::Done;
-    std::string message;
+    Message message;
     int line = 0;
 
     bool Ok() const { return outcome == FileOutcome::Done; }
+    std::string Text() const { return English(message); }
 
     static FileResult Done() { return {}; }
-    static FileResult CannotAccess(std::string reason)
+    static FileResult CannotAccess(Message reason)
     {
         return {FileOutcome::CannotAccess, std::move(reason), 0};
     }
-    static FileResult BadContent(std::string what, int atLine = 0)
+    static FileResult BadContent(Message what, int atLine = 0)
     {
         return {FileOutcome::BadContent, std::move(what), atLine};
     }
     static FileResult NotKelvaneFile()
     {
-        return {FileOutcome::NotKelvaneFile, std::string(NotKelvane20Text), 0};
+        return {FileOutcome::NotKelvaneFile, Message(std::string(NotKelvane20Text)), 0};
     }
 };
 

@@ -61,12 +61,15 @@ public:
     {
         if (m_cutField.empty())
             return FileResult::Done();
-        std::string what = "the file ends after " + std::to_string(m_bytes.size()) + " bytes, inside ";
-        what += m_cutField;
         if (m_cutOrbit != 0)
-            what += " of orbit " + std::to_string(m_cutOrbit);
-        what += "; a Kelvane 2.0 file has " + std::to_string(LegacyFileSize);
-        return FileResult::BadContent(what);
+            return FileResult::BadContent(
+                Message(KELVANE_TEXT(
+                            "CoreText",
+                            "the file ends after %1 bytes, inside %2 of orbit %3; a Kelvane 2.0 file has %4"),
+                        m_bytes.size(), m_cutField, m_cutOrbit, LegacyFileSize));
+        return FileResult::BadContent(Message(
+            KELVANE_TEXT("CoreText", "the file ends after %1 bytes, inside %2; a Kelvane 2.0 file has %3"),
+            m_bytes.size(), m_cutField, LegacyFileSize));
     }
 
 private:

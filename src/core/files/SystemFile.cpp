@@ -330,9 +330,11 @@ private:
                 if (tag.name != field.name)
                     continue;
                 if (m_orbitCounter > StarSystem::OrbitCount)
-                    return Fail(m_lines.Number(), std::string(line) + " in orbit block " +
-                                                      std::to_string(m_orbitCounter) +
-                                                      ", but a system has only ten orbits");
+                    return Fail(
+                        m_lines.Number(),
+                        Message(KELVANE_TEXT("CoreText",
+                                             "%1 in orbit block %2, but a system has only ten orbits"),
+                                line, m_orbitCounter));
                 std::string_view value;
                 if (!ReadValue(line, value) || !Store(field, m_system.Orbit(m_orbitCounter), value))
                     return false;
@@ -346,7 +348,8 @@ private:
     bool ReadValue(std::string_view tag, std::string_view& value)
     {
         if (m_lines.AtEnd())
-            return Fail(m_lines.Number(), std::string(tag) + " has no value line; the file ends there");
+            return Fail(m_lines.Number(),
+                        Message(KELVANE_TEXT("CoreText", "%1 has no value line; the file ends there"), tag));
         value = m_lines.Next();
         return true;
     }
@@ -367,7 +370,8 @@ private:
                 return NotANumber(field.name, value);
             if (decimals > 4)
                 return Fail(m_lines.Number(),
-                            Quoted(value) + " has more than four decimals (" + std::string(field.name) + ")");
+                            Message(KELVANE_TEXT("CoreText", "%1 has more than four decimals (%2)"),
+                                    Quoted(value), field.name));
             return DoesNotFit(field.name, value,
                               Distance::FromUnits(std::numeric_limits<std::int64_t>::min()),
                               Distance::FromUnits(std::numeric_limits<std::int64_t>::max()));
@@ -378,7 +382,8 @@ private:
             std::size_t decimals = 0;
             if (HasDecimalShape(value, m_separator, decimals))
                 return Fail(m_lines.Number(),
-                            Quoted(value) + " is not a whole number (" + std::string(field.name) + ")");
+                            Message(KELVANE_TEXT("CoreText", "%1 is not a whole number (%2)"), Quoted(value),
+                                    field.name));
             return NotANumber(field.name, value);
         }
         if (field.whole16)
@@ -399,8 +404,11 @@ private:
 
     bool NotANumber(std::string_view name, std::string_view value)
     {
-        const std::string what = value.empty() ? "an empty line" : Quoted(value);
-        return Fail(m_lines.Number(), what + " is not a number (" + std::string(name) + ")");
+        if (value.empty())
+            return Fail(m_lines.Number(),
+                        Message(KELVANE_TEXT("CoreText", "an empty line is not a number (%1)"), name));
+        return Fail(m_lines.Number(),
+                    Message(KELVANE_TEXT("CoreText", "%1 is not a number (%2)"), Quoted(value), name));
     }
 
     bool DoesNotFit(std::string_view name, std::string_view value, Distance low, Distance high)
@@ -411,13 +419,13 @@ private:
     bool DoesNotFit(std::string_view name, std::string_view value, const std::string& low,
                     const std::string& high)
     {
-        return Fail(m_lines.Number(), Shown(value) + " does not fit in " + std::string(name) + " (" + low +
-                                          " to " + high + ")");
+        return Fail(m_lines.Number(), Message(KELVANE_TEXT("CoreText", "%1 does not fit in %2 (%3 to %4)"),
+                                              Shown(value), name, low, high));
     }
 
-    bool Fail(int line, const std::string& what)
+    bool Fail(int line, const Message& what)
     {
-        m_error = FileResult::BadContent("line " + std::to_string(line) + ": " + what, line);
+        m_error = FileResult::BadContent(Message(KELVANE_TEXT("CoreText", "line %1: "), line) + what, line);
         return false;
     }
 
@@ -457,7 +465,7 @@ FileResult SaveSystemFile(const StarSystem& system, const std::string& path, cha
 {
     std::string reason = ReplaceFileContents(path, SystemFileText(system, decimalSeparator));
     if (!reason.empty())
-        return FileResult::CannotAccess(std::move(reason));
+        return FileResult::CannotAccess(Message(std::move(reason)));
     return FileResult::Done();
 }
 
@@ -475,7 +483,7 @@ FileResult ReadSystemText(std::string_view text, StarSystem& system, char decima
 FileResult ReadSystemFileBytes(std::string_view bytes, StarSystem& system, char decimalSeparator)
 {
     if (bytes.empty())
-        return FileResult::BadContent("the file is empty");
+        return FileResult::BadContent(Message(KELVANE_TEXT("CoreText", "the file is empty")));
     if (IsTaggedSystemText(bytes))
         return ReadSystemText(bytes, system, decimalSeparator);
     return ReadLegacySystem(bytes, system);

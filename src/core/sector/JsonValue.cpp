@@ -15,7 +15,7 @@ constexpr std::size_t MaxBuiltValues = std::size_t{1} << 20;
 
 class Parser {
 public:
-    Parser(std::string_view text, std::string& error, int& line, const JsonMemberFilter& keep)
+    Parser(std::string_view text, Message& error, int& line, const JsonMemberFilter& keep)
         : m_text(text), m_error(error), m_line(line), m_keep(keep)
     {
         if (m_text.starts_with("\xEF\xBB\xBF"))
@@ -29,14 +29,14 @@ public:
             return std::nullopt;
         SkipSpace();
         if (m_at != m_text.size()) {
-            Fail("unexpected text after the end of the value");
+            Fail(Message(KELVANE_TEXT("CoreText", "unexpected text after the end of the value")));
             return std::nullopt;
         }
         return value;
     }
 
 private:
-    bool Fail(const std::string& what)
+    bool Fail(const Message& what)
     {
         int line = 1;
         std::size_t lineStart = 0;
@@ -48,7 +48,7 @@ private:
         }
         m_line = line;
         m_error =
-            "line " + std::to_string(line) + ", column " + std::to_string(m_at - lineStart + 1) + ": " + what;
+            Message(KELVANE_TEXT("CoreText", "line %1, column %2: "), line, m_at - lineStart + 1) + what;
         return false;
     }
 
@@ -62,7 +62,7 @@ private:
     bool Literal(std::string_view word)
     {
         if (m_text.substr(m_at, word.size()) != word)
-            return Fail("expected a value");
+            return Fail(Message(KELVANE_TEXT("CoreText", "expected a value")));
         m_at += word.size();
         return true;
     }
@@ -71,11 +71,11 @@ private:
     {
         SkipSpace();
         if (m_at >= m_text.size())
-            return Fail("the text ends where a value should be");
+            return Fail(Message(KELVANE_TEXT("CoreText", "the text ends where a value should be")));
         if (depth >= MaxDepth)
-            return Fail("values nest too deep");
+            return Fail(Message(KELVANE_TEXT("CoreText", "values nest too deep")));
         if (m_skipping == 0 && ++m_built > MaxBuiltValues)
-            return Fail("more than " + std::to_string(MaxBuiltValues) + " values");
+            return Fail(Message(KELVANE_TEXT("CoreText", "more than %1 values"), MaxBuiltValues));
         switch (m_text[m_at]) {
         case '{': return Object(value, depth);
         case '[': return Array(value, depth);
@@ -103,18 +103,18 @@ private:
         if (m_at < m_text.size() && m_text[m_at] == '0')
             ++m_at;
         else if (!Digits())
-            return Fail("expected a value");
+            return Fail(Message(KELVANE_TEXT("CoreText", "expected a value")));
         if (m_at < m_text.size() && m_text[m_at] == '.') {
             ++m_at;
             if (!Digits())
-                return Fail("expected a digit after the decimal point");
+                return Fail(Message(KELVANE_TEXT("CoreText", "expected a digit after the decimal point")));
         }
         if (m_at < m_text.size() && (m_text[m_at] == 'e' || m_text[m_at] == 'E')) {
             ++m_at;
             if (m_at < m_text.size() && (m_text[m_at] == '+' || m_text[m_at] == '-'))
                 ++m_at;
             if (!Digits())
-                return Fail("expected a digit in the exponent");
+                return Fail(Message(KELVANE_TEXT("CoreText", "expected a digit in the exponent")));
         }
         value.kind = JsonValue::Kind::Number;
         value.text = std::string(m_text.substr(start, m_at - start));
@@ -124,7 +124,7 @@ private:
     bool Hex4(std::uint32_t& unit)
     {
         if (m_at + 4 > m_text.size())
-            return Fail("expected four hex digits after \\u");
+            return Fail(Message(KELVANE_TEXT("CoreText", "expected four hex digits after \\u")));
         unit = 0;
         for (int i = 0; i < 4; ++i) {
             const char c = m_text[m_at++];
@@ -136,7 +136,7 @@ private:
             else if (c >= 'A' && c <= 'F')
                 unit |= static_cast<std::uint32_t>(c - 'A' + 10);
             else
-                return Fail("expected four hex digits after \\u");
+                return Fail(Message(KELVANE_TEXT("CoreText", "expected four hex digits after \\u")));
         }
         return true;
     }
@@ -144,7 +144,7 @@ private:
     bool Escape(std::string& out)
     {
         if (m_at >= m_text.size())
-            return Fail("the text ends inside a string");
+            return Fail(Message(KELVANE_TEXT("CoreText", "the text ends inside a string")));
         const char c = m_text[m_at++];
         switch (c) {
         case '"': out += '"'; return true;
@@ -156,7 +156,7 @@ private:
         case 'r': out += '\r'; return true;
         case 't': out += '\t'; return true;
         case 'u': break;
-        default: --m_at; return Fail("unknown escape in a string");
+        default: --m_at; return Fail(Message(KELVANE_TEXT("CoreText", "unknown escape in a string")));
         }
         std::uint32_t unit = 0;
         if (!Hex4(unit))
@@ -184,7 +184,7 @@ private:
         out.clear();
         while (true) {
             if (m_at >= m_text.size())
-                return Fail("the text ends inside a string");
+                return Fail(Message(KELVANE_TEXT("CoreText", "the text ends inside a string")));
             const char c = m_text[m_at];
             if (c == '"') {
                 ++m_at;
@@ -197,11 +197,11 @@ private:
                 continue;
             }
             if (static_cast<unsigned char>(c) < 0x20)
-                return Fail("a control character in a string");
+                return Fail(Message(KELVANE_TEXT("CoreText", "a control character in a string")));
             char32_t cp = 0;
             const std::size_t length = Utf8Sequence(m_text.substr(m_at), cp);
             if (length == 0)
-                return Fail("a string that is not UTF-8");
+                return Fail(Message(KELVANE_TEXT("CoreText", "a string that is not UTF-8")));
             out += m_text.substr(m_at, length);
             m_at += length;
         }
@@ -230,7 +230,7 @@ private:
                 ++m_at;
                 return true;
             }
-            return Fail("expected ',' or ']'");
+            return Fail(Message(KELVANE_TEXT("CoreText", "expected ',' or ']'")));
         }
     }
 
@@ -246,13 +246,13 @@ private:
         while (true) {
             SkipSpace();
             if (m_at >= m_text.size() || m_text[m_at] != '"')
-                return Fail("expected a member name in quotes");
+                return Fail(Message(KELVANE_TEXT("CoreText", "expected a member name in quotes")));
             JsonMember member;
             if (!String(member.name))
                 return false;
             SkipSpace();
             if (m_at >= m_text.size() || m_text[m_at] != ':')
-                return Fail("expected ':' after a member name");
+                return Fail(Message(KELVANE_TEXT("CoreText", "expected ':' after a member name")));
             ++m_at;
             // A member the reader does not want is only checked, not built.
             const bool skip = m_skipping > 0 || (m_keep && !m_keep(depth, member.name));
@@ -272,13 +272,13 @@ private:
                 ++m_at;
                 return true;
             }
-            return Fail("expected ',' or '}'");
+            return Fail(Message(KELVANE_TEXT("CoreText", "expected ',' or '}'")));
         }
     }
 
     std::string_view m_text;
     std::size_t m_at = 0;
-    std::string& m_error;
+    Message& m_error;
     int& m_line;
     const JsonMemberFilter& m_keep;
     int m_skipping = 0; // inside members that are not built
@@ -296,10 +296,10 @@ const JsonValue* JsonValue::Member(std::string_view name) const
     return found;
 }
 
-std::optional<JsonValue> ParseJson(std::string_view text, std::string& error, int& line,
+std::optional<JsonValue> ParseJson(std::string_view text, Message& error, int& line,
                                    const JsonMemberFilter& keep)
 {
-    error.clear();
+    error = {};
     line = 0;
     return Parser(text, error, line, keep).Document();
 }

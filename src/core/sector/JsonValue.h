@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/text/Message.h"
+
 namespace kelvane {
 
 struct JsonMember;
@@ -44,7 +46,7 @@ using JsonMemberFilter = std::function<bool(int depth, std::string_view name)>;
 // left out, without building its value, so a large member nobody reads costs
 // no memory. On a fault, none, and error says where and what: "line 3,
 // column 14: expected ',' or '}'", with line set to the line.
-std::optional<JsonValue> ParseJson(std::string_view text, std::string& error, int& line,
+std::optional<JsonValue> ParseJson(std::string_view text, Message& error, int& line,
                                    const JsonMemberFilter& keep = {});
 
 } // namespace kelvane

@@ -48,7 +48,7 @@ std::string KeepSector(const std::string& folder, const Sector& sector, const Ke
         if (const SectorFolderResult written =
                 WriteSectorFolder(sector, copy, decimalSeparator, std::nullopt);
             !written.Ok())
-            return written.path + ": " + written.reason;
+            return written.path + ": " + written.Text();
     }
     std::string text = R"({"kelvaneSession": 1, "origin": )";
     AppendJsonString(text, kept.origin);
@@ -75,26 +75,28 @@ void ForgetKeptSector(const std::string& folder)
 }
 
 std::optional<std::pair<KeptSector, Sector>> ReadKeptSector(const std::string& folder, char decimalSeparator,
-                                                            std::string& error)
+                                                            Message& error)
 {
     const std::string path = Join(folder, SessionFileName);
     std::string bytes;
     if (!ReadFileBytes(path, bytes).Ok())
         return std::nullopt;
     int line = 0;
-    const std::optional<JsonValue> root = ParseJson(bytes, error, line);
+    Message syntax;
+    const std::optional<JsonValue> root = ParseJson(bytes, syntax, line);
     const JsonValue* origin = root ? root->Member("origin") : nullptr;
     const JsonValue* unsaved = root ? root->Member("unsaved") : nullptr;
     if (origin == nullptr || origin->kind != JsonValue::Kind::String || unsaved == nullptr ||
         unsaved->kind != JsonValue::Kind::Bool) {
-        error = path + ": not a session this program keeps";
+        error = Message(KELVANE_TEXT("CoreText", "%1: "), path) +
+                Message(KELVANE_TEXT("CoreText", "not a session this program keeps"));
         return std::nullopt;
     }
     KeptSector kept{origin->text, unsaved->boolean};
     const std::string source = kept.unsaved ? Join(folder, CopyFolderName) : kept.origin;
     Sector sector;
     if (const FileResult read = ReadSectorFolder(source, decimalSeparator, sector); !read.Ok()) {
-        error = source + ": " + read.message;
+        error = Message(KELVANE_TEXT("CoreText", "%1: "), source) + read.message;
         return std::nullopt;
     }
     return std::pair{std::move(kept), std::move(sector)};

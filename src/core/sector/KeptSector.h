@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/sector/Sector.h"
+#include "core/text/Message.h"
 
 namespace kelvane {
 
@@ -34,6 +35,6 @@ void ForgetKeptSector(const std::string& folder);
 // or from its own folder when not. Nothing when nothing is kept; a kept
 // sector that cannot be read gives nothing too, with the reason in error.
 std::optional<std::pair<KeptSector, Sector>> ReadKeptSector(const std::string& folder, char decimalSeparator,
-                                                            std::string& error);
+                                                            Message& error);
 
 } // namespace kelvane

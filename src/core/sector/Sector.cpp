@@ -95,31 +95,31 @@ std::string SectorName(const Sector& sector)
     return sector.name.empty() ? "Sector " + std::to_string(sector.options.seed) : sector.name;
 }
 
-std::string HexNotesFault(std::string_view text)
+Message HexNotesFault(std::string_view text)
 {
     if (text.size() > MaxHexNotesBytes)
-        return "are longer than " + std::to_string(MaxHexNotesBytes) + " bytes";
+        return Message(KELVANE_TEXT("CoreText", "are longer than %1 bytes"), MaxHexNotesBytes);
     while (!text.empty()) {
         char32_t cp = 0;
         const std::size_t length = SurrogateSequence(text) != 0 ? 3 : Utf8Sequence(text, cp);
         if (length == 0)
-            return "are not UTF-8 text";
+            return Message(KELVANE_TEXT("CoreText", "are not UTF-8 text"));
         text.remove_prefix(length);
     }
     return {};
 }
 
-std::string SectorNameFault(std::string_view name)
+Message SectorNameFault(std::string_view name)
 {
     if (name.empty() || name.size() > MaxSectorNameBytes)
-        return "is empty or longer than " + std::to_string(MaxSectorNameBytes) + " bytes";
+        return Message(KELVANE_TEXT("CoreText", "is empty or longer than %1 bytes"), MaxSectorNameBytes);
     // C0, DEL and C1 (U+0080 to U+009F, C2 80 to C2 9F in UTF-8): a terminal
     // or a system file's line would take them as commands.
     for (std::size_t i = 0; i < name.size(); ++i) {
         const auto c = static_cast<unsigned char>(name[i]);
         if (c < 0x20 || c == 0x7F ||
             (c == 0xC2 && i + 1 < name.size() && static_cast<unsigned char>(name[i + 1]) < 0xA0))
-            return "holds a line break or another control character";
+            return Message(KELVANE_TEXT("CoreText", "holds a line break or another control character"));
     }
     return {};
 }

@@ -9,6 +9,7 @@
 #include "core/model/StarSystem.h"
 #include "core/sector/HexGrid.h"
 #include "core/settings/AppSettings.h"
+#include "core/text/Message.h"
 
 namespace kelvane {
 
@@ -99,14 +100,14 @@ struct Sector {
 // the name on one line). Spaces are characters like any other.
 inline constexpr std::size_t MaxSectorNameBytes = 200;
 
-// Empty when name can stand in a sector, else what is wrong with it, to follow
+// Nothing when name can stand in a sector, else what is wrong with it, to follow
 // the name's place in a message: "is empty or longer than 200 bytes" or
 // "holds a line break or another control character".
-std::string SectorNameFault(std::string_view name);
+Message SectorNameFault(std::string_view name);
 
 inline bool IsSectorName(std::string_view name)
 {
-    return SectorNameFault(name).empty();
+    return SectorNameFault(name).Empty();
 }
 
 // The sector's name, or "Sector 1234" (its seed) while it has none.
@@ -115,11 +116,11 @@ std::string SectorName(const Sector& sector);
 // The most a hex's notes may hold, in bytes.
 inline constexpr std::size_t MaxHexNotesBytes = std::size_t{64} << 10;
 
-// Empty when text can be a hex's notes, else what is wrong with it, to follow
+// Nothing when text can be a hex's notes, else what is wrong with it, to follow
 // "the notes": "are longer than 65536 bytes" or "are not UTF-8 text". Notes
 // are free text of any lines; a lone surrogate that a JSON escape wrote is
 // kept as AppendUtf8 keeps it.
-std::string HexNotesFault(std::string_view text);
+Message HexNotesFault(std::string_view text);
 
 // Puts system in entry as the hex's system from now on: its summary follows
 // it, and so does its name where IsSectorName takes it (else the entry keeps

@@ -11,6 +11,7 @@
 #include "core/model/SystemCode.h"
 #include "core/sector/JsonValue.h"
 #include "core/text/Escaping.h"
+#include "core/text/Message.h"
 
 namespace kelvane {
 
@@ -51,48 +52,63 @@ std::string Quoted(std::string_view text)
 
 // A fault in the file's content: BadContent with its message.
 struct Fault {
-    std::string message;
+    Message message;
 };
 
-template <typename Int> Int WholeNumber(const JsonValue& value, const std::string& what, Int min, Int max)
+// Where a fault is: nothing for the index's own members, or the system or
+// hex they belong to.
+using Where = Message;
+
+// A member's name as the file spells it, in double quotes.
+std::string Member(std::string_view name)
+{
+    return "\"" + std::string(name) + "\"";
+}
+
+Message MemberFault(const Where& where, std::string_view name, const Message& fault)
+{
+    return where + Message(KELVANE_TEXT("CoreText", "%1 "), Member(name)) + fault;
+}
+
+template <typename Int>
+Int WholeNumber(const JsonValue& value, const Where& where, std::string_view name, Int min, Int max)
 {
     Int number{};
     const std::string& text = value.text;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), number);
     if (value.kind != JsonValue::Kind::Number || result.ec != std::errc{} ||
         result.ptr != text.data() + text.size() || number < min || number > max)
-        throw Fault{what + " is not a whole number from " + std::to_string(min) + " to " +
-                    std::to_string(max)};
+        throw Fault{where + Message(KELVANE_TEXT("CoreText", "%1 is not a whole number from %2 to %3"),
+                                    Member(name), min, max)};
     return number;
 }
 
-const JsonValue& Required(const JsonValue& object, std::string_view name, const std::string& where)
+const JsonValue& Required(const JsonValue& object, std::string_view name, const Where& where = {})
 {
     const JsonValue* value = object.Member(name);
     if (value == nullptr)
-        throw Fault{where + "\"" + std::string(name) + "\" is missing"};
+        throw Fault{where + Message(KELVANE_TEXT("CoreText", "%1 is missing"), Member(name))};
     return *value;
 }
 
-const std::string& Text(const JsonValue& value, const std::string& what)
+const std::string& Text(const JsonValue& value, const Where& where, std::string_view name)
 {
     if (value.kind != JsonValue::Kind::String)
-        throw Fault{what + " is not a text in quotes"};
+        throw Fault{where + Message(KELVANE_TEXT("CoreText", "%1 is not a text in quotes"), Member(name))};
     return value.text;
 }
 
 // The seed as a string of digits or as a whole number.
 std::uint64_t Seed(const JsonValue& value)
 {
-    const std::string what = "\"seed\"";
     constexpr std::uint64_t max = std::numeric_limits<std::uint64_t>::max();
     if (value.kind != JsonValue::Kind::String)
-        return WholeNumber<std::uint64_t>(value, what, 0, max);
+        return WholeNumber<std::uint64_t>(value, {}, "seed", 0, max);
     JsonValue number;
     number.kind = JsonValue::Kind::Number;
     if (value.text.find_first_not_of("0123456789") == std::string::npos)
         number.text = value.text; // an empty text is no number either
-    return WholeNumber<std::uint64_t>(number, what, 0, max);
+    return WholeNumber<std::uint64_t>(number, {}, "seed", 0, max);
 }
 
 double Density(const JsonValue& value)
@@ -102,81 +118,96 @@ double Density(const JsonValue& value)
     if (value.kind == JsonValue::Kind::Number)
         std::from_chars(text.data(), text.data() + text.size(), density);
     if (!(density >= 0 && density <= 1))
-        throw Fault{"\"density\" is not a number from 0 to 1"};
+        throw Fault{
+            Message(KELVANE_TEXT("CoreText", "%1 is not a number from %2 to %3"), Member("density"), 0, 1)};
     return density;
 }
 
-std::int16_t StarClassOf(const std::string& name, const std::string& where)
+std::int16_t StarClassOf(const std::string& name, const Where& where)
 {
     for (const std::int16_t code : StarClasses)
         if (StarClassName(code) == name)
             return code;
-    throw Fault{where + "\"starClass\" " + Quoted(name) + " is not a star class"};
+    throw Fault{MemberFault(where, "starClass",
+                            Message(KELVANE_TEXT("CoreText", "%1 is not a star class"), Quoted(name)))};
 }
 
-std::int32_t StarTypeOf(const std::string& name, std::int16_t starClass, const std::string& where)
+std::int32_t StarTypeOf(const std::string& name, std::int16_t starClass, const Where& where)
 {
     for (const std::int32_t code : StarTypes)
         if (StarTypeName(code, starClass) == name)
             return code;
-    throw Fault{where + "\"starType\" " + Quoted(name) + " is not a star type of its class"};
+    throw Fault{
+        MemberFault(where, "starType",
+                    Message(KELVANE_TEXT("CoreText", "%1 is not a star type of its class"), Quoted(name)))};
 }
 
-std::int32_t EnvironmentOf(const JsonValue& value, const std::string& where)
+std::int32_t EnvironmentOf(const JsonValue& value, const Where& where)
 {
     if (value.kind == JsonValue::Kind::Null)
         return TypeNothing;
-    const std::string& name = Text(value, where + "\"bestEnvironment\"");
+    const std::string& name = Text(value, where, "bestEnvironment");
     for (const std::int32_t code : EnvironmentCodes)
         if (EnvironmentName(code) == name)
             return code;
-    throw Fault{where + "\"bestEnvironment\" " + Quoted(name) + " is not an environment"};
+    throw Fault{MemberFault(where, "bestEnvironment",
+                            Message(KELVANE_TEXT("CoreText", "%1 is not an environment"), Quoted(name)))};
 }
 
 // A hex's "notes", when the entry has them.
-std::string Notes(const JsonValue& entry, const std::string& where)
+std::string Notes(const JsonValue& entry, const Where& where)
 {
     const JsonValue* value = entry.Member("notes");
     if (value == nullptr)
         return {};
-    const std::string& text = Text(*value, where + "\"notes\"");
-    if (const std::string fault = HexNotesFault(text); !fault.empty())
-        throw Fault{where + "the notes " + fault};
+    const std::string& text = Text(*value, where, "notes");
+    if (const Message fault = HexNotesFault(text); !fault.Empty())
+        throw Fault{where + Message(KELVANE_TEXT("CoreText", "the notes ")) + fault};
     return text;
 }
 
 // The hex an entry names, one of the grid's.
-HexNumber HexOf(const JsonValue& entry, const HexGrid& grid, const std::string& where)
+HexNumber HexOf(const JsonValue& entry, const HexGrid& grid, const Where& where)
 {
-    const std::string& hexText = Text(Required(entry, "hex", where), where + "\"hex\"");
+    const std::string& hexText = Text(Required(entry, "hex", where), where, "hex");
     const auto hex = ParseHexNumber(hexText);
     if (!hex || !grid.Contains(*hex))
-        throw Fault{where + "\"hex\" " + Quoted(hexText) + " is not a hex of the sector"};
+        throw Fault{
+            MemberFault(where, "hex",
+                        Message(KELVANE_TEXT("CoreText", "%1 is not a hex of the sector"), Quoted(hexText)))};
     return *hex;
+}
+
+Where SystemPlace(std::string_view system)
+{
+    return Message(KELVANE_TEXT("CoreText", "system %1: "), system);
 }
 
 SectorSystem ReadSystem(const JsonValue& entry, const HexGrid& grid, std::size_t index)
 {
-    std::string where = "system " + std::to_string(index + 1) + ": ";
+    Where where = SystemPlace(std::to_string(index + 1));
     if (entry.kind != JsonValue::Kind::Object)
-        throw Fault{where + "not an object"};
+        throw Fault{where + Message(KELVANE_TEXT("CoreText", "not an object"))};
     SectorSystem system;
     system.hex = HexOf(entry, grid, where);
-    where = "system " + system.hex.Text() + ": ";
+    where = SystemPlace(system.hex.Text());
 
-    system.name = Text(Required(entry, "name", where), where + "\"name\"");
-    if (const std::string fault = SectorNameFault(system.name); !fault.empty())
-        throw Fault{where + "\"name\" " + fault};
+    system.name = Text(Required(entry, "name", where), where, "name");
+    if (const Message fault = SectorNameFault(system.name); !fault.Empty())
+        throw Fault{MemberFault(where, "name", fault)};
 
-    system.code = Text(Required(entry, "code", where), where + "\"code\"");
+    system.code = Text(Required(entry, "code", where), where, "code");
     std::string why;
     const auto code = DecodeSystemCode(system.code, &why);
     if (!code)
-        throw Fault{where + "its code does not read: " + why};
+        throw Fault{where + Message(KELVANE_TEXT("CoreText", "its code does not read: ")) + Message(why)};
     if (RunNumber(*code) > MaxSectorRunNumber)
-        throw Fault{where + "its code names system " + std::to_string(RunNumber(*code)) +
-                    " of a run; a sector's codes name one of the first " +
-                    std::to_string(MaxSectorRunNumber)};
+        throw Fault{
+            where +
+            Message(
+                KELVANE_TEXT("CoreText",
+                             "its code names system %1 of a run; a sector's codes name one of the first %2"),
+                RunNumber(*code), MaxSectorRunNumber)};
     system.system = RegenerateSystem(*code);
     system.system.SystemName = system.name;
 
@@ -184,23 +215,24 @@ SectorSystem ReadSystem(const JsonValue& entry, const HexGrid& grid, std::size_t
     system.summary = SummarizeSystem(system.system);
     SystemSummary& summary = system.summary;
     if (const JsonValue* value = entry.Member("starClass"))
-        summary.starClass = StarClassOf(Text(*value, where + "\"starClass\""), where);
+        summary.starClass = StarClassOf(Text(*value, where, "starClass"), where);
     if (const JsonValue* value = entry.Member("starType"))
-        summary.starType = StarTypeOf(Text(*value, where + "\"starType\""), summary.starClass, where);
+        summary.starType = StarTypeOf(Text(*value, where, "starType"), summary.starClass, where);
     if (const JsonValue* value = entry.Member("bestEnvironment"))
         summary.bestEnvironment = EnvironmentOf(*value, where);
     const int orbits = StarSystem::OrbitCount;
     if (const JsonValue* value = entry.Member("planets"))
-        summary.planets = WholeNumber<int>(*value, where + "\"planets\"", 0, orbits);
+        summary.planets = WholeNumber<int>(*value, where, "planets", 0, orbits);
     if (const JsonValue* value = entry.Member("belts"))
-        summary.belts = WholeNumber<int>(*value, where + "\"belts\"", 0, orbits);
+        summary.belts = WholeNumber<int>(*value, where, "belts", 0, orbits);
     if (const JsonValue* value = entry.Member("moons"))
-        summary.moons = WholeNumber<int>(*value, where + "\"moons\"", 0, orbits * 32767);
+        summary.moons = WholeNumber<int>(*value, where, "moons", 0, orbits * 32767);
     if (summary.planets + summary.belts > orbits)
-        throw Fault{where + "more planets and belts than orbits"};
+        throw Fault{where + Message(KELVANE_TEXT("CoreText", "more planets and belts than orbits"))};
     if (const JsonValue* value = entry.Member("edited")) {
         if (value->kind != JsonValue::Kind::Bool)
-            throw Fault{where + "\"edited\" is not true or false"};
+            throw Fault{where +
+                        Message(KELVANE_TEXT("CoreText", "%1 is not true or false"), Member("edited"))};
         system.edited = value->boolean;
     }
     return system;
@@ -209,59 +241,63 @@ SectorSystem ReadSystem(const JsonValue& entry, const HexGrid& grid, std::size_t
 Sector ReadSector(const JsonValue& root)
 {
     if (root.kind != JsonValue::Kind::Object || root.Member("kelvaneSector") == nullptr)
-        throw Fault{"this is not a Kelvane sector file (it has no \"kelvaneSector\")"};
+        throw Fault{Message(KELVANE_TEXT("CoreText", "this is not a Kelvane sector file (it has no %1)"),
+                            Member("kelvaneSector"))};
     const JsonValue& version = *root.Member("kelvaneSector");
     int number = 0;
     const auto read = std::from_chars(version.text.data(), version.text.data() + version.text.size(), number);
     const bool whole = version.kind == JsonValue::Kind::Number && read.ec == std::errc{} &&
                        read.ptr == version.text.data() + version.text.size();
     if (whole && number > SectorFileVersion)
-        throw Fault{"its \"kelvaneSector\" " + version.text +
-                    " is a newer version than this program reads; open it with a newer Kelvane"};
+        throw Fault{
+            Message(KELVANE_TEXT(
+                        "CoreText",
+                        "its %1 %2 is a newer version than this program reads; open it with a newer Kelvane"),
+                    Member("kelvaneSector"), version.text)};
     if (!whole || number < 1)
-        throw Fault{"its \"kelvaneSector\" " + Quoted(version.text) + " is not a version this program reads"};
+        throw Fault{Message(KELVANE_TEXT("CoreText", "its %1 %2 is not a version this program reads"),
+                            Member("kelvaneSector"), Quoted(version.text))};
 
     Sector sector;
     if (const JsonValue* name = root.Member("name")) {
-        sector.name = Text(*name, "\"name\"");
-        if (const std::string fault = SectorNameFault(sector.name); !fault.empty())
-            throw Fault{"\"name\" " + fault};
+        sector.name = Text(*name, {}, "name");
+        if (const Message fault = SectorNameFault(sector.name); !fault.Empty())
+            throw Fault{MemberFault({}, "name", fault)};
     }
     SectorOptions& options = sector.options;
-    options.seed = Seed(Required(root, "seed", ""));
-    options.width = WholeNumber<int>(Required(root, "width", ""), "\"width\"", 1, SectorOptions::MaxWidth);
-    options.height =
-        WholeNumber<int>(Required(root, "height", ""), "\"height\"", 1, SectorOptions::MaxHeight);
-    options.density = Density(Required(root, "density", ""));
+    options.seed = Seed(Required(root, "seed"));
+    options.width = WholeNumber<int>(Required(root, "width"), {}, "width", 1, SectorOptions::MaxWidth);
+    options.height = WholeNumber<int>(Required(root, "height"), {}, "height", 1, SectorOptions::MaxHeight);
+    options.density = Density(Required(root, "density"));
     options.lifeSupport = static_cast<LifeSupportLevel>(
-        WholeNumber<std::int16_t>(Required(root, "lifeSupport", ""), "\"lifeSupport\"", 1, 4));
-    options.biozone = static_cast<BiozoneWidth>(
-        WholeNumber<std::int16_t>(Required(root, "biozone", ""), "\"biozone\"", 1, 3));
+        WholeNumber<std::int16_t>(Required(root, "lifeSupport"), {}, "lifeSupport", 1, 4));
+    options.biozone =
+        static_cast<BiozoneWidth>(WholeNumber<std::int16_t>(Required(root, "biozone"), {}, "biozone", 1, 3));
 
-    const JsonValue& systems = Required(root, "systems", "");
+    const JsonValue& systems = Required(root, "systems");
     if (systems.kind != JsonValue::Kind::Array)
-        throw Fault{"\"systems\" is not a list"};
+        throw Fault{Message(KELVANE_TEXT("CoreText", "%1 is not a list"), Member("systems"))};
     const HexGrid grid = sector.Grid();
     std::set<HexNumber> seen;
     for (std::size_t i = 0; i < systems.items.size(); ++i) {
         SectorSystem system = ReadSystem(systems.items[i], grid, i);
         if (!seen.insert(system.hex).second)
-            throw Fault{"hex " + system.hex.Text() + " is listed twice"};
-        sector.SetNotes(system.hex, Notes(systems.items[i], "system " + system.hex.Text() + ": "));
+            throw Fault{Message(KELVANE_TEXT("CoreText", "hex %1 is listed twice"), system.hex.Text())};
+        sector.SetNotes(system.hex, Notes(systems.items[i], SystemPlace(system.hex.Text())));
         sector.systems.push_back(std::move(system));
     }
     if (const JsonValue* empty = root.Member("emptyHexes")) {
         if (empty->kind != JsonValue::Kind::Array)
-            throw Fault{"\"emptyHexes\" is not a list"};
+            throw Fault{Message(KELVANE_TEXT("CoreText", "%1 is not a list"), Member("emptyHexes"))};
         for (std::size_t i = 0; i < empty->items.size(); ++i) {
             const JsonValue& entry = empty->items[i];
-            std::string where = "empty hex " + std::to_string(i + 1) + ": ";
+            const Where where(KELVANE_TEXT("CoreText", "empty hex %1: "), i + 1);
             if (entry.kind != JsonValue::Kind::Object)
-                throw Fault{where + "not an object"};
+                throw Fault{where + Message(KELVANE_TEXT("CoreText", "not an object"))};
             const HexNumber hex = HexOf(entry, grid, where);
             if (!seen.insert(hex).second)
-                throw Fault{"hex " + hex.Text() + " is listed twice"};
-            sector.SetNotes(hex, Notes(entry, "hex " + hex.Text() + ": "));
+                throw Fault{Message(KELVANE_TEXT("CoreText", "hex %1 is listed twice"), hex.Text())};
+            sector.SetNotes(hex, Notes(entry, Message(KELVANE_TEXT("CoreText", "hex %1: "), hex.Text())));
         }
     }
     std::sort(sector.systems.begin(), sector.systems.end(),
@@ -365,7 +401,7 @@ std::string SectorFileText(const Sector& sector)
 
 FileResult ReadSectorText(std::string_view text, Sector& sector)
 {
-    std::string error;
+    Message error;
     int line = 0;
     const std::optional<JsonValue> root = ParseJson(text, error, line, KnownMember);
     if (!root)
@@ -384,7 +420,7 @@ FileResult ReadSectorFile(const std::string& path, Sector& sector)
     if (FileResult read = ReadFileBytes(path, bytes); !read.Ok())
         return read;
     if (bytes.empty())
-        return FileResult::BadContent("the file is empty");
+        return FileResult::BadContent(Message(KELVANE_TEXT("CoreText", "the file is empty")));
     return ReadSectorText(bytes, sector);
 }
 

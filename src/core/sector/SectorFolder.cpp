@@ -36,7 +36,7 @@ std::string Join(const std::string& folder, const std::string& name)
 bool IndexedFiles(const std::string& folder, std::set<std::string>& names)
 {
     const WholeFile file = ReadWholeFile(Join(folder, SectorFileName), MaxIndexBytes, FileKinds::RegularOnly);
-    std::string error;
+    Message error;
     int line = 0;
     const std::optional<JsonValue> root = file.Ok() ? ParseJson(file.bytes, error, line) : std::nullopt;
     if (!root || root->Member("kelvaneSector") == nullptr)
@@ -55,7 +55,7 @@ bool IndexedFiles(const std::string& folder, std::set<std::string>& names)
 // The message of a failed read with the file's name in front.
 FileResult Naming(const std::string& name, FileResult result)
 {
-    result.message = name + ": " + result.message;
+    result.message = Message(KELVANE_TEXT("CoreText", "%1: "), name) + result.message;
     return result;
 }
 
@@ -65,8 +65,9 @@ FileResult ReadMember(const std::string& path, std::size_t maxBytes, std::string
     WholeFile file = ReadWholeFile(path, maxBytes, FileKinds::RegularOnly);
     bytes = std::move(file.bytes);
     if (file.status == WholeFile::Status::TooLarge)
-        return FileResult::CannotAccess("the file is larger than " + std::to_string(maxBytes >> 20) + " MiB");
-    return file.Ok() ? FileResult::Done() : FileResult::CannotAccess(file.error);
+        return FileResult::CannotAccess(
+            Message(KELVANE_TEXT("CoreText", "the file is larger than %1 MiB"), maxBytes >> 20));
+    return file.Ok() ? FileResult::Done() : FileResult::CannotAccess(Message(file.error));
 }
 
 } // namespace
@@ -84,15 +85,16 @@ SectorFolderContents InspectSectorFolder(const std::string& folder)
     if (status.type() == fs::file_type::not_found)
         return contents;
     if (error) {
-        contents.refusal = error.message();
+        contents.refusal = Message(error.message());
         return contents;
     }
     if (status.type() == fs::file_type::symlink) {
-        contents.refusal = "is a symbolic link; choose the folder it names";
+        contents.refusal =
+            Message(KELVANE_TEXT("CoreText", "is a symbolic link; choose the folder it names"));
         return contents;
     }
     if (status.type() != fs::file_type::directory) {
-        contents.refusal = "not a folder";
+        contents.refusal = Message(KELVANE_TEXT("CoreText", "not a folder"));
         return contents;
     }
     std::set<std::string> own{SectorFileName, SectorMapFileName, SectorBookFileName};
@@ -107,12 +109,20 @@ SectorFolderContents InspectSectorFolder(const std::string& folder)
             foreign.insert(name);
     }
     if (error)
-        contents.refusal = error.message();
+        contents.refusal = Message(error.message());
     else if (!foreign.empty())
-        contents.refusal = "holds " + *foreign.begin() +
-                           (own.contains(*foreign.begin()) ? ", which is not a regular file"
-                                                           : ", which is not a sector's file") +
-                           "; choose an empty folder or a sector's own";
+        contents.refusal =
+            own.contains(*foreign.begin())
+                ? Message(
+                      KELVANE_TEXT(
+                          "CoreText",
+                          "holds %1, which is not a regular file; choose an empty folder or a sector's own"),
+                      *foreign.begin())
+                : Message(
+                      KELVANE_TEXT(
+                          "CoreText",
+                          "holds %1, which is not a sector's file; choose an empty folder or a sector's own"),
+                      *foreign.begin());
     return contents;
 }
 
@@ -135,9 +145,9 @@ SectorFolderResult WriteMembers(FolderTransaction& transaction, const std::strin
         const std::string bytes =
             kept != nullptr ? kept->at(system.hex) : SystemFileText(system.system, decimalSeparator);
         if (const std::string reason = transaction.Write(name, bytes); !reason.empty())
-            return {Join(folder, name), reason};
+            return {Join(folder, name), Message(reason)};
         if (!goOn())
-            return {folder, SectorWriteCancelled};
+            return {folder, Message(SectorWriteCancelled)};
     }
     const std::string svg = SectorMapSvg(DrawSectorMap(sector));
     const std::string indexText = SectorFileText(sector);
@@ -147,13 +157,13 @@ SectorFolderResult WriteMembers(FolderTransaction& transaction, const std::strin
     files.emplace_back(SectorFileName, indexText);
     for (const auto& [name, bytes] : files) {
         if (const std::string reason = transaction.Write(name, bytes); !reason.empty())
-            return {Join(folder, name), reason};
+            return {Join(folder, name), Message(reason)};
         if (!goOn())
-            return {folder, SectorWriteCancelled};
+            return {folder, Message(SectorWriteCancelled)};
     }
     const std::vector<std::string> old(earlier.sectorFiles.begin(), earlier.sectorFiles.end());
     if (const std::string reason = transaction.Commit(old); !reason.empty())
-        return {folder, reason};
+        return {folder, Message(reason)};
     return {};
 }
 
@@ -165,7 +175,8 @@ FileResult ReadFolder(const std::string& folder, char decimalSeparator, Sector& 
     std::string bytes;
     FileResult index = ReadMember(Join(folder, SectorFileName), MaxIndexBytes, bytes);
     if (index.Ok())
-        index = bytes.empty() ? FileResult::BadContent("the file is empty") : ReadSectorText(bytes, read);
+        index = bytes.empty() ? FileResult::BadContent(Message(KELVANE_TEXT("CoreText", "the file is empty")))
+                              : ReadSectorText(bytes, read);
     if (!index.Ok())
         return Naming(SectorFileName, std::move(index));
     for (SectorSystem& entry : read.systems) {
@@ -190,11 +201,10 @@ FileResult ReadFolder(const std::string& folder, char decimalSeparator, Sector& 
 
 // Begins the transaction on folder and looks, under its lock, at what the
 // folder holds: empty text, or why no sector may be written there.
-std::string BeginWrite(FolderTransaction& transaction, const std::string& folder,
-                       SectorFolderContents& earlier)
+Message BeginWrite(FolderTransaction& transaction, const std::string& folder, SectorFolderContents& earlier)
 {
     if (std::string reason = transaction.Begin(folder); !reason.empty())
-        return reason;
+        return Message(std::move(reason));
     earlier = InspectSectorFolder(folder);
     return earlier.refusal;
 }
@@ -206,7 +216,7 @@ SectorFolderResult WriteSectorFolder(const Sector& sector, const std::string& fo
 {
     FolderTransaction transaction;
     SectorFolderContents earlier;
-    if (std::string reason = BeginWrite(transaction, folder, earlier); !reason.empty())
+    if (Message reason = BeginWrite(transaction, folder, earlier); !reason.Empty())
         return {folder, std::move(reason)};
     return WriteMembers(transaction, folder, earlier, sector, decimalSeparator, nullptr, book, step);
 }
@@ -217,21 +227,22 @@ SectorFolderResult UpdateSectorFolder(const std::string& folder, char decimalSep
 {
     FolderTransaction transaction;
     SectorFolderContents earlier;
-    if (std::string reason = BeginWrite(transaction, folder, earlier); !reason.empty())
+    if (Message reason = BeginWrite(transaction, folder, earlier); !reason.Empty())
         return {folder, std::move(reason)};
     if (!earlier.sectorFiles.contains(SectorFileName))
-        return {folder, std::string("holds no sector: it has no ") + SectorFileName};
+        return {folder, Message(KELVANE_TEXT("CoreText", "holds no sector: it has no %1"), SectorFileName)};
     Sector sector;
     SystemFileBytes kept;
     if (const FileResult read = ReadFolder(folder, decimalSeparator, sector, &kept); !read.Ok())
         return {folder, read.message};
     if (std::string refused = change(sector); !refused.empty())
-        return {folder, std::move(refused)};
+        return {folder, Message(std::move(refused))};
     std::optional<std::string> book;
     if (earlier.sectorFiles.contains(SectorBookFileName)) {
         book = makeBook(sector);
         if (!book)
-            return {Join(folder, SectorBookFileName), "the PDF could not be made"};
+            return {Join(folder, SectorBookFileName),
+                    Message(KELVANE_TEXT("CoreText", "the PDF could not be made"))};
     }
     return WriteMembers(transaction, folder, earlier, sector, decimalSeparator, &kept, book, {});
 }

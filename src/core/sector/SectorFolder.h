@@ -8,6 +8,7 @@
 
 #include "core/files/FileResult.h"
 #include "core/sector/Sector.h"
+#include "core/text/Message.h"
 
 namespace kelvane {
 
@@ -28,11 +29,11 @@ std::string HexFileName(HexNumber hex);
 
 // What a folder holds, seen by a writer of sectors.
 struct SectorFolderContents {
-    // Why no sector may be written there, or empty text when one may: the
+    // Why no sector may be written there, or nothing when one may: the
     // folder is missing, empty, or holds nothing but a sector's own files,
     // each a regular file: sector.json, sector.svg, sector.pdf and the CCRR.KVN
     // files its index lists. A refusal names one other file it holds.
-    std::string refusal;
+    Message refusal;
     // Whether its sector.json says it is a sector's index.
     bool holdsSector = false;
     // The sector's own files in it.
@@ -42,12 +43,13 @@ struct SectorFolderContents {
 SectorFolderContents InspectSectorFolder(const std::string& folder);
 
 // Where writing a sector's folder stopped and why; both empty when it did
-// not stop.
+// not stop. Text() is the reason in English.
 struct SectorFolderResult {
     std::string path;
-    std::string reason;
+    Message reason;
 
-    bool Ok() const { return reason.empty(); }
+    bool Ok() const { return reason.Empty(); }
+    std::string Text() const { return English(reason); }
 };
 
 // Told that one more file or page of a sector's write is done; returns false

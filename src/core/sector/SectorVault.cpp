@@ -199,39 +199,42 @@ bool ReadMarker(const std::string& folder, std::map<std::string, std::string>& f
 }
 
 // VaultFolderRefusal, with the vault's own files put in own.
-std::string InspectVaultFolder(const std::string& folder, std::vector<std::string>& own)
+Message InspectVaultFolder(const std::string& folder, std::vector<std::string>& own)
 {
     std::error_code error;
     const fs::file_status status = fs::symlink_status(folder, error);
     if (status.type() == fs::file_type::not_found)
         return {};
     if (error)
-        return error.message();
+        return Message(error.message());
     if (status.type() == fs::file_type::symlink)
-        return "is a symbolic link; choose the folder it names";
+        return Message(KELVANE_TEXT("CoreText", "is a symbolic link; choose the folder it names"));
     if (status.type() != fs::file_type::directory)
-        return "not a folder";
+        return Message(KELVANE_TEXT("CoreText", "not a folder"));
     std::map<std::string, std::string> listed;
     const bool vault = ReadMarker(folder, listed);
     std::set<std::string> names;
     for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error))
         names.insert(entry->path().filename().string());
     if (error)
-        return error.message();
+        return Message(error.message());
     for (const std::string& name : names) {
         const auto found = listed.find(name);
         if (!vault || (found == listed.end() && name != VaultMarkerFileName))
-            return "holds " + name +
-                   ", which is not a file of a notes vault; choose an empty folder or a vault's own";
+            return Message(KELVANE_TEXT("CoreText", "holds %1, which is not a file of a notes vault; choose "
+                                                    "an empty folder or a vault's own"),
+                           name);
         std::error_code typeError;
         if (fs::symlink_status(Join(folder, name), typeError).type() != fs::file_type::regular)
-            return "holds " + name + ", which is not a regular file";
+            return Message(KELVANE_TEXT("CoreText", "holds %1, which is not a regular file"), name);
         if (found != listed.end()) {
             const WholeFile file =
                 ReadWholeFile(Join(folder, name), MaxVaultFileBytes, FileKinds::RegularOnly);
             if (!file.Ok() || HashText(file.bytes) != found->second)
-                return "holds " + name +
-                       ", which changed since the vault was written; move it away or choose another folder";
+                return Message(KELVANE_TEXT("CoreText",
+                                            "holds %1, which changed since the vault was written; move it "
+                                            "away or choose another folder"),
+                               name);
         }
         own.push_back(name);
     }
@@ -304,7 +307,7 @@ std::vector<VaultFile> SectorVault(const Sector& sector, std::string_view mapSvg
     return files;
 }
 
-std::string VaultFolderRefusal(const std::string& folder)
+Message VaultFolderRefusal(const std::string& folder)
 {
     std::vector<std::string> own;
     return InspectVaultFolder(folder, own);
@@ -314,15 +317,15 @@ SectorFolderResult WriteVaultFolder(const std::vector<VaultFile>& files, const s
 {
     FolderTransaction transaction;
     if (const std::string reason = transaction.Begin(folder); !reason.empty())
-        return {folder, reason};
+        return {folder, Message(reason)};
     std::vector<std::string> earlier;
-    if (const std::string refusal = InspectVaultFolder(folder, earlier); !refusal.empty())
-        return {folder, refusal};
+    if (Message refusal = InspectVaultFolder(folder, earlier); !refusal.Empty())
+        return {folder, std::move(refusal)};
     for (const VaultFile& file : files)
         if (const std::string reason = transaction.Write(file.name, file.bytes); !reason.empty())
-            return {Join(folder, file.name), reason};
+            return {Join(folder, file.name), Message(reason)};
     if (const std::string reason = transaction.Commit(earlier); !reason.empty())
-        return {folder, reason};
+        return {folder, Message(reason)};
     return {};
 }
 

@@ -47,10 +47,10 @@ std::string VaultFileStem(std::string_view text);
 // not count. Distances are written with decimalSeparator.
 std::vector<VaultFile> SectorVault(const Sector& sector, std::string_view mapSvg, char decimalSeparator);
 
-// Why no vault may be written into folder, or empty text when one may: the
+// Why no vault may be written into folder, or nothing when one may: the
 // folder is missing or empty, or holds a vault's files and nothing else, each
 // a regular file with the bytes the vault wrote. A refusal names one file.
-std::string VaultFolderRefusal(const std::string& folder);
+Message VaultFolderRefusal(const std::string& folder);
 
 // Writes files into folder (its parent must exist) as one FolderTransaction:
 // the folder holds the earlier vault whole or the new one whole, and the

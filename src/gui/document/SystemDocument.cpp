@@ -382,7 +382,7 @@ void SystemDocument::EndBursts()
 
 void SystemDocument::SetHexNotes(HexNumber hex, const std::string& text)
 {
-    if (!m_sector || !m_sector->sector.Grid().Contains(hex) || !HexNotesFault(text).empty())
+    if (!m_sector || !m_sector->sector.Grid().Contains(hex) || !HexNotesFault(text).Empty())
         return;
     const std::string before = m_sector->sector.NotesOf(hex);
     if (before == text)
@@ -402,7 +402,7 @@ void SystemDocument::EndNotesBurst()
 
 void SystemDocument::RenameSector(const std::string& name)
 {
-    if (!m_sector || !SectorNameFault(name).empty() || name == m_sector->sector.name)
+    if (!m_sector || !SectorNameFault(name).Empty() || name == m_sector->sector.name)
         return;
     EndBursts();
     const std::string before = m_sector->sector.name;

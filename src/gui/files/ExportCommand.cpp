@@ -9,6 +9,7 @@
 #include "gui/files/FileCommands.h"
 #include "platform/AtomicFile.h"
 #include "platform/UserDecimalSeparator.h"
+#include "render/CoreText.h"
 #include "render/QtText.h"
 
 namespace kelvane {
@@ -92,7 +93,7 @@ void ExportCommand(const SystemDocument& document, EditDialogs& dialogs, FileDia
     if (const std::string error = ReplaceFileContents(path, *bytes); !error.empty())
         dialogs.ShowExportError(
             QCoreApplication::translate("ExportCommand", "%1\nThe file could not be written: %2.")
-                .arg(ToQt(path), ToQt(error)));
+                .arg(ToQt(path), CoreText(error)));
 }
 
 } // namespace kelvane

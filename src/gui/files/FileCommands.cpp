@@ -65,14 +65,14 @@ void ImportSystemCommand(SystemDocument& document, FileDialogs& dialogs)
         return;
     const std::string path = FromQt(*chosen);
     std::string bytes;
-    std::string error;
+    Message error;
     StarSystem system = document.State().system;
     if (const FileResult read = ReadFileBytes(path, bytes); !read.Ok())
         error = read.message;
-    else if (!ReadSystemJson(bytes, system, error))
-        error = error.empty() ? std::string("not a system") : error;
-    if (!error.empty()) {
-        dialogs.ShowImportError(*chosen + QStringLiteral("\n") + ToQt(error));
+    else if (!ReadSystemJson(bytes, system, error) && error.Empty())
+        error = Message(KELVANE_TEXT("CoreText", "not a system"));
+    if (!error.Empty()) {
+        dialogs.ShowImportError(*chosen + QStringLiteral("\n") + CoreText(error));
         return;
     }
     document.Import(system, std::filesystem::path(path).filename().string());

@@ -100,7 +100,7 @@ QString OpenSectorError(const std::string& folder, const FileResult& result)
         return QCoreApplication::translate("SectorCommands", "%1\nThis folder holds no sector: it has no %2.")
             .arg(ToQt(folder), SectorFileName);
     return QCoreApplication::translate("SectorCommands", "%1\nThis sector cannot be opened.\n%2")
-        .arg(ToQt(folder), ToQt(result.message));
+        .arg(ToQt(folder), CoreText(result.message));
 }
 
 FileResult OpenSectorFolder(SystemDocument& document, SectorDialogs& dialogs, MousePointer& mouse,
@@ -142,8 +142,8 @@ void SaveSectorAsCommand(SystemDocument& document, SectorDialogs& dialogs, FileD
     const QString notSaved =
         QCoreApplication::translate("SectorCommands", "The sector was not saved.\n%1: %2");
     const SectorFolderContents contents = InspectSectorFolder(folder);
-    if (!contents.refusal.empty()) {
-        dialogs.ShowSectorError(notSaved.arg(chosen, ToQt(contents.refusal)));
+    if (!contents.refusal.Empty()) {
+        dialogs.ShowSectorError(notSaved.arg(chosen, CoreText(contents.refusal)));
         return;
     }
     if (contents.holdsSector &&
@@ -163,7 +163,7 @@ void SaveSectorAsCommand(SystemDocument& document, SectorDialogs& dialogs, FileD
             return WriteSectorFolderWithBook(copy, folder, separator, book, step);
         });
     }
-    if (written.reason == SectorWriteCancelled)
+    if (written.Text() == SectorWriteCancelled)
         return;
     if (!written.Ok()) {
         dialogs.ShowSectorError(notSaved.arg(ToQt(written.path), CoreText(written.reason)));
@@ -181,9 +181,9 @@ void RenameSectorCommand(SystemDocument& document, SectorDialogs& dialogs)
     if (!name)
         return;
     const std::string text = name->toStdString();
-    if (const std::string fault = SectorNameFault(text); !fault.empty()) {
+    if (const Message fault = SectorNameFault(text); !fault.Empty()) {
         dialogs.ShowSectorError(
-            QCoreApplication::translate("SectorCommands", "The name %1.").arg(ToQt(fault)));
+            QCoreApplication::translate("SectorCommands", "The name %1.").arg(CoreText(fault)));
         return;
     }
     document.RenameSector(text);

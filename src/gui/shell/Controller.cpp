@@ -150,13 +150,13 @@ void Controller::ReopenKeptSector()
 {
     if (m_keptFolder.empty())
         return;
-    std::string error;
+    Message error;
     std::optional<std::pair<KeptSector, Sector>> kept =
         ReadKeptSector(m_keptFolder, UserDecimalSeparator(), error);
     if (!kept) {
-        if (!error.empty())
-            Questions().ShowSectorError(tr("The sector kept from the last session could not be opened: %1")
-                                            .arg(QString::fromStdString(error)));
+        if (!error.Empty())
+            Questions().ShowSectorError(
+                tr("The sector kept from the last session could not be opened: %1").arg(CoreText(error)));
         return;
     }
     auto& [where, sector] = *kept;

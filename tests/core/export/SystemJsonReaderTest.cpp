@@ -50,8 +50,8 @@ TEST(SystemJsonReader, EveryGoldenSystemComesBackFromItsFieldsAloneAsItsCodeMake
         const std::string stripped =
             std::regex_replace(json, std::regex(R"("code": "[^"]*")"), R"("code": null)");
         std::vector<StarSystem> systems;
-        std::string error;
-        ASSERT_TRUE(ReadSystemJsonList(stripped, systems, error)) << error;
+        Message error;
+        ASSERT_TRUE(ReadSystemJsonList(stripped, systems, error)) << English(error);
         std::smatch codes;
         std::size_t i = 0;
         for (auto it = json.cbegin();
@@ -66,8 +66,8 @@ TEST(SystemJsonReader, EveryGoldenSystemComesBackFromItsFieldsAloneAsItsCodeMake
     StarSystem fromFile;
     ASSERT_TRUE(ReadSystemFileBytes(Golden("seed1-ls2-bz1.KVN"), fromFile, '.').Ok());
     std::vector<StarSystem> systems;
-    std::string error;
-    ASSERT_TRUE(ReadSystemJsonList(Golden("seed1-ls2-bz1.json"), systems, error)) << error;
+    Message error;
+    ASSERT_TRUE(ReadSystemJsonList(Golden("seed1-ls2-bz1.json"), systems, error)) << English(error);
     EXPECT_EQ(systems.front(), fromFile);
 }
 
@@ -75,15 +75,15 @@ TEST(SystemJsonReader, EditsComeBackOverTheCodesSystem)
 {
     const std::string edited = Edited(R"("name": "[^"]*")", R"("name": "Tau \"Ceti\"\n")");
     StarSystem system;
-    std::string error;
-    ASSERT_TRUE(ReadSystemJson(edited, system, error)) << error;
+    Message error;
+    ASSERT_TRUE(ReadSystemJson(edited, system, error)) << English(error);
     EXPECT_EQ(system.SystemName, "Tau \"Ceti\"\n");
 
     // Only the code and a name: the rest is the code's system.
     const SystemCode code = BatchSystemCode(5, 1, LifeSupportLevel::Average, BiozoneWidth::Normal);
     ASSERT_TRUE(ReadSystemJson(
         R"({"code": ")" + EncodeSystemCode(code) + R"(", "name": "Mine", "systemType": 3})", system, error))
-        << error;
+        << English(error);
     StarSystem expected = RegenerateSystem(code);
     expected.SystemName = "Mine";
     expected.SystemType = 3;
@@ -93,11 +93,11 @@ TEST(SystemJsonReader, EditsComeBackOverTheCodesSystem)
     ASSERT_TRUE(ReadSystemJson(Edited(R"("starClass": \d+,\s*"starClassName": "[^"]*")",
                                       R"~("starClass": 45, "starClassName": "Giant (III)")~"),
                                system, error))
-        << error;
+        << English(error);
     EXPECT_EQ(system.StarClass, ClassGiant);
     ASSERT_TRUE(ReadSystemJson(
         Edited(R"("elements": "[^"]*", "au": [0-9.]+)", R"("elements": "AB", "au": 0.0125)"), system, error))
-        << error;
+        << English(error);
     EXPECT_EQ(system.Orbit(1).Elements.View(), "AB" + std::string(24, ' '));
     EXPECT_EQ(system.Orbit(1).AU, Distance::FromUnits(125));
 }
@@ -123,9 +123,9 @@ TEST(SystemJsonReader, ContentsAndEnvironmentWinOverTypeAndSaySo)
         const std::string json = R"({"orbits": [{"orbit": 1, )" + c.words + R"(, "type": )" + c.type + "}" +
                                  R"(,{},{},{},{},{},{},{},{},{}]})";
         StarSystem system;
-        std::string error;
+        Message error;
         std::vector<std::string> notes;
-        ASSERT_TRUE(ReadSystemJson(json, system, error, &notes)) << error;
+        ASSERT_TRUE(ReadSystemJson(json, system, error, &notes)) << English(error);
         EXPECT_EQ(system.Orbit(1).Type, c.expected);
         EXPECT_EQ(notes.size(), c.noted ? 1U : 0U);
         if (c.noted) {
@@ -189,9 +189,9 @@ TEST(SystemJsonReader, RefusalsNameTheFieldsPathAndTheReason)
         SCOPED_TRACE(expected);
         StarSystem system;
         system.SystemName = "untouched";
-        std::string error;
+        Message error;
         EXPECT_FALSE(ReadSystemJson(json, system, error));
-        EXPECT_TRUE(std::regex_match(error, std::regex(expected))) << error;
+        EXPECT_TRUE(std::regex_match(English(error), std::regex(expected))) << English(error);
         EXPECT_EQ(system.SystemName, "untouched");
     }
 }

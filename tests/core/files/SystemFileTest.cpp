@@ -108,7 +108,7 @@ TEST_F(SystemFileTest, TheExampleLoadsAndSavesBackToTheSameBytesWithEitherSepara
     // Decimals are written and read with the separator given, and only with it.
     ASSERT_TRUE(Load(SystemFileText(example, ','), ',').Ok());
     EXPECT_EQ(app.system, example);
-    EXPECT_EQ(Load(bytes, ',').message, "line 21: '0.6' is not a number (BiozoneMin)");
+    EXPECT_EQ(Load(bytes, ',').Text(), "line 21: '0.6' is not a number (BiozoneMin)");
 }
 
 TEST(SystemFileRoundTrip, GeneratedSystemsComeBackEqual)
@@ -124,7 +124,7 @@ TEST(SystemFileRoundTrip, GeneratedSystemsComeBackEqual)
         generator.system.SystemName = "Sector " + std::to_string(seed) + " (\xC6r\xF8)";
         StarSystem loaded = Before();
         const FileResult result = ReadSystemFileBytes(SystemFileText(generator.system, '.'), loaded, '.');
-        ASSERT_TRUE(result.Ok()) << seed << ": " << result.message;
+        ASSERT_TRUE(result.Ok()) << seed << ": " << result.Text();
         ASSERT_EQ(loaded, generator.system) << "seed " << seed;
     }
 }
@@ -177,7 +177,7 @@ TEST_F(SystemFileTest, BlocksFillTheOrbitsInTurnAndAnEleventhMayHoldNoFieldItem)
     Reset();
     const FileResult result = Load(Join(lines) + Join({"  <Orbit>", "    <Moons>", "    1", "  </Orbit>"}));
     EXPECT_EQ(result.line, 320);
-    EXPECT_EQ(result.message, "line 320: <Moons> in orbit block 11, but a system has only ten orbits");
+    EXPECT_EQ(result.Text(), "line 320: <Moons> in orbit block 11, but a system has only ten orbits");
     EXPECT_EQ(app.system, Example()); // everything before the error was stored
 }
 
@@ -205,7 +205,7 @@ TEST_F(SystemFileTest, AValueThatIsNotANumberOrDoesNotFitEndsTheLoadAtItsLine)
         lines[static_cast<std::size_t>(line - 1)] = text;
         const FileResult result = Load(Join(lines));
         EXPECT_EQ(result.line, line) << message;
-        EXPECT_EQ(result.message, message);
+        EXPECT_EQ(result.Text(), message);
     }
     // The last case stored the fields before its line and none after it.
     StarSystem expected = Example();
@@ -220,8 +220,8 @@ TEST_F(SystemFileTest, AMissingValueLineAnEmptyFileOrOneThatCannotBeReadIsAnErro
     lines.resize(14);
     const FileResult result = Load(Join(lines));
     EXPECT_EQ(result.line, 14);
-    EXPECT_EQ(result.message, "line 14: <StarClass> has no value line; the file ends there");
-    EXPECT_EQ(Load("<KelvaneSystem>\r\n<Orbit>\r\n    <PosYArc>   ").message,
+    EXPECT_EQ(result.Text(), "line 14: <StarClass> has no value line; the file ends there");
+    EXPECT_EQ(Load("<KelvaneSystem>\r\n<Orbit>\r\n    <PosYArc>   ").Text(),
               "line 3: <PosYArc> has no value line; the file ends there");
     EXPECT_TRUE(Load("<KelvaneSystem>\r\n<SystemName>\r\n\r\n").Ok()); // an empty last line is a line
     EXPECT_EQ(app.system.SystemName, "");
@@ -236,7 +236,7 @@ TEST_F(SystemFileTest, AMissingValueLineAnEmptyFileOrOneThatCannotBeReadIsAnErro
     };
     for (const auto& [file, outcome, message] : cases) {
         const FileResult failed = LoadSystemFile(app.system, file, '.');
-        EXPECT_EQ(std::tie(failed.outcome, failed.message), std::tie(outcome, message)) << file;
+        EXPECT_EQ(std::make_tuple(failed.outcome, failed.Text()), std::make_tuple(outcome, message)) << file;
     }
     EXPECT_EQ(app.system, Before());
 }
@@ -284,7 +284,7 @@ TEST_F(SystemFileTest, WhatIsNeitherTaggedTextNorA20FileIsNotLoaded)
           Header.substr(0, 29)}) {
         const FileResult result = Load(text);
         EXPECT_EQ(result.outcome, FileOutcome::NotKelvaneFile) << text;
-        EXPECT_EQ(result.message, "This is not a Kelvane 2.0 file.");
+        EXPECT_EQ(result.Text(), "This is not a Kelvane 2.0 file.");
     }
     EXPECT_EQ(LoadLegacySystemFile(app.system, path).outcome, FileOutcome::NotKelvaneFile);
     EXPECT_EQ(app.system, Before());
@@ -310,7 +310,7 @@ TEST_F(SystemFileTest, A20FileLoadsEveryFieldButTheNameAndAShortOneTheWholeField
     StarSystem whole;
     EXPECT_TRUE(ReadLegacySystem(file, whole).Ok()); // exactly the full length, nothing after it
     Reset();
-    EXPECT_EQ(Load(file.substr(0, 280)).message,
+    EXPECT_EQ(Load(file.substr(0, 280)).Text(),
               "the file ends after 280 bytes, inside Elements of orbit 5; a Kelvane 2.0 file has 562");
     // The fields before the cut one are stored, none from it on.
     StarSystem expected = stored;
@@ -320,7 +320,7 @@ TEST_F(SystemFileTest, A20FileLoadsEveryFieldButTheNameAndAShortOneTheWholeField
         std::tie(stored.Orbit(5).Type, stored.Orbit(5).Radius, stored.Orbit(5).Moons);
     EXPECT_EQ(app.system, expected);
     StarSystem system;
-    EXPECT_EQ(ReadLegacySystem(Header, system).message,
+    EXPECT_EQ(ReadLegacySystem(Header, system).Text(),
               "the file ends after 30 bytes, inside StarClass; a Kelvane 2.0 file has 562");
 }
 

@@ -62,7 +62,7 @@ TEST(SectorFile, AHandWrittenFileNeedsOnlyHexNameAndCode)
                              R"("}]})";
     Sector sector;
     const FileResult result = ReadSectorText(text, sector);
-    ASSERT_TRUE(result.Ok()) << result.message;
+    ASSERT_TRUE(result.Ok()) << result.Text();
     ASSERT_EQ(sector.systems.size(), 2u);
     EXPECT_EQ(sector.options, options);
     EXPECT_EQ(sector.systems[0].hex, (HexNumber{1, 2}));
@@ -161,7 +161,7 @@ TEST(SectorFile, DamagedFilesSayWhatIsWrongAndChangeNothing)
         Sector sector = before;
         const FileResult result = ReadSectorText(text, sector);
         EXPECT_EQ(result.outcome, FileOutcome::BadContent) << text;
-        EXPECT_EQ(result.message, message) << text;
+        EXPECT_EQ(result.Text(), message) << text;
         EXPECT_EQ(sector, before) << text;
     }
     // The furthest a code may go is still read.
@@ -205,7 +205,7 @@ TEST(SectorFile, NotesAndNameComeBackByteForByte)
         << text.substr(0, 80);
     EXPECT_NE(text.find("\\ud800 alone, \\udfff alone, \xf0\x9f\x98\x80 paired"), std::string::npos);
     Sector read;
-    ASSERT_TRUE(ReadSectorText(text, read).Ok()) << ReadSectorText(text, read).message;
+    ASSERT_TRUE(ReadSectorText(text, read).Ok()) << ReadSectorText(text, read).Text();
     EXPECT_EQ(read, sector);
     EXPECT_EQ(SectorFileText(read), text);
 
@@ -214,20 +214,20 @@ TEST(SectorFile, NotesAndNameComeBackByteForByte)
     const std::string byHand =
         Header + "], \"emptyHexes\": [{\"hex\": \"0203\", \"notes\": \"\\ud83d\\u0041\\udc00\"}, "
                  "{\"hex\": \"0204\", \"notes\": \"\"}]}";
-    ASSERT_TRUE(ReadSectorText(byHand, read).Ok()) << ReadSectorText(byHand, read).message;
+    ASSERT_TRUE(ReadSectorText(byHand, read).Ok()) << ReadSectorText(byHand, read).Text();
     EXPECT_EQ(read.notes, (std::map<HexNumber, std::string>{{{2, 3},
                                                              "\xed\xa0\xbd"
                                                              "A\xed\xb0\x80"}}));
     EXPECT_NE(SectorFileText(read).find(R"("notes": "\ud83dA\udc00")"), std::string::npos);
-    EXPECT_EQ(HexNotesFault("caf\xe9"), "are not UTF-8 text");
+    EXPECT_EQ(English(HexNotesFault("caf\xe9")), "are not UTF-8 text");
 }
 
 TEST(SectorFile, JsonEscapesReadAsTheirCharacters)
 {
-    std::string error;
+    Message error;
     int line = 0;
     const auto value = ParseJson(R"("\u00e9\ud83d\ude00\/\b\f\n\r\t\"\\")", error, line);
-    ASSERT_TRUE(value) << error;
+    ASSERT_TRUE(value) << English(error);
     EXPECT_EQ(value->text, "\xc3\xa9\xf0\x9f\x98\x80/\b\f\n\r\t\"\\");
 }
 

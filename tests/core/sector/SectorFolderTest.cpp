@@ -108,7 +108,7 @@ TEST(SectorFolder, EditsAndNamesFollowTheSystemAndTheCodeStays)
         std::string changed = text;
         return changed.replace(changed.find("\"edited\": true"), 14, "\"edited\": " + value);
     };
-    EXPECT_EQ(ReadSectorText(withEdited("1"), read).message,
+    EXPECT_EQ(ReadSectorText(withEdited("1"), read).Text(),
               "system " + entry.hex.Text() + ": \"edited\" is not true or false");
 }
 
@@ -150,7 +150,7 @@ TEST(SectorFolder, WrittenWithItsEditsAndReadBackAsItIs)
     const Sector sparse = GenerateSector({9, 4, 3, 0.2, LifeSupportLevel{2}, BiozoneWidth{1}});
     ASSERT_TRUE(WriteSectorFolder(sparse, folder, ',', "book").Ok());
     EXPECT_EQ(InspectSectorFolder(folder).sectorFiles, FolderNames(sparse));
-    EXPECT_TRUE(InspectSectorFolder(folder).refusal.empty());
+    EXPECT_TRUE(InspectSectorFolder(folder).refusal.Empty());
 }
 
 TEST(SectorFolder, ForeignAndDamagedFoldersAreRefusedAndChangeNothing)
@@ -192,7 +192,7 @@ TEST(SectorFolder, ForeignAndDamagedFoldersAreRefusedAndChangeNothing)
         Sector read = before;
         const FileResult result = ReadSectorFolder(folder, '.', read);
         EXPECT_EQ(result.outcome, c.outcome) << c.message;
-        EXPECT_EQ(result.message, c.message);
+        EXPECT_EQ(result.Text(), c.message);
         EXPECT_EQ(read, before) << c.message;
     }
     CloseWriters();
@@ -254,7 +254,7 @@ TEST(SectorFolder, WritingNeverFollowsALinkNorRemovesAFileNotTheSectorsOwn)
         const auto before = Snapshot(folder);
         const SectorFolderResult result = WriteSectorFolder(other, folder, '.', "book");
         EXPECT_EQ(result.path, folder);
-        EXPECT_EQ(result.reason, c.reason);
+        EXPECT_EQ(result.Text(), c.reason);
         EXPECT_EQ(Snapshot(folder), before) << c.reason;
         EXPECT_EQ(test::ReadBytes(important), "mine") << c.reason;
         for (const std::string& name : dir.Names())
@@ -267,7 +267,7 @@ TEST(SectorFolder, WritingNeverFollowsALinkNorRemovesAFileNotTheSectorsOwn)
     fs::remove_all(dir / "real");
     const int parent = ::open(dir.Path().c_str(), O_RDONLY | O_DIRECTORY);
     ASSERT_EQ(::flock(parent, LOCK_EX), 0);
-    EXPECT_EQ(WriteSectorFolder(other, folder, '.', "book").reason,
+    EXPECT_EQ(WriteSectorFolder(other, folder, '.', "book").Text(),
               "another program is writing a folder beside it; try again when it is done");
     ::close(parent);
     EXPECT_EQ(dir.Names(), (Names{"important.txt"}));
@@ -289,7 +289,7 @@ TEST(SectorFolder, TwoWritersAtOnceLeaveOneWholeSector)
             ASSERT_GE(children[i], 0);
             if (children[i] == 0) {
                 const SectorFolderResult result = WriteSectorFolder(sectors[i], folder, '.', "book");
-                ::_exit(result.Ok() ? 0 : result.reason.starts_with("another program") ? 1 : 2);
+                ::_exit(result.Ok() ? 0 : result.Text().starts_with("another program") ? 1 : 2);
             }
         }
         int succeeded = 0;
@@ -328,7 +328,7 @@ TEST(SectorFolder, AStoppedWriteLeavesTheOldSectorAndABooklessOneHasNoBook)
             WriteSectorFolder(other, folder, '.', "new book", [&] { return ++steps < stop; });
         EXPECT_EQ(steps, stop);
         EXPECT_EQ(result.path, folder);
-        EXPECT_EQ(result.reason, SectorWriteCancelled);
+        EXPECT_EQ(result.Text(), SectorWriteCancelled);
         EXPECT_EQ(Snapshot(folder), before);
         EXPECT_EQ(dir.Names(), (Names{"s"}));
     }
@@ -360,7 +360,7 @@ TEST(SectorFolder, AFailedRewriteLeavesTheOldSectorWhole)
     const auto before = Snapshot(folder);
     const SectorFolderResult result = WriteSectorFolder(other, folder, '.', std::string(100000, 'x'));
     EXPECT_EQ(result.path, folder + "/sector.pdf");
-    EXPECT_EQ(result.reason, "No space left on device");
+    EXPECT_EQ(result.Text(), "No space left on device");
     EXPECT_EQ(Snapshot(folder), before);
     EXPECT_EQ(disk.Folder().Names(), (Names{"s"}));
 
@@ -397,7 +397,7 @@ TEST(SectorFolder, AnUpdateChangesTheIndexMapAndBookAndKeepsTheSystemFiles)
     };
 
     const auto refuse = [](Sector&) { return std::string("hex 0909 is not a hex of this sector"); };
-    EXPECT_EQ(UpdateSectorFolder(folder, '.', refuse, makeBook).reason,
+    EXPECT_EQ(UpdateSectorFolder(folder, '.', refuse, makeBook).Text(),
               "hex 0909 is not a hex of this sector");
     EXPECT_EQ(Snapshot(folder), before);
 
@@ -426,11 +426,11 @@ TEST(SectorFolder, AnUpdateChangesTheIndexMapAndBookAndKeepsTheSystemFiles)
     EXPECT_FALSE(std::filesystem::exists(folder + "/sector.pdf"));
     std::filesystem::remove(folder + "/sector.json");
     const auto unindexed = Snapshot(folder);
-    EXPECT_EQ(UpdateSectorFolder(folder, '.', annotate, makeBook).reason,
+    EXPECT_EQ(UpdateSectorFolder(folder, '.', annotate, makeBook).Text(),
               "holds " + HexFileName(occupied) +
                   ", which is not a sector's file; choose an empty folder or a sector's own");
     EXPECT_EQ(Snapshot(folder), unindexed);
-    EXPECT_EQ(UpdateSectorFolder(dir / "none", '.', annotate, makeBook).reason,
+    EXPECT_EQ(UpdateSectorFolder(dir / "none", '.', annotate, makeBook).Text(),
               "holds no sector: it has no sector.json");
     EXPECT_EQ(dir.Names(), (Names{"s"}));
 }
@@ -443,9 +443,9 @@ TEST(KeptSector, AnUnsavedSectorFromItsCopyASavedOneFromItsFolder)
 {
     const test::TempFolder dir;
     const std::string kept = dir / "data";
-    std::string error;
+    Message error;
     EXPECT_FALSE(ReadKeptSector(kept, '.', error));
-    EXPECT_EQ(error, "");
+    EXPECT_EQ(English(error), "");
 
     Sector sector = GenerateSector({31, 3, 3, 0.6, LifeSupportLevel{2}, BiozoneWidth{1}});
     ASSERT_GE(sector.systems.size(), 2u);
@@ -454,7 +454,7 @@ TEST(KeptSector, AnUnsavedSectorFromItsCopyASavedOneFromItsFolder)
     sector.name = "Marches";
     ASSERT_EQ(KeepSector(kept, sector, {dir / "s", true}, ','), "");
     auto read = ReadKeptSector(kept, ',', error);
-    ASSERT_TRUE(read) << error;
+    ASSERT_TRUE(read) << English(error);
     EXPECT_EQ(read->first, (KeptSector{dir / "s", true}));
     EXPECT_EQ(read->second, sector);
 
@@ -467,18 +467,18 @@ TEST(KeptSector, AnUnsavedSectorFromItsCopyASavedOneFromItsFolder)
     changed.SetNotes({1, 1}, "Changed outside.");
     ASSERT_TRUE(WriteSectorFolder(changed, dir / "s", ',', std::nullopt).Ok());
     read = ReadKeptSector(kept, ',', error);
-    ASSERT_TRUE(read) << error;
+    ASSERT_TRUE(read) << English(error);
     EXPECT_EQ(read->second, changed);
     std::filesystem::rename(dir / "s", dir / "moved");
     EXPECT_FALSE(ReadKeptSector(kept, ',', error));
-    EXPECT_TRUE(error.starts_with(dir / "s" + ": sector.json: ")) << error;
+    EXPECT_TRUE(English(error).starts_with(dir / "s" + ": sector.json: ")) << English(error);
 
     ForgetKeptSector(kept);
     EXPECT_FALSE(ReadKeptSector(kept, ',', error));
     EXPECT_TRUE(test::NamesIn(kept).empty());
     test::WriteBytes(kept + "/session.json", "{\"origin\": 5}");
     EXPECT_FALSE(ReadKeptSector(kept, ',', error));
-    EXPECT_EQ(error, kept + "/session.json: not a session this program keeps");
+    EXPECT_EQ(English(error), kept + "/session.json: not a session this program keeps");
 }
 
 } // namespace

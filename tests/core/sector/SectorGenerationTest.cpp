@@ -124,11 +124,11 @@ TEST(SectorGeneration, ANameIsOneLineOfOneTo200Bytes)
 {
     for (const std::string& name : {std::string("New Kelvaris"), std::string("A"), std::string(200, 'x'),
                                     std::string("Caf\xc3\xa9 \xc2\xa0"), std::string(" ")})
-        EXPECT_EQ(SectorNameFault(name), "") << name;
-    EXPECT_EQ(SectorNameFault(""), "is empty or longer than 200 bytes");
-    EXPECT_EQ(SectorNameFault(std::string(201, 'x')), "is empty or longer than 200 bytes");
+        EXPECT_EQ(English(SectorNameFault(name)), "") << name;
+    EXPECT_EQ(English(SectorNameFault("")), "is empty or longer than 200 bytes");
+    EXPECT_EQ(English(SectorNameFault(std::string(201, 'x'))), "is empty or longer than 200 bytes");
     for (const char* name : {"Two\r\nLines", "Tab\tName", "\x1f", "Caf\xc3\xa9 \x7f", "CSI \xc2\x9b"})
-        EXPECT_EQ(SectorNameFault(name), "holds a line break or another control character") << name;
+        EXPECT_EQ(English(SectorNameFault(name)), "holds a line break or another control character") << name;
 }
 
 TEST(SectorGeneration, OptionsOutOfRangeAreNamed)

@@ -186,12 +186,12 @@ TEST(SectorVault, FolderTakesOnlyItsOwnFilesAndNeverAChangedOne)
     const std::string note = out + "/" + files[2].name;
     WriteBytes(note, files[2].bytes + "My own line.\n");
     const SectorFolderResult changed = WriteSectorVault(sector, out, '.');
-    EXPECT_NE(changed.reason.find("changed since the vault was written"), std::string::npos)
-        << changed.reason;
+    EXPECT_NE(changed.Text().find("changed since the vault was written"), std::string::npos)
+        << changed.Text();
     EXPECT_EQ(ReadBytes(note), files[2].bytes + "My own line.\n");
     WriteBytes(note, files[2].bytes);
     WriteBytes(out + "/Session 1.md", "mine");
-    EXPECT_NE(VaultFolderRefusal(out).find("Session 1.md, which is not a file of a notes vault"),
+    EXPECT_NE(English(VaultFolderRefusal(out)).find("Session 1.md, which is not a file of a notes vault"),
               std::string::npos);
     EXPECT_FALSE(WriteSectorVault(sector, out, '.').Ok());
     EXPECT_EQ(ReadBytes(out + "/Session 1.md"), "mine");
@@ -199,9 +199,9 @@ TEST(SectorVault, FolderTakesOnlyItsOwnFilesAndNeverAChangedOne)
     // A folder without a marker is a user's folder; an empty one is fine.
     const std::string other = parent / "notes";
     std::filesystem::create_directory(other);
-    EXPECT_EQ(VaultFolderRefusal(other), "");
+    EXPECT_TRUE(VaultFolderRefusal(other).Empty());
     WriteBytes(other + "/sector.svg", "<svg/>");
-    EXPECT_NE(VaultFolderRefusal(other), "");
+    EXPECT_FALSE(VaultFolderRefusal(other).Empty());
 }
 
 } // namespace

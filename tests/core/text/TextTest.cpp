@@ -4,6 +4,7 @@
 
 #include "core/sector/JsonValue.h"
 #include "core/text/Escaping.h"
+#include "core/text/Message.h"
 #include "core/text/Utf8.h"
 
 namespace kelvane {
@@ -89,7 +90,8 @@ TEST(Escaping, JsonStringsAreValidJsonOfTheSameCharacters)
         AppendJsonString(out, text);
         EXPECT_EQ(out, "x" + json) << testing::PrintToString(text);
         // Every text comes back from the reader as the characters it meant.
-        std::string error, meant;
+        Message error;
+        std::string meant;
         int line = 0;
         for (std::string_view rest = text; !rest.empty();) {
             char32_t cp = SurrogateSequence(rest);
@@ -98,7 +100,7 @@ TEST(Escaping, JsonStringsAreValidJsonOfTheSameCharacters)
             rest.remove_prefix(length);
         }
         const auto value = ParseJson(out.substr(1), error, line);
-        ASSERT_TRUE(value) << error << " in " << out;
+        ASSERT_TRUE(value) << English(error) << " in " << out;
         EXPECT_EQ(value->text, meant);
     }
 }
@@ -120,6 +122,19 @@ TEST(Escaping, TerminalTextShowsEveryControlAsItsBytes)
                                 "Caf\xc3\xa9 Caf\xe9 \xc3 \xe2\x82\xac");
     EXPECT_EQ(out, "xEvil\\x1B[2J\\x07\\x09name\\x0D\\x0A\\x7F\\x00 \\xC2\\x9F \\xC2\\x80 \\x9F \\x80 "
                    "\xc2\xa0 \xa0 Caf\xc3\xa9 Caf\xe9 \xc3 \xe2\x82\xac");
+}
+
+TEST(Message, PlacesAreFilledOnceAndOnlyWhereTheyHaveAValue)
+{
+    // A value is not read again for places, wherever it stands.
+    EXPECT_EQ(English(Message("%2 and %1", "%2", "%1%1")), "%1%1 and %2");
+    // Places run from %1 to %9: %10 is %1 and a 0; without its value a place
+    // stays as it is, as does a % before anything else.
+    EXPECT_EQ(English(Message("%10 %9 %3 %0 100% %", "a", 2, 3u)), "a0 %9 3 %0 100% %");
+    EXPECT_EQ(English(Message("%1", std::string(), "unused")), "");
+    // Pieces follow one another, each with its own values.
+    EXPECT_EQ(English(Message("system %1: ", "0101") + Message("%1 is not %2", "\"x\"", -32768)),
+              "system 0101: \"x\" is not -32768");
 }
 
 } // namespace
