@@ -3,8 +3,6 @@
 #include <cstdint>
 #include <type_traits>
 
-#include "core/files/FileBytes.h"
-
 namespace kelvane {
 
 namespace {
@@ -117,15 +115,6 @@ FileResult ReadLegacySystem(std::string_view bytes, StarSystem& system)
         reader.Take(orbit.PosYArc, "PosYArc", n);
     }
     return reader.Result();
-}
-
-FileResult LoadLegacySystemFile(StarSystem& system, const std::string& path)
-{
-    std::string bytes;
-    FileResult result = ReadFileBytes(path, bytes);
-    if (result.Ok())
-        result = ReadLegacySystem(bytes, system);
-    return result;
 }
 
 } // namespace kelvane

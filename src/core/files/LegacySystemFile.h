@@ -27,9 +27,4 @@ inline constexpr std::size_t LegacyFileSize = 562;
 // after 280 bytes, inside Elements of orbit 5; a Kelvane 2.0 file has 562").
 FileResult ReadLegacySystem(std::string_view bytes, StarSystem& system);
 
-// Loads the 2.0 file at path into system. SystemName keeps its value, so
-// after a load (Done) the caption that the caller updates shows the previous
-// name; the caller also records path as the current file name.
-FileResult LoadLegacySystemFile(StarSystem& system, const std::string& path);
-
 } // namespace kelvane

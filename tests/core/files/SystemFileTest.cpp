@@ -286,7 +286,6 @@ TEST_F(SystemFileTest, WhatIsNeitherTaggedTextNorA20FileIsNotLoaded)
         EXPECT_EQ(result.outcome, FileOutcome::NotKelvaneFile) << text;
         EXPECT_EQ(result.Text(), "This is not a Kelvane 2.0 file.");
     }
-    EXPECT_EQ(LoadLegacySystemFile(app.system, path).outcome, FileOutcome::NotKelvaneFile);
     EXPECT_EQ(app.system, Before());
 }
 
