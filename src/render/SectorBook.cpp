@@ -287,7 +287,7 @@ SectorFolderResult WriteSectorFolderWithBook(const Sector& sector, const std::st
         return !stopped;
     });
     if (stopped)
-        return {folder, Message(SectorWriteCancelled)};
+        return SectorWriteCancelledIn(folder);
     if (pdf.isEmpty())
         return {(std::filesystem::path(folder) / SectorBookFileName).string(),
                 Message(KELVANE_TEXT("CoreText", "the PDF could not be made"))};

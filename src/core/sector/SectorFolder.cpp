@@ -147,7 +147,7 @@ SectorFolderResult WriteMembers(FolderTransaction& transaction, const std::strin
         if (const std::string reason = transaction.Write(name, bytes); !reason.empty())
             return {Join(folder, name), Message(reason)};
         if (!goOn())
-            return {folder, Message(SectorWriteCancelled)};
+            return SectorWriteCancelledIn(folder);
     }
     const std::string svg = SectorMapSvg(DrawSectorMap(sector));
     const std::string indexText = SectorFileText(sector);
@@ -159,7 +159,7 @@ SectorFolderResult WriteMembers(FolderTransaction& transaction, const std::strin
         if (const std::string reason = transaction.Write(name, bytes); !reason.empty())
             return {Join(folder, name), Message(reason)};
         if (!goOn())
-            return {folder, Message(SectorWriteCancelled)};
+            return SectorWriteCancelledIn(folder);
     }
     const std::vector<std::string> old(earlier.sectorFiles.begin(), earlier.sectorFiles.end());
     if (const std::string reason = transaction.Commit(old); !reason.empty())

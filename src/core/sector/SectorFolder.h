@@ -43,10 +43,12 @@ struct SectorFolderContents {
 SectorFolderContents InspectSectorFolder(const std::string& folder);
 
 // Where writing a sector's folder stopped and why; both empty when it did
-// not stop. Text() is the reason in English.
+// not stop. Text() is the reason in English. cancelled when the write's step
+// stopped it (the reason is then SectorWriteCancelled).
 struct SectorFolderResult {
     std::string path;
     Message reason;
+    bool cancelled = false;
 
     bool Ok() const { return reason.Empty(); }
     std::string Text() const { return English(reason); }
@@ -58,6 +60,11 @@ using SectorWriteStep = std::function<bool()>;
 
 // The reason a write stopped because its step said so.
 inline constexpr char SectorWriteCancelled[] = "cancelled; the folder is as it was";
+
+inline SectorFolderResult SectorWriteCancelledIn(const std::string& folder)
+{
+    return {folder, Message(SectorWriteCancelled), true};
+}
 
 // Writes sector into folder (its parent must exist), with book, when there is
 // one, as its sector.pdf: each system's file with the system as the sector holds it, in

@@ -163,7 +163,7 @@ void SaveSectorAsCommand(SystemDocument& document, SectorDialogs& dialogs, FileD
             return WriteSectorFolderWithBook(copy, folder, separator, book, step);
         });
     }
-    if (written.Text() == SectorWriteCancelled)
+    if (written.cancelled)
         return;
     if (!written.Ok()) {
         dialogs.ShowSectorError(notSaved.arg(ToQt(written.path), CoreText(written.reason)));
