@@ -181,7 +181,6 @@ struct Program {
     StarSystem& System() { return State().system; }
     AppSettings& Settings() { return controller.Document().Settings(); }
     int UndoCount() { return controller.Document().History().index(); }
-    int RedoCount() { return controller.Document().History().count() - UndoCount(); }
     ChildWindows& Windows() { return controller.Windows(); }
     SystemDocument& Document() { return controller.Document(); }
     const Sector* CurrentSector() { return Document().CurrentSector(); }
