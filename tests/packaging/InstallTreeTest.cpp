@@ -320,7 +320,10 @@ TEST_F(InstallTree, BashCompletesCommandsOptionsValuesAndSystemFiles)
         for (const std::string& option : options)
             EXPECT_TRUE(offered.count(option)) << command << " " << option;
         for (const std::string& option : options) {
-            const auto values = usage.values.find(command + " " + option);
+            std::string key = command;
+            key += " ";
+            key += option;
+            const auto values = usage.values.find(key);
             if (values == usage.values.end())
                 continue;
             EXPECT_EQ(Completions({"kelvane-cli", command, "x.KVN", option, ""}), values->second)
