@@ -230,10 +230,8 @@ TEST_F(SectorWindow, AClickedSystemIsCurrentAndItsEditsAreKeptInTheSector)
 // replaced only after asking.
 TEST_F(SectorWindow, OpenAndSaveFoldersOfKelvaneCli)
 {
-    ASSERT_EQ(test::Shell(test::AsAScript + std::string(KELVANE_CLI_PATH) + " sector --seed 7 --book on -o " +
-                          (dir / "cli").string())
-                  .status,
-              0);
+    const std::string cli = test::AsAScript + std::string(KELVANE_CLI_PATH);
+    ASSERT_EQ(test::Shell(cli + " sector --seed 7 --book on -o " + (dir / "cli").string()).status, 0);
     OpenSector(dir / "cli");
     ASSERT_NE(CurrentSector(), nullptr);
     const Sector seven = GenerateSector({7, 8, 10, 0.5, LifeSupportLevel::Average, BiozoneWidth::Normal});
@@ -557,11 +555,9 @@ TEST(SectorSession, ClosingAsksEndingKeepsTheSectorForTheNextStart)
         second.controller.ReopenKeptSector();
         const Sector* sector = second.CurrentSector();
         ASSERT_NE(sector, nullptr);
-        EXPECT_EQ(*sector, [&] {
-            Sector made = GenerateSector(Small);
-            made.SetNotes(hex, "Pirates.");
-            return made;
-        }());
+        Sector made = GenerateSector(Small);
+        made.SetNotes(hex, "Pirates.");
+        EXPECT_EQ(*sector, made);
         EXPECT_TRUE(second.Document().SectorModified());
         EXPECT_TRUE(second.Find<QLabel>("lblSectorInfo", second.Windows().SectorWindow())
                         ->text()
