@@ -17,17 +17,16 @@ namespace kelvane {
 namespace {
 
 struct EditMenu : ::testing::Test, test::Program {
-    QString UndoText() { return Find("mnuEditUndo")->text(); }
     QString ShownCode() { return Find<QLabel>("lblSystemCode")->text(); }
     QString CodeText()
     {
-        const auto& code = controller.Document().Code();
+        const auto& code = Document().Code();
         return code ? QString::fromStdString(EncodeSystemCode(*code)) : QString();
     }
     // Whether every view shows the current state: a refresh ran.
     void ExpectViewsShowTheState(const std::string& where)
     {
-        const AppState& app = controller.Document().State();
+        const AppState& app = Document().State();
         EXPECT_EQ(NameBox()->text(), QString::fromStdString(app.system.SystemName)) << where;
         for (int r = 0; r < StarSystem::OrbitCount; ++r)
             EXPECT_EQ(Cell("ContainsLabel", r)->text().toStdString(),
@@ -35,7 +34,7 @@ struct EditMenu : ::testing::Test, test::Program {
                 << where << " orbit " << r + 1;
         EXPECT_EQ(Display()->Surface().BackColor(), app.DisplayBackColor) << where;
         EXPECT_EQ(ShownCode(), CodeText().isEmpty() ? "" : "System Code: " + CodeText()) << where;
-        EXPECT_EQ(controller.Windows().OrbitalDisplay()->windowTitle(),
+        EXPECT_EQ(Windows().OrbitalDisplay()->windowTitle(),
                   "Orbital Display (" + QString::fromStdString(app.system.SystemName) + ")")
             << where;
     }
@@ -58,7 +57,7 @@ TEST_F(EditMenu, EveryKindOfStepUndoneAndRedone)
     };
 
     // A report left the background white; New makes it black again.
-    controller.Document().SetDisplayBackColor(ColourWhite);
+    Document().SetDisplayBackColor(ColourWhite);
     Trigger("mnuFileNew");
     step("New System");
     Find<QToolButton>("cmdToolbit_0")->click();
@@ -67,7 +66,7 @@ TEST_F(EditMenu, EveryKindOfStepUndoneAndRedone)
     step("New Orbits");
 
     Trigger("mnuOptionsForce3");
-    frmForceOrbit* dialog = controller.Windows().ForceOrbitDialog();
+    frmForceOrbit* dialog = Windows().ForceOrbitDialog();
     const bool belt = System().Orbit(3).Type == TypeAsteroids;
     Find<QRadioButton>(belt ? "FillOrbitNothing" : "FillOrbitAsteroids", dialog)->click();
     Find<QPushButton>("Okay", dialog)->click();
@@ -124,7 +123,7 @@ TEST_F(EditMenu, TheForceOrbitDialogActsOnTheSystemAnUndoLeft)
     const StarSystem generated = System();
     Trigger("mnuFileNewOrbits");
     Trigger("mnuOptionsForce10");
-    frmForceOrbit* dialog = controller.Windows().ForceOrbitDialog();
+    frmForceOrbit* dialog = Windows().ForceOrbitDialog();
     Trigger("mnuEditUndo");
     ASSERT_TRUE(dialog->isVisible());
     ASSERT_EQ(System(), generated);
@@ -155,7 +154,7 @@ TEST_F(EditMenu, TheNameBoxEndsBurstsAndEchoesNoStep)
     QTest::keyClick(box, Qt::Key_Return);
     QTest::keyClicks(box, " II");
     EXPECT_EQ(UndoCount(), 2);
-    Find<QPushButton>("Command1", controller.Windows().QuickTips())->setFocus();
+    Find<QPushButton>("Command1", Windows().QuickTips())->setFocus();
     ASSERT_FALSE(box->hasFocus());
     box->setFocus();
     QTest::keyClick(box, Qt::Key_End);
@@ -241,7 +240,7 @@ TEST_F(EditMenu, CopyPictureAsImageAndSvg)
     // A system with a belt, whose dots differ with every drawing.
     StarSystem& system = System();
     system.Orbit(6).Type = TypeAsteroids;
-    controller.Windows().RefreshAll();
+    Windows().RefreshAll();
     Trigger("mnuEditCopyPicture");
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     ASSERT_NE(data, nullptr);
@@ -253,20 +252,11 @@ TEST_F(EditMenu, CopyPictureAsImageAndSvg)
     ASSERT_TRUE(data->hasFormat("image/svg+xml"));
     EXPECT_EQ(data->data("image/svg+xml"), svgOf(Display()->Surface()));
 
-    controller.Windows().FrameOf(controller.Windows().OrbitalDisplay())->close();
+    Frame(Windows().OrbitalDisplay())->close();
     QApplication::processEvents();
     Trigger("mnuEditCopyPicture");
     EXPECT_EQ(QGuiApplication::clipboard()->mimeData()->data("image/svg+xml"), svgOf(Display()->Surface()));
     EXPECT_GT(Display()->Surface().Shapes().size(), 10u);
-}
-
-// The bytes kelvane-cli writes into output for arguments, or why it could not.
-std::string CliOutput(const QString& folder, const std::string& arguments, const QString& output)
-{
-    const test::Ran ran = test::Shell("cd " + folder.toStdString() + " && " + test::AsAScript +
-                                      KELVANE_CLI_PATH + " " + arguments + " -o " + output.toStdString());
-    return ran.status == 0 ? test::ReadBytes((folder + "/" + output).toStdString())
-                           : "kelvane-cli failed: " + ran.output;
 }
 
 // A PDF's bytes without the moment it was made.
@@ -299,12 +289,15 @@ TEST_F(EditMenu, ExportAndCopyAsTextWriteWhatKelvaneCliWrites)
         Trigger("mnuEditExport");
         return file(name);
     };
+    // The bytes kelvane-cli writes into output for arguments, or why it could not.
     const auto cli = [&](const std::string& arguments, const QString& output) {
-        return CliOutput(own.path(), arguments, output);
+        const test::Ran ran = test::Shell("cd " + own.path().toStdString() + " && " + test::AsAScript +
+                                          KELVANE_CLI_PATH + " " + arguments + " -o " + output.toStdString());
+        return ran.status == 0 ? file(output) : "kelvane-cli failed: " + ran.output;
     };
     // What an export could change: the system, its file, the background.
     const auto now = [&] {
-        const AppState& app = controller.Document().State();
+        const AppState& app = Document().State();
         return std::tuple(app.system, app.CurrentFileName, app.DisplayBackColor);
     };
     const auto before = now();

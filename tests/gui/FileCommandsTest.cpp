@@ -74,7 +74,7 @@ TEST_F(FileCommands, SaveAndLoad)
     dialogs->answers = {In("vega.KVN")};
     Trigger("mnuFileLoad");
     EXPECT_EQ(app.system, saved);
-    EXPECT_EQ(controller.Windows().OrbitalDisplay()->windowTitle(), "Orbital Display (Vega)");
+    EXPECT_EQ(Windows().OrbitalDisplay()->windowTitle(), "Orbital Display (Vega)");
     // After a load both dialogs propose the file.
     Trigger("mnuFileLoad");
     Trigger("mnuFileSave");

@@ -14,6 +14,7 @@
 #include "gui/display/SurfaceWidget.h"
 #include "gui/display/frmOrbitalDisplay.h"
 #include "gui/files/FileCommands.h"
+#include "gui/sector/frmSector.h"
 #include "gui/shell/ChildWindows.h"
 #include "gui/shell/Controller.h"
 #include "gui/shell/QtDialogs.h"
@@ -27,6 +28,30 @@ inline void PrintTo(const QString& text, std::ostream* out)
 }
 
 namespace kelvane::test {
+
+// Our texts and paths as Qt's.
+inline QString Q(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+inline QString Q(const std::filesystem::path& path)
+{
+    return QString::fromStdString(path.string());
+}
+
+// A small sector: 6 x 5 hexes from seed 5.
+inline const SectorOptions SmallSector{5, 6, 5, 0.6, LifeSupportLevel::Good, BiozoneWidth::Double};
+
+// The first hex, column by column, that holds no system.
+inline HexNumber EmptyHex(const Sector& sector)
+{
+    for (int c = 1; c <= sector.Grid().Width(); ++c)
+        for (int r = 1; r <= sector.Grid().Height(); ++r)
+            if (sector.At({c, r}) == nullptr)
+                return {c, r};
+    ADD_FAILURE() << "no empty hex";
+    return {1, 1};
+}
 
 struct DocumentAccess {
     static AppState& State(SystemDocument& document) { return document.m_app; }
@@ -156,14 +181,34 @@ struct Program {
     StarSystem& System() { return State().system; }
     AppSettings& Settings() { return controller.Document().Settings(); }
     int UndoCount() { return controller.Document().History().index(); }
-    int RedoCount() { return controller.Document().History().count() - UndoCount(); }
-    SurfaceWidget* Display() { return controller.Windows().OrbitalDisplay()->vsdDisplay(); }
-    QLineEdit* NameBox() { return Find<QLineEdit>("txtInput", controller.Windows().Info()); }
+    ChildWindows& Windows() { return controller.Windows(); }
+    SystemDocument& Document() { return controller.Document(); }
+    const Sector* CurrentSector() { return Document().CurrentSector(); }
+    QMdiSubWindow* Frame(QWidget* content) { return Windows().FrameOf(content); }
+    SurfaceWidget* Display() { return Windows().OrbitalDisplay()->vsdDisplay(); }
+    QLineEdit* NameBox() { return Find<QLineEdit>("txtInput", Windows().Info()); }
+    QString UndoText() const { return Find("mnuEditUndo")->text(); }
+    // The Window menu's items as it shows them when it opens.
+    QStringList WindowMenu() const
+    {
+        auto* menu = Find<QMenu>("mnuWindow");
+        emit menu->aboutToShow();
+        QStringList titles;
+        for (const QAction* action : menu->actions())
+            titles << action->text();
+        return titles;
+    }
+    // Makes a sector through the Sector menu; the frame of its window.
+    QMdiSubWindow* NewSector(const SectorOptions& options = SmallSector)
+    {
+        dialogs->sector = SectorRequest{options, false};
+        Trigger("mnuSectorNew");
+        return Frame(Windows().SectorWindow());
+    }
     // A cell of the Information window's orbit table.
     QLabel* Cell(const char* column, int row)
     {
-        return Find<QLabel>(QStringLiteral("%1_%2").arg(QLatin1String(column)).arg(row),
-                            controller.Windows().Info());
+        return Find<QLabel>(QStringLiteral("%1_%2").arg(QLatin1String(column)).arg(row), Windows().Info());
     }
     // Right-clicks a cell and clicks an item of the popup menu it shows.
     void Choose(const char* column, int row, const char* item)

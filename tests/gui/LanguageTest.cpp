@@ -26,7 +26,7 @@ QString MenuBar(const test::Program& program)
 QString ReportHeader(test::Program& program)
 {
     RandomSource random = RandomSource::Deterministic(1);
-    const AppState& app = program.controller.Document().State();
+    const AppState& app = program.Document().State();
     return BuildSystemReport(app.system, app.settings, 0, random, '.').Header();
 }
 
@@ -74,9 +74,9 @@ TEST(Language, GermanMenusWindowsAndReportFromTheFirstLanguageTheProgramSpeaks)
     EXPECT_EQ(MenuBar(program), "&Datei,&Bearbeiten,&Optionen,&Sektor,&Fenster,&Hilfe");
     // A text of a table row, one of a window and one of the core's tables.
     EXPECT_EQ(program.Find("mnuOptionsLifeAverage")->text(), "&Mittel");
-    EXPECT_EQ(program.controller.Windows().Elements()->windowTitle(), "Elemente");
+    EXPECT_EQ(program.Windows().Elements()->windowTitle(), "Elemente");
     program.System().Orbit(1).Type = TypeEnvAverage;
-    program.controller.Windows().Info()->RefreshForm();
+    program.Windows().Info()->RefreshForm();
     EXPECT_EQ(program.Cell("EnvironmentLabel", 0)->text(), "Mittel");
     EXPECT_EQ(ReportHeader(program), "Kelvane Systembericht");
     const SectorOptions options{7, 8, 10, 0.5, LifeSupportLevel::Average, BiozoneWidth::Double};

@@ -43,15 +43,13 @@ TEST(MainWindow, Menus)
         Outline(program.main->menuBar()),
         "&File>[&New|Ctrl+N,New Orbits &Only|Ctrl+O,-,&Load...|Ctrl+L,&Save As...|Ctrl+S,-,&Print...|Ctrl+P,"
         "Print Pre&view...,Print &Grey for Black,-,E&xit|Ctrl+X],&Edit>[&Undo|Ctrl+Z,&Redo|Ctrl+Y,-,"
-        "Copy &Picture,Copy as &Text,Copy System &Code,-,New from Code...,&Import "
-        "System...,&Export...],&Options>[&Life "
-        "Support>[&Poor,&Average,"
-        "&Good,&Excellent],&Bio Zone>[&Normal,&Double,&Triple],&Orbit Display>[&Arced|Ctrl+A,"
-        "&Complete|Ctrl+C,&Flat|Ctrl+F],-,&Force Orbit>[&1,&2,&3,&4,&5,&6,&7,&8,&9,1&0],-,"
-        "&Visible Orbit Lines|Ctrl+V,&White Orbit Lines,&Thicker Orbit Lines,&Colored Text],"
-        "&Sector>[&New Sector...,&Open Sector...,Save Sector &As...,&Rename Sector...,Export Notes "
-        "&Vault...],"
-        "&Window>[Show Quick Tips Window],&Help>[&About Kelvane...]");
+        "Copy &Picture,Copy as &Text,Copy System &Code,-,New from Code...,&Import System...,&Export...],"
+        "&Options>[&Life Support>[&Poor,&Average,&Good,&Excellent],&Bio Zone>[&Normal,&Double,&Triple],"
+        "&Orbit Display>[&Arced|Ctrl+A,&Complete|Ctrl+C,&Flat|Ctrl+F],-,"
+        "&Force Orbit>[&1,&2,&3,&4,&5,&6,&7,&8,&9,1&0],-,&Visible Orbit Lines|Ctrl+V,&White Orbit Lines,"
+        "&Thicker Orbit Lines,&Colored Text],&Sector>[&New Sector...,&Open Sector...,Save Sector &As...,"
+        "&Rename Sector...,Export Notes &Vault...],&Window>[Show Quick Tips Window],&Help>[&About "
+        "Kelvane...]");
     EXPECT_EQ(Outline(program.main->ContainsPopup()) + "/" + Outline(program.main->EnvironmentPopup()),
               "&Planet,&Asteroids,&Nothing/&None,&Hostile,&Poor,&Average,&Good,&Excellent");
 }
@@ -211,21 +209,15 @@ TEST(Settings, SurviveARealRoundTrip)
     QTemporaryDir folder;
     const std::filesystem::path ini = folder.filePath("kelvane.ini").toStdString();
     const auto displayFrame = [](Program& p) { return p.main->ClientArea()->subWindowList().front(); };
-    const auto newSector = [](Program& p) {
-        p.dialogs->sector =
-            SectorRequest{{5, 6, 5, 0.6, LifeSupportLevel::Good, BiozoneWidth::Double}, false};
-        p.Trigger("mnuSectorNew");
-        return p.controller.Windows().FrameOf(p.controller.Windows().SectorWindow());
-    };
     const QRect place(10, 20, 300, 280), sector(25, 35, 500, 400), moved = sector.translated(10, 20);
     {
         Program first(folder.path());
         EXPECT_FALSE(std::filesystem::exists(ini));
-        EXPECT_EQ(first.controller.Windows().SectorWindow(), nullptr);
+        EXPECT_EQ(first.Windows().SectorWindow(), nullptr);
         first.Settings().LifeSupport = LifeSupportLevel::Excellent;
         first.Trigger("mnuOptionsOrbitFlat");
         displayFrame(first)->setGeometry(place);
-        newSector(first)->setGeometry(sector);
+        first.NewSector()->setGeometry(sector);
         first.main->close();
     }
     {
@@ -234,13 +226,13 @@ TEST(Settings, SurviveARealRoundTrip)
         EXPECT_EQ(displayFrame(second)->geometry(), place);
         EXPECT_EQ(second.Settings().LifeSupport, LifeSupportLevel::Excellent);
         EXPECT_EQ(second.main->OrbitDisplayCombo()->currentText(), "Flat");
-        QMdiSubWindow* frame = newSector(second);
+        QMdiSubWindow* frame = second.NewSector();
         EXPECT_EQ(frame->geometry(), sector);
         frame->setGeometry(moved);
         frame->close();
-        EXPECT_EQ(second.controller.Document().CurrentSector(), nullptr);
+        EXPECT_EQ(second.CurrentSector(), nullptr);
         EXPECT_FALSE(second.Find("mnuSectorSaveAs")->isEnabled());
-        EXPECT_EQ(newSector(second)->geometry(), moved);
+        EXPECT_EQ(second.NewSector()->geometry(), moved);
         EXPECT_TRUE(second.Find("mnuSectorSaveAs")->isEnabled());
         second.main->showMaximized();
         QApplication::processEvents();
@@ -299,7 +291,7 @@ TEST(QuickTips, LayoutAndWindow)
     EXPECT_EQ(wide.command2, QRectF(2000.5, 60, 1940.5, 555));
 
     Program program;
-    QMdiSubWindow* frame = program.controller.Windows().FrameOf(program.controller.Windows().QuickTips());
+    QMdiSubWindow* frame = program.Frame(program.Windows().QuickTips());
     frame->resize(40, 300);
     EXPECT_EQ(frame->width(), Px(1440));
     frame->resize(300, 40);
@@ -330,16 +322,9 @@ TEST(About, VersionAndCentredEveryTime)
 TEST(ChildWindows, ComeBackAfterTheyAreClosed)
 {
     Program program;
-    Controller& c = program.controller;
-    const auto frame = [&](QWidget* content) { return c.Windows().FrameOf(content); };
-    const auto listed = [&] {
-        auto* menu = program.Find<QMenu>("mnuWindow");
-        emit menu->aboutToShow();
-        QStringList titles;
-        for (const QAction* action : menu->actions())
-            titles << action->text();
-        return titles.join('|');
-    };
+    ChildWindows& windows = program.Windows();
+    const auto frame = [&](QWidget* content) { return windows.FrameOf(content); };
+    const auto listed = [&] { return program.WindowMenu().join('|'); };
     EXPECT_EQ(listed(),
               "Show Quick Tips Window||&1 Orbital Display (Unnamed System)|&2 Elements|&3 Information|"
               "&4 Quick Tips");
@@ -347,11 +332,10 @@ TEST(ChildWindows, ComeBackAfterTheyAreClosed)
     // Information, Elements and the Orbital Display, closed by their close
     // boxes, are back after a new system, at their recorded places.
     const QPoint infoPlace(Px(program.Settings().Info.Corner2), Px(program.Settings().Info.Corner1));
-    frame(c.Windows().Info())->move(300, 200);
+    frame(windows.Info())->move(300, 200);
     // Each call loads the window if it is not there.
     const auto three = [&] {
-        return std::array<QWidget*, 3>{c.Windows().Info(), c.Windows().Elements(),
-                                       c.Windows().OrbitalDisplay()};
+        return std::array<QWidget*, 3>{windows.Info(), windows.Elements(), windows.OrbitalDisplay()};
     };
     for (QWidget* content : three())
         frame(content)->close();
@@ -363,24 +347,24 @@ TEST(ChildWindows, ComeBackAfterTheyAreClosed)
         EXPECT_TRUE(frame(content)->isVisible() && content->isVisible())
             << content->objectName().toStdString();
     }
-    EXPECT_EQ(frame(c.Windows().Info())->pos(), infoPlace);
+    EXPECT_EQ(frame(windows.Info())->pos(), infoPlace);
     EXPECT_EQ(program.NameBox()->text(), "Unnamed System");
     EXPECT_EQ(listed().count('&'), 4);
 
     // Renaming the system reaches a display that was closed: it comes back
     // with the caption and the drawing.
-    frame(c.Windows().OrbitalDisplay())->close();
+    frame(windows.OrbitalDisplay())->close();
     QApplication::processEvents();
     QTest::keyClicks(program.NameBox(), "!");
-    EXPECT_EQ(c.Windows().OrbitalDisplay()->windowTitle(), "Orbital Display (Unnamed System!)");
-    EXPECT_TRUE(frame(c.Windows().OrbitalDisplay())->isVisible());
+    EXPECT_EQ(windows.OrbitalDisplay()->windowTitle(), "Orbital Display (Unnamed System!)");
+    EXPECT_TRUE(frame(windows.OrbitalDisplay())->isVisible());
     EXPECT_FALSE(program.Display()->Surface().Shapes().empty());
 
     // Quick Tips comes back with both buttons and its text, laid out.
-    frame(c.Windows().QuickTips())->close();
+    frame(windows.QuickTips())->close();
     QApplication::processEvents();
     program.Trigger("mnuHelpQuick");
-    frmQuickOpts* tips = c.Windows().QuickTips();
+    frmQuickOpts* tips = windows.QuickTips();
     ASSERT_TRUE(frame(tips) != nullptr && frame(tips)->isVisible());
     auto* text = program.Find<QPlainTextEdit>("Text1", tips);
     EXPECT_EQ(text->toPlainText(), frmQuickOpts::TipsText().replace("\r\n", "\n"));
@@ -388,7 +372,7 @@ TEST(ChildWindows, ComeBackAfterTheyAreClosed)
                                                  program.Find<QPushButton>("Command2", tips)})
         EXPECT_TRUE(part->isVisible() && part->width() > 50 && part->height() > 20)
             << part->objectName().toStdString();
-    EXPECT_EQ(c.MainWindow()->ClientArea()->activeSubWindow(), frame(tips));
+    EXPECT_EQ(program.main->ClientArea()->activeSubWindow(), frame(tips));
 }
 
 // The same command by menu, shortcut or button, wherever the focus is: the
@@ -416,7 +400,7 @@ TEST(ChildWindows, ShortcutsWinOverTheNameBox)
     EXPECT_EQ(s.VisibleOrbits, 0);
     EXPECT_EQ(box->text(), "Unnamed System"); // nothing was pasted or cut
     // A read-only text box with a selection does not keep them either.
-    auto* tips = program.Find<QPlainTextEdit>("Text1", program.controller.Windows().QuickTips());
+    auto* tips = program.Find<QPlainTextEdit>("Text1", program.Windows().QuickTips());
     tips->setFocus();
     tips->selectAll();
     QTest::keyClick(tips, Qt::Key_F, Qt::ControlModifier);

@@ -65,8 +65,7 @@ TEST(Placement, SettingsFromTheFileAreKeptOnTheScreen)
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     {
         test::Program program(folder.path());
-        const QWidget* display =
-            program.controller.Windows().FrameOf(program.controller.Windows().OrbitalDisplay());
+        const QWidget* display = program.Frame(program.Windows().OrbitalDisplay());
         // Its corner on the screen, its inside (the corners' size) no larger.
         EXPECT_TRUE(screen.contains(program.main->frameGeometry().topLeft()));
         EXPECT_LE(program.main->width(), screen.width());

@@ -28,7 +28,7 @@ TEST(PrintReport, PreviewThenPrintCancelledThenToAFile)
     });
 
     // The preview: modal, over a picture drawn on black; then the background turns white.
-    controller.Document().Settings().SwapBW = 0;
+    program.Document().Settings().SwapBW = 0;
     bool looked = false;
     test::WhenModal<frmPreview>([&](frmPreview* preview) {
         looked = true;
@@ -60,7 +60,7 @@ TEST(PrintReport, PreviewThenPrintCancelledThenToAFile)
     EXPECT_FALSE(controller.Printer().CurrentPreview()->isVisible());
 
     // A cancelled print prints nothing, yet sets the background: black with Grey for Black.
-    controller.Document().Settings().SwapBW = -1;
+    program.Document().Settings().SwapBW = -1;
     back = 0x123456;
     controller.Printer().PrintReport(0);
     EXPECT_EQ(dialogsShown, 2);
@@ -68,7 +68,7 @@ TEST(PrintReport, PreviewThenPrintCancelledThenToAFile)
     EXPECT_EQ(back, 0);
 
     print = true;
-    controller.Document().Settings().SwapBW = 0;
+    program.Document().Settings().SwapBW = 0;
     controller.Printer().PrintReport(0);
     EXPECT_TRUE(test::ReadBytes(pdf.toStdString()).starts_with("%PDF-"));
     EXPECT_EQ(back, 0xFFFFFF);

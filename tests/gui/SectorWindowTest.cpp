@@ -24,53 +24,47 @@ namespace kelvane {
 namespace {
 
 namespace fs = std::filesystem;
+using test::Q;
 
-const SectorOptions Small{5, 6, 5, 0.6, LifeSupportLevel::Good, BiozoneWidth::Double};
+const SectorOptions& Small = test::SmallSector;
 
 struct SectorWindow : ::testing::Test, test::Program {
-    void NewSector(const SectorOptions& options)
-    {
-        dialogs->sector = SectorRequest{options, false};
-        Trigger("mnuSectorNew");
-    }
     void OpenSector(const fs::path& folder)
     {
-        dialogs->folder = QString::fromStdString(folder.string());
+        dialogs->folder = Q(folder);
         Trigger("mnuSectorOpen");
     }
     void SaveSector(const fs::path& folder)
     {
-        dialogs->folder = QString::fromStdString(folder.string());
+        dialogs->folder = Q(folder);
         Trigger("mnuSectorSaveAs");
     }
-    SectorMapView* View() { return controller.Windows().SectorWindow()->MapView(); }
+    SectorMapView* View() { return Windows().SectorWindow()->MapView(); }
     // A click on the hex as it shows in the window.
     void Click(HexNumber hex)
     {
         QTest::mouseClick(View()->viewport(), Qt::LeftButton, {}, View()->HexCentre(hex).toPoint());
     }
-    QString UndoText() { return Find("mnuEditUndo")->text(); }
-    const SectorSystem& Entry(HexNumber hex) { return *controller.Document().CurrentSector()->At(hex); }
-    const AppState& App() { return controller.Document().State(); }
+    const SectorSystem& Entry(HexNumber hex) { return *CurrentSector()->At(hex); }
+    const AppState& App() { return Document().State(); }
     // An occupied hex whose system has a planet, and that planet's orbit.
     std::pair<HexNumber, int> HexWithAPlanet()
     {
-        for (const SectorSystem& entry : controller.Document().CurrentSector()->systems)
+        for (const SectorSystem& entry : CurrentSector()->systems)
             for (int n = 1; n <= StarSystem::OrbitCount; ++n)
                 if (IsEnvironment(entry.system.Orbit(n).Type) && entry.system.Orbit(n).Type != TypeEnvGood)
                     return {entry.hex, n};
         ADD_FAILURE() << "no planet in the sector";
         return {};
     }
-    static std::map<std::string, std::string> Files(const fs::path& folder) { return test::FilesIn(folder); }
-
     fs::path dir = own.path().toStdString();
 };
 
 // New Sector's own dialog: it proposes what was made last (random seed at
 // first) with the options' Life Support and Bio Zone, refuses a seed that is
-// no 64-bit number, and makes the sector it was asked for.
-TEST_F(SectorWindow, NewSectorThroughItsDialog)
+// no 64-bit number, and makes the sector it was asked for. Save Sector As's
+// own dialog takes the name of a new folder typed into it.
+TEST_F(SectorWindow, NewSectorAndSaveSectorAsThroughTheirDialogs)
 {
     controller.SetDialogs(std::make_unique<QtDialogs>(main));
     EXPECT_FALSE(Find("mnuSectorSaveAs")->isEnabled());
@@ -100,14 +94,11 @@ TEST_F(SectorWindow, NewSectorThroughItsDialog)
         Find<QPushButton>("Okay", dialog)->click();
     });
     Trigger("mnuSectorNew");
-    ASSERT_NE(controller.Document().CurrentSector(), nullptr);
-    EXPECT_EQ(*controller.Document().CurrentSector(), GenerateSector(Small));
-    EXPECT_EQ(controller.Windows().SectorWindow()->windowTitle(),
-              QString::fromStdString(SectorTitle(GenerateSector(Small))));
+    ASSERT_NE(CurrentSector(), nullptr);
+    EXPECT_EQ(*CurrentSector(), GenerateSector(Small));
+    EXPECT_EQ(Windows().SectorWindow()->windowTitle(), Q(SectorTitle(GenerateSector(Small))));
     EXPECT_TRUE(Find("mnuSectorSaveAs")->isEnabled());
-    auto* windows = Find<QMenu>("mnuWindow");
-    emit windows->aboutToShow();
-    EXPECT_EQ(windows->actions().last()->text(), "&5 " + controller.Windows().SectorWindow()->windowTitle());
+    EXPECT_EQ(WindowMenu().last(), "&5 " + Windows().SectorWindow()->windowTitle());
     // Making a sector is no change of the current system.
     EXPECT_EQ(App().system, system);
     EXPECT_EQ(UndoCount(), 0);
@@ -120,13 +111,25 @@ TEST_F(SectorWindow, NewSectorThroughItsDialog)
         Find<QPushButton>("Okay", dialog)->click();
     });
     Trigger("mnuSectorNew");
-    EXPECT_NE(controller.Document().CurrentSector()->options.seed, 5u);
-    EXPECT_EQ(controller.Document().CurrentSector()->options.width, 6);
+    EXPECT_NE(CurrentSector()->options.seed, 5u);
+    EXPECT_EQ(CurrentSector()->options.width, 6);
     test::WhenModal<frmNewSector>(
         [&](frmNewSector* dialog) { Find<QPushButton>("Cancel", dialog)->click(); });
-    const Sector before = *controller.Document().CurrentSector();
+    const Sector before = *CurrentSector();
     Trigger("mnuSectorNew");
-    EXPECT_EQ(*controller.Document().CurrentSector(), before);
+    EXPECT_EQ(*CurrentSector(), before);
+
+    bool typed = false;
+    test::WhenModal<QFileDialog>([&](QFileDialog* dialog) {
+        dialog->setDirectory(Q(dir));
+        auto* name = Find<QLineEdit>("fileNameEdit", dialog);
+        name->setText(QStringLiteral("fresh"));
+        QTest::keyClick(name, Qt::Key_Return);
+        typed = !dialog->isVisible();
+    });
+    Trigger("mnuSectorSaveAs");
+    EXPECT_TRUE(typed);
+    EXPECT_TRUE(fs::exists(dir / "fresh" / "sector.json"));
 }
 
 // The Sector window opens beside the child windows that show, as tall as
@@ -136,9 +139,8 @@ TEST_F(SectorWindow, OpensBesideTheOtherWindowsWhereThereIsRoom)
 {
     main->resize(1500, 700);
     QApplication::processEvents();
-    NewSector(Small);
+    QMdiSubWindow* sector = NewSector();
     QMdiArea* area = main->ClientArea();
-    QMdiSubWindow* sector = controller.Windows().FrameOf(controller.Windows().SectorWindow());
     EXPECT_EQ(sector->geometry().bottom(), area->viewport()->height() - 1);
     EXPECT_GE(sector->width(), 480);
     for (const QMdiSubWindow* frame : area->subWindowList()) {
@@ -152,8 +154,7 @@ TEST_F(SectorWindow, OpensBesideTheOtherWindowsWhereThereIsRoom)
     QApplication::processEvents();
     ASSERT_LT(main->screen()->availableGeometry().right(), main->frameGeometry().right());
     Settings().Sector.State = -1;
-    NewSector(Small);
-    EXPECT_EQ(controller.Windows().FrameOf(controller.Windows().SectorWindow())->pos(), QPoint(40, 30));
+    EXPECT_EQ(NewSector()->pos(), QPoint(40, 30));
 }
 
 // A click on a system makes it the current system as the document's step
@@ -161,30 +162,22 @@ TEST_F(SectorWindow, OpensBesideTheOtherWindowsWhereThereIsRoom)
 // Sector As writes it as it is.
 TEST_F(SectorWindow, AClickedSystemIsCurrentAndItsEditsAreKeptInTheSector)
 {
-    NewSector(Small);
-    ASSERT_NE(controller.Windows().SectorWindow(), nullptr);
+    NewSector();
+    ASSERT_NE(Windows().SectorWindow(), nullptr);
     const auto [hex, orbit] = HexWithAPlanet();
     const SectorSystem made = Entry(hex);
-    const HexGrid grid = controller.Document().CurrentSector()->Grid();
-    HexNumber empty{0, 0};
-    for (int c = 1; c <= grid.Width() && empty.column == 0; ++c)
-        for (int r = 1; r <= grid.Height() && empty.column == 0; ++r)
-            if (controller.Document().CurrentSector()->At({c, r}) == nullptr)
-                empty = {c, r};
-    ASSERT_NE(empty.column, 0);
+    const HexNumber empty = test::EmptyHex(*CurrentSector());
 
     // An empty hex is no system to open.
     Click(empty);
     EXPECT_EQ(UndoCount(), 0);
-    const QString step =
-        "Hex " + QString::fromStdString(hex.Text()) + " (" + QString::fromStdString(made.name) + ")";
+    const QString step = "Hex " + Q(hex.Text()) + " (" + Q(made.name) + ")";
     Click(hex);
     EXPECT_EQ(App().system, made.system);
     EXPECT_EQ(App().CurrentFileName, "");
     EXPECT_EQ(UndoText(), "&Undo " + step);
-    EXPECT_EQ(controller.Windows().OrbitalDisplay()->windowTitle(),
-              "Orbital Display (" + QString::fromStdString(made.name) + ")");
-    EXPECT_EQ(Find<QLabel>("lblSystemCode")->text(), "System Code: " + QString::fromStdString(made.code));
+    EXPECT_EQ(Windows().OrbitalDisplay()->windowTitle(), "Orbital Display (" + Q(made.name) + ")");
+    EXPECT_EQ(Find<QLabel>("lblSystemCode")->text(), "System Code: " + Q(made.code));
     EXPECT_EQ(View()->CurrentHex(), hex);
 
     // Hovering shows the hex, and for a system its name and star.
@@ -194,28 +187,20 @@ TEST_F(SectorWindow, AClickedSystemIsCurrentAndItsEditsAreKeptInTheSector)
         QApplication::sendEvent(View()->viewport(), &help);
         return QToolTip::text();
     };
-    EXPECT_EQ(
-        tip(hex),
-        QString::fromStdString(hex.Text() + " " + made.name + ": ") +
-            QString::fromStdString(std::string(StarTypeName(made.summary.starType, made.summary.starClass))) +
-            ", " + QString::fromStdString(std::string(StarClassName(made.summary.starClass))));
-    EXPECT_EQ(tip(empty), QString::fromStdString(empty.Text()) + ": no system");
+    EXPECT_EQ(tip(hex), Q(hex.Text() + " " + made.name + ": ") +
+                            Q(std::string(StarTypeName(made.summary.starType, made.summary.starClass))) +
+                            ", " + Q(std::string(StarClassName(made.summary.starClass))));
+    EXPECT_EQ(tip(empty), Q(empty.Text()) + ": no system");
 
     // A popup item and a new name, through the Information window.
-    auto* info = controller.Windows().Info();
-    QTest::mouseRelease(Find<QLabel>(QStringLiteral("EnvironmentLabel_%1").arg(orbit - 1), info),
-                        Qt::RightButton);
-    auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    ASSERT_NE(popup, nullptr);
-    QTest::mouseClick(popup, Qt::LeftButton, {}, popup->actionGeometry(Find("popEnvGood", popup)).center());
-    auto* name = Find<QLineEdit>("txtInput", info);
-    name->selectAll();
-    QTest::keyClicks(name, "Haven");
+    Choose("EnvironmentLabel", orbit - 1, "popEnvGood");
+    NameBox()->selectAll();
+    QTest::keyClicks(NameBox(), "Haven");
     const StarSystem edited = App().system;
     EXPECT_EQ(edited.Orbit(orbit).Type, TypeEnvGood);
     EXPECT_EQ(Entry(hex).system, edited);
     EXPECT_EQ(Entry(hex).name, "Haven");
-    EXPECT_TRUE(controller.Windows().SectorWindow()->windowTitle().startsWith("Sector 5:"));
+    EXPECT_TRUE(Windows().SectorWindow()->windowTitle().startsWith("Sector 5:"));
 
     // New puts another system in the hex's place, and the map marks none;
     // undone, the hex is current again.
@@ -236,11 +221,7 @@ TEST_F(SectorWindow, AClickedSystemIsCurrentAndItsEditsAreKeptInTheSector)
     const fs::path file = dir / "out" / HexFileName(hex);
     EXPECT_EQ(test::ReadBytes(file), SystemFileText(edited, '.'));
     EXPECT_EQ(App().CurrentFileName, file.string());
-    EXPECT_TRUE(controller.Windows()
-                    .SectorWindow()
-                    ->findChild<QLabel*>("lblSectorInfo")
-                    ->text()
-                    .endsWith(QString::fromStdString((dir / "out").string())));
+    EXPECT_TRUE(Find<QLabel>("lblSectorInfo", Windows().SectorWindow())->text().endsWith(Q(dir / "out")));
 }
 
 // A folder kelvane-cli wrote opens as the sector it holds and is written back
@@ -249,22 +230,20 @@ TEST_F(SectorWindow, AClickedSystemIsCurrentAndItsEditsAreKeptInTheSector)
 // replaced only after asking.
 TEST_F(SectorWindow, OpenAndSaveFoldersOfKelvaneCli)
 {
-    ASSERT_EQ(test::Shell(test::AsAScript + std::string(KELVANE_CLI_PATH) + " sector --seed 7 --book on -o " +
-                          (dir / "cli").string())
-                  .status,
-              0);
+    const std::string cli = test::AsAScript + std::string(KELVANE_CLI_PATH);
+    ASSERT_EQ(test::Shell(cli + " sector --seed 7 --book on -o " + (dir / "cli").string()).status, 0);
     OpenSector(dir / "cli");
-    ASSERT_NE(controller.Document().CurrentSector(), nullptr);
+    ASSERT_NE(CurrentSector(), nullptr);
     const Sector seven = GenerateSector({7, 8, 10, 0.5, LifeSupportLevel::Average, BiozoneWidth::Normal});
-    EXPECT_EQ(*controller.Document().CurrentSector(), seven);
-    EXPECT_EQ(controller.Document().SectorFolder(), (dir / "cli").string());
+    EXPECT_EQ(*CurrentSector(), seven);
+    EXPECT_EQ(Document().SectorFolder(), (dir / "cli").string());
     const HexNumber hex = seven.systems[3].hex;
     Click(hex);
     EXPECT_EQ(App().CurrentFileName, (dir / "cli" / HexFileName(hex)).string());
 
     SaveSector(dir / "copy");
-    EXPECT_EQ(dialogs->proposals.back(), QString::fromStdString("sector save " + (dir / "cli").string()));
-    EXPECT_TRUE(Files(dir / "copy") == Files(dir / "cli"));
+    EXPECT_EQ(dialogs->proposals.back(), "sector save " + Q(dir / "cli"));
+    EXPECT_TRUE(test::FilesIn(dir / "copy") == test::FilesIn(dir / "cli"));
     EXPECT_EQ(dialogs->questions, QStringList());
 
     // Damaged and foreign folders.
@@ -274,14 +253,14 @@ TEST_F(SectorWindow, OpenAndSaveFoldersOfKelvaneCli)
     test::WriteBytes(dir / "other" / "notes.txt", "mine");
     OpenSector(dir / "damaged");
     OpenSector(dir / "other");
-    const QString damaged = QString::fromStdString((dir / "damaged").string());
-    const QString other = QString::fromStdString((dir / "other").string());
+    const QString damaged = Q(dir / "damaged");
+    const QString other = Q(dir / "other");
     EXPECT_EQ(dialogs->errors,
-              QStringList({damaged + "\nThis sector cannot be opened.\n" +
-                               QString::fromStdString(HexFileName(hex)) + ": No such file or directory",
+              QStringList({damaged + "\nThis sector cannot be opened.\n" + Q(HexFileName(hex)) +
+                               ": No such file or directory",
                            other + "\nThis folder holds no sector: it has no sector.json."}));
-    EXPECT_EQ(*controller.Document().CurrentSector(), seven);
-    EXPECT_EQ(controller.Document().SectorFolder(), (dir / "copy").string());
+    EXPECT_EQ(*CurrentSector(), seven);
+    EXPECT_EQ(Document().SectorFolder(), (dir / "copy").string());
     EXPECT_EQ(View()->CurrentHex(), hex);
 
     // Saving: other files refuse the folder; a sector there is replaced
@@ -293,20 +272,20 @@ TEST_F(SectorWindow, OpenAndSaveFoldersOfKelvaneCli)
         QStringList(
             "The sector was not saved.\n" + other +
             ": holds notes.txt, which is not a sector's file; choose an empty folder or a sector's own"));
-    EXPECT_EQ(Files(dir / "other").size(), 1u);
-    NewSector(Small);
+    EXPECT_EQ(test::FilesIn(dir / "other").size(), 1u);
+    NewSector();
     dialogs->overwrite = QMessageBox::No;
     SaveSector(dir / "copy");
-    EXPECT_EQ(dialogs->questions, QStringList(QString::fromStdString((dir / "copy").string()) +
-                                              "\nThis folder holds a sector already. Replace it?"));
-    EXPECT_TRUE(Files(dir / "copy") == Files(dir / "cli"));
-    EXPECT_EQ(controller.Document().SectorFolder(), "");
+    EXPECT_EQ(dialogs->questions,
+              QStringList(Q(dir / "copy") + "\nThis folder holds a sector already. Replace it?"));
+    EXPECT_TRUE(test::FilesIn(dir / "copy") == test::FilesIn(dir / "cli"));
+    EXPECT_EQ(Document().SectorFolder(), "");
     dialogs->overwrite = QMessageBox::Yes;
     SaveSector(dir / "copy");
     Sector read;
     ASSERT_TRUE(ReadSectorFolder((dir / "copy").string(), '.', read).Ok());
     EXPECT_EQ(read, GenerateSector(Small));
-    EXPECT_EQ(Files(dir / "copy").size(), GenerateSector(Small).systems.size() + 3);
+    EXPECT_EQ(test::FilesIn(dir / "copy").size(), GenerateSector(Small).systems.size() + 3);
 }
 
 // Save Sector As writes on a thread of its own: it runs to the end with the
@@ -315,24 +294,24 @@ TEST_F(SectorWindow, OpenAndSaveFoldersOfKelvaneCli)
 // stopped write leaves is the sector folder's test.)
 TEST_F(SectorWindow, SaveRunsOffTheWindowsThreadAndACancelKeepsTheOldSector)
 {
-    NewSector(Small);
+    NewSector();
     dialogs->book = false;
     SaveSector(dir / "small");
     const int steps = static_cast<int>(GenerateSector(Small).systems.size()) + 2;
     EXPECT_EQ(dialogs->progress, std::make_pair(steps, steps));
     EXPECT_FALSE(fs::exists(dir / "small" / "sector.pdf"));
-    EXPECT_EQ(controller.Document().SectorFolder(), (dir / "small").string());
+    EXPECT_EQ(Document().SectorFolder(), (dir / "small").string());
 
     // A sector whose book takes seconds, cancelled at the first look.
-    const auto before = Files(dir / "small");
+    const auto before = test::FilesIn(dir / "small");
     NewSector({3, 32, 40, 1, LifeSupportLevel::Good, BiozoneWidth::Double});
     dialogs->book = true;
     dialogs->cancelSave = true;
     SaveSector(dir / "small");
     EXPECT_LT(dialogs->progress.first, dialogs->progress.second);
-    EXPECT_TRUE(Files(dir / "small") == before);
+    EXPECT_TRUE(test::FilesIn(dir / "small") == before);
     EXPECT_EQ(dialogs->errors, QStringList());
-    EXPECT_EQ(controller.Document().SectorFolder(), "");
+    EXPECT_EQ(Document().SectorFolder(), "");
 }
 
 // A map too large to read fitted in opens where its hex numbers read, at
@@ -390,7 +369,7 @@ TEST_F(SectorWindow, ZoomsAboutThePointerAndADragIsNoClick)
 // current one selected and the keyboard's one focused.
 TEST_F(SectorWindow, TheKeyboardChoosesHexesAndAScreenReaderReadsThem)
 {
-    NewSector(Small);
+    NewSector();
     SectorMapView* view = View();
     Activate();
     // Ctrl+Tab goes from child window to child window, F6 to the toolbar's
@@ -434,12 +413,9 @@ TEST_F(SectorWindow, TheKeyboardChoosesHexesAndAScreenReaderReadsThem)
             changed += framed.pixel(x, y) != moved.pixel(x, y) ? 1 : 0;
     EXPECT_GT(changed, 0);
 
-    const Sector& sector = *controller.Document().CurrentSector();
+    const Sector& sector = *CurrentSector();
     const HexNumber occupied = sector.systems.back().hex;
-    HexNumber empty{1, 1};
-    for (int i = 0; i < 30 && sector.At(empty) != nullptr; ++i)
-        empty = {i / 5 + 1, i % 5 + 1};
-    ASSERT_EQ(sector.At(empty), nullptr);
+    const HexNumber empty = test::EmptyHex(sector);
     // An empty hex is no system to open: the map does not offer it.
     const QSignalSpy opened(view, &SectorMapView::HexClicked);
     view->SetFocusHex(empty);
@@ -450,8 +426,7 @@ TEST_F(SectorWindow, TheKeyboardChoosesHexesAndAScreenReaderReadsThem)
     EXPECT_EQ(opened.count(), 1);
     EXPECT_EQ(App().system, Entry(occupied).system);
     EXPECT_EQ(View()->CurrentHex(), occupied);
-    EXPECT_EQ(UndoText(), "&Undo Hex " + QString::fromStdString(occupied.Text()) + " (" +
-                              QString::fromStdString(Entry(occupied).name) + ")");
+    EXPECT_EQ(UndoText(), "&Undo Hex " + Q(occupied.Text()) + " (" + Q(Entry(occupied).name) + ")");
 
     QAccessibleInterface* map = QAccessible::queryAccessibleInterface(view);
     ASSERT_NE(map, nullptr);
@@ -459,13 +434,12 @@ TEST_F(SectorWindow, TheKeyboardChoosesHexesAndAScreenReaderReadsThem)
     for (int i = 0; i < map->childCount(); ++i) {
         const HexNumber hex{i / 5 + 1, i % 5 + 1};
         QAccessibleInterface* part = map->child(i);
-        EXPECT_EQ(part->text(QAccessible::Name), QString::fromStdString(HexDescription(sector, hex)));
+        EXPECT_EQ(part->text(QAccessible::Name), Q(HexDescription(sector, hex)));
         EXPECT_EQ(part->state().selected, hex == occupied) << hex.Text();
         EXPECT_EQ(map->indexOfChild(part), i);
     }
     ASSERT_NE(map->focusChild(), nullptr);
-    EXPECT_EQ(map->focusChild()->text(QAccessible::Name),
-              QString::fromStdString(HexDescription(sector, occupied)));
+    EXPECT_EQ(map->focusChild()->text(QAccessible::Name), Q(HexDescription(sector, occupied)));
     const QRect place = map->child(7)->rect();
     EXPECT_EQ(map->childAt(place.center().x(), place.center().y()), map->child(7));
 
@@ -492,23 +466,19 @@ TEST_F(SectorWindow, TheKeyboardChoosesHexesAndAScreenReaderReadsThem)
 // vault.
 TEST_F(SectorWindow, NotesOnAnyHexAndTheSectorsNameAreStepsAndAreSaved)
 {
-    NewSector(Small);
+    NewSector();
     Activate();
-    frmSector* window = controller.Windows().SectorWindow();
+    frmSector* window = Windows().SectorWindow();
     auto* notes = Find<QPlainTextEdit>("txtHexNotes", window);
     EXPECT_EQ(window->NotesHex(), View()->FocusHex());
-    EXPECT_FALSE(controller.Document().SectorModified());
-    const Sector& sector = *controller.Document().CurrentSector();
-    HexNumber empty{1, 1};
-    while (sector.At(empty) != nullptr)
-        ++empty.row;
-    ASSERT_TRUE(sector.Grid().Contains(empty));
+    EXPECT_FALSE(Document().SectorModified());
+    const Sector& sector = *CurrentSector();
+    const HexNumber empty = test::EmptyHex(sector);
     const HexNumber occupied = sector.systems.front().hex;
 
     Click(empty);
     EXPECT_EQ(window->NotesHex(), empty);
-    EXPECT_EQ(Find<QLabel>("lblHexNotes", window)->text(),
-              "Notes on " + QString::fromStdString(empty.Text()));
+    EXPECT_EQ(Find<QLabel>("lblHexNotes", window)->text(), "Notes on " + Q(empty.Text()));
     notes->setFocus();
     QTest::keyClicks(notes, "A nebula.");
     QTest::keyClick(notes, Qt::Key_Return);
@@ -516,7 +486,7 @@ TEST_F(SectorWindow, NotesOnAnyHexAndTheSectorsNameAreStepsAndAreSaved)
     EXPECT_EQ(sector.NotesOf(empty), "A nebula.\nShips vanish.");
     // A line break in the pane is part of the burst.
     EXPECT_EQ(UndoCount(), 1);
-    EXPECT_EQ(UndoText(), "&Undo Notes " + QString::fromStdString(empty.Text()));
+    EXPECT_EQ(UndoText(), "&Undo Notes " + Q(empty.Text()));
     EXPECT_TRUE(View()->HexToolTip(empty).endsWith("\nA nebula."));
     // Another hex, and the map's mark.
     Click(occupied);
@@ -544,19 +514,18 @@ TEST_F(SectorWindow, NotesOnAnyHexAndTheSectorsNameAreStepsAndAreSaved)
     Trigger("mnuEditRedo");
 
     SaveSector(dir / "noted");
-    EXPECT_FALSE(controller.Document().SectorModified());
+    EXPECT_FALSE(Document().SectorModified());
     Sector saved;
     ASSERT_TRUE(ReadSectorFile((dir / "noted" / SectorFileName).string(), saved).Ok());
     EXPECT_EQ(saved.name, "The Marches");
     EXPECT_EQ(saved.notes, sector.notes);
 
     // The notes vault beside it, as kelvane-cli vault writes one.
-    dialogs->folder = QString::fromStdString((dir / "vault").string());
+    dialogs->folder = Q(dir / "vault");
     Trigger("mnuSectorVault");
-    EXPECT_EQ(dialogs->proposals.last(), "vault " + QString::fromStdString((dir / "notes").string()));
-    EXPECT_EQ(test::ReadBytes(dir / "vault" / (empty.Text() + ".md")).find("A nebula.\nShips vanish.") !=
-                  std::string::npos,
-              true);
+    EXPECT_EQ(dialogs->proposals.last(), "vault " + Q(dir / "notes"));
+    EXPECT_NE(test::ReadBytes(dir / "vault" / (empty.Text() + ".md")).find("A nebula.\nShips vanish."),
+              std::string::npos);
     EXPECT_TRUE(fs::exists(dir / "vault" / "The Marches.md"));
 }
 
@@ -569,64 +538,39 @@ TEST(SectorSession, ClosingAsksEndingKeepsTheSectorForTheNextStart)
     const QTemporaryDir shared;
     const QString kept = shared.path() + "/data";
     const HexNumber hex{2, 2};
-    const auto frame = [](test::Program& program) {
-        return program.controller.Windows().FrameOf(program.controller.Windows().SectorWindow());
-    };
     {
         test::Program first(shared.path(), kept);
-        first.dialogs->sector = SectorRequest{Small, false};
-        first.Trigger("mnuSectorNew");
-        first.controller.Document().SetHexNotes(hex, "Pirates.");
-        frame(first)->close();
+        QMdiSubWindow* frame = first.NewSector();
+        first.Document().SetHexNotes(hex, "Pirates.");
+        frame->close();
         EXPECT_EQ(first.dialogs->questions, QStringList("save sector Sector 5"));
-        ASSERT_NE(first.controller.Document().CurrentSector(), nullptr); // Cancel
+        ASSERT_NE(first.CurrentSector(), nullptr); // Cancel
         first.dialogs->questions.clear();
         first.Trigger("mnuFileExit");
         EXPECT_TRUE(first.dialogs->questions.isEmpty());
     }
     {
         test::Program second(shared.path(), kept);
-        EXPECT_EQ(second.controller.Document().CurrentSector(), nullptr);
+        EXPECT_EQ(second.CurrentSector(), nullptr);
         second.controller.ReopenKeptSector();
-        const Sector* sector = second.controller.Document().CurrentSector();
+        const Sector* sector = second.CurrentSector();
         ASSERT_NE(sector, nullptr);
-        EXPECT_EQ(*sector, [&] {
-            Sector made = GenerateSector(Small);
-            made.SetNotes(hex, "Pirates.");
-            return made;
-        }());
-        EXPECT_TRUE(second.controller.Document().SectorModified());
-        EXPECT_TRUE(second.Find<QLabel>("lblSectorInfo", second.controller.Windows().SectorWindow())
+        Sector made = GenerateSector(Small);
+        made.SetNotes(hex, "Pirates.");
+        EXPECT_EQ(*sector, made);
+        EXPECT_TRUE(second.Document().SectorModified());
+        EXPECT_TRUE(second.Find<QLabel>("lblSectorInfo", second.Windows().SectorWindow())
                         ->text()
                         .endsWith("; not saved"));
         second.dialogs->closeChoice = SectorDialogs::CloseChoice::Discard;
-        frame(second)->close();
-        EXPECT_EQ(second.controller.Document().CurrentSector(), nullptr);
+        second.Frame(second.Windows().SectorWindow())->close();
+        EXPECT_EQ(second.CurrentSector(), nullptr);
         second.Trigger("mnuFileExit");
     }
     test::Program third(shared.path(), kept);
     third.controller.ReopenKeptSector();
-    EXPECT_EQ(third.controller.Document().CurrentSector(), nullptr);
+    EXPECT_EQ(third.CurrentSector(), nullptr);
     EXPECT_TRUE(third.dialogs->errors.isEmpty());
-}
-
-// Save Sector As's own dialog takes the name of a new folder typed into it.
-TEST_F(SectorWindow, SaveSectorAsTakesANewFolderTypedIntoItsDialog)
-{
-    NewSector(Small);
-    controller.SetDialogs(std::make_unique<QtDialogs>(main));
-    bool typed = false;
-    test::WhenModal<QFileDialog>([&](QFileDialog* dialog) {
-        dialog->setDirectory(QString::fromStdString(dir.string()));
-        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        ASSERT_NE(name, nullptr);
-        name->setText(QStringLiteral("fresh"));
-        QTest::keyClick(name, Qt::Key_Return);
-        typed = !dialog->isVisible();
-    });
-    Trigger("mnuSectorSaveAs");
-    EXPECT_TRUE(typed);
-    EXPECT_TRUE(fs::exists(dir / "fresh" / "sector.json"));
 }
 
 } // namespace

@@ -1,20 +1,9 @@
 #include <QSignalSpy>
-#include <filesystem>
-#include <gtest/gtest.h>
-#include <vector>
 
-#include "ScopedEnvironment.h"
-#include "TempFolder.h"
+#include "GuiTestSupport.h"
 #include "core/files/SystemFile.h"
 #include "core/sector/SectorFolder.h"
 #include "core/sector/SectorGeneration.h"
-#include "gui/document/SystemDocument.h"
-
-// Texts in failure messages as text.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace kelvane {
 namespace {
@@ -297,7 +286,7 @@ TEST_F(Document, TheCodeFollowsTheSystem)
     EXPECT_EQ(doc.Settings().LifeSupport, LifeSupportLevel::Excellent);
 }
 
-const SectorOptions Small{5, 6, 5, 0.6, LifeSupportLevel::Good, BiozoneWidth::Double};
+const SectorOptions& Small = test::SmallSector;
 
 // The open sector's hexes: opening an occupied one is a step that makes its
 // system current, with its code and, for a saved sector, its file; every
@@ -312,11 +301,7 @@ TEST_F(Document, AHexsSystemIsAStepAndItsEditsAreKeptInTheSector)
     EXPECT_EQ(Undos(), 0);
     EXPECT_FALSE(doc.SectorModified());
     const Sector& sector = *doc.CurrentSector();
-    HexNumber empty{1, 1};
-    while (sector.At(empty) != nullptr)
-        ++empty.row;
-    ASSERT_TRUE(sector.Grid().Contains(empty));
-    doc.OpenHex(empty);
+    doc.OpenHex(test::EmptyHex(sector));
     EXPECT_EQ(Undos(), 0);
 
     const SectorSystem made = sector.systems.front();

@@ -37,7 +37,7 @@ struct Views : ::testing::Test, test::Program {
             orbit.AU = Distance::FromUnits(units);
             orbit.Radius = 7;
         }
-        controller.Windows().RefreshAll();
+        Windows().RefreshAll();
     }
 
     QString Text(const char* name, QWidget* in) { return Find<QLabel>(QLatin1String(name), in)->text(); }
@@ -55,7 +55,7 @@ struct Views : ::testing::Test, test::Program {
         }
         return texts;
     }
-    frmForceOrbit* Dialog() { return controller.Windows().ForceOrbitDialog(); }
+    frmForceOrbit* Dialog() { return Windows().ForceOrbitDialog(); }
     // Opens the Force Orbit dialog for orbit n as the Options menu does.
     frmForceOrbit* Open(int n)
     {
@@ -79,7 +79,7 @@ struct Views : ::testing::Test, test::Program {
 
 TEST_F(Views, InformationAndElementsWindows)
 {
-    frmInfo* info = controller.Windows().Info();
+    frmInfo* info = Windows().Info();
     EXPECT_EQ(Text("StarTypeLabel", info) + "/" + Text("StarClassLabel", info),
               "Yellow (G)/Main Sequence (V)");
     EXPECT_EQ(Text("BiozoneLabel", info), " .75 to  1.2 AUs");
@@ -116,10 +116,10 @@ TEST_F(Views, InformationAndElementsWindows)
     NameBox()->selectAll();
     QTest::keyClick(NameBox(), Qt::Key_Backspace);
     EXPECT_EQ(System().SystemName, "");
-    EXPECT_EQ(controller.Windows().OrbitalDisplay()->windowTitle(), "Orbital Display (<Unnamed System>)");
+    EXPECT_EQ(Windows().OrbitalDisplay()->windowTitle(), "Orbital Display (<Unnamed System>)");
 
     const auto cell = [&](int row) {
-        return Find<QLabel>(QStringLiteral("ElementsLabel_%1").arg(row), controller.Windows().Elements());
+        return Find<QLabel>(QStringLiteral("ElementsLabel_%1").arg(row), Windows().Elements());
     };
     // An empty orbit is blank whatever its record holds; a belt and an
     // unknown Type show their letters, all 26 positions kept.
@@ -174,7 +174,7 @@ TEST_F(Views, ForceOrbitDialogFromTheMenuAndTheDisplay)
     EXPECT_EQ(orbit.Type, TypeEnvGood); // the planet itself is the core's to make
     // Every view was refreshed.
     EXPECT_EQ(Rows({3}), QStringList("Planet|Good=#00ffff|" + QString::number(orbit.Moons) + "|1.5"));
-    EXPECT_EQ(Text("ElementsLabel_3", controller.Windows().Elements()).at(0), 'A');
+    EXPECT_EQ(Text("ElementsLabel_3", Windows().Elements()).at(0), 'A');
 
     // Enter presses OK, which acts on orbit 10 alone.
     StarSystem before = System();
@@ -231,8 +231,7 @@ TEST(OrbitalDisplay, CrispLinesStarAtTheLeftMiddleAndExactPicking)
         if (program.System().Orbit(n).Type == TypeAsteroids)
             program.System().Orbit(n).Type = TypeNothing;
     program.Trigger("mnuOptionsOrbitFlat");
-    QMdiSubWindow* frame =
-        program.controller.Windows().FrameOf(program.controller.Windows().OrbitalDisplay());
+    QMdiSubWindow* frame = program.Frame(program.Windows().OrbitalDisplay());
     SurfaceWidget* display = program.Display();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(display));
     for (const QSize size : {QSize(700, 300), QSize(300, 600)}) {
@@ -269,10 +268,9 @@ TEST(OrbitalDisplay, CrispLinesStarAtTheLeftMiddleAndExactPicking)
         const QPoint onOrbit7(static_cast<int>(340 * scale * 0.6),
                               display->height() / 2 - static_cast<int>(340 * scale * 0.8));
         QTest::mouseClick(display, Qt::RightButton, {}, onOrbit7);
-        ASSERT_NE(program.controller.Windows().ForceOrbitDialog(), nullptr);
-        EXPECT_EQ(program.controller.Windows().ForceOrbitDialog()->windowTitle(), "Force Orbit 7")
-            << size.width();
-        program.controller.Windows().ForceOrbitDialog()->hide();
+        ASSERT_NE(program.Windows().ForceOrbitDialog(), nullptr);
+        EXPECT_EQ(program.Windows().ForceOrbitDialog()->windowTitle(), "Force Orbit 7") << size.width();
+        program.Windows().ForceOrbitDialog()->hide();
     }
 }
 
@@ -294,7 +292,7 @@ TEST_F(Views, AScreenReaderReadsTheToolbarTablesAndDisplay)
         EXPECT_EQ(iface->role(), QAccessible::Table);
         return iface;
     };
-    QAccessibleInterface* orbits = table("OrbitTable", controller.Windows().Info());
+    QAccessibleInterface* orbits = table("OrbitTable", Windows().Info());
     QAccessibleTableInterface* cells = orbits->tableInterface();
     ASSERT_NE(cells, nullptr);
     ASSERT_EQ(std::make_pair(cells->rowCount(), cells->columnCount()), std::make_pair(10, 5));
@@ -321,15 +319,13 @@ TEST_F(Views, AScreenReaderReadsTheToolbarTablesAndDisplay)
     const QRect au = cells->cellAt(2, 4)->rect();
     EXPECT_EQ(orbits->childAt(au.center().x(), au.center().y()), cells->cellAt(2, 4));
 
-    QAccessibleTableInterface* elements =
-        table("ElementsTable", controller.Windows().Elements())->tableInterface();
+    QAccessibleTableInterface* elements = table("ElementsTable", Windows().Elements())->tableInterface();
     ASSERT_EQ(std::make_pair(elements->rowCount(), elements->columnCount()), std::make_pair(10, 2));
     EXPECT_EQ(row(elements, 1), "2|A");
     EXPECT_EQ(row(elements, 0), "1|empty"); // an empty orbit shows none
     EXPECT_EQ(elements->columnDescription(1), "Elements Available");
 
-    QAccessibleInterface* display =
-        QAccessible::queryAccessibleInterface(controller.Windows().OrbitalDisplay());
+    QAccessibleInterface* display = QAccessible::queryAccessibleInterface(Windows().OrbitalDisplay());
     ASSERT_EQ(display->childCount(), 11);
     EXPECT_EQ(display->text(QAccessible::Name), "Orbital Display");
     EXPECT_EQ(display->child(0)->text(QAccessible::Name), QString::fromStdString(StarDescription(System())));
@@ -343,26 +339,19 @@ TEST_F(Views, AScreenReaderReadsTheToolbarTablesAndDisplay)
               QString::fromStdString(OrbitDescription(System(), 3, '.')));
 }
 
-// A palette of light text on dark ground, as a dark desktop theme sets it.
-QPalette DarkPalette()
-{
-    QPalette dark;
-    dark.setColor(QPalette::Window, QColor(53, 53, 53));
-    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
-    dark.setColor(QPalette::Base, QColor(35, 35, 35));
-    dark.setColor(QPalette::AlternateBase, QColor(53, 53, 53));
-    dark.setColor(QPalette::Text, QColor(230, 230, 230));
-    dark.setColor(QPalette::Button, QColor(53, 53, 53));
-    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
-    dark.setColor(QPalette::BrightText, Qt::red);
-    return dark;
-}
-
+// Light text on dark ground, as a dark desktop theme sets it.
 struct UnderADarkPalette {
     UnderADarkPalette()
     {
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-        QApplication::setPalette(DarkPalette());
+        QPalette dark;
+        for (const auto role : {QPalette::Window, QPalette::AlternateBase, QPalette::Button})
+            dark.setColor(role, QColor(53, 53, 53));
+        for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            dark.setColor(role, QColor(230, 230, 230));
+        dark.setColor(QPalette::Base, QColor(35, 35, 35));
+        dark.setColor(QPalette::BrightText, Qt::red);
+        QApplication::setPalette(dark);
     }
     ~UnderADarkPalette() { QApplication::setPalette(light); }
     QPalette light = QApplication::palette();
@@ -388,7 +377,7 @@ double CellContrast(QLabel* cell)
 // colours on and with the display's background behind them.
 TEST_F(DarkViews, EveryCellReadsUnderADarkPalette)
 {
-    frmInfo* info = controller.Windows().Info();
+    frmInfo* info = Windows().Info();
     const auto check = [&](const char* setting) {
         for (const char* column :
              {"OrbitNumberLabel", "ContainsLabel", "EnvironmentLabel", "MoonsLabel", "AULabel"})

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -27,37 +28,35 @@ using test::WriteBytes;
 constexpr const char* AppId = "org.kelvane.Kelvane";
 constexpr const char* MimeType = "application/x-kelvane-system";
 
-std::vector<int> IconSizes()
+constexpr int IconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+
+std::string IconFile(int size)
 {
-    return {16, 22, 24, 32, 48, 64, 128, 256};
+    return "share/icons/hicolor/" + std::to_string(size) + "x" + std::to_string(size) + "/apps/kelvane.png";
 }
 
 // Every file the package ships, below the prefix, and whether it is a
 // program. A new installed file belongs here.
-const std::map<std::string, bool>& ExpectedFiles()
+std::map<std::string, bool> ExpectedFiles()
 {
-    static const std::map<std::string, bool> files = [] {
-        std::map<std::string, bool> f = {
-            {"bin/kelvane", true},
-            {"bin/kelvane-cli", true},
-            {"libexec/kelvane/kelvane-cli-qt", true},
-            {"share/applications/org.kelvane.Kelvane.desktop", false},
-            {"share/metainfo/org.kelvane.Kelvane.metainfo.xml", false},
-            {"share/mime/packages/kelvane.xml", false},
-            {"share/icons/hicolor/scalable/apps/kelvane.svg", false},
-            {"share/man/man1/kelvane.1.gz", false},
-            {"share/man/man1/kelvane-cli.1.gz", false},
-            {"share/bash-completion/completions/kelvane-cli", false},
-            {"share/doc/kelvane/copyright", false},
-            {"share/doc/kelvane/changelog.Debian.gz", false},
-            {"share/kelvane/schemas/system.schema.json", false},
-            {"share/kelvane/schemas/sector.schema.json", false},
-        };
-        for (const int size : IconSizes())
-            f["share/icons/hicolor/" + std::to_string(size) + "x" + std::to_string(size) +
-              "/apps/kelvane.png"] = false;
-        return f;
-    }();
+    std::map<std::string, bool> files = {
+        {"bin/kelvane", true},
+        {"bin/kelvane-cli", true},
+        {"libexec/kelvane/kelvane-cli-qt", true},
+        {"share/applications/org.kelvane.Kelvane.desktop", false},
+        {"share/metainfo/org.kelvane.Kelvane.metainfo.xml", false},
+        {"share/mime/packages/kelvane.xml", false},
+        {"share/icons/hicolor/scalable/apps/kelvane.svg", false},
+        {"share/man/man1/kelvane.1.gz", false},
+        {"share/man/man1/kelvane-cli.1.gz", false},
+        {"share/bash-completion/completions/kelvane-cli", false},
+        {"share/doc/kelvane/copyright", false},
+        {"share/doc/kelvane/changelog.Debian.gz", false},
+        {"share/kelvane/schemas/system.schema.json", false},
+        {"share/kelvane/schemas/sector.schema.json", false},
+    };
+    for (const int size : IconSizes)
+        files[IconFile(size)] = false;
     return files;
 }
 
@@ -70,16 +69,12 @@ class InstallTree : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        s_folder = new test::TempFolder;
+        s_folder = std::make_unique<test::TempFolder>();
         const Ran installed = Shell(Quoted(KELVANE_CMAKE) + " --install " + Quoted(KELVANE_BUILD_DIR) +
                                     " --prefix " + Quoted(Prefix()));
         ASSERT_EQ(installed.status, 0) << installed.output;
     }
-    static void TearDownTestSuite()
-    {
-        delete s_folder;
-        s_folder = nullptr;
-    }
+    static void TearDownTestSuite() { s_folder.reset(); }
 
     static std::string Prefix() { return *s_folder / "prefix"; }
     static std::string In(const std::string& relative) { return Prefix() + "/" + relative; }
@@ -151,10 +146,8 @@ protected:
         return offered;
     }
 
-    static test::TempFolder* s_folder;
+    static inline std::unique_ptr<test::TempFolder> s_folder;
 };
-
-test::TempFolder* InstallTree::s_folder = nullptr;
 
 TEST_F(InstallTree, HoldsEveryFileThePackageNeedsAndNothingElse)
 {
@@ -174,17 +167,13 @@ TEST_F(InstallTree, HoldsEveryFileThePackageNeedsAndNothingElse)
                       << " (a file the package should ship belongs in ExpectedFiles)";
 
     // Each picture is what its name says: a PNG of its size, an SVG.
-    for (const int size : IconSizes()) {
-        const std::string folder = std::to_string(size) + "x" + std::to_string(size);
-        const std::string png = ReadBytes(In("share/icons/hicolor/" + folder + "/apps/kelvane.png"));
+    for (const int size : IconSizes) {
+        const std::string png = ReadBytes(In(IconFile(size)));
         ASSERT_GE(png.size(), 24u);
         EXPECT_EQ(png.substr(0, 8), "\x89PNG\r\n\x1a\n");
-        const auto big = [&png](std::size_t at) {
-            return static_cast<unsigned char>(png[at]) << 24 | static_cast<unsigned char>(png[at + 1]) << 16 |
-                   static_cast<unsigned char>(png[at + 2]) << 8 | static_cast<unsigned char>(png[at + 3]);
-        };
-        EXPECT_EQ(big(16), size);
-        EXPECT_EQ(big(20), size);
+        // The header's width and height, four bytes each, most significant first.
+        const std::string side{0, 0, static_cast<char>(size >> 8), static_cast<char>(size & 0xFF)};
+        EXPECT_EQ(png.substr(16, 8), side + side) << size;
     }
     EXPECT_TRUE(Has(ReadBytes(In("share/icons/hicolor/scalable/apps/kelvane.svg")), "<svg"));
 }
