@@ -198,19 +198,6 @@ TEST(SectorFolder, ForeignAndDamagedFoldersAreRefusedAndChangeNothing)
     CloseWriters();
 }
 
-// What a folder holds: each name with its bytes, or where it links to.
-std::map<std::string, std::string> Snapshot(const std::string& folder)
-{
-    std::map<std::string, std::string> files;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        const std::string name = entry.path().filename().string();
-        files[name] = entry.is_symlink()        ? "-> " + std::filesystem::read_symlink(entry.path()).string()
-                      : entry.is_regular_file() ? test::ReadBytes(entry.path())
-                                                : "(other)";
-    }
-    return files;
-}
-
 TEST(SectorFolder, WritingNeverFollowsALinkNorRemovesAFileNotTheSectorsOwn)
 {
     namespace fs = std::filesystem;
@@ -251,11 +238,11 @@ TEST(SectorFolder, WritingNeverFollowsALinkNorRemovesAFileNotTheSectorsOwn)
         test::WriteBytes(important, "mine");
         ASSERT_TRUE(WriteSectorFolder(sector, folder, '.', "book").Ok());
         c.make();
-        const auto before = Snapshot(folder);
+        const auto before = test::FilesIn(folder);
         const SectorFolderResult result = WriteSectorFolder(other, folder, '.', "book");
         EXPECT_EQ(result.path, folder);
         EXPECT_EQ(result.Text(), c.reason);
-        EXPECT_EQ(Snapshot(folder), before) << c.reason;
+        EXPECT_EQ(test::FilesIn(folder), before) << c.reason;
         EXPECT_EQ(test::ReadBytes(important), "mine") << c.reason;
         for (const std::string& name : dir.Names())
             EXPECT_FALSE(name.starts_with(".")) << name << " after " << c.reason;
@@ -320,7 +307,7 @@ TEST(SectorFolder, AStoppedWriteLeavesTheOldSectorAndABooklessOneHasNoBook)
     const Sector sector = GenerateSector({12, 2, 2, 1, LifeSupportLevel{2}, BiozoneWidth{1}});
     const Sector other = GenerateSector({13, 2, 2, 1, LifeSupportLevel{2}, BiozoneWidth{1}});
     ASSERT_TRUE(WriteSectorFolder(sector, folder, '.', "book").Ok());
-    const auto before = Snapshot(folder);
+    const auto before = test::FilesIn(folder);
     const int files = static_cast<int>(other.systems.size()) + 3;
     for (int stop = 1; stop <= files; ++stop) {
         int steps = 0;
@@ -329,7 +316,7 @@ TEST(SectorFolder, AStoppedWriteLeavesTheOldSectorAndABooklessOneHasNoBook)
         EXPECT_EQ(steps, stop);
         EXPECT_EQ(result.path, folder);
         EXPECT_EQ(result.Text(), SectorWriteCancelled);
-        EXPECT_EQ(Snapshot(folder), before);
+        EXPECT_EQ(test::FilesIn(folder), before);
         EXPECT_EQ(dir.Names(), (Names{"s"}));
     }
 
@@ -357,11 +344,11 @@ TEST(SectorFolder, AFailedRewriteLeavesTheOldSectorWhole)
     const Sector sector = GenerateSector({12, 1, 1, 1, LifeSupportLevel{2}, BiozoneWidth{1}});
     const Sector other = GenerateSector({13, 1, 1, 1, LifeSupportLevel{2}, BiozoneWidth{1}});
     ASSERT_TRUE(WriteSectorFolder(sector, folder, '.', "book").Ok());
-    const auto before = Snapshot(folder);
+    const auto before = test::FilesIn(folder);
     const SectorFolderResult result = WriteSectorFolder(other, folder, '.', std::string(100000, 'x'));
     EXPECT_EQ(result.path, folder + "/sector.pdf");
     EXPECT_EQ(result.Text(), "No space left on device");
-    EXPECT_EQ(Snapshot(folder), before);
+    EXPECT_EQ(test::FilesIn(folder), before);
     EXPECT_EQ(disk.Folder().Names(), (Names{"s"}));
 
     const std::string stale = disk.Folder() / ".s.kelvane-abcd1234";
@@ -389,7 +376,7 @@ TEST(SectorFolder, AnUpdateChangesTheIndexMapAndBookAndKeepsTheSystemFiles)
     ASSERT_TRUE(WriteSectorFolder(sector, folder, '.', "book").Ok());
     const std::string first = folder + "/" + HexFileName(occupied);
     test::WriteBytes(first, "   " + test::ReadBytes(first));
-    const auto before = Snapshot(folder);
+    const auto before = test::FilesIn(folder);
     int books = 0;
     const SectorBookMaker makeBook = [&](const Sector& made) {
         ++books;
@@ -399,7 +386,7 @@ TEST(SectorFolder, AnUpdateChangesTheIndexMapAndBookAndKeepsTheSystemFiles)
     const auto refuse = [](Sector&) { return std::string("hex 0909 is not a hex of this sector"); };
     EXPECT_EQ(UpdateSectorFolder(folder, '.', refuse, makeBook).Text(),
               "hex 0909 is not a hex of this sector");
-    EXPECT_EQ(Snapshot(folder), before);
+    EXPECT_EQ(test::FilesIn(folder), before);
 
     const auto annotate = [&](Sector& read) {
         read.name = "Marches";
@@ -425,11 +412,11 @@ TEST(SectorFolder, AnUpdateChangesTheIndexMapAndBookAndKeepsTheSystemFiles)
     EXPECT_EQ(books, 1);
     EXPECT_FALSE(std::filesystem::exists(folder + "/sector.pdf"));
     std::filesystem::remove(folder + "/sector.json");
-    const auto unindexed = Snapshot(folder);
+    const auto unindexed = test::FilesIn(folder);
     EXPECT_EQ(UpdateSectorFolder(folder, '.', annotate, makeBook).Text(),
               "holds " + HexFileName(occupied) +
                   ", which is not a sector's file; choose an empty folder or a sector's own");
-    EXPECT_EQ(Snapshot(folder), unindexed);
+    EXPECT_EQ(test::FilesIn(folder), unindexed);
     EXPECT_EQ(UpdateSectorFolder(dir / "none", '.', annotate, makeBook).Text(),
               "holds no sector: it has no sector.json");
     EXPECT_EQ(dir.Names(), (Names{"s"}));
