@@ -48,9 +48,7 @@ std::string CodeOfRows(const std::string& rows)
 // What a seed gives is the stored bytes' to guard (below); here where it goes.
 TEST_F(Cli, NewWritesAFileOrStandardOutputAndDrawsASeedWithoutOne)
 {
-    const CliRun run = Invoke("new --seed 123 --count 5 --life-support 4 --biozone 3 --format csv -o s.csv");
-    ASSERT_EQ(run.exit, 0) << run.err;
-    EXPECT_EQ(run.out, "");
+    Ok("new --seed 123 --count 5 --life-support 4 --biozone 3 --format csv -o s.csv", true);
     EXPECT_EQ(Files(), Names{"s.csv"}); // no temporary file
     // The same on standard output, with the options in the --name=value form.
     EXPECT_EQ(Invoke("new --seed=123 --count=5 --life-support=4 --biozone=3 --format=csv").out,
@@ -93,23 +91,20 @@ TEST_F(Cli, EverySystemsCodeMakesItAgainWithItsOptions)
     // Codes over every seed and option pair are the core's; here a run that
     // drew its seed and one with options of its own.
     for (const std::string run : {"--count 2", "--seed 4000003 --count 2 --life-support 4 --biozone 3"}) {
-        const CliRun batch = Invoke("new " + run + " --format csv");
-        ASSERT_EQ(batch.exit, 0) << batch.err;
-        for (const auto& [number, rows] : RowsBySystem(batch.out)) {
+        for (const auto& [number, rows] : RowsBySystem(Ok("new " + run + " --format csv").out)) {
             const std::string code = CodeOfRows(rows);
             ASSERT_FALSE(code.empty()) << run;
             // The same rows, its number in the run included.
-            const CliRun again = Invoke("new --code " + code + " --format csv");
-            ASSERT_EQ(again.exit, 0) << again.err;
-            EXPECT_EQ(RowsBySystem(again.out), (std::map<std::string, std::string>{{number, rows}})) << run;
+            EXPECT_EQ(RowsBySystem(Ok("new --code " + code + " --format csv").out),
+                      (std::map<std::string, std::string>{{number, rows}}))
+                << run;
         }
     }
     // A long run is made in batches of 2048: the systems at the end of one
     // and the start of the next come back too, the positions the first left
     // in orbits without a planet included.
-    const CliRun longRun = Invoke("new --seed 11 --count 2100 --format csv");
-    ASSERT_EQ(longRun.exit, 0) << longRun.err;
-    std::map<std::string, std::string> longRows = RowsBySystem(longRun.out);
+    std::map<std::string, std::string> longRows =
+        RowsBySystem(Ok("new --seed 11 --count 2100 --format csv").out);
     ASSERT_EQ(longRows.size(), 2100u);
     for (const std::string number : {"2048", "2049", "2100"}) {
         const CliRun again = Invoke("new --code " + CodeOfRows(longRows[number]) + " --format csv");
@@ -153,8 +148,7 @@ TEST_F(Cli, SystemFilesKeepTheirBytesAndLoadBackAsGenerated)
     EXPECT_EQ(Invoke("show " + Example + " --format kvn").out, Read(Example));
 
     // Several systems: one numbered file each in a folder, or one after another on standard output.
-    const CliRun run = Invoke("new --seed 7 --count 3 --format kvn -o sector");
-    ASSERT_EQ(run.exit, 0) << run.err;
+    Ok("new --seed 7 --count 3 --format kvn -o sector", true);
     EXPECT_EQ(Files("sector"), (Names{"system-0001.KVN", "system-0002.KVN", "system-0003.KVN"}));
     EXPECT_EQ(Read("sector/system-0001.KVN") + Read("sector/system-0002.KVN") +
                   Read("sector/system-0003.KVN"),
@@ -187,9 +181,7 @@ TEST_F(Cli, SystemJsonConvertsBackToTheSystemFileOrIsRefusedWithNothingWritten)
 
 TEST_F(Cli, RenderDrawsTheSameImageEveryTimeWithoutAScreen)
 {
-    CliRun run = Invoke("render " + Example + " -o example.png");
-    ASSERT_EQ(run.exit, 0) << run.err;
-    EXPECT_EQ(run.out + run.err, "");
+    Ok("render " + Example + " -o example.png", true);
     const std::string png = Read("example.png");
     // The signature, then 800 by 800 in the header chunk.
     EXPECT_EQ(png.substr(0, 24), std::string("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\x03\x20\0\0\x03\x20", 24));
@@ -210,10 +202,7 @@ TEST_F(Cli, RenderDrawsTheSameImageEveryTimeWithoutAScreen)
     system.Orbit(2) = {TypeEnvAverage, 9, 3, {}, {}, 0, 115, 115, 0};
     system.Orbit(6).Type = TypeAsteroids;
     ASSERT_TRUE(SaveSystemFile(system, (dir / "vega.KVN").string(), '.').Ok());
-    ASSERT_EQ(
-        Invoke("render vega.KVN -o vega.svg --style flat --white-orbits on --thick-orbits on --size 300")
-            .exit,
-        0);
+    Ok("render vega.KVN -o vega.svg --style flat --white-orbits on --thick-orbits on --size 300");
     const std::string text = Read("vega.svg");
     EXPECT_NE(text.find("<rect x=\"0\" y=\"0\" width=\"300\" height=\"300\""), std::string::npos);
     EXPECT_EQ(Count(text, "<line [^\n]*stroke=\"#ffffff\" stroke-width=\"2\""), 10);
@@ -223,9 +212,7 @@ TEST_F(Cli, RenderDrawsTheSameImageEveryTimeWithoutAScreen)
 
 TEST_F(Cli, ReportIsOnePageOfUsLetterWithoutAScreen)
 {
-    const CliRun run = Invoke("report " + Example + " -o a.pdf");
-    ASSERT_EQ(run.exit, 0) << run.err;
-    EXPECT_EQ(run.out + run.err, "");
+    Ok("report " + Example + " -o a.pdf", true);
     const std::string pdf = Read("a.pdf");
     EXPECT_TRUE(pdf.starts_with("%PDF-1.") && pdf.find("%%EOF", pdf.size() - 8) != std::string::npos);
     EXPECT_EQ(Count(pdf, "/Type /Page[^s]"), 1);
