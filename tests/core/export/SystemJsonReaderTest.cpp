@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <regex>
-#include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "TempFolder.h"
 #include "core/export/SystemJsonReader.h"
 #include "core/export/SystemWriters.h"
 #include "core/files/SystemFile.h"
@@ -17,10 +17,7 @@ namespace {
 
 std::string Golden(const std::string& name)
 {
-    std::ifstream in(std::string(KELVANE_TEST_DATA) + "/golden/" + name, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    return test::ReadBytes(KELVANE_TEST_DATA "/golden/" + name);
 }
 
 // A generated system's JSON, as new writes it.
@@ -104,12 +101,7 @@ TEST(SystemJsonReader, EditsComeBackOverTheCodesSystem)
 
 TEST(SystemJsonReader, ContentsAndEnvironmentWinOverTypeAndSaySo)
 {
-    struct Case {
-        std::string words, type;
-        std::int32_t expected;
-        bool noted;
-    };
-    const std::vector<Case> cases = {
+    const std::tuple<std::string, std::string, std::int32_t, bool> cases[] = {
         {R"("contents": "planet", "environment": "Good")", "255", TypeEnvGood, true},
         {R"("contents": "asteroids", "environment": null)", "65535", TypeAsteroids, true},
         {R"("contents": "nothing", "environment": null)", "16512", TypeNothing, true},
@@ -118,22 +110,19 @@ TEST(SystemJsonReader, ContentsAndEnvironmentWinOverTypeAndSaySo)
         {R"("contents": "unknown", "environment": null)", "12345", 12345, false},
         {R"("contents": "planet", "environment": "Hostile")", "255", TypeEnvHostile, false},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.words);
-        const std::string json = R"({"orbits": [{"orbit": 1, )" + c.words + R"(, "type": )" + c.type + "}" +
+    for (const auto& [words, type, expected, noted] : cases) {
+        SCOPED_TRACE(words);
+        const std::string json = R"({"orbits": [{"orbit": 1, )" + words + R"(, "type": )" + type + "}" +
                                  R"(,{},{},{},{},{},{},{},{},{}]})";
         StarSystem system;
         Message error;
         std::vector<std::string> notes;
         ASSERT_TRUE(ReadSystemJson(json, system, error, &notes)) << English(error);
-        EXPECT_EQ(system.Orbit(1).Type, c.expected);
-        EXPECT_EQ(notes.size(), c.noted ? 1U : 0U);
-        if (c.noted) {
-            EXPECT_EQ(notes.front(), "orbits[0].type: " + c.type +
-                                         " does not agree with contents and environment; "
-                                         "they win: " +
-                                         std::to_string(c.expected));
-        }
+        EXPECT_EQ(system.Orbit(1).Type, expected);
+        const std::string note =
+            "orbits[0].type: " + type +
+            " does not agree with contents and environment; they win: " + std::to_string(expected);
+        EXPECT_EQ(notes, noted ? std::vector<std::string>{note} : std::vector<std::string>{});
     }
 }
 

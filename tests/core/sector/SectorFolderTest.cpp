@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fcntl.h>
 #include <filesystem>
 #include <functional>
-#include <map>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -24,24 +24,19 @@ namespace {
 
 using Names = std::set<std::string>;
 
-std::vector<int> g_writers; // writers holding pipes open, closed by each test
-
-// A named pipe at path with a writer holding it open, so that a read of it
-// would wait for more.
-void PipeWithWriter(const std::string& path)
-{
-    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
-    const int fd = ::open(path.c_str(), O_RDWR | O_NONBLOCK);
-    ASSERT_GE(fd, 0);
-    g_writers.push_back(fd);
-}
-
-void CloseWriters()
-{
-    for (const int fd : g_writers)
-        ::close(fd);
-    g_writers.clear();
-}
+// Named pipes, each with a writer holding it open so that a read of it would
+// wait for more; the writers close with this.
+struct PipesWithWriters {
+    std::vector<int> writers;
+    ~PipesWithWriters() { std::for_each(writers.begin(), writers.end(), ::close); }
+    void Make(const std::string& path)
+    {
+        std::filesystem::remove(path);
+        ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+        writers.push_back(::open(path.c_str(), O_RDWR | O_NONBLOCK));
+        ASSERT_GE(writers.back(), 0);
+    }
+};
 
 Names FolderNames(const Sector& sector)
 {
@@ -164,6 +159,7 @@ TEST(SectorFolder, ForeignAndDamagedFoldersAreRefusedAndChangeNothing)
     // (what each file's reader says is its own tests' business).
     const std::string first = folder + "/" + HexFileName(sector.systems[0].hex);
     const std::string kvn = test::ReadBytes(first);
+    PipesWithWriters pipes;
     const struct {
         std::function<void()> damage;
         FileOutcome outcome;
@@ -176,10 +172,9 @@ TEST(SectorFolder, ForeignAndDamagedFoldersAreRefusedAndChangeNothing)
         {[&] { test::WriteBytes(folder + "/sector.json", "{\"kelvaneSector\": 1}"); },
          FileOutcome::BadContent, "sector.json: \"seed\" is missing"},
         // A pipe with a writer holding it open would block a read for good.
-        {[&] { std::filesystem::remove(first), PipeWithWriter(first); }, FileOutcome::CannotAccess,
-         "0101.KVN: Not a regular file"},
-        {[&] { std::filesystem::remove(folder + "/sector.json"), PipeWithWriter(folder + "/sector.json"); },
-         FileOutcome::CannotAccess, "sector.json: Not a regular file"},
+        {[&] { pipes.Make(first); }, FileOutcome::CannotAccess, "0101.KVN: Not a regular file"},
+        {[&] { pipes.Make(folder + "/sector.json"); }, FileOutcome::CannotAccess,
+         "sector.json: Not a regular file"},
     };
     const Sector before = GenerateSector({1, 2, 2, 1, LifeSupportLevel{2}, BiozoneWidth{1}});
     const std::string index = test::ReadBytes(folder + "/sector.json");
@@ -195,7 +190,6 @@ TEST(SectorFolder, ForeignAndDamagedFoldersAreRefusedAndChangeNothing)
         EXPECT_EQ(result.Text(), c.message);
         EXPECT_EQ(read, before) << c.message;
     }
-    CloseWriters();
 }
 
 TEST(SectorFolder, WritingNeverFollowsALinkNorRemovesAFileNotTheSectorsOwn)
@@ -211,14 +205,14 @@ TEST(SectorFolder, WritingNeverFollowsALinkNorRemovesAFileNotTheSectorsOwn)
         fs::create_symlink(important, folder + "/" + name);
     };
     const std::string choose = "; choose an empty folder or a sector's own";
+    PipesWithWriters pipes;
     const struct {
         std::function<void()> make;
         std::string reason;
     } cases[] = {
         {[&] { linkOut("0101.KVN"); }, "holds 0101.KVN, which is not a regular file" + choose},
         {[&] { linkOut("sector.svg"); }, "holds sector.svg, which is not a regular file" + choose},
-        {[&] { fs::remove(folder + "/0102.KVN"), PipeWithWriter(folder + "/0102.KVN"); },
-         "holds 0102.KVN, which is not a regular file" + choose},
+        {[&] { pipes.Make(folder + "/0102.KVN"); }, "holds 0102.KVN, which is not a regular file" + choose},
         {[&] { test::WriteBytes(folder + "/notes.txt", "mine"); },
          "holds notes.txt, which is not a sector's file" + choose},
         {[&] { test::WriteBytes(folder + "/0404.KVN", "mine"); },
@@ -247,7 +241,6 @@ TEST(SectorFolder, WritingNeverFollowsALinkNorRemovesAFileNotTheSectorsOwn)
         for (const std::string& name : dir.Names())
             EXPECT_FALSE(name.starts_with(".")) << name << " after " << c.reason;
     }
-    CloseWriters();
 
     // One writer at a time beside a folder: a second is refused at once.
     fs::remove_all(folder);
