@@ -195,10 +195,7 @@ TEST_F(Cli, RenderDrawsTheSameImageEveryTimeWithoutAScreen)
     // A giant with a planet of three moons in orbit 2 and asteroids in orbit 6,
     // flat, white, thick and small. (The other options are the desktop's
     // Export, compared byte for byte with these commands.)
-    StarSystem system;
-    system.SystemType = 1;
-    system.StarClass = ClassGiant;
-    system.StarType = StarBlueWhite;
+    StarSystem system{"", 1, ClassGiant, StarBlueWhite, {}, {}, {}, {}};
     system.Orbit(2) = {TypeEnvAverage, 9, 3, {}, {}, 0, 115, 115, 0};
     system.Orbit(6).Type = TypeAsteroids;
     ASSERT_TRUE(SaveSystemFile(system, (dir / "vega.KVN").string(), '.').Ok());
