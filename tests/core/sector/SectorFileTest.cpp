@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "TempFolder.h"
 #include "core/model/Codes.h"
 #include "core/model/SystemCode.h"
@@ -32,14 +34,11 @@ TEST(SectorFile, WritesEveryFieldAndReadsBackTheSameSector)
     EXPECT_EQ(read, sector);
     EXPECT_EQ(SectorFileText(read), text);
     // Every orbit of a hex is a planet, a belt or empty.
-    for (const SectorSystem& system : read.systems) {
-        int empty = 0;
-        for (int n = 1; n <= StarSystem::OrbitCount; ++n)
-            if (system.system.Orbit(n).Type == TypeNothing)
-                ++empty;
-        EXPECT_EQ(system.summary.planets + system.summary.belts + empty, StarSystem::OrbitCount)
+    for (const SectorSystem& system : read.systems)
+        EXPECT_EQ(system.summary.planets + system.summary.belts +
+                      std::ranges::count(system.system.Orbits, TypeNothing, &OrbitRecord::Type),
+                  StarSystem::OrbitCount)
             << system.hex.Text();
-    }
 
     // An empty sector, and the file on disk.
     const test::TempFolder folder;
@@ -166,12 +165,7 @@ TEST(SectorFile, DamagedFilesSayWhatIsWrongAndChangeNothing)
     }
     // The furthest a code may go is still read.
     Sector last;
-    EXPECT_TRUE(ReadSectorText(Header + R"({"hex": "0101", "name": "X", "code": ")" +
-                                   EncodeSystemCode(BatchSystemCode(5, MaxSectorRunNumber,
-                                                                    LifeSupportLevel{2}, BiozoneWidth{1})) +
-                                   "\"}]}",
-                               last)
-                    .Ok());
+    EXPECT_TRUE(ReadSectorText(withCode(MaxSectorRunNumber), last).Ok());
 }
 
 // The game master's words come back as they were written: the sector's
