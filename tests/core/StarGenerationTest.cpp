@@ -164,9 +164,8 @@ TEST(GenerateSystem, ResetsTheSystemAndReseedsWhereItShould)
                             "RDD"
                             "RDRDRDRDRDRDRDRDRDRD");
     EXPECT_EQ(random.Remaining(), 0u);
-    EXPECT_EQ(system.SystemName, "Unnamed System");
-    EXPECT_EQ(system.SystemType, 1);
-    EXPECT_EQ(system.StarClass, ClassWhiteDwarf);
+    EXPECT_EQ(std::tie(system.SystemName, system.SystemType, system.StarClass),
+              std::tuple("Unnamed System", 1, ClassWhiteDwarf));
     EXPECT_EQ(system.Orbit(10).AU.Format(), "76.9");
 }
 

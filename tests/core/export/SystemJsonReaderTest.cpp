@@ -187,13 +187,11 @@ TEST(SystemJsonReader, RefusalsNameTheFieldsPathAndTheReason)
 
 TEST(SystemJsonReader, OnlyASystemsKeysMakeSystemJson)
 {
-    EXPECT_TRUE(IsSystemJsonText(" \n" + SampleJson()));
-    EXPECT_TRUE(IsSystemJsonText("[{\"starClass\": 25}]"));
-    EXPECT_FALSE(IsSystemJsonText(R"({"kelvaneSector": 2, "orbits": []})"));
-    EXPECT_FALSE(IsSystemJsonText(R"({"name": "x"})"));
-    EXPECT_FALSE(IsSystemJsonText("[]"));
-    EXPECT_FALSE(IsSystemJsonText(R"({"orbits": [})"));
-    EXPECT_FALSE(IsSystemJsonText("<KelvaneSystem>\r\n"));
+    for (const std::string& text : {" \n" + SampleJson(), std::string("[{\"starClass\": 25}]")})
+        EXPECT_TRUE(IsSystemJsonText(text)) << text;
+    for (const char* text : {R"({"kelvaneSector": 2, "orbits": []})", R"({"name": "x"})", "[]",
+                             R"({"orbits": [})", "<KelvaneSystem>\r\n"})
+        EXPECT_FALSE(IsSystemJsonText(text)) << text;
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <tuple>
 #include <unistd.h>
 #include <vector>
 
@@ -80,9 +81,7 @@ TEST(SectorFolder, EditsAndNamesFollowTheSystemAndTheCodeStays)
     // An edit: the summary follows, the code stays; undone, the mark goes.
     const StarSystem edited = Edited(made.system);
     SetHexSystem(entry, edited, generated);
-    EXPECT_TRUE(entry.edited);
-    EXPECT_EQ(entry.code, made.code);
-    EXPECT_EQ(entry.name, made.name);
+    EXPECT_EQ(std::tie(entry.edited, entry.code, entry.name), std::tuple(true, made.code, made.name));
     EXPECT_EQ(entry.summary.bestEnvironment, TypeEnvExcellent);
     EXPECT_EQ(entry.summary, SummarizeSystem(edited));
     SetHexSystem(entry, made.system, generated);
@@ -135,9 +134,8 @@ TEST(SectorFolder, WrittenWithItsEditsAndReadBackAsItIs)
     ASSERT_TRUE(SaveSystemFile(saved, folder + "/" + HexFileName(other.hex), ',').Ok());
     ASSERT_TRUE(SaveSystemFile(sector.systems[1].system, folder + "/" + HexFileName(entry.hex), ',').Ok());
     ASSERT_TRUE(ReadSectorFolder(folder, ',', read).Ok());
-    EXPECT_EQ(read.systems[2].system, saved);
-    EXPECT_EQ(read.systems[2].name, "Outpost");
-    EXPECT_TRUE(read.systems[2].edited);
+    EXPECT_EQ(std::tie(read.systems[2].system, read.systems[2].name, read.systems[2].edited),
+              std::tuple(saved, "Outpost", true));
     EXPECT_EQ(read.systems[2].summary, SummarizeSystem(saved));
     EXPECT_EQ(read.systems[1].system, edited);
 
