@@ -19,8 +19,7 @@ using test::WriteBytes;
 
 const VaultFile* FileNamed(const std::vector<VaultFile>& files, const std::string& name)
 {
-    const auto found =
-        std::find_if(files.begin(), files.end(), [&](const VaultFile& file) { return file.name == name; });
+    const auto found = std::ranges::find(files, name, &VaultFile::name);
     return found == files.end() ? nullptr : &*found;
 }
 
