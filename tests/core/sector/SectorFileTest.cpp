@@ -5,7 +5,6 @@
 #include "TempFolder.h"
 #include "core/model/Codes.h"
 #include "core/model/SystemCode.h"
-#include "core/sector/JsonValue.h"
 #include "core/sector/SectorFile.h"
 #include "core/sector/SectorGeneration.h"
 
@@ -214,15 +213,6 @@ TEST(SectorFile, NotesAndNameComeBackByteForByte)
                                                              "A\xed\xb0\x80"}}));
     EXPECT_NE(SectorFileText(read).find(R"("notes": "\ud83dA\udc00")"), std::string::npos);
     EXPECT_EQ(English(HexNotesFault("caf\xe9")), "are not UTF-8 text");
-}
-
-TEST(SectorFile, JsonEscapesReadAsTheirCharacters)
-{
-    Message error;
-    int line = 0;
-    const auto value = ParseJson(R"("\u00e9\ud83d\ude00\/\b\f\n\r\t\"\\")", error, line);
-    ASSERT_TRUE(value) << English(error);
-    EXPECT_EQ(value->text, "\xc3\xa9\xf0\x9f\x98\x80/\b\f\n\r\t\"\\");
 }
 
 } // namespace

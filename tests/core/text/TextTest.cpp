@@ -99,6 +99,12 @@ TEST(Escaping, JsonStringsAreValidJsonOfTheSameCharacters)
         ASSERT_TRUE(value) << English(error) << " in " << out;
         EXPECT_EQ(value->text, meant);
     }
+    // Escapes the writer does not use, a surrogate pair among them, read as their characters too.
+    Message error;
+    int line = 0;
+    const auto value = ParseJson(R"("\u00e9\ud83d\ude00\/\b\f\n\r\t\"\\")", error, line);
+    ASSERT_TRUE(value) << English(error);
+    EXPECT_EQ(value->text, "\xc3\xa9\xf0\x9f\x98\x80/\b\f\n\r\t\"\\");
 }
 
 TEST(Escaping, XmlTextDropsWhatXmlCannotHold)
