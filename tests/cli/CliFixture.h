@@ -36,7 +36,7 @@ protected:
     {
         CliRun run = Invoke(arguments);
         EXPECT_EQ(run.exit, 0) << arguments << "\n" << run.err;
-        EXPECT_TRUE(!quiet || run.out + run.err == "") << arguments << " said\n" << run.out << run.err;
+        EXPECT_TRUE(!quiet || (run.out + run.err).empty()) << arguments << " said\n" << run.out << run.err;
         return run;
     }
 

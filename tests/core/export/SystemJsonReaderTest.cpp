@@ -2,7 +2,6 @@
 
 #include <regex>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "TempFolder.h"
@@ -101,7 +100,12 @@ TEST(SystemJsonReader, EditsComeBackOverTheCodesSystem)
 
 TEST(SystemJsonReader, ContentsAndEnvironmentWinOverTypeAndSaySo)
 {
-    const std::tuple<std::string, std::string, std::int32_t, bool> cases[] = {
+    struct Case {
+        std::string words, type;
+        std::int32_t expected;
+        bool noted;
+    };
+    const Case cases[] = {
         {R"("contents": "planet", "environment": "Good")", "255", TypeEnvGood, true},
         {R"("contents": "asteroids", "environment": null)", "65535", TypeAsteroids, true},
         {R"("contents": "nothing", "environment": null)", "16512", TypeNothing, true},
@@ -110,19 +114,20 @@ TEST(SystemJsonReader, ContentsAndEnvironmentWinOverTypeAndSaySo)
         {R"("contents": "unknown", "environment": null)", "12345", 12345, false},
         {R"("contents": "planet", "environment": "Hostile")", "255", TypeEnvHostile, false},
     };
-    for (const auto& [words, type, expected, noted] : cases) {
-        SCOPED_TRACE(words);
-        const std::string json = R"({"orbits": [{"orbit": 1, )" + words + R"(, "type": )" + type + "}" +
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.words);
+        const std::string json = R"({"orbits": [{"orbit": 1, )" + c.words + R"(, "type": )" + c.type + "}" +
                                  R"(,{},{},{},{},{},{},{},{},{}]})";
         StarSystem system;
         Message error;
         std::vector<std::string> notes;
         ASSERT_TRUE(ReadSystemJson(json, system, error, &notes)) << English(error);
-        EXPECT_EQ(system.Orbit(1).Type, expected);
-        const std::string note =
-            "orbits[0].type: " + type +
-            " does not agree with contents and environment; they win: " + std::to_string(expected);
-        EXPECT_EQ(notes, noted ? std::vector<std::string>{note} : std::vector<std::string>{});
+        EXPECT_EQ(system.Orbit(1).Type, c.expected);
+        EXPECT_EQ(notes, c.noted ? std::vector<std::string>{"orbits[0].type: " + c.type +
+                                                            " does not agree with contents and environment; "
+                                                            "they win: " +
+                                                            std::to_string(c.expected)}
+                                 : std::vector<std::string>{});
     }
 }
 
