@@ -25,12 +25,15 @@ inline std::set<std::string> NamesIn(const std::filesystem::path& folder)
     return names;
 }
 
-// What a folder holds: each name with its bytes.
+// What a folder holds: each name with its bytes, or where it links to.
 inline std::map<std::string, std::string> FilesIn(const std::filesystem::path& folder)
 {
     std::map<std::string, std::string> files;
-    for (const std::string& name : NamesIn(folder))
-        files[name] = ReadBytes(folder / name);
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        files[entry.path().filename().string()] =
+            entry.is_symlink()        ? "-> " + std::filesystem::read_symlink(entry.path()).string()
+            : entry.is_regular_file() ? ReadBytes(entry.path())
+                                      : "(other)";
     return files;
 }
 

@@ -31,6 +31,14 @@ protected:
     Names Files(const std::string& folder = "") const { return NamesIn(dir / folder); }
 
     CliRun Invoke(const std::string& arguments) const { return Run(KELVANE_CLI_PATH, arguments); }
+    // A run that must succeed; with quiet, one that says nothing either.
+    CliRun Ok(const std::string& arguments, bool quiet = false) const
+    {
+        CliRun run = Invoke(arguments);
+        EXPECT_EQ(run.exit, 0) << arguments << "\n" << run.err;
+        EXPECT_TRUE(!quiet || (run.out + run.err).empty()) << arguments << " said\n" << run.out << run.err;
+        return run;
+    }
 
     // program may be a copy of kelvane-cli; environment holds NAME=value words.
     CliRun Run(const std::string& program, const std::string& arguments,

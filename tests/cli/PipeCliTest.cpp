@@ -26,11 +26,10 @@ protected:
 
 TEST_F(Pipes, DashAndPipesReadAndWriteWhatFilesWould)
 {
-    ASSERT_EQ(Invoke("new --seed 7 --format kvn -o vega.KVN").exit, 0);
-    ASSERT_EQ(Invoke("render vega.KVN -o vega.png").exit, 0);
-    ASSERT_EQ(Invoke("render vega.KVN -o vega.svg --size 300").exit, 0);
-    ASSERT_EQ(Invoke("convert vega.KVN again.KVN").exit, 0);
-    ASSERT_EQ(Invoke("sector --seed 3 --width 2 --height 2 -o s").exit, 0);
+    for (const char* step : {"new --seed 7 --format kvn -o vega.KVN", "render vega.KVN -o vega.png",
+                             "render vega.KVN -o vega.svg --size 300", "convert vega.KVN again.KVN",
+                             "sector --seed 3 --width 2 --height 2 -o s"})
+        ASSERT_EQ(Invoke(step).exit, 0) << step;
     Write("-odd.KVN", Read("vega.KVN"));
     const std::string shown = Invoke("show vega.KVN --format json").out;
     const std::string sectorShown = Invoke("show s/sector.json").out;

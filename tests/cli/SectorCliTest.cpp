@@ -34,9 +34,7 @@ protected:
 TEST_F(SectorCli, WritesTheSameFolderEveryTimeAsTheCoreMakesIt)
 {
     const std::string options = "--seed 5 --width 6 --height 5 --density 0.6 --life-support 3 --biozone 2";
-    const Run run = Invoke("sector " + options + " --book on -o one");
-    ASSERT_EQ(run.exit, 0) << run.err;
-    EXPECT_EQ(run.out + run.err, "");
+    Ok("sector " + options + " --book on -o one", true);
     const Sector expected = GenerateSector({5, 6, 5, 0.6, LifeSupportLevel{3}, BiozoneWidth{2}});
     Names names{"sector.json", "sector.svg", "sector.pdf"};
     for (const SectorSystem& system : expected.systems)
@@ -64,10 +62,8 @@ TEST_F(SectorCli, SeedsGiveTheStoredSectorInEveryVersion)
     ASSERT_EQ(Invoke("sector --seed 7 -o a").exit, 0);
     EXPECT_TRUE(Read("a/sector.json") == Read(golden + "sector-seed7.json"));
     EXPECT_TRUE(Read("a/sector.svg") == Read(golden + "sector-seed7.svg"));
-    ASSERT_EQ(Invoke("sector --seed 18446744073709551615 --width 5 --height 3 --density 0.8 --life-support 4 "
-                     "--biozone 3 -o b")
-                  .exit,
-              0);
+    Ok("sector --seed 18446744073709551615 --width 5 --height 3 --density 0.8 --life-support 4 --biozone 3 "
+       "-o b");
     EXPECT_TRUE(Read("b/sector.json") == Read(golden + "sector-seedmax-5x3-ls4-bz3.json"));
 }
 
@@ -77,18 +73,14 @@ TEST_F(SectorCli, ARandomSeedIsKeptAndShowPrintsTheSectorAsATable)
 {
     ASSERT_EQ(Invoke("sector --width 3 --height 4 --density 1 --book on -o s").exit, 0);
     const Sector sector = Index("s");
-    ASSERT_EQ(
-        Invoke("sector -o t --width 3 --height 4 --density 1 --seed " + std::to_string(sector.options.seed))
-            .exit,
-        0);
+    Ok("sector -o t --width 3 --height 4 --density 1 --seed " + std::to_string(sector.options.seed));
     EXPECT_EQ(Read("t/sector.json"), Read("s/sector.json"));
     EXPECT_EQ(Files("t").count("sector.pdf"), 0u);
     EXPECT_EQ(Files("t").size() + 1, Files("s").size());
-    ASSERT_EQ(Invoke("sector --width 3 --height 4 --density 1 -o u").exit, 0);
+    Ok("sector --width 3 --height 4 --density 1 -o u");
     EXPECT_NE(Index("u").options.seed, sector.options.seed);
 
-    const Run run = Invoke("show s/sector.json");
-    ASSERT_EQ(run.exit, 0) << run.err;
+    const Run run = Ok("show s/sector.json");
     EXPECT_TRUE(run.out.starts_with(SectorTitle(sector) +
                                     "\nLife Support Average, Bio Zone Normal, density 1\n\nHex   Name"))
         << run.out;
@@ -136,17 +128,12 @@ TEST_F(SectorCli, NotesAndANameGoIntoTheFolderAndComeBack)
     const std::string occupied = made.systems[0].hex.Text();
     const auto snapshot = [&] { return test::FilesIn(dir / "s"); };
     const std::string book = Read("s/sector.pdf");
-    Run run = Invoke("note s " + occupied + " 'Pirates want the \"relic\".'");
-    ASSERT_EQ(run.exit, 0) << run.err;
-    EXPECT_EQ(run.out + run.err, "");
+    Ok("note s " + occupied + " 'Pirates want the \"relic\".'", true);
     const std::string hostile = "A nebula\r\n\twith a station \xed\xa0\x80\x1b[2J\n";
     Write("notes.txt", hostile);
-    run = Invoke("note s 0303 - < notes.txt");
-    ASSERT_EQ(run.exit, 0) << run.err;
-    run = Invoke("note s 0303 --get");
-    EXPECT_EQ(run.out, hostile);
-    run = Invoke("rename s 'The Marches'");
-    ASSERT_EQ(run.exit, 0) << run.err;
+    Ok("note s 0303 - < notes.txt");
+    EXPECT_EQ(Ok("note s 0303 --get").out, hostile);
+    Ok("rename s 'The Marches'");
 
     Sector expected = made;
     expected.name = "The Marches";
@@ -157,7 +144,7 @@ TEST_F(SectorCli, NotesAndANameGoIntoTheFolderAndComeBack)
     EXPECT_EQ(Index("s"), expected);
     EXPECT_NE(Read("s/sector.pdf"), book);
 
-    run = Invoke("show s/sector.json");
+    Run run = Invoke("show s/sector.json");
     EXPECT_TRUE(run.out.starts_with("The Marches: 3 x 3 hexes")) << run.out;
     EXPECT_NE(run.out.find("\n      Pirates want the \"relic\".\n"), std::string::npos) << run.out;
     // Controls are shown as their bytes, a lone surrogate's last byte
@@ -174,7 +161,7 @@ TEST_F(SectorCli, NotesAndANameGoIntoTheFolderAndComeBack)
     EXPECT_EQ(Invoke("show s/sector.json --format json").out, Read("s/sector.json"));
 
     // An empty text takes the notes away.
-    ASSERT_EQ(Invoke("note s " + occupied + " ''").exit, 0);
+    Ok("note s " + occupied + " ''");
     EXPECT_EQ(Invoke("note s " + occupied + " --get").out, "");
     EXPECT_EQ(Index("s").NotesOf(made.systems[0].hex), "");
 
@@ -210,12 +197,10 @@ TEST_F(SectorCli, NotesAndANameGoIntoTheFolderAndComeBack)
 // vault's is left alone (a second write over its own vault is the core's).
 TEST_F(SectorCli, VaultWritesTheFoldersSectorAndOnlyIntoAFolderOfItsOwn)
 {
-    ASSERT_EQ(Invoke("sector --seed 5 --width 3 --height 3 --book off -o s").exit, 0);
-    ASSERT_EQ(Invoke("note s 0303 'A nebula.'").exit, 0);
-    ASSERT_EQ(Invoke("rename s 'The Marches'").exit, 0);
-    Run run = Invoke("vault s -o v");
-    ASSERT_EQ(run.exit, 0) << run.err;
-    EXPECT_EQ(run.out + run.err, "");
+    for (const char* step : {"sector --seed 5 --width 3 --height 3 --book off -o s",
+                             "note s 0303 'A nebula.'", "rename s 'The Marches'"})
+        ASSERT_EQ(Invoke(step).exit, 0) << step;
+    Ok("vault s -o v", true);
 
     Sector sector;
     ASSERT_TRUE(ReadSectorFolder((dir / "s").string(), '.', sector).Ok());
@@ -240,7 +225,7 @@ TEST_F(SectorCli, VaultWritesTheFoldersSectorAndOnlyIntoAFolderOfItsOwn)
         {"vault s -o none/w", "kelvane-cli: none/w: "},
     };
     for (const auto& [arguments, message] : refused) {
-        run = Invoke(arguments);
+        const Run run = Invoke(arguments);
         EXPECT_EQ(run.exit, 1) << arguments;
         EXPECT_TRUE(run.err.starts_with(message)) << run.err;
     }

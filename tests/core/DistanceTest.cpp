@@ -19,24 +19,21 @@ Distance U(std::int64_t units)
 
 TEST(Distance, FormatAndParseAreExactAndShortest)
 {
-    const struct {
-        std::int64_t units;
-        const char* text;
-    } cases[] = {{7500, "0.75"},
-                 {20000, "2"},
-                 {125, "0.0125"},
-                 {-15000, "-1.5"},
-                 {0, "0"},
-                 {1, "0.0001"},
-                 {1029000, "102.9"},
-                 {INT64_MIN, "-922337203685477.5808"},
-                 {INT64_MAX, "922337203685477.5807"}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(U(c.units).Format(), c.text);
-        EXPECT_EQ(Distance::Parse(c.text), U(c.units)) << c.text;
-        std::string comma = c.text;
+    const std::pair<std::int64_t, std::string> cases[] = {{7500, "0.75"},
+                                                          {20000, "2"},
+                                                          {125, "0.0125"},
+                                                          {-15000, "-1.5"},
+                                                          {0, "0"},
+                                                          {1, "0.0001"},
+                                                          {1029000, "102.9"},
+                                                          {INT64_MIN, "-922337203685477.5808"},
+                                                          {INT64_MAX, "922337203685477.5807"}};
+    for (const auto& [units, text] : cases) {
+        EXPECT_EQ(U(units).Format(), text);
+        EXPECT_EQ(Distance::Parse(text), U(units)) << text;
+        std::string comma = text;
         std::replace(comma.begin(), comma.end(), '.', ',');
-        EXPECT_EQ(Distance::Parse(comma, ','), U(c.units)) << comma;
+        EXPECT_EQ(Distance::Parse(comma, ','), U(units)) << comma;
     }
     EXPECT_EQ(Distance::Parse(".75"), U(7500));
     EXPECT_EQ(Distance::Parse("2."), U(20000));
@@ -50,13 +47,11 @@ TEST(Distance, FromDoubleRoundsToNearestWithHalvesToEven)
 {
     // Exact halves of a ten-thousandth go to the even neighbour, anything
     // else to the nearest one; NaN is 0 and the range is clamped.
-    const struct {
-        double value;
-        std::int64_t units;
-    } cases[] = {{0.2, 2000},   {0.03125, 312},    {0.09375, 938},     {-0.03125, -312},   {0.031251, 313},
-                 {0.000049, 0}, {std::nan(""), 0}, {1e300, INT64_MAX}, {-1e300, INT64_MIN}};
-    for (const auto& c : cases)
-        EXPECT_EQ(Distance::FromDouble(c.value).Units(), c.units) << c.value;
+    const std::pair<double, std::int64_t> cases[] = {
+        {0.2, 2000},   {0.03125, 312},    {0.09375, 938},     {-0.03125, -312},   {0.031251, 313},
+        {0.000049, 0}, {std::nan(""), 0}, {1e300, INT64_MAX}, {-1e300, INT64_MIN}};
+    for (const auto& [value, units] : cases)
+        EXPECT_EQ(Distance::FromDouble(value).Units(), units) << value;
 }
 
 TEST(NumberText, ShortTextAndOneDecimal)

@@ -25,40 +25,25 @@ StarSystem Sample()
     ComputeZones(s, BiozoneWidth::Normal);
     for (int n = 1; n <= 10; ++n)
         s.Orbit(n).AU = Distance::FromTenths(n * 3);
-    OrbitRecord& planet = s.Orbit(5);
-    planet.Type = TypeEnvHostile;
-    planet.Radius = 9;
-    planet.Moons = 3;
-    planet.Elements = "AB  E";
-    planet.PosX = 11;
-    planet.PosY = 12;
-    planet.PosXArc = 13;
-    planet.PosYArc = 14;
-    OrbitRecord& belt = s.Orbit(6);
-    belt.Type = TypeAsteroids;
-    belt.Elements = "A C";
-    belt.Radius = 7; // left over from an earlier planet
-    belt.Moons = 2;
+    s.Orbit(5) = {TypeEnvHostile, 9, 3, ElementText("AB  E"), s.Orbit(5).AU, 11, 12, 13, 14};
+    // Radius and moons left over from an earlier planet.
+    s.Orbit(6) = {TypeAsteroids, 7, 2, ElementText("A C"), s.Orbit(6).AU, 0, 0, 0, 0};
     return s;
 }
 
 TEST(ApplyForceOrbit, PlanetOntoAnEmptyOrbitIsMadeAfresh)
 {
     StarSystem s = Sample();
-    ScriptedRandom random{Before(1.0f), 0.0f}; // moons 5, radius 5
-    for (int i = 0; i < 26; ++i)
-        random.Push(0.0f);
-    random.Push(static_cast<float>(180.0 / 361.0)); // 0 degrees
+    ScriptedRandom random{Before(1.0f), 0.0f};                     // moons 5, radius 5
+    random.Push(26, 0.0f).Push(static_cast<float>(180.0 / 361.0)); // 0 degrees
     ApplyForceOrbit(s, random, 4, {ContentsPlanet, TypeEnvGood});
 
-    const OrbitRecord& orbit = s.Orbit(4);
     EXPECT_EQ(random.Log(), "R" + std::string(29, 'D'));
-    EXPECT_EQ(orbit.Type, TypeEnvGood);
-    EXPECT_EQ(orbit.Moons, 5); // up to 5 whatever the radius
-    EXPECT_EQ(orbit.Radius, 5);
-    EXPECT_EQ(orbit.Elements.View(), "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
-    EXPECT_EQ(orbit.PosX, 205);
-    EXPECT_EQ(orbit.PosYArc, 0);
+    // Moons up to 5 whatever the radius.
+    EXPECT_EQ(
+        std::tie(s.Orbit(4).Type, s.Orbit(4).Moons, s.Orbit(4).Radius, s.Orbit(4).PosX, s.Orbit(4).PosYArc),
+        std::tuple(TypeEnvGood, 5, 5, 205, 0));
+    EXPECT_EQ(s.Orbit(4).Elements.View(), "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
 }
 
 // A planet from a belt keeps its elements; onto a planet, only the
@@ -96,8 +81,7 @@ TEST(ApplyForceOrbit, ABeltOrAPlanetKeepsWhatItCan)
                             "RR");
 
     // A belt on an orbit without elements rolls them.
-    for (int i = 0; i < 26; ++i)
-        random.Push(0.0f);
+    random.Push(26, 0.0f);
     ApplyForceOrbit(s, random, 5, {ContentsAsteroids, TypeEnvGood});
     EXPECT_EQ(s.Orbit(5).Elements.View(), "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
 
@@ -120,16 +104,12 @@ TEST(SetOrbitContents, PlanetIsMadeAsGenerationMakesItWithoutReseed)
     ComputeZones(s, BiozoneWidth::Normal);
     // Orbit 4 at 1.2 AU lies beyond the dwarf's zone: 12 is Hostile there.
     ScriptedRandom random{ForRoll(12, 20), 0.0f, 0.0f};
-    for (int i = 0; i < 26; ++i)
-        random.Push(Before(1.0f));
-    random.Push(static_cast<float>(180.0 / 361.0));
+    random.Push(26, Before(1.0f)).Push(static_cast<float>(180.0 / 361.0));
     SetOrbitContents(s, random, LifeSupportLevel::Average, 4, ContentsPlanet);
-    const OrbitRecord& orbit = s.Orbit(4);
     EXPECT_EQ(random.Log(), std::string(30, 'D'));
-    EXPECT_EQ(orbit.Type, TypeEnvHostile);
-    EXPECT_EQ(orbit.Radius, 5);
-    EXPECT_EQ(orbit.Elements.View(), "A" + std::string(25, ' '));
-    EXPECT_EQ(orbit.PosX, 205);
+    EXPECT_EQ(std::tie(s.Orbit(4).Type, s.Orbit(4).Radius, s.Orbit(4).PosX),
+              std::tuple(TypeEnvHostile, 5, 205));
+    EXPECT_EQ(s.Orbit(4).Elements.View(), "A" + std::string(25, ' '));
 }
 
 } // namespace

@@ -39,8 +39,7 @@ const StarSystem Yellow = Star(ClassMainSequence, StarYellow);
 ScriptedRandom Then(float first, float rest = 0.0f)
 {
     ScriptedRandom random{first};
-    for (int i = 0; i < 40; ++i)
-        random.Push(rest);
+    random.Push(40, rest);
     return random;
 }
 
@@ -186,8 +185,7 @@ TEST(MakePlanet, RadiusAndMoonsRanges)
         for (const auto& [u, radius, moons] :
              {std::tuple<float, int, int>{0.0f, 5, 0}, {Before(1.0f), n + 8, n + 3}}) {
             ScriptedRandom random{ForRoll(1, 20), u, Before(1.0f)};
-            for (int i = 0; i < 26; ++i)
-                random.Push(0.0f);
+            random.Push(26, 0.0f);
             std::int32_t type = 0;
             std::int16_t r = 0, m = 0;
             ElementText elements;
@@ -248,11 +246,7 @@ TEST(OrbitPass, PlanetsGetPositionsOthersKeepOldOnes)
     // Base 0.1, step 0.3. Orbit 1: a Hostile planet in the inner zone,
     // radius 5, no moons, only "A", at 0 degrees. Orbits 2 to 10: nothing.
     random.Push({ForRoll(1, 5), ForRoll(1, 3), ForRoll(1, 20), ForRoll(9, 20), 0.0f, 0.0f});
-    for (int i = 0; i < 26; ++i)
-        random.Push(Before(1.0f));
-    random.Push(static_cast<float>(180.0 / 361.0));
-    for (int n = 2; n <= 10; ++n)
-        random.Push(ForRoll(15, 20));
+    random.Push(26, Before(1.0f)).Push(static_cast<float>(180.0 / 361.0)).Push(9, ForRoll(15, 20));
 
     GenerateOrbitsOnly(system, random, LifeSupportLevel::Average);
     EXPECT_EQ(random.Remaining(), 0u);

@@ -48,8 +48,7 @@ TEST(RandomSource, ReseedMixesTheClockWithoutRestarting)
 {
     double now = 3600.5;
     RandomSource a(7, std::make_unique<ManualClock>(&now)), b(7, std::make_unique<ManualClock>(&now));
-    a.Reseed();
-    b.Reseed();
+    a.Reseed(), b.Reseed();
     EXPECT_EQ(a.Draw(), b.Draw());
 
     // Reseeding again and again at one instant never comes back to a state.

@@ -23,7 +23,12 @@ public:
     ScriptedRandom() = default;
     ScriptedRandom(std::initializer_list<float> draws) : m_draws(draws) {}
 
-    void Push(float u) { m_draws.push_back(u); }
+    ScriptedRandom& Push(float u) { return Push(1, u); }
+    ScriptedRandom& Push(std::size_t count, float u)
+    {
+        m_draws.resize(m_draws.size() + count, u);
+        return *this;
+    }
     void Push(std::initializer_list<float> draws)
     {
         for (const float u : draws)

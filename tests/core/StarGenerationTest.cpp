@@ -28,6 +28,16 @@ std::string Zones(const StarSystem& s)
     return s.BiozoneMin.Format() + " / " + s.BiozoneMax.Format() + " / " + s.InnerLimit.Format();
 }
 
+// The zones ComputeZones gives a star; a pair the table lacks leaves the old
+// values, here 0.0001 / 0.0002 / 0.0003.
+std::string ZonesOf(std::int16_t starClass, std::int32_t type, BiozoneWidth width = BiozoneWidth::Normal)
+{
+    StarSystem s{
+        "", 1, starClass, type, Distance::FromUnits(1), Distance::FromUnits(2), Distance::FromUnits(3), {}};
+    ComputeZones(s, width);
+    return Zones(s);
+}
+
 TEST(RollStar, ClassAndGiantRollBands)
 {
     // After the class roll: a giant roll of 5 (class 45) and an orange type
@@ -49,6 +59,7 @@ TEST(RollStar, TypeRollBandsByClass)
     });
 
     const float mainSequence = ForRoll(9, 15);
+    const auto mainSequenceType = [&](float u) { return RollStarWith({mainSequence, u}).StarType; };
     ExpectBands<std::int32_t>(15,
                               {{1, StarBlue},
                                {2, StarBlueWhite},
@@ -57,18 +68,15 @@ TEST(RollStar, TypeRollBandsByClass)
                                {5, StarYellow},
                                {6, StarOrange},
                                {15, StarRed}},
-                              [&](float u) {
-                                  return RollStarWith({mainSequence, u}).StarType;
-                              });
+                              mainSequenceType);
 
     // A super giant keeps its class whatever its type.
     const float giant = ForRoll(15, 15);
     const float superGiant = ForRoll(1, 15);
+    const auto superGiantType = [&](float u) { return RollStarWith({giant, superGiant, u}).StarType; };
     ExpectBands<std::int32_t>(
         12, {{1, StarBlue}, {2, StarRed}, {4, StarBlueWhite}, {8, StarOrange}, {12, StarWhite}},
-        [&](float u) {
-            return RollStarWith({giant, superGiant, u}).StarType;
-        });
+        superGiantType);
 }
 
 TEST(RollStar, BlueGiantsBecomeSuperGiantsAndRedSubgiantsBecomeGiants)
@@ -113,20 +121,11 @@ TEST(ComputeZones, StarTable)
          {"0.1 / 0.1 / 0", "", "0.1 / 0.2 / 0", "", "5 / 7.5 / 0.1", "16 / 24 / 0.3", "50 / 76 / 1"}},
     };
     const std::int16_t classes[7] = {10, 15, 25, 35, 45, 55, 80};
-    for (const Row& row : rows) {
-        for (int c = 0; c < 7; ++c) {
-            StarSystem s;
-            s.StarType = row.type;
-            s.StarClass = classes[c];
-            // A pair the table lacks leaves the old values.
-            s.BiozoneMin = Distance::FromUnits(1);
-            s.BiozoneMax = Distance::FromUnits(2);
-            s.InnerLimit = Distance::FromUnits(3);
-            ComputeZones(s, BiozoneWidth::Normal);
-            const std::string expected = *row.byClass[c] ? row.byClass[c] : "0.0001 / 0.0002 / 0.0003";
-            EXPECT_EQ(Zones(s), expected) << "type " << row.type << " class " << classes[c];
-        }
-    }
+    for (const Row& row : rows)
+        for (int c = 0; c < 7; ++c)
+            EXPECT_EQ(ZonesOf(classes[c], row.type),
+                      *row.byClass[c] ? row.byClass[c] : "0.0001 / 0.0002 / 0.0003")
+                << "type " << row.type << " class " << classes[c];
 }
 
 TEST(ComputeZones, DoubleAndTripleWidenAroundTheSameCentre)
@@ -144,13 +143,8 @@ TEST(ComputeZones, DoubleAndTripleWidenAroundTheSameCentre)
         {ClassSubdwarf, StarRed, BiozoneWidth::Triple, "0.1 / 0.1 / 0"},
         {ClassSuperGiant, StarRed, BiozoneWidth::Triple, "24 / 102 / 1"}, // its outer edge is 76
     };
-    for (const auto& [starClass, type, width, zones] : cases) {
-        StarSystem s;
-        s.StarClass = starClass;
-        s.StarType = type;
-        ComputeZones(s, width);
-        EXPECT_EQ(Zones(s), zones) << starClass << " " << type << " " << int(width);
-    }
+    for (const auto& [starClass, type, width, zones] : cases)
+        EXPECT_EQ(ZonesOf(starClass, type, width), zones) << starClass << " " << type << " " << int(width);
 }
 
 TEST(GenerateSystem, ResetsTheSystemAndReseedsWhereItShould)
@@ -163,17 +157,15 @@ TEST(GenerateSystem, ResetsTheSystemAndReseedsWhereItShould)
     // A white dwarf (one draw), base 0.1 and step 0.3, and ten empty orbits
     // (all lie beyond its zone of 0.03 AU, where 11 to 18 is nothing).
     random.Push({0.0f, ForRoll(1, 5), ForRoll(1, 3)});
-    for (int n = 0; n < 10; ++n)
-        random.Push(ForRoll(11, 20));
+    random.Push(10, ForRoll(11, 20));
     GenerateSystem(system, random, {});
 
     EXPECT_EQ(random.Log(), "RD"
                             "RDD"
                             "RDRDRDRDRDRDRDRDRDRD");
     EXPECT_EQ(random.Remaining(), 0u);
-    EXPECT_EQ(system.SystemName, "Unnamed System");
-    EXPECT_EQ(system.SystemType, 1);
-    EXPECT_EQ(system.StarClass, ClassWhiteDwarf);
+    EXPECT_EQ(std::tie(system.SystemName, system.SystemType, system.StarClass),
+              std::tuple("Unnamed System", 1, ClassWhiteDwarf));
     EXPECT_EQ(system.Orbit(10).AU.Format(), "76.9");
 }
 

@@ -102,7 +102,6 @@ TEST(SystemCode, TheProgramsSystemsComeBackFromTheirCodes)
     RandomSource source = RandomSource::FromEntropy();
     const std::int16_t lifeSupports[] = {1, 2, 3, 4, 9, -1};
     const std::int16_t biozones[] = {1, 2, 3, 0, 7};
-    int coded = 0;
     for (int round = 0; round < 3000; ++round) {
         const GenerationOptions options{static_cast<LifeSupportLevel>(lifeSupports[round % 6]),
                                         static_cast<BiozoneWidth>(biozones[round % 5])};
@@ -115,9 +114,7 @@ TEST(SystemCode, TheProgramsSystemsComeBackFromTheirCodes)
         StarSystem expected = AsFreshRunMakesIt(system);
         expected.SystemName = "Unnamed System";
         ASSERT_EQ(RegenerateSystem(*decoded), expected) << round << " " << EncodeSystemCode(*code);
-        ++coded;
     }
-    EXPECT_EQ(coded, 3000);
 }
 
 TEST(SystemCode, SystemsThatNoCodeCanMakeHaveNone)

@@ -20,8 +20,7 @@ TEST(SystemDescription, OrbitsAndStarSayWhatTheWindowsShow)
     system.Orbit(1) = {TypeEnvHostile, 5, 2, {}, Distance::FromUnits(3500), 0, 0, 0, 0};
     system.Orbit(2) = {TypeEnvPoor, 5, 1, {}, Distance::FromHundredths(75), 0, 0, 0, 0};
     system.Orbit(3) = {TypeEnvNone, 5, 0, {}, Distance::FromTenths(12), 0, 0, 0, 0};
-    system.Orbit(4).AU = Distance::FromTenths(15);
-    system.Orbit(4).Moons = 3; // left from an earlier planet: nothing has moons
+    system.Orbit(4) = {TypeNothing, 0, 3, {}, Distance::FromTenths(15), 0, 0, 0, 0}; // moons of an old planet
     system.Orbit(5) = {TypeAsteroids, 0, 4, {}, Distance::FromUnits(23500), 0, 0, 0, 0};
     system.Orbit(6) = {12345, 5, 2, {}, Distance::FromTenths(31), 0, 0, 0, 0};
 
@@ -39,18 +38,10 @@ TEST(SystemDescription, OrbitsAndStarSayWhatTheWindowsShow)
 TEST(SystemDescription, HexesSayTheirSystemOrItsAbsence)
 {
     Sector sector;
-    SectorSystem entry;
-    entry.hex = {3, 4};
-    entry.name = "Heltathe";
-    entry.summary = {ClassMainSequence, StarYellow, TypeEnvPoor, 2, 0, 1};
-    sector.systems.push_back(entry);
-    entry.hex = {3, 6};
-    entry.name = "Orvane";
-    entry.summary = {ClassGiant, StarRed, TypeNothing, 0, 2, 0};
-    sector.systems.push_back(entry);
-    entry.hex = {4, 1};
-    entry.summary = {ClassGiant, StarRed, TypeNothing, 1, 0, 0}; // a planet of a type no table names
-    sector.systems.push_back(entry);
+    sector.systems = {{{3, 4}, "Heltathe", "", {ClassMainSequence, StarYellow, TypeEnvPoor, 2, 0, 1}, {}},
+                      {{3, 6}, "Orvane", "", {ClassGiant, StarRed, TypeNothing, 0, 2, 0}, {}},
+                      // A planet of a type no table names.
+                      {{4, 1}, "Orvane", "", {ClassGiant, StarRed, TypeNothing, 1, 0, 0}, {}}};
 
     EXPECT_EQ(HexDescription(sector, {4, 1}),
               "0401 Orvane: Red (M), Giant (III), planets of no known environment");

@@ -22,14 +22,10 @@ constexpr S A = S::Arced, F = S::Flat, C = S::Complete; // for the tables
 // without orbit lines.
 DrawingSurface Belt(int n, S style, Random& random)
 {
-    StarSystem system;
-    system.SystemType = 1;
-    system.StarClass = ClassMainSequence;
-    system.StarType = StarYellow;
+    StarSystem system{"", 1, ClassMainSequence, StarYellow, {}, {}, {}, {}};
     system.Orbit(n).Type = TypeAsteroids;
     AppSettings settings;
-    settings.OrbitDisplay = style;
-    settings.VisibleOrbits = 0;
+    settings.OrbitDisplay = style, settings.VisibleOrbits = 0;
     DrawingSurface surface;
     DrawOrbitalDisplay(surface, system, settings, 0, random);
     return surface;
@@ -53,9 +49,7 @@ ScriptedRandom BeltDraws(std::size_t total)
 
 TEST(DrawOrbitalDisplay, EachStyleWithAndWithoutOrbitLines)
 {
-    StarSystem system; // a yellow main-sequence star, radius 25
-    system.StarClass = ClassMainSequence;
-    system.StarType = StarYellow;
+    StarSystem system{"", 0, ClassMainSequence, StarYellow, {}, {}, {}, {}}; // radius 25
     system.Orbit(3) = {TypeEnvAverage, 10, 4, {}, {}, 100, -120, 7, 8};
     system.Orbit(6) = {12345, 9, 3, {}, {}, 0, 0, 0, 0}; // not an orbit type: not drawn
     const LogicalExtents arced{0, 500, 250, -500}, complete{-500, 1000, -500, 1000};

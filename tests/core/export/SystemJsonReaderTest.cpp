@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <regex>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "TempFolder.h"
 #include "core/export/SystemJsonReader.h"
 #include "core/export/SystemWriters.h"
 #include "core/files/SystemFile.h"
@@ -17,10 +16,7 @@ namespace {
 
 std::string Golden(const std::string& name)
 {
-    std::ifstream in(std::string(KELVANE_TEST_DATA) + "/golden/" + name, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    return test::ReadBytes(KELVANE_TEST_DATA "/golden/" + name);
 }
 
 // A generated system's JSON, as new writes it.
@@ -109,7 +105,7 @@ TEST(SystemJsonReader, ContentsAndEnvironmentWinOverTypeAndSaySo)
         std::int32_t expected;
         bool noted;
     };
-    const std::vector<Case> cases = {
+    const Case cases[] = {
         {R"("contents": "planet", "environment": "Good")", "255", TypeEnvGood, true},
         {R"("contents": "asteroids", "environment": null)", "65535", TypeAsteroids, true},
         {R"("contents": "nothing", "environment": null)", "16512", TypeNothing, true},
@@ -127,13 +123,11 @@ TEST(SystemJsonReader, ContentsAndEnvironmentWinOverTypeAndSaySo)
         std::vector<std::string> notes;
         ASSERT_TRUE(ReadSystemJson(json, system, error, &notes)) << English(error);
         EXPECT_EQ(system.Orbit(1).Type, c.expected);
-        EXPECT_EQ(notes.size(), c.noted ? 1U : 0U);
-        if (c.noted) {
-            EXPECT_EQ(notes.front(), "orbits[0].type: " + c.type +
-                                         " does not agree with contents and environment; "
-                                         "they win: " +
-                                         std::to_string(c.expected));
-        }
+        EXPECT_EQ(notes, c.noted ? std::vector<std::string>{"orbits[0].type: " + c.type +
+                                                            " does not agree with contents and environment; "
+                                                            "they win: " +
+                                                            std::to_string(c.expected)}
+                                 : std::vector<std::string>{});
     }
 }
 
@@ -198,13 +192,11 @@ TEST(SystemJsonReader, RefusalsNameTheFieldsPathAndTheReason)
 
 TEST(SystemJsonReader, OnlyASystemsKeysMakeSystemJson)
 {
-    EXPECT_TRUE(IsSystemJsonText(" \n" + SampleJson()));
-    EXPECT_TRUE(IsSystemJsonText("[{\"starClass\": 25}]"));
-    EXPECT_FALSE(IsSystemJsonText(R"({"kelvaneSector": 2, "orbits": []})"));
-    EXPECT_FALSE(IsSystemJsonText(R"({"name": "x"})"));
-    EXPECT_FALSE(IsSystemJsonText("[]"));
-    EXPECT_FALSE(IsSystemJsonText(R"({"orbits": [})"));
-    EXPECT_FALSE(IsSystemJsonText("<KelvaneSystem>\r\n"));
+    for (const std::string& text : {" \n" + SampleJson(), std::string("[{\"starClass\": 25}]")})
+        EXPECT_TRUE(IsSystemJsonText(text)) << text;
+    for (const char* text : {R"({"kelvaneSector": 2, "orbits": []})", R"({"name": "x"})", "[]",
+                             R"({"orbits": [})", "<KelvaneSystem>\r\n"})
+        EXPECT_FALSE(IsSystemJsonText(text)) << text;
 }
 
 } // namespace

@@ -13,12 +13,8 @@ namespace {
 // A yellow dwarf: a good planet in orbit 2, asteroids in orbit 3, a type no program writes in orbit 4.
 StarSystem Sample()
 {
-    StarSystem s;
-    s.SystemName = "Vega";
-    s.StarClass = ClassMainSequence;
-    s.StarType = StarYellow;
-    s.BiozoneMin = Distance::FromUnits(7500);
-    s.BiozoneMax = Distance::FromUnits(12000);
+    StarSystem s{"Vega", 0, ClassMainSequence, StarYellow, {}, {}, {}, {}};
+    s.BiozoneMin = Distance::FromUnits(7500), s.BiozoneMax = Distance::FromUnits(12000);
     s.Orbit(2) = {TypeEnvGood, 7, 0, ElementText("AB D"), Distance::FromUnits(250), -12, 0, 0, 250};
     s.Orbit(3).Type = TypeAsteroids;
     s.Orbit(3).Moons = 4; // left from an earlier planet: not shown
@@ -127,10 +123,7 @@ TEST(SystemWriters, MarkdownIsTheTableToPaste)
 
 TEST(SystemWriters, CsvWritesNumbersWholeAtTheEndsOfTheirTypes)
 {
-    StarSystem s;
-    s.SystemName = "\n";
-    s.StarClass = INT16_MIN;
-    s.StarType = INT32_MAX;
+    StarSystem s{"\n", 0, INT16_MIN, INT32_MAX, {}, {}, {}, {}};
     s.Orbit(1) = {INT32_MIN, INT16_MIN, INT16_MAX, {}, {}, INT16_MIN, INT16_MAX, -1, 0};
     std::string out;
     AppendCsvRows(out, s, UINT64_MAX, "A\rB");

@@ -147,15 +147,11 @@ TEST_F(SystemFileTest, OnlyWholeTagLinesInTheirPlaceCountAndTheLastValueWins)
                            "</KelvaneSystem>", "<Orbit>", "<Type>", "x"}))
                     .Ok());
     StarSystem expected = Before();
-    expected.InnerLimit = AU(500);
-    expected.StarType = -2147483648;
-    expected.SystemType = -32768;
-    expected.SystemName = "</SystemName>";
-    expected.Orbit(1).Elements = "</Orbit>";
-    expected.Orbit(1).Moons = 2;
-    expected.Orbit(3).PosX = 32767;
-    expected.Orbit(3).Type = 2147483647;
-    expected.Orbit(3).Elements = "\nA LF";
+    std::tie(expected.InnerLimit, expected.StarType, expected.SystemType, expected.SystemName) =
+        std::tuple(AU(500), -2147483648, -32768, "</SystemName>");
+    std::tie(expected.Orbit(1).Elements, expected.Orbit(1).Moons) = std::tuple("</Orbit>"sv, 2);
+    std::tie(expected.Orbit(3).PosX, expected.Orbit(3).Type, expected.Orbit(3).Elements) =
+        std::tuple(32767, 2147483647, "\nA LF"sv);
     EXPECT_EQ(app.system, expected);
 }
 
@@ -250,22 +246,12 @@ std::string File20(const StarSystem& s)
         for (std::size_t i = 0; i < sizeof value; ++i)
             file += static_cast<char>(static_cast<std::uint64_t>(value) >> (8 * i));
     };
-    put(s.StarClass);
-    put(s.StarType);
-    put(s.SystemType);
-    put(s.BiozoneMin.Units());
-    put(s.BiozoneMax.Units());
-    put(s.InnerLimit.Units());
+    put(s.StarClass), put(s.StarType), put(s.SystemType);
+    put(s.BiozoneMin.Units()), put(s.BiozoneMax.Units()), put(s.InnerLimit.Units());
     for (const OrbitRecord& o : s.Orbits) {
-        put(o.Type);
-        put(o.Radius);
-        put(o.Moons);
+        put(o.Type), put(o.Radius), put(o.Moons);
         file += o.Elements.View();
-        put(o.AU.Units());
-        put(o.PosX);
-        put(o.PosY);
-        put(o.PosXArc);
-        put(o.PosYArc);
+        put(o.AU.Units()), put(o.PosX), put(o.PosY), put(o.PosXArc), put(o.PosYArc);
     }
     EXPECT_EQ(file.size(), 562u);
     return file;

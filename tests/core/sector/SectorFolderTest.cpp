@@ -1,12 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fcntl.h>
 #include <filesystem>
 #include <functional>
-#include <map>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <tuple>
 #include <unistd.h>
 #include <vector>
 
@@ -24,24 +25,19 @@ namespace {
 
 using Names = std::set<std::string>;
 
-std::vector<int> g_writers; // writers holding pipes open, closed by each test
-
-// A named pipe at path with a writer holding it open, so that a read of it
-// would wait for more.
-void PipeWithWriter(const std::string& path)
-{
-    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
-    const int fd = ::open(path.c_str(), O_RDWR | O_NONBLOCK);
-    ASSERT_GE(fd, 0);
-    g_writers.push_back(fd);
-}
-
-void CloseWriters()
-{
-    for (const int fd : g_writers)
-        ::close(fd);
-    g_writers.clear();
-}
+// Named pipes, each with a writer holding it open so that a read of it would
+// wait for more; the writers close with this.
+struct PipesWithWriters {
+    std::vector<int> writers;
+    ~PipesWithWriters() { std::for_each(writers.begin(), writers.end(), ::close); }
+    void Make(const std::string& path)
+    {
+        std::filesystem::remove(path);
+        ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+        writers.push_back(::open(path.c_str(), O_RDWR | O_NONBLOCK));
+        ASSERT_GE(writers.back(), 0);
+    }
+};
 
 Names FolderNames(const Sector& sector)
 {
@@ -85,9 +81,7 @@ TEST(SectorFolder, EditsAndNamesFollowTheSystemAndTheCodeStays)
     // An edit: the summary follows, the code stays; undone, the mark goes.
     const StarSystem edited = Edited(made.system);
     SetHexSystem(entry, edited, generated);
-    EXPECT_TRUE(entry.edited);
-    EXPECT_EQ(entry.code, made.code);
-    EXPECT_EQ(entry.name, made.name);
+    EXPECT_EQ(std::tie(entry.edited, entry.code, entry.name), std::tuple(true, made.code, made.name));
     EXPECT_EQ(entry.summary.bestEnvironment, TypeEnvExcellent);
     EXPECT_EQ(entry.summary, SummarizeSystem(edited));
     SetHexSystem(entry, made.system, generated);
@@ -140,9 +134,8 @@ TEST(SectorFolder, WrittenWithItsEditsAndReadBackAsItIs)
     ASSERT_TRUE(SaveSystemFile(saved, folder + "/" + HexFileName(other.hex), ',').Ok());
     ASSERT_TRUE(SaveSystemFile(sector.systems[1].system, folder + "/" + HexFileName(entry.hex), ',').Ok());
     ASSERT_TRUE(ReadSectorFolder(folder, ',', read).Ok());
-    EXPECT_EQ(read.systems[2].system, saved);
-    EXPECT_EQ(read.systems[2].name, "Outpost");
-    EXPECT_TRUE(read.systems[2].edited);
+    EXPECT_EQ(std::tie(read.systems[2].system, read.systems[2].name, read.systems[2].edited),
+              std::tuple(saved, "Outpost", true));
     EXPECT_EQ(read.systems[2].summary, SummarizeSystem(saved));
     EXPECT_EQ(read.systems[1].system, edited);
 
@@ -164,6 +157,7 @@ TEST(SectorFolder, ForeignAndDamagedFoldersAreRefusedAndChangeNothing)
     // (what each file's reader says is its own tests' business).
     const std::string first = folder + "/" + HexFileName(sector.systems[0].hex);
     const std::string kvn = test::ReadBytes(first);
+    PipesWithWriters pipes;
     const struct {
         std::function<void()> damage;
         FileOutcome outcome;
@@ -176,10 +170,9 @@ TEST(SectorFolder, ForeignAndDamagedFoldersAreRefusedAndChangeNothing)
         {[&] { test::WriteBytes(folder + "/sector.json", "{\"kelvaneSector\": 1}"); },
          FileOutcome::BadContent, "sector.json: \"seed\" is missing"},
         // A pipe with a writer holding it open would block a read for good.
-        {[&] { std::filesystem::remove(first), PipeWithWriter(first); }, FileOutcome::CannotAccess,
-         "0101.KVN: Not a regular file"},
-        {[&] { std::filesystem::remove(folder + "/sector.json"), PipeWithWriter(folder + "/sector.json"); },
-         FileOutcome::CannotAccess, "sector.json: Not a regular file"},
+        {[&] { pipes.Make(first); }, FileOutcome::CannotAccess, "0101.KVN: Not a regular file"},
+        {[&] { pipes.Make(folder + "/sector.json"); }, FileOutcome::CannotAccess,
+         "sector.json: Not a regular file"},
     };
     const Sector before = GenerateSector({1, 2, 2, 1, LifeSupportLevel{2}, BiozoneWidth{1}});
     const std::string index = test::ReadBytes(folder + "/sector.json");
@@ -195,20 +188,6 @@ TEST(SectorFolder, ForeignAndDamagedFoldersAreRefusedAndChangeNothing)
         EXPECT_EQ(result.Text(), c.message);
         EXPECT_EQ(read, before) << c.message;
     }
-    CloseWriters();
-}
-
-// What a folder holds: each name with its bytes, or where it links to.
-std::map<std::string, std::string> Snapshot(const std::string& folder)
-{
-    std::map<std::string, std::string> files;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        const std::string name = entry.path().filename().string();
-        files[name] = entry.is_symlink()        ? "-> " + std::filesystem::read_symlink(entry.path()).string()
-                      : entry.is_regular_file() ? test::ReadBytes(entry.path())
-                                                : "(other)";
-    }
-    return files;
 }
 
 TEST(SectorFolder, WritingNeverFollowsALinkNorRemovesAFileNotTheSectorsOwn)
@@ -224,14 +203,14 @@ TEST(SectorFolder, WritingNeverFollowsALinkNorRemovesAFileNotTheSectorsOwn)
         fs::create_symlink(important, folder + "/" + name);
     };
     const std::string choose = "; choose an empty folder or a sector's own";
+    PipesWithWriters pipes;
     const struct {
         std::function<void()> make;
         std::string reason;
     } cases[] = {
         {[&] { linkOut("0101.KVN"); }, "holds 0101.KVN, which is not a regular file" + choose},
         {[&] { linkOut("sector.svg"); }, "holds sector.svg, which is not a regular file" + choose},
-        {[&] { fs::remove(folder + "/0102.KVN"), PipeWithWriter(folder + "/0102.KVN"); },
-         "holds 0102.KVN, which is not a regular file" + choose},
+        {[&] { pipes.Make(folder + "/0102.KVN"); }, "holds 0102.KVN, which is not a regular file" + choose},
         {[&] { test::WriteBytes(folder + "/notes.txt", "mine"); },
          "holds notes.txt, which is not a sector's file" + choose},
         {[&] { test::WriteBytes(folder + "/0404.KVN", "mine"); },
@@ -251,16 +230,15 @@ TEST(SectorFolder, WritingNeverFollowsALinkNorRemovesAFileNotTheSectorsOwn)
         test::WriteBytes(important, "mine");
         ASSERT_TRUE(WriteSectorFolder(sector, folder, '.', "book").Ok());
         c.make();
-        const auto before = Snapshot(folder);
+        const auto before = test::FilesIn(folder);
         const SectorFolderResult result = WriteSectorFolder(other, folder, '.', "book");
         EXPECT_EQ(result.path, folder);
         EXPECT_EQ(result.Text(), c.reason);
-        EXPECT_EQ(Snapshot(folder), before) << c.reason;
+        EXPECT_EQ(test::FilesIn(folder), before) << c.reason;
         EXPECT_EQ(test::ReadBytes(important), "mine") << c.reason;
         for (const std::string& name : dir.Names())
             EXPECT_FALSE(name.starts_with(".")) << name << " after " << c.reason;
     }
-    CloseWriters();
 
     // One writer at a time beside a folder: a second is refused at once.
     fs::remove_all(folder);
@@ -320,7 +298,7 @@ TEST(SectorFolder, AStoppedWriteLeavesTheOldSectorAndABooklessOneHasNoBook)
     const Sector sector = GenerateSector({12, 2, 2, 1, LifeSupportLevel{2}, BiozoneWidth{1}});
     const Sector other = GenerateSector({13, 2, 2, 1, LifeSupportLevel{2}, BiozoneWidth{1}});
     ASSERT_TRUE(WriteSectorFolder(sector, folder, '.', "book").Ok());
-    const auto before = Snapshot(folder);
+    const auto before = test::FilesIn(folder);
     const int files = static_cast<int>(other.systems.size()) + 3;
     for (int stop = 1; stop <= files; ++stop) {
         int steps = 0;
@@ -329,7 +307,7 @@ TEST(SectorFolder, AStoppedWriteLeavesTheOldSectorAndABooklessOneHasNoBook)
         EXPECT_EQ(steps, stop);
         EXPECT_EQ(result.path, folder);
         EXPECT_EQ(result.Text(), SectorWriteCancelled);
-        EXPECT_EQ(Snapshot(folder), before);
+        EXPECT_EQ(test::FilesIn(folder), before);
         EXPECT_EQ(dir.Names(), (Names{"s"}));
     }
 
@@ -357,11 +335,11 @@ TEST(SectorFolder, AFailedRewriteLeavesTheOldSectorWhole)
     const Sector sector = GenerateSector({12, 1, 1, 1, LifeSupportLevel{2}, BiozoneWidth{1}});
     const Sector other = GenerateSector({13, 1, 1, 1, LifeSupportLevel{2}, BiozoneWidth{1}});
     ASSERT_TRUE(WriteSectorFolder(sector, folder, '.', "book").Ok());
-    const auto before = Snapshot(folder);
+    const auto before = test::FilesIn(folder);
     const SectorFolderResult result = WriteSectorFolder(other, folder, '.', std::string(100000, 'x'));
     EXPECT_EQ(result.path, folder + "/sector.pdf");
     EXPECT_EQ(result.Text(), "No space left on device");
-    EXPECT_EQ(Snapshot(folder), before);
+    EXPECT_EQ(test::FilesIn(folder), before);
     EXPECT_EQ(disk.Folder().Names(), (Names{"s"}));
 
     const std::string stale = disk.Folder() / ".s.kelvane-abcd1234";
@@ -389,7 +367,7 @@ TEST(SectorFolder, AnUpdateChangesTheIndexMapAndBookAndKeepsTheSystemFiles)
     ASSERT_TRUE(WriteSectorFolder(sector, folder, '.', "book").Ok());
     const std::string first = folder + "/" + HexFileName(occupied);
     test::WriteBytes(first, "   " + test::ReadBytes(first));
-    const auto before = Snapshot(folder);
+    const auto before = test::FilesIn(folder);
     int books = 0;
     const SectorBookMaker makeBook = [&](const Sector& made) {
         ++books;
@@ -399,7 +377,7 @@ TEST(SectorFolder, AnUpdateChangesTheIndexMapAndBookAndKeepsTheSystemFiles)
     const auto refuse = [](Sector&) { return std::string("hex 0909 is not a hex of this sector"); };
     EXPECT_EQ(UpdateSectorFolder(folder, '.', refuse, makeBook).Text(),
               "hex 0909 is not a hex of this sector");
-    EXPECT_EQ(Snapshot(folder), before);
+    EXPECT_EQ(test::FilesIn(folder), before);
 
     const auto annotate = [&](Sector& read) {
         read.name = "Marches";
@@ -425,11 +403,11 @@ TEST(SectorFolder, AnUpdateChangesTheIndexMapAndBookAndKeepsTheSystemFiles)
     EXPECT_EQ(books, 1);
     EXPECT_FALSE(std::filesystem::exists(folder + "/sector.pdf"));
     std::filesystem::remove(folder + "/sector.json");
-    const auto unindexed = Snapshot(folder);
+    const auto unindexed = test::FilesIn(folder);
     EXPECT_EQ(UpdateSectorFolder(folder, '.', annotate, makeBook).Text(),
               "holds " + HexFileName(occupied) +
                   ", which is not a sector's file; choose an empty folder or a sector's own");
-    EXPECT_EQ(Snapshot(folder), unindexed);
+    EXPECT_EQ(test::FilesIn(folder), unindexed);
     EXPECT_EQ(UpdateSectorFolder(dir / "none", '.', annotate, makeBook).Text(),
               "holds no sector: it has no sector.json");
     EXPECT_EQ(dir.Names(), (Names{"s"}));

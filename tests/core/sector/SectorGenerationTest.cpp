@@ -104,9 +104,7 @@ TEST(SectorGeneration, NamesAreUniqueAndPronounceable)
 
 TEST(SectorGeneration, SummaryCountsPlanetsBeltsAndMoonsAndRanksEnvironments)
 {
-    StarSystem system;
-    system.StarClass = ClassGiant;
-    system.StarType = StarOrange;
+    StarSystem system{"", 0, ClassGiant, StarOrange, {}, {}, {}, {}};
     system.Orbit(1) = {TypeEnvExcellent, 6, 1, {}, {}, 0, 0, 0, 0};
     system.Orbit(2) = {TypeEnvGood, 7, 2, {}, {}, 0, 0, 0, 0};
     system.Orbit(3).Type = TypeAsteroids;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <regex>
+#include <tuple>
 
 #include "core/model/Codes.h"
 #include "core/sector/SectorGeneration.h"
@@ -26,12 +27,10 @@ TEST(SectorMap, EachHexHasItsOutlineAndNumberAndEachSystemItsStarMarksAndName)
     // Make sure every kind of hex is there: one with a Good world and belts,
     // one with an Excellent world, one with neither.
     ASSERT_GE(sector.systems.size(), 3u);
-    sector.systems[0].summary.bestEnvironment = TypeEnvGood;
-    sector.systems[0].summary.belts = 2;
-    sector.systems[1].summary.bestEnvironment = TypeEnvExcellent;
-    sector.systems[1].summary.belts = 0;
-    sector.systems[2].summary.bestEnvironment = TypeEnvAverage;
-    sector.systems[2].summary.belts = 0;
+    for (const auto& [i, best, belts] :
+         {std::tuple{0, TypeEnvGood, 2}, {1, TypeEnvExcellent, 0}, {2, TypeEnvAverage, 0}})
+        std::tie(sector.systems[i].summary.bestEnvironment, sector.systems[i].summary.belts) =
+            std::tuple(best, belts);
     const SectorMap map = DrawSectorMap(sector);
 
     std::map<std::pair<HexNumber, Role>, std::vector<const MapShape*>> found;
@@ -83,10 +82,10 @@ TEST(SectorMap, EachHexHasItsOutlineAndNumberAndEachSystemItsStarMarksAndName)
     // Every shape lies inside the map's extents.
     for (const MapShape& shape : map.shapes) {
         const double reach = shape.kind == MapShape::Kind::Text ? 0 : shape.size;
-        EXPECT_GE(shape.x - reach, map.extents.Left);
-        EXPECT_LE(shape.x + reach, map.extents.Left + map.extents.Width);
-        EXPECT_GE(shape.y - reach, map.extents.Top);
-        EXPECT_LE(shape.y + reach, map.extents.Top + map.extents.Height);
+        const auto& [left, width, top, height] = map.extents;
+        EXPECT_TRUE(shape.x - reach >= left && shape.x + reach <= left + width && shape.y - reach >= top &&
+                    shape.y + reach <= top + height)
+            << shape.x << ", " << shape.y;
     }
     // A map one hex wide widens for its legend, stacked one item a row.
     const SectorMap narrow =

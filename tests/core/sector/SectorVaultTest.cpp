@@ -17,17 +17,9 @@ using test::ReadBytes;
 using test::TempFolder;
 using test::WriteBytes;
 
-std::string Lower(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
 const VaultFile* FileNamed(const std::vector<VaultFile>& files, const std::string& name)
 {
-    const auto found =
-        std::find_if(files.begin(), files.end(), [&](const VaultFile& file) { return file.name == name; });
+    const auto found = std::ranges::find(files, name, &VaultFile::name);
     return found == files.end() ? nullptr : &*found;
 }
 
@@ -96,7 +88,10 @@ TEST(SectorVault, NamesAreSafeAndUniqueAndEveryLinkResolves)
     std::set<std::string> names, lowered, stems;
     for (const VaultFile& file : files) {
         names.insert(file.name);
-        lowered.insert(Lower(file.name));
+        std::string lower = file.name;
+        std::ranges::transform(lower, lower.begin(),
+                               [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        lowered.insert(lower);
         EXPECT_EQ(file.name.find_first_of("/\\:*?\"<>|#^[]\r\n\t"), std::string::npos) << file.name;
         if (file.name.ends_with(".md"))
             stems.insert(file.name.substr(0, file.name.size() - 3));

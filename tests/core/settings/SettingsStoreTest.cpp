@@ -142,14 +142,10 @@ TEST_F(SettingsStore, ReadsHandEditedFilesAndKeepsWhatTheyLackOrCannotHold)
                "Biozone=\nSwapBW=yes\nWhiteOrbits=32767\nOrbitPenWidth=32768\n[WINDOWS]\nmainstate=-32768\n"
                "maincorner3=-2147483648\nInfoState=-32769\nInfoCorner1=2147483648\n");
     AppSettings expected = Unusual();
-    expected.LifeSupport = LifeSupportLevel::Good;
-    expected.VisibleOrbits = 1;
-    expected.ColorText = -1;
-    expected.OrbitDisplay = OrbitDisplayStyle{7};
+    expected.LifeSupport = LifeSupportLevel::Good, expected.OrbitDisplay = OrbitDisplayStyle{7};
+    expected.VisibleOrbits = 1, expected.ColorText = -1, expected.WhiteOrbits = 32767;
     expected.SwapBW = 0; // not a number; an empty Biozone and numbers out of range are dropped
-    expected.WhiteOrbits = 32767;
-    expected.Main.State = -32768;
-    expected.Main.Corner3 = INT32_MIN;
+    expected.Main.State = -32768, expected.Main.Corner3 = INT32_MIN;
     EXPECT_EQ(Load(Unusual()), expected);
 }
 

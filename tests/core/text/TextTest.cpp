@@ -42,9 +42,7 @@ TEST(Utf8, ReadsOnlyShortestFormsOfRealCharacters)
         {"\xf4\x90\x80\x80", 0, 0},     // beyond U+10FFFF
         {"\xf8\x88\x80\x80\x80", 0, 0}, // five bytes
         {"\xe2\x82", 0, 0},             // cut short
-        {"\xc3"
-         "A",
-         0, 0}, // a lead byte without its continuation
+        {"\xc3\x41", 0, 0},             // a lead byte, then "A" (0x41)
         {"\xe2\x82\xc3", 0, 0},
     };
     for (const Case& c : cases) {
@@ -78,9 +76,7 @@ TEST(Escaping, JsonStringsAreValidJsonOfTheSameCharacters)
         // Latin-1, also where a sequence is cut short or overlong.
         {"Caf\xe9 \xff", R"("Caf\u00e9 \u00ff")"},
         {"\xc3", R"("\u00c3")"},
-        {"\xc3"
-         "A\xc0\x80",
-         R"("\u00c3A\u00c0\u0080")"},
+        {"\xc3\x41\xc0\x80", R"("\u00c3A\u00c0\u0080")"},
         // A lone surrogate, as the reader keeps one, goes back as its escape.
         {"\xed\xa0\x80 \xed\xbf\xbf", R"("\ud800 \udfff")"},
         {"\xed\x9f\xbf", "\"\xed\x9f\xbf\""}, // U+D7FF, just below them
@@ -103,6 +99,12 @@ TEST(Escaping, JsonStringsAreValidJsonOfTheSameCharacters)
         ASSERT_TRUE(value) << English(error) << " in " << out;
         EXPECT_EQ(value->text, meant);
     }
+    // Escapes the writer does not use, a surrogate pair among them, read as their characters too.
+    Message error;
+    int line = 0;
+    const auto value = ParseJson(R"("\u00e9\ud83d\ude00\/\b\f\n\r\t\"\\")", error, line);
+    ASSERT_TRUE(value) << English(error);
+    EXPECT_EQ(value->text, "\xc3\xa9\xf0\x9f\x98\x80/\b\f\n\r\t\"\\");
 }
 
 TEST(Escaping, XmlTextDropsWhatXmlCannotHold)
