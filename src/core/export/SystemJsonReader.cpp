@@ -7,8 +7,8 @@
 
 #include "core/model/Codes.h"
 #include "core/model/SystemCode.h"
-#include "core/sector/JsonValue.h"
 #include "core/text/Escaping.h"
+#include "core/text/JsonValue.h"
 
 namespace kelvane {
 

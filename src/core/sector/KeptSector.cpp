@@ -4,9 +4,9 @@
 #include <system_error>
 
 #include "core/files/FileBytes.h"
-#include "core/sector/JsonValue.h"
 #include "core/sector/SectorFolder.h"
 #include "core/text/Escaping.h"
+#include "core/text/JsonValue.h"
 #include "platform/AtomicFile.h"
 
 namespace kelvane {

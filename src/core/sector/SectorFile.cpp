@@ -9,8 +9,8 @@
 #include "core/files/FileBytes.h"
 #include "core/model/Codes.h"
 #include "core/model/SystemCode.h"
-#include "core/sector/JsonValue.h"
 #include "core/text/Escaping.h"
+#include "core/text/JsonValue.h"
 #include "core/text/Message.h"
 
 namespace kelvane {

@@ -9,10 +9,10 @@
 
 #include "core/files/FileBytes.h"
 #include "core/files/SystemFile.h"
-#include "core/sector/JsonValue.h"
 #include "core/sector/SectorFile.h"
 #include "core/sector/SectorMap.h"
 #include "core/sector/SectorMapSvg.h"
+#include "core/text/JsonValue.h"
 #include "platform/FolderTransaction.h"
 #include "platform/WholeFile.h"
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "core/sector/JsonValue.h"
 #include "core/text/Escaping.h"
+#include "core/text/JsonValue.h"
 #include "core/text/Message.h"
 #include "core/text/Utf8.h"
 

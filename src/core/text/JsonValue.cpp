@@ -1,4 +1,4 @@
-#include "core/sector/JsonValue.h"
+#include "core/text/JsonValue.h"
 
 #include <cstdint>
 
