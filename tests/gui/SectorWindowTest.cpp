@@ -530,10 +530,11 @@ TEST_F(SectorWindow, NotesOnAnyHexAndTheSectorsNameAreStepsAndAreSaved)
 }
 
 // Closing the Sector window with changes not saved asks Save, Discard or
-// Cancel; ending the program never asks, and keeps the sector, notes and all,
-// so that the next start opens it again as not saved. A program ended with
-// no sector open keeps none.
-TEST(SectorSession, ClosingAsksEndingKeepsTheSectorForTheNextStart)
+// Cancel, and so do New Sector and Open Sector, which would replace it;
+// ending the program never asks, and keeps the sector, notes and all, so
+// that the next start opens it again as not saved. A program ended with no
+// sector open keeps none.
+TEST(SectorSession, ClosingOrReplacingAsksEndingKeepsTheSectorForTheNextStart)
 {
     const QTemporaryDir shared;
     const QString kept = shared.path() + "/data";
@@ -543,8 +544,11 @@ TEST(SectorSession, ClosingAsksEndingKeepsTheSectorForTheNextStart)
         QMdiSubWindow* frame = first.NewSector();
         first.Document().SetHexNotes(hex, "Pirates.");
         frame->close();
-        EXPECT_EQ(first.dialogs->questions, QStringList("save sector Sector 5"));
-        ASSERT_NE(first.CurrentSector(), nullptr); // Cancel
+        first.NewSector(SectorOptions{6, 6, 5, 0.6, LifeSupportLevel::Good, BiozoneWidth::Double});
+        first.Trigger("mnuSectorOpen");
+        EXPECT_EQ(first.dialogs->questions, QStringList(3, "save sector Sector 5"));
+        ASSERT_NE(first.CurrentSector(), nullptr); // Cancel, each time
+        EXPECT_EQ(first.CurrentSector()->NotesOf(hex), "Pirates.");
         first.dialogs->questions.clear();
         first.Trigger("mnuFileExit");
         EXPECT_TRUE(first.dialogs->questions.isEmpty());

@@ -224,9 +224,15 @@ ActionTable Controller::MainActions()
 
             menu("", "mnuSectorMenu", QT_TRANSLATE_NOOP("MainActions", "&Sector")),
             item("mnuSectorMenu", "mnuSectorNew", QT_TRANSLATE_NOOP("MainActions", "&New Sector..."),
-                 [this] { NewSectorCommand(m_document, Questions(), m_mouse, m_lastSectorRequest); }),
+                 [this] {
+                     if (MayCloseSector())
+                         NewSectorCommand(m_document, Questions(), m_mouse, m_lastSectorRequest);
+                 }),
             item("mnuSectorMenu", "mnuSectorOpen", QT_TRANSLATE_NOOP("MainActions", "&Open Sector..."),
-                 [this] { OpenSectorCommand(m_document, Questions(), m_mouse); }),
+                 [this] {
+                     if (MayCloseSector())
+                         OpenSectorCommand(m_document, Questions(), m_mouse);
+                 }),
             item("mnuSectorMenu", "mnuSectorSaveAs", QT_TRANSLATE_NOOP("MainActions", "Save Sector &As..."),
                  [this] { SaveSectorAsCommand(m_document, Questions(), Questions(), m_mouse); }),
             item("mnuSectorMenu", "mnuSectorRename", QT_TRANSLATE_NOOP("MainActions", "&Rename Sector..."),
