@@ -61,6 +61,7 @@ using SectorWriteStep = std::function<bool()>;
 // The reason a write stopped because its step said so.
 inline constexpr char SectorWriteCancelled[] = "cancelled; the folder is as it was";
 
+// The result of a write of folder that its step stopped.
 inline SectorFolderResult SectorWriteCancelledIn(const std::string& folder)
 {
     return {folder, Message(SectorWriteCancelled), true};
